@@ -1,0 +1,51 @@
+#pragma once
+// The display: the 800x600 back buffer every frame is drawn into, the image
+// surfaces, and the image drawing operations of the engine facade.
+#include <string>
+
+#include "engine/image.h"
+
+constexpr int screenWidth = 800;
+constexpr int screenHeight = 600;
+
+// One loaded image. Black pixels are skipped when the surface has a colour key.
+struct Surface {
+    Image image;
+    bool hasColorKey = false;
+    int width = 0;
+    int height = 0;
+};
+
+// The one display. The back buffer is ours; the platform only shows it.
+struct Display {
+    Image backBuffer;
+    bool ready = false;
+    bool windowed = false;
+};
+
+extern Display* display; // null until the display is brought up
+
+// Bring-up: releases the images and any old display, makes a new one, opens the
+// fonts and loads every image of the catalogue. On failure the message is shown
+// in an error box and false is returned.
+bool bringUpDisplay(bool windowed);
+void releaseDisplay();
+void clearBackBuffer(uint32_t value);
+// Shows the back buffer: 0 on success, a negative platform result otherwise.
+int present();
+// After the platform lost its render target: rebuild it and reload every image.
+int restoreAll();
+
+// Makes a surface from a source: a built-in picture by its numeric id, else a
+// BMP file of that path. Width and height 0 mean the picture's own size.
+Surface* createSurfaceFromBitmap(const std::string& source, int width, int height);
+bool reloadFromSource(Surface& surface, const std::string& source, int width, int height);
+void setColorKey(Surface& surface, uint32_t colour);
+
+// Facade drawing operations; a name that is not in the catalogue draws nothing.
+void drawImage(int x, int y, const std::string& name);
+void drawImageCentered(int cx, int cy, const std::string& name);
+void drawImagePart(int x, int y, int srcX, int srcY, int width, int height, const std::string& name);
+int imageWidth(const std::string& name);
+int imageHeight(const std::string& name);
+void tintRect(int x, int y, int width, int height, int dr, int dg, int db);

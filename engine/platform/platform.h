@@ -1,0 +1,54 @@
+#pragma once
+// What the engine needs of the operating system: a window that shows our back
+// buffer, events, a millisecond clock, sleep, focus and an error box. Two
+// implementations: sdl_*.cpp for the game, headless_*.cpp for tests. The
+// platform knows nothing of the game.
+#include <cstdint>
+
+#include "engine/image.h"
+
+enum class PlatformEventType {
+    quit,          // the window was closed or quitApplication was called
+    minimised,     // the window was minimised or hidden
+    restored,      // shown again
+    keyDown,       // code is a PC set-1 scan code (extended keys 0x80 | code)
+    keyUp,
+    mouseMove,     // x, y in logical 800x600 coordinates, clamped
+    mouseButtonDown, // button 1 left, 3 right
+    mouseButtonUp,
+    moveOrSizeEnded, // a window drag or resize ended: time spent in it is not a frame
+    displayLost,   // the render target was lost: rebuild and reload the images
+};
+
+struct PlatformEvent {
+    PlatformEventType type = PlatformEventType::quit;
+    int code = 0;
+    int x = 0;
+    int y = 0;
+    int button = 0;
+};
+
+struct PlatformWindowConfig {
+    const char* title = "";
+    bool fullScreen = true;
+    bool showCursor = true;
+    const Image* icon = nullptr;
+};
+
+bool platformOpenWindow(const PlatformWindowConfig& config);
+void platformCloseWindow();
+// Shows an 800x600 picture; 0 on success, negative on failure.
+int platformPresent(const Image& frame);
+// Rebuilds the render target after a loss; 0 on success.
+int platformRestoreDisplay();
+bool platformPollEvent(PlatformEvent& event);
+void platformWaitEvent();
+bool platformHasFocus();
+void platformPostQuit();
+uint32_t platformTicks();
+void platformSleep(uint32_t ms);
+void platformShowError(const char* caption, const char* text);
+// Reads a BMP file into an image; false when it cannot be read.
+bool platformLoadBmp(const char* path, Image& out);
+// True while key `code` (set 1) is held, for the keyboard snapshot.
+bool platformKeyDown(int code);
