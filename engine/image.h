@@ -2,6 +2,7 @@
 // A picture in the display's pixel format: one 32-bit word per pixel,
 // blue in bits 0-7, green 8-15, red 16-23, bits 24-31 zero. Black is
 // transparent when an image is drawn.
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
