@@ -1,19 +1,31 @@
 #pragma once
 // The display: the 800x600 back buffer every frame is drawn into, the image
 // surfaces, and the image drawing operations of the engine facade.
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "engine/image.h"
 
 constexpr int screenWidth = 800;
 constexpr int screenHeight = 600;
 
+// One run of pixels in a row of a keyed image that are not the key colour.
+struct PixelSpan {
+    int16_t start;
+    int16_t length;
+};
+
 // One loaded image. Black pixels are skipped when the surface has a colour key.
 struct Surface {
     Image image;
     bool hasColorKey = false;
+    uint32_t colorKey = 0;
     int width = 0;
     int height = 0;
+    // Drawing copies whole spans: the visible runs of each row, found once.
+    std::vector<PixelSpan> spans;
+    std::vector<int> rowFirstSpan; // height + 1 entries into spans
 };
 
 // The one display. The back buffer is ours; the platform only shows it.
@@ -35,6 +47,12 @@ void clearBackBuffer(uint32_t value);
 int present();
 // After the platform lost its render target: rebuild it and reload every image.
 int restoreAll();
+
+// The pictures held in the program: the application hands the engine a
+// painter that fills an image for a numeric id, false for an unknown id.
+using BuiltinPictureSource = bool (*)(int id, Image& out);
+void setBuiltinPictureSource(BuiltinPictureSource source);
+bool paintBuiltin(int id, Image& out);
 
 // Makes a surface from a source: a built-in picture by its numeric id, else a
 // BMP file of that path. Width and height 0 mean the picture's own size.

@@ -35,8 +35,13 @@ struct PlatformWindowConfig {
     const Image* icon = nullptr;
 };
 
+// The window alone; false when it cannot be made.
 bool platformOpenWindow(const PlatformWindowConfig& config);
 void platformCloseWindow();
+// What shows our back buffer in the window (renderer and texture); false when
+// the 800x600 32-bit picture cannot be shown.
+bool platformOpenDisplay(bool windowed);
+void platformCloseDisplay();
 // Shows an 800x600 picture; 0 on success, negative on failure.
 int platformPresent(const Image& frame);
 // Rebuilds the render target after a loss; 0 on success.

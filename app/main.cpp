@@ -1,0 +1,26 @@
+// Entry point: find the data folder, fix the configuration, run the loop.
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+
+#include "app/data_folder.h"
+#include "app/resources.h"
+#include "app/start_up.h"
+#include "engine/main_loop.h"
+
+static std::string executableDir(const char* argv0)
+{
+    std::error_code ec;
+    std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (ec) self = std::filesystem::absolute(argv0 ? argv0 : "", ec);
+    return self.parent_path().string();
+}
+
+int main(int, char** argv)
+{
+    if (!enterDataFolder(executableDir(argv[0])))
+        std::fprintf(stderr, "zentory: data folder not found; running without sounds, music and galaxy files\n");
+    configureProgram();
+    runMainLoop(listBuiltinImages);
+    return 0;
+}

@@ -1,0 +1,79 @@
+#include "app/states.h"
+
+#include "app/screens.h"
+
+StateRegistry stateRegistry;
+std::vector<std::string> standardGalaxyNames;
+std::string menuReturnState;
+std::string statsReturnState;
+
+void registerState(const std::string& name, StateHandler handler)
+{
+    stateRegistry.handlers.emplace(name, handler);
+}
+
+void setState(const std::string& name)
+{
+    auto it = stateRegistry.handlers.find(name);
+    if (it == stateRegistry.handlers.end()) return;
+    stateRegistry.currentHandler = it->second;
+    stateRegistry.currentName = name;
+}
+
+std::string currentStateName() { return stateRegistry.currentName; }
+
+void runCurrentState(int elapsedMs)
+{
+    if (stateRegistry.currentHandler) stateRegistry.currentHandler(elapsedMs);
+}
+
+void appFrame(int elapsedMs)
+{
+    if (stateRegistry.firstFrame) {
+        stateRegistry.firstFrame = false;
+        registerAllStates();
+        setState("title");
+    }
+    runCurrentState(elapsedMs);
+}
+
+void fillStandardGalaxyNames()
+{
+    if (!standardGalaxyNames.empty()) return;
+    standardGalaxyNames = {"TENTACLES", "GRAVITY CENTER", "PARA", "ROMAN", "COLONY", "DOOR"};
+}
+
+void resetStatesForTests()
+{
+    stateRegistry = StateRegistry{};
+    menuReturnState.clear();
+    statsReturnState.clear();
+}
+
+static void remember(std::string& slot, const char* target)
+{
+    slot = currentStateName();
+    setState(target);
+}
+
+void backFromAbout(int) { setState("menu"); }
+void backFromHelp(int) { setState("menu"); }
+void backFromGalaxySelection(int) { setState("menu"); }
+void backToEditing(int) { setState("editor"); }
+void menuFromGame(int) { remember(menuReturnState, "menu"); }
+void menuFromComputerTurn(int) { remember(menuReturnState, "menu"); }
+void menuFromWin(int) { remember(menuReturnState, "menu"); }
+void showStatistics(int) { remember(statsReturnState, "stats"); }
+void nextTurn(int) { setState("startAI"); }
+void goOnAttacking(int) { setState("attackHuman"); }
+void openEditorAction(int) { setState("openEditor"); }
+void optionsAction(int) { setState("options"); }
+void helpAction(int) { setState("help"); }
+void aboutAction(int) { setState("about"); }
+void quitAction(int) { quitApplication(); }
+void backFromOptions(int) { setState("menu"); }
+void resumeGame(int)
+{
+    if (gameInProgressForResume()) setState(menuReturnState);
+}
+void continueAfterStatistics(int) { setState(statsReturnState); }

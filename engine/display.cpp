@@ -1,0 +1,269 @@
+#include "engine/display.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "engine/draw_text.h"
+#include "engine/image_catalogue.h"
+#include "engine/main_loop.h"
+#include "engine/platform/platform.h"
+
+Display* display = nullptr;
+
+static BuiltinPictureSource builtinSource = nullptr;
+
+void setBuiltinPictureSource(BuiltinPictureSource source) { builtinSource = source; }
+
+bool paintBuiltin(int id, Image& out) { return builtinSource && builtinSource(id, out); }
+
+static void fillCatalogueEntries()
+{
+    const std::vector<ImageEntry>& builtin = builtinImageList();
+    if (!builtin.empty())
+        setEntries(builtin);
+    else
+        readImageListFile(engineConfig().imageListFile.c_str());
+}
+
+bool bringUpDisplay(bool windowed)
+{
+    releaseAllImages();
+    releaseDisplay();
+    display = new Display;
+    display->windowed = windowed;
+    display->backBuffer.resize(screenWidth, screenHeight);
+    if (!platformOpenDisplay(windowed)) {
+        char text[80];
+        std::snprintf(text, sizeof text, "This display card does not support %dx%dx%d", 800, 600, 32);
+        platformShowError(errorCaption, text);
+        return false;
+    }
+    display->ready = true;
+    openFonts();
+    fillCatalogueEntries();
+    try {
+        loadAllImages();
+    } catch (const ImageLoadError& e) {
+        platformShowError("Error", e.what());
+        return false;
+    }
+    return true;
+}
+
+void releaseDisplay()
+{
+    if (!display) return;
+    platformCloseDisplay();
+    delete display;
+    display = nullptr;
+}
+
+void clearBackBuffer(uint32_t value)
+{
+    if (!display) return;
+    std::fill(display->backBuffer.pixels.begin(), display->backBuffer.pixels.end(), value);
+}
+
+int present()
+{
+    if (!display || !display->ready) return -1;
+    return platformPresent(display->backBuffer);
+}
+
+int restoreAll()
+{
+    if (!display) return -1;
+    int result = platformRestoreDisplay();
+    if (result == 0) reloadAllImages();
+    return result;
+}
+
+// The leading decimal digits of a source name a built-in picture; 0 otherwise.
+static int resourceIdOf(const std::string& source)
+{
+    int id = 0;
+    for (char c : source) {
+        if (!std::isdigit(static_cast<unsigned char>(c))) break;
+        id = id * 10 + (c - '0');
+        if (id > 1000000) break;
+    }
+    return id;
+}
+
+// Scales a picture to the requested size by nearest pixels (0 keeps it).
+static void fitToSize(Image& image, int width, int height)
+{
+    if (width <= 0 || height <= 0 || (width == image.width && height == image.height)) return;
+    if (image.width <= 0 || image.height <= 0) return;
+    Image scaled;
+    scaled.resize(width, height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            scaled.row(y)[x] = image.at(x * image.width / width, y * image.height / height);
+    image = std::move(scaled);
+}
+
+static bool loadSource(const std::string& source, int width, int height, Image& out)
+{
+    int id = resourceIdOf(source);
+    if (!(id != 0 && paintBuiltin(id, out)) && !platformLoadBmp(source.c_str(), out)) return false;
+    if (out.width <= 0 || out.height <= 0) return false;
+    fitToSize(out, width, height);
+    return true;
+}
+
+static void findSpans(Surface& s)
+{
+    s.spans.clear();
+    s.rowFirstSpan.assign(static_cast<size_t>(s.height) + 1, 0);
+    for (int y = 0; y < s.height; ++y) {
+        s.rowFirstSpan[y] = static_cast<int>(s.spans.size());
+        const uint32_t* row = s.image.row(y);
+        int x = 0;
+        while (x < s.width) {
+            while (x < s.width && s.hasColorKey && row[x] == s.colorKey) ++x;
+            int start = x;
+            while (x < s.width && !(s.hasColorKey && row[x] == s.colorKey)) ++x;
+            if (x > start) s.spans.push_back({static_cast<int16_t>(start), static_cast<int16_t>(x - start)});
+        }
+    }
+    s.rowFirstSpan[s.height] = static_cast<int>(s.spans.size());
+}
+
+Surface* createSurfaceFromBitmap(const std::string& source, int width, int height)
+{
+    Image picture;
+    if (!loadSource(source, width, height, picture)) return nullptr;
+    // Spans are 16-bit; the display never holds pictures larger than this.
+    if (picture.width > 32767 || picture.height > 32767) return nullptr;
+    Surface* s = new Surface;
+    s->image = std::move(picture);
+    s->width = s->image.width;
+    s->height = s->image.height;
+    findSpans(*s);
+    return s;
+}
+
+bool reloadFromSource(Surface& surface, const std::string& source, int width, int height)
+{
+    Image picture;
+    if (!loadSource(source, width, height, picture)) return false;
+    if (picture.width > 32767 || picture.height > 32767) return false;
+    surface.image = std::move(picture);
+    surface.width = surface.image.width;
+    surface.height = surface.image.height;
+    findSpans(surface);
+    return true;
+}
+
+void setColorKey(Surface& surface, uint32_t colour)
+{
+    surface.colorKey = colour & 0xFFFFFFu;
+    surface.hasColorKey = true;
+    findSpans(surface);
+}
+
+// Copies the source rectangle [sl, sr) x [st, sb) of the surface to (dx, dy),
+// skipping key-coloured pixels. The caller has clipped everything.
+static void blit(const Surface& s, int sl, int st, int sr, int sb, int dx, int dy)
+{
+    Image& bb = display->backBuffer;
+    for (int sy = st; sy < sb; ++sy) {
+        uint32_t* dst = bb.row(dy + sy - st) + dx - sl;
+        const uint32_t* src = s.image.row(sy);
+        for (int i = s.rowFirstSpan[sy]; i < s.rowFirstSpan[sy + 1]; ++i) {
+            int a = std::max<int>(s.spans[i].start, sl);
+            int b = std::min<int>(s.spans[i].start + s.spans[i].length, sr);
+            if (a < b) std::memcpy(dst + a, src + a, static_cast<size_t>(b - a) * sizeof(uint32_t));
+        }
+    }
+}
+
+void drawImage(int x, int y, const std::string& name)
+{
+    if (!display || x > 799 || y > 599) return;
+    const Surface* s = findImage(name);
+    if (!s) return;
+    // 64-bit so that far-off positions cannot overflow.
+    long long left = x < 0 ? -static_cast<long long>(x) : 0;
+    long long top = y < 0 ? -static_cast<long long>(y) : 0;
+    long long right = static_cast<long long>(x) + s->width <= 799 ? s->width : 799 - x;
+    long long bottom = static_cast<long long>(y) + s->height <= 599 ? s->height : 599 - y;
+    if (left >= right || top >= bottom) return;
+    blit(*s, static_cast<int>(left), static_cast<int>(top), static_cast<int>(right), static_cast<int>(bottom),
+         std::max(x, 0), std::max(y, 0));
+}
+
+void drawImageCentered(int cx, int cy, const std::string& name)
+{
+    const Surface* s = findImage(name);
+    if (!s) return;
+    drawImage(cx - s->width / 2, cy - s->height / 2, name);
+}
+
+void drawImagePart(int x, int y, int srcX, int srcY, int width, int height, const std::string& name)
+{
+    if (!display || x > 799 || y > 599 || width < 1 || height < 1 || srcX < 0 || srcY < 0) return;
+    const Surface* s = findImage(name);
+    if (!s) return;
+    width = std::min(width, s->width);
+    height = std::min(height, s->height);
+    long long sl = srcX, st = srcY, sr = static_cast<long long>(srcX) + width, sb = static_cast<long long>(srcY) + height;
+    long long dx = x, dy = y;
+    if (dx < 0) {
+        sl -= dx;
+        dx = 0;
+        if (sl >= sr) return;
+    }
+    if (dy < 0) {
+        st -= dy;
+        dy = 0;
+        if (st >= sb) return;
+    }
+    if (dx + (sr - sl) > 799) sr = sl + (799 - dx);
+    if (dy + (sb - st) > 599) sb = st + (599 - dy);
+    // A rectangle that reaches past the picture is refused whole.
+    if (sr > s->width || sb > s->height || sl >= sr || st >= sb) return;
+    blit(*s, static_cast<int>(sl), static_cast<int>(st), static_cast<int>(sr), static_cast<int>(sb),
+         static_cast<int>(dx), static_cast<int>(dy));
+}
+
+int imageWidth(const std::string& name)
+{
+    const Surface* s = findImage(name);
+    return s ? s->width : 0;
+}
+
+int imageHeight(const std::string& name)
+{
+    const Surface* s = findImage(name);
+    return s ? s->height : 0;
+}
+
+void tintRect(int x, int y, int width, int height, int dr, int dg, int db)
+{
+    if (!display || x < 0 || y < 0 || width < 0 || height < 0 || x >= 800 || y >= 600) return;
+    if (x + static_cast<long long>(width) > 799) x = 799 - width;
+    if (y + static_cast<long long>(height) > 599) y = 599 - height;
+    dr = std::clamp(dr, -255, 255);
+    dg = std::clamp(dg, -255, 255);
+    db = std::clamp(db, -255, 255);
+    // A rectangle wider than the screen would be moved off it; cut it instead.
+    int x0 = std::max(x, 0), y0 = std::max(y, 0);
+    int x1 = std::min(x + width, 800), y1 = std::min(y + height, 600);
+    Image& bb = display->backBuffer;
+    for (int row = y0; row < y1; ++row) {
+        uint32_t* p = bb.row(row);
+        for (int col = x0; col < x1; ++col) {
+            uint32_t v = p[col];
+            int r = std::clamp(redOf(v) + dr, 0, 255);
+            int g = std::clamp(greenOf(v) + dg, 0, 255);
+            int b = std::clamp(blueOf(v) + db, 0, 255);
+            p[col] = packRgb(r, g, b);
+        }
+    }
+}

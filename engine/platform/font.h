@@ -1,0 +1,18 @@
+#pragma once
+// Glyph rasterising for the text operations: one fixed-width bold face opened
+// at each requested cell height. Used by both platforms.
+#include <cstdint>
+
+#include "engine/image.h"
+
+// Opens the face at each cell height; false (and every call below a no-op that
+// measures 0 x 0) when the font file is missing or unreadable. The file is
+// $ZENTORY_FONT when set, else Debian's DejaVu Sans Mono Bold.
+bool fontOpen(const int* heights, int count);
+bool fontAvailable();
+void fontClose();
+// Size of the text's bytes in the font of that index, as one line.
+void fontMeasure(int index, const char* text, int& width, int& height);
+// Blends the text into the target with its top-left corner at (x, y), clipped
+// to the target. Opaque fills each character cell black first.
+void fontDraw(int index, const char* text, uint32_t colour, bool opaque, Image& target, int x, int y);

@@ -1,0 +1,167 @@
+#include <SDL_ttf.h>
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <cstdlib>
+#include <memory>
+#include <vector>
+
+#include "engine/platform/font.h"
+
+namespace {
+
+// A pre-rendered glyph: coverage 0..255 per pixel of the character cell.
+struct Glyph {
+    bool rendered = false;
+    int width = 0;
+    std::vector<uint8_t> coverage; // width * cellHeight
+};
+
+struct Face {
+    TTF_Font* font = nullptr;
+    int cellHeight = 0;
+    int advance = 0;
+    std::array<Glyph, 256> glyphs;
+};
+
+std::vector<Face> faces;
+bool ttfStarted = false;
+
+const char* fontPath()
+{
+    const char* env = std::getenv("ZENTORY_FONT");
+    if (env && *env) return env;
+    return "/usr/share/fonts/truetype/dejavu/DejaVuSansMono-Bold.ttf";
+}
+
+// The largest point size whose line height does not exceed the cell height,
+// as a cell-height font request asks for.
+TTF_Font* openAtCellHeight(const char* path, int cellHeight)
+{
+    for (int pt = cellHeight; pt >= 4; --pt) {
+        TTF_Font* f = TTF_OpenFont(path, pt);
+        if (!f) return nullptr;
+        if (TTF_FontHeight(f) <= cellHeight) return f;
+        TTF_CloseFont(f);
+    }
+    return TTF_OpenFont(path, 4);
+}
+
+Glyph& glyphOf(Face& face, unsigned char c)
+{
+    Glyph& g = face.glyphs[c];
+    if (g.rendered) return g;
+    g.rendered = true;
+    g.width = face.advance;
+    g.coverage.assign(static_cast<size_t>(g.width) * face.cellHeight, 0);
+    if (c < 32) return g; // control bytes draw as blank cells
+    // Text bytes are Latin-1, as the game's strings are.
+    char text[2] = {static_cast<char>(c), 0};
+    SDL_Surface* s = TTF_RenderText_Blended(face.font, text, SDL_Color{255, 255, 255, 255});
+    if (!s) return g;
+    SDL_Surface* argb = SDL_ConvertSurfaceFormat(s, SDL_PIXELFORMAT_ARGB8888, 0);
+    SDL_FreeSurface(s);
+    if (!argb) return g;
+    int w = std::min(argb->w, g.width);
+    int h = std::min(argb->h, face.cellHeight);
+    for (int y = 0; y < h; ++y) {
+        const uint32_t* src = reinterpret_cast<const uint32_t*>(static_cast<const uint8_t*>(argb->pixels) + y * argb->pitch);
+        for (int x = 0; x < w; ++x) g.coverage[static_cast<size_t>(y) * g.width + x] = static_cast<uint8_t>(src[x] >> 24);
+    }
+    SDL_FreeSurface(argb);
+    return g;
+}
+
+} // namespace
+
+bool fontOpen(const int* heights, int count)
+{
+    if (!faces.empty()) return true;
+    if (!ttfStarted) {
+        if (TTF_Init() != 0) return false;
+        ttfStarted = true;
+    }
+    const char* path = fontPath();
+    std::vector<Face> opened(static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        TTF_Font* f = openAtCellHeight(path, heights[i]);
+        if (!f) {
+            for (Face& face : opened)
+                if (face.font) TTF_CloseFont(face.font);
+            return false;
+        }
+        opened[i].font = f;
+        opened[i].cellHeight = TTF_FontHeight(f);
+        int minx, maxx, miny, maxy, adv = 0;
+        if (TTF_GlyphMetrics(f, 'M', &minx, &maxx, &miny, &maxy, &adv) != 0) adv = heights[i] / 2;
+        opened[i].advance = adv;
+    }
+    faces = std::move(opened);
+    return true;
+}
+
+bool fontAvailable() { return !faces.empty(); }
+
+void fontClose()
+{
+    for (Face& face : faces)
+        if (face.font) TTF_CloseFont(face.font);
+    faces.clear();
+    if (ttfStarted) {
+        TTF_Quit();
+        ttfStarted = false;
+    }
+}
+
+void fontMeasure(int index, const char* text, int& width, int& height)
+{
+    width = height = 0;
+    if (index < 0 || index >= static_cast<int>(faces.size()) || !text) return;
+    const Face& face = faces[static_cast<size_t>(index)];
+    // Lines break only at line ends: the widest line, and a cell per line.
+    int lines = 1, column = 0, widest = 0;
+    for (const char* p = text; *p; ++p) {
+        if (*p == '\n') {
+            ++lines;
+            column = 0;
+        } else {
+            widest = std::max(widest, ++column);
+        }
+    }
+    width = widest * face.advance;
+    height = lines * face.cellHeight;
+}
+
+void fontDraw(int index, const char* text, uint32_t colour, bool opaque, Image& target, int x, int y)
+{
+    if (index < 0 || index >= static_cast<int>(faces.size()) || !text) return;
+    Face& face = faces[static_cast<size_t>(index)];
+    const int cr = redOf(colour), cg = greenOf(colour), cb = blueOf(colour);
+    int penX = x;
+    for (const unsigned char* p = reinterpret_cast<const unsigned char*>(text); *p; ++p, penX += face.advance) {
+        if (penX >= target.width) break;
+        if (penX + face.advance <= 0) continue;
+        Glyph& g = glyphOf(face, *p);
+        for (int gy = 0; gy < face.cellHeight; ++gy) {
+            int ty = y + gy;
+            if (ty < 0 || ty >= target.height) continue;
+            uint32_t* row = target.row(ty);
+            const uint8_t* cov = g.coverage.data() + static_cast<size_t>(gy) * g.width;
+            for (int gx = 0; gx < g.width; ++gx) {
+                int tx = penX + gx;
+                if (tx < 0 || tx >= target.width) continue;
+                int a = cov[gx];
+                if (opaque) {
+                    row[tx] = packRgb(cr * a / 255, cg * a / 255, cb * a / 255);
+                } else if (a == 255) {
+                    row[tx] = colour & 0xFFFFFFu;
+                } else if (a) {
+                    uint32_t d = row[tx];
+                    row[tx] = packRgb((cr * a + redOf(d) * (255 - a)) / 255, (cg * a + greenOf(d) * (255 - a)) / 255,
+                                      (cb * a + blueOf(d) * (255 - a)) / 255);
+                }
+            }
+        }
+    }
+}

@@ -1,0 +1,30 @@
+#pragma once
+// Controls of the headless platform: a scripted clock and scripted events, no
+// window and no devices, and every presented frame readable by the test.
+#include <string>
+#include <vector>
+
+#include "engine/image.h"
+#include "engine/platform/platform.h"
+
+// Back to the start: clock at 1000 ms, no events, focus, nothing presented.
+void headlessReset();
+void headlessSetTicks(uint32_t ms);
+void headlessAdvance(uint32_t ms);
+void headlessPushEvent(const PlatformEvent& event);
+void headlessPushKey(int code, bool down);
+void headlessPushMouse(PlatformEventType type, int x, int y, int button = 1);
+void headlessSetFocus(bool focused);
+// The next `count` presents fail.
+void headlessFailPresents(int count);
+void headlessFailWindow(bool fail);
+void headlessFailDisplay(bool fail);
+// How long each present takes on the scripted clock (default 0).
+void headlessSetPresentCost(uint32_t ms);
+
+int headlessPresentCount();
+const Image& headlessLastFrame();
+uint32_t headlessSleptMs();
+int headlessWaitCount();
+bool headlessWindowOpen();
+const std::vector<std::string>& headlessErrors();
