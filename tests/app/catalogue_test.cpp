@@ -1,0 +1,97 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+
+#include "app/resources.h"
+#include "app/start_up.h"
+#include "engine/main_loop.h"
+#include "tests/app/test_support.h"
+
+namespace {
+
+struct CatalogueTest : ::testing::Test {
+    void SetUp() override
+    {
+        resetEngineForTests();
+        headlessReset();
+        configureProgram();
+        takeBuiltinImageList(listBuiltinImages);
+        PlatformWindowConfig config;
+        platformOpenWindow(config);
+    }
+    void TearDown() override { resetEngineForTests(); }
+};
+
+TEST_F(CatalogueTest, EveryBuiltinPictureLoadsAtItsListedSizeWithProgressText)
+{
+    std::strcpy(loadingText, "loading..");
+    ASSERT_TRUE(bringUpDisplay(false));
+    ASSERT_EQ(builtinImageTable.size(), 28u);
+    EXPECT_EQ(imageCatalogue.images.size(), 28u);
+    for (const BuiltinImage& b : builtinImageTable) {
+        EXPECT_EQ(imageWidth(b.name), b.width) << b.name;
+        EXPECT_EQ(imageHeight(b.name), b.height) << b.name;
+    }
+    // The progress text was shown before every second picture: 14 times,
+    // the last time with 22 characters, and it is one longer now.
+    EXPECT_EQ(headlessPresentCount(), 14);
+    EXPECT_EQ(std::strlen(loadingText), 23u);
+
+    // A second bring-up goes on from there: 23, 24, 25, then "loading.." again.
+    ASSERT_TRUE(bringUpDisplay(false));
+    EXPECT_EQ(headlessPresentCount(), 28);
+    EXPECT_EQ(std::strlen(loadingText), 20u);
+    EXPECT_EQ(imageCatalogue.images.size(), 28u);
+}
+
+TEST_F(CatalogueTest, RestoringAfterALossRepaintsEveryPictureInPlace)
+{
+    ASSERT_TRUE(bringUpDisplay(false));
+    Surface* before = findImage("title");
+    ASSERT_NE(before, nullptr);
+    uint32_t sample = before->image.at(400, 300);
+    before->image.pixels.assign(before->image.pixels.size(), 0x123456);
+    EXPECT_EQ(restoreAll(), 0);
+    EXPECT_EQ(findImage("title"), before);
+    EXPECT_EQ(before->image.at(400, 300), sample);
+}
+
+TEST(ImageList, PairsOfTokensAndAnUnpairedLastOneIgnored)
+{
+    const char* path = "image_list_test.lst";
+    {
+        std::ofstream out(path);
+        out << "first 150\n\tsecond";
+    }
+    readImageListFile(path);
+    ASSERT_EQ(imageCatalogue.entries.size(), 1u);
+    EXPECT_EQ(imageCatalogue.entries[0].name, "first");
+    EXPECT_EQ(imageCatalogue.entries[0].source, "150");
+    std::remove(path);
+    readImageListFile("no such file.lst");
+    EXPECT_TRUE(imageCatalogue.entries.empty());
+}
+
+TEST_F(CatalogueTest, ALaterEntryOfTheSameNameWinsAndAMissingSourceFailsLoading)
+{
+    releaseAllImages();
+    openTestDisplay();
+    setEntries({{"star", "168"}, {"star", "170"}});
+    EXPECT_TRUE(loadAllImages());
+    EXPECT_EQ(imageWidth("star"), 50); // the dark star's size
+    EXPECT_EQ(imageCatalogue.images.size(), 1u);
+
+    setEntries({{"ok", "168"}, {"missing", "no such picture.bmp"}});
+    try {
+        loadAllImages();
+        FAIL() << "expected an error";
+    } catch (const ImageLoadError& e) {
+        EXPECT_STREQ(e.what(), "Could not create surface from no such picture.bmp");
+    }
+    setEntries({});
+    EXPECT_FALSE(loadAllImages());
+}
+
+} // namespace

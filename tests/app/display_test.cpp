@@ -1,0 +1,309 @@
+#include <gtest/gtest.h>
+
+#include "tests/app/test_support.h"
+
+namespace {
+
+constexpr uint32_t red = 0xFF0000;
+constexpr uint32_t green = 0x00FF00;
+
+// Column x of the picture holds the value x + 1, so a pixel tells which
+// source column was copied.
+Image columnCodedImage(int width, int height)
+{
+    Image image;
+    image.resize(width, height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) image.row(y)[x] = static_cast<uint32_t>(x + 1);
+    return image;
+}
+
+struct DisplayTest : ::testing::Test {
+    void SetUp() override
+    {
+        openTestDisplay();
+        addTestImage("wide", columnCodedImage(100, 10));
+        addTestImage("block", solidImage(31, 20, red));
+    }
+    void TearDown() override { closeTestDisplay(); }
+};
+
+TEST_F(DisplayTest, ImageClipsAtTheLeftAndNeverCoversTheLastColumn)
+{
+    drawImage(-30, 0, "wide");
+    EXPECT_EQ(pixelAt(0, 0), 31u);  // source column 30
+    EXPECT_EQ(pixelAt(69, 9), 100u); // source column 99
+    EXPECT_EQ(pixelAt(70, 0), 0u);
+    EXPECT_EQ(pixelAt(0, 10), 0u);
+
+    clearBackBuffer(0);
+    drawImage(750, 0, "wide");
+    EXPECT_EQ(pixelAt(750, 0), 1u);
+    EXPECT_EQ(pixelAt(798, 0), 49u);
+    EXPECT_EQ(pixelAt(799, 0), 0u);
+    EXPECT_EQ(countPixels(0), 800 * 600 - 49 * 10);
+}
+
+TEST_F(DisplayTest, ImageAtOrPastTheRightOrBottomEdgeDrawsNothing)
+{
+    drawImage(800, 0, "wide");
+    drawImage(799, 0, "wide");
+    drawImage(0, 599, "wide");
+    drawImage(0, 600, "wide");
+    drawImage(-100, 0, "wide");
+    drawImage(-2147483647 - 1, -2147483647 - 1, "wide");
+    EXPECT_EQ(countPixels(0), 800 * 600);
+    drawImage(0, 595, "wide");
+    EXPECT_EQ(pixelAt(0, 598), 1u);
+    EXPECT_EQ(pixelAt(0, 599), 0u);
+}
+
+TEST_F(DisplayTest, UnknownOrMiscasedNamesDrawNothingAndMeasureZero)
+{
+    addTestImage("background", solidImage(800, 600, red));
+    drawImage(0, 0, "Background");
+    drawImageCentered(400, 300, "nothing");
+    drawImagePart(0, 0, 0, 0, 10, 10, "nothing");
+    EXPECT_EQ(countPixels(0), 800 * 600);
+    EXPECT_EQ(imageWidth("Background"), 0);
+    EXPECT_EQ(imageHeight("nothing"), 0);
+    EXPECT_EQ(imageWidth("background"), 800);
+}
+
+TEST_F(DisplayTest, CenteredImageUsesIntegerHalves)
+{
+    drawImageCentered(100, 100, "block"); // 31 x 20
+    EXPECT_EQ(pixelAt(85, 90), red);
+    EXPECT_EQ(pixelAt(84, 90), 0u);
+    EXPECT_EQ(pixelAt(115, 109), red);
+    EXPECT_EQ(pixelAt(116, 109), 0u);
+    EXPECT_EQ(pixelAt(85, 89), 0u);
+}
+
+TEST_F(DisplayTest, BlackPixelsAreHolesInEveryDraw)
+{
+    Image holed = solidImage(10, 10, green);
+    holed.row(5)[5] = 0;
+    addTestImage("holed", holed);
+    clearBackBuffer(red);
+    drawImage(0, 0, "holed");
+    drawImagePart(20, 0, 0, 0, 10, 10, "holed");
+    EXPECT_EQ(pixelAt(5, 5), red);
+    EXPECT_EQ(pixelAt(25, 5), red);
+    EXPECT_EQ(pixelAt(4, 5), green);
+    EXPECT_EQ(pixelAt(26, 5), green);
+}
+
+TEST_F(DisplayTest, ImagePartCutsSizesAndRefusesBadRectangles)
+{
+    drawImagePart(0, 0, 0, 0, 0, 5, "wide");
+    drawImagePart(0, 0, -1, 0, 5, 5, "wide");
+    drawImagePart(0, 0, 0, -1, 5, 5, "wide");
+    EXPECT_EQ(countPixels(0), 800 * 600);
+
+    // A width larger than the picture is cut to the picture's width.
+    drawImagePart(0, 0, 0, 0, 500, 5, "wide");
+    EXPECT_EQ(pixelAt(99, 0), 100u);
+    EXPECT_EQ(pixelAt(100, 0), 0u);
+    EXPECT_EQ(pixelAt(0, 5), 0u);
+
+    // A rectangle reaching past the picture is refused whole.
+    clearBackBuffer(0);
+    drawImagePart(0, 0, 50, 0, 60, 5, "wide");
+    EXPECT_EQ(countPixels(0), 800 * 600);
+
+    // Off the left edge the source moves right.
+    drawImagePart(-10, 0, 20, 0, 30, 1, "wide");
+    EXPECT_EQ(pixelAt(0, 0), 31u);
+    EXPECT_EQ(pixelAt(19, 0), 50u);
+    EXPECT_EQ(pixelAt(20, 0), 0u);
+
+    // At the right edge the width becomes 799 - x.
+    clearBackBuffer(0);
+    drawImagePart(790, 0, 0, 0, 20, 1, "wide");
+    EXPECT_EQ(pixelAt(798, 0), 9u);
+    EXPECT_EQ(pixelAt(799, 0), 0u);
+}
+
+TEST_F(DisplayTest, TintAddsAndClampsAndMovesRectanglesBackOntoTheScreen)
+{
+    fillRect(0, 0, 799, 600, 250, 10, 0);
+    tintRect(10, 10, 5, 5, 40, 40, 40);
+    EXPECT_EQ(pixelAt(10, 10), packRgb(255, 50, 40));
+    EXPECT_EQ(pixelAt(14, 14), packRgb(255, 50, 40));
+    EXPECT_EQ(pixelAt(15, 14), packRgb(250, 10, 0));
+    tintRect(0, 0, 1, 1, -300, -300, 2147483647);
+    EXPECT_EQ(pixelAt(0, 0), packRgb(0, 0, 255));
+
+    // A rectangle reaching past column 799 is moved left, not cut.
+    clearBackBuffer(0);
+    tintRect(795, 0, 10, 1, 5, 0, 0);
+    EXPECT_EQ(pixelAt(789, 0), packRgb(5, 0, 0));
+    EXPECT_EQ(pixelAt(788, 0), 0u);
+    EXPECT_EQ(pixelAt(799, 0), 0u);
+
+    // Negative or off-screen corners do nothing.
+    clearBackBuffer(0);
+    tintRect(-1, 0, 5, 5, 9, 9, 9);
+    tintRect(800, 0, 5, 5, 9, 9, 9);
+    tintRect(0, 0, -5, 5, 9, 9, 9);
+    EXPECT_EQ(countPixels(0), 800 * 600);
+}
+
+TEST_F(DisplayTest, LinesAreBresenhamWithBothEndsAndOnlyWhollyOnScreen)
+{
+    drawLine(0, 0, 799, 599, 255, 0, 0);
+    EXPECT_EQ(800 * 600 - countPixels(0), 800);
+    EXPECT_EQ(pixelAt(0, 0), red);
+    EXPECT_EQ(pixelAt(799, 599), red);
+
+    clearBackBuffer(0);
+    drawLine(10, 10, 10, 10, 0, 255, 0);
+    EXPECT_EQ(800 * 600 - countPixels(0), 1);
+    EXPECT_EQ(pixelAt(10, 10), green);
+
+    clearBackBuffer(0);
+    drawLine(0, 0, 800, 0, 255, 0, 0);
+    drawLine(0, -1, 10, 10, 255, 0, 0);
+    EXPECT_EQ(countPixels(0), 800 * 600);
+
+    // The y step comes as soon as the error reaches zero.
+    drawLine(0, 0, 4, 2, 255, 0, 0);
+    EXPECT_EQ(pixelAt(0, 0), red);
+    EXPECT_EQ(pixelAt(1, 1), red);
+    EXPECT_EQ(pixelAt(2, 1), red);
+    EXPECT_EQ(pixelAt(3, 2), red);
+    EXPECT_EQ(pixelAt(4, 2), red);
+    EXPECT_EQ(800 * 600 - countPixels(0), 5);
+    // Drawn backwards it is the same kind of line from the other end.
+    clearBackBuffer(0);
+    drawLine(2, 4, 0, 0, 255, 0, 0);
+    EXPECT_EQ(800 * 600 - countPixels(0), 5);
+    EXPECT_EQ(pixelAt(2, 4), red);
+    EXPECT_EQ(pixelAt(0, 0), red);
+}
+
+TEST_F(DisplayTest, FilledRectanglesCoverWidthPlusOneColumns)
+{
+    fillRect(10, 20, 5, 3, 255, 0, 0);
+    EXPECT_EQ(pixelAt(10, 20), red);
+    EXPECT_EQ(pixelAt(15, 22), red);
+    EXPECT_EQ(pixelAt(16, 20), 0u);
+    EXPECT_EQ(pixelAt(10, 23), 0u);
+    EXPECT_EQ(800 * 600 - countPixels(0), 6 * 3);
+
+    clearBackBuffer(0);
+    fillRect(-5, 0, 10, 1, 255, 0, 0);
+    EXPECT_EQ(800 * 600 - countPixels(0), 6); // columns 0..5
+
+    clearBackBuffer(0);
+    fillRect(0, 10, 2, -2, 255, 0, 0); // rows 8 and 9
+    EXPECT_EQ(pixelAt(0, 8), red);
+    EXPECT_EQ(pixelAt(0, 9), red);
+    EXPECT_EQ(pixelAt(0, 10), 0u);
+
+    clearBackBuffer(0);
+    fillRect(790, 598, 100, 100, 255, 0, 0); // cut at 799, rows past 599 dropped
+    EXPECT_EQ(800 * 600 - countPixels(0), 10 * 2);
+    fillRect(900, 0, 5, 5, 255, 0, 0);
+    EXPECT_EQ(800 * 600 - countPixels(0), 10 * 2);
+}
+
+TEST(FontChoice, LargestTableHeightNotAboveTheRequest)
+{
+    EXPECT_EQ(fontHeights[fontIndexForSize(7)], 8);
+    EXPECT_EQ(fontHeights[fontIndexForSize(-100)], 8);
+    EXPECT_EQ(fontHeights[fontIndexForSize(25)], 24);
+    EXPECT_EQ(fontHeights[fontIndexForSize(45)], 42);
+    EXPECT_EQ(fontHeights[fontIndexForSize(59)], 50);
+    EXPECT_EQ(fontHeights[fontIndexForSize(100)], 60);
+}
+
+struct TextTest : DisplayTest {};
+
+int litColumns(int& first, int& last)
+{
+    first = 800;
+    last = -1;
+    int count = 0;
+    for (int y = 0; y < 600; ++y)
+        for (int x = 0; x < 800; ++x)
+            if (pixelAt(x, y)) {
+                first = std::min(first, x);
+                last = std::max(last, x);
+                ++count;
+            }
+    return count;
+}
+
+TEST_F(TextTest, FontHeightsGrowAndTextStaysInItsCells)
+{
+    ASSERT_TRUE(openFonts()) << "the DejaVu Sans Mono Bold font must be installed";
+    int previousW = 0;
+    for (int size : fontHeights) {
+        int w, h;
+        measureText("Zentory", size, w, h);
+        EXPECT_LE(h, size);
+        EXPECT_GE(w, previousW);
+        previousW = w;
+    }
+    int w, h;
+    measureText("Star", 20, w, h);
+    drawText(100, 100, 255, 255, 255, "Star", 20, false);
+    int first, last;
+    EXPECT_GT(litColumns(first, last), 20);
+    EXPECT_GE(first, 100);
+    EXPECT_LT(last, 100 + w);
+}
+
+TEST_F(TextTest, OpaqueTextFillsItsCellsBlack)
+{
+    ASSERT_TRUE(openFonts());
+    fillRect(0, 0, 799, 600, 0, 0, 255);
+    int w, h;
+    measureText("ab", 14, w, h);
+    drawText(50, 50, 255, 255, 255, "ab", 14, true);
+    int blackInside = 0;
+    for (int y = 50; y < 50 + h; ++y)
+        for (int x = 50; x < 50 + w; ++x) blackInside += pixelAt(x, y) == 0;
+    EXPECT_GT(blackInside, w * h / 3);
+    EXPECT_EQ(pixelAt(50 + w, 50), packRgb(0, 0, 255));
+}
+
+TEST_F(TextTest, BoxTextTakesTheLargestFontThatFitsAndCentres)
+{
+    ASSERT_TRUE(openFonts());
+    int w22, h22, w24, h24;
+    measureText("PLAY", 22, w22, h22);
+    measureText("PLAY", 24, w24, h24);
+    ASSERT_LT(w22, w24);
+    // A box exactly as large as the 22 font's text: 22 fits, 24 does not.
+    drawTextInBox(200, 200, w22, h22, 255, 255, 255, "PLAY", true);
+    Image withBox = display->backBuffer;
+    clearBackBuffer(0);
+    drawText(200, 200, 255, 255, 255, "PLAY", 22, false);
+    EXPECT_EQ(withBox.pixels, display->backBuffer.pixels);
+
+    // Centred in a wider box.
+    clearBackBuffer(0);
+    drawTextInBox(200, 200, w22 + 100, h22, 255, 255, 255, "PLAY", false);
+    Image centred = display->backBuffer;
+    clearBackBuffer(0);
+    drawText(250, 200, 255, 255, 255, "PLAY", 22, false);
+    EXPECT_EQ(centred.pixels, display->backBuffer.pixels);
+}
+
+TEST_F(TextTest, BoxFarTooSmallStillDrawsInTheSmallestFontOverhangingBothSides)
+{
+    ASSERT_TRUE(openFonts());
+    drawTextInBox(400, 300, 10, 2, 255, 255, 255, "WWWWWWWWWW", false);
+    int first, last;
+    ASSERT_GT(litColumns(first, last), 0);
+    EXPECT_LT(first, 400);
+    EXPECT_GT(last, 410);
+    int w, h;
+    measureText("WWWWWWWWWW", 8, w, h);
+    EXPECT_NEAR(first, 400 + (10 - w) / 2, 2);
+}
+
+} // namespace

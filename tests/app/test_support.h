@@ -1,0 +1,57 @@
+#pragma once
+// Shared set-up for tests that draw: a headless display with fonts and a
+// catalogue holding only the test's own pictures.
+#include <string>
+
+#include "engine/display.h"
+#include "engine/draw_text.h"
+#include "engine/image_catalogue.h"
+#include "engine/platform/headless.h"
+
+inline void openTestDisplay()
+{
+    releaseAllImages();
+    releaseDisplay();
+    headlessReset();
+    PlatformWindowConfig config;
+    platformOpenWindow(config);
+    platformOpenDisplay(false);
+    display = new Display;
+    display->backBuffer.resize(screenWidth, screenHeight);
+    display->ready = true;
+    openFonts();
+}
+
+inline void closeTestDisplay()
+{
+    releaseAllImages();
+    releaseDisplay();
+}
+
+// A solid picture of one colour, registered under the name with black keyed.
+inline Image solidImage(int width, int height, uint32_t colour)
+{
+    Image image;
+    image.resize(width, height, colour);
+    return image;
+}
+
+inline void addTestImage(const std::string& name, const Image& image)
+{
+    Surface* s = new Surface;
+    s->image = image;
+    s->width = image.width;
+    s->height = image.height;
+    setColorKey(*s, 0);
+    if (imageCatalogue.images.count(name)) delete imageCatalogue.images[name];
+    imageCatalogue.images[name] = s;
+}
+
+inline uint32_t pixelAt(int x, int y) { return display->backBuffer.at(x, y); }
+
+inline int countPixels(uint32_t value)
+{
+    int n = 0;
+    for (uint32_t p : display->backBuffer.pixels) n += p == value;
+    return n;
+}
