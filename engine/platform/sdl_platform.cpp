@@ -116,8 +116,9 @@ void platformCloseDisplay()
 
 int platformRestoreDisplay()
 {
-    if (!renderer) return -1;
-    return createTexture() ? 0 : -1;
+    // After a device reset the renderer itself is gone, so rebuild both.
+    platformCloseDisplay();
+    return platformOpenDisplay(false) ? 0 : -1;
 }
 
 int platformPresent(const Image& frame)
