@@ -15,12 +15,15 @@ SDL_Window* window = nullptr;
 SDL_Renderer* renderer = nullptr;
 SDL_Texture* texture = nullptr;
 bool videoStarted = false;
-bool hasVsync = false;
+// What the window shows now; an unchanged frame is not uploaded again.
+std::vector<uint32_t> shownFrame;
+bool mustRedraw = true;
 bool keys[256] = {};
 uint32_t lastPresent = 0;
 
-// Where no vsync paces presenting (a virtual X server), frames are capped at
-// about 60 per second so that an idle screen does not burn a core.
+// Frames are capped at about 60 per second: where no real vsync paces
+// presenting (a virtual X server, software GL that claims vsync) an idle
+// screen would otherwise burn a core.
 constexpr uint32_t minimumFrameMs = 16;
 
 int clampInt(int v, int lo, int hi) { return std::min(std::max(v, lo), hi); }
@@ -74,6 +77,8 @@ bool platformOpenWindow(const PlatformWindowConfig& config)
         return false;
     }
     setIcon(config.icon);
+    // Take the keyboard at start, also where no window manager hands it over.
+    SDL_RaiseWindow(window);
     SDL_ShowCursor(config.showCursor ? SDL_ENABLE : SDL_DISABLE);
     std::fill(std::begin(keys), std::end(keys), false);
     return true;
@@ -99,10 +104,9 @@ bool platformOpenDisplay(bool /*windowed*/)
             std::fprintf(stderr, "zentory: no renderer: %s\n", SDL_GetError());
             return false;
         }
-        SDL_RendererInfo info;
-        hasVsync = SDL_GetRendererInfo(renderer, &info) == 0 && (info.flags & SDL_RENDERER_PRESENTVSYNC);
         SDL_RenderSetLogicalSize(renderer, 800, 600);
     }
+    mustRedraw = true;
     return createTexture();
 }
 
@@ -124,15 +128,19 @@ int platformRestoreDisplay()
 int platformPresent(const Image& frame)
 {
     if (!renderer || !texture || frame.width != 800 || frame.height != 600) return -1;
-    if (SDL_UpdateTexture(texture, nullptr, frame.pixels.data(), 800 * 4) != 0) return -1;
-    SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
-    if (SDL_RenderClear(renderer) != 0) return -1;
-    if (SDL_RenderCopy(renderer, texture, nullptr, nullptr) != 0) return -1;
-    SDL_RenderPresent(renderer);
-    if (!hasVsync) {
-        uint32_t spent = SDL_GetTicks() - lastPresent;
-        if (spent < minimumFrameMs) SDL_Delay(minimumFrameMs - spent);
+    // An idle screen draws the same frame again and again; showing it once is enough.
+    bool same = !mustRedraw && shownFrame == frame.pixels;
+    if (!same) {
+        if (SDL_UpdateTexture(texture, nullptr, frame.pixels.data(), 800 * 4) != 0) return -1;
+        SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
+        if (SDL_RenderClear(renderer) != 0) return -1;
+        if (SDL_RenderCopy(renderer, texture, nullptr, nullptr) != 0) return -1;
+        SDL_RenderPresent(renderer);
+        shownFrame = frame.pixels;
+        mustRedraw = false;
     }
+    uint32_t spent = SDL_GetTicks() - lastPresent;
+    if (spent < minimumFrameMs) SDL_Delay(minimumFrameMs - spent);
     lastPresent = SDL_GetTicks();
     return 0;
 }
@@ -151,8 +159,9 @@ bool platformPollEvent(PlatformEvent& out)
             case SDL_WINDOWEVENT_RESTORED:
             case SDL_WINDOWEVENT_SHOWN: out.type = PlatformEventType::restored; return true;
             case SDL_WINDOWEVENT_MOVED:
-            case SDL_WINDOWEVENT_SIZE_CHANGED: out.type = PlatformEventType::moveOrSizeEnded; return true;
+            case SDL_WINDOWEVENT_SIZE_CHANGED: mustRedraw = true; out.type = PlatformEventType::moveOrSizeEnded; return true;
             case SDL_WINDOWEVENT_FOCUS_LOST: std::fill(std::begin(keys), std::end(keys), false); break;
+            case SDL_WINDOWEVENT_EXPOSED: mustRedraw = true; break;
             default: break;
             }
             break;
