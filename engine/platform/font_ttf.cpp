@@ -81,6 +81,8 @@ bool fontOpen(const int* heights, int count)
     if (!ttfStarted) {
         if (TTF_Init() != 0) return false;
         ttfStarted = true;
+        // The fonts live for the whole run; give them back at its end.
+        std::atexit(fontClose);
     }
     const char* path = fontPath();
     std::vector<Face> opened(static_cast<size_t>(count));
