@@ -1,0 +1,64 @@
+#pragma once
+// The rules of a game on a Galaxy: set-up, turn order, income, placement
+// allowance, battles, conquest, transfer, move, elimination and victory.
+// Star income and weight, and the Galaxy members prepareGameStars, setUpGame,
+// starCount, armiesOf, income, placementAllowance, weakestPlayer,
+// countUnownedStars, clearLabels and battleRound are declared in galaxy.h.
+#include "game/galaxy.h"
+
+// The millisecond tick count that seeds new games and reseeds the generator
+// after the deal. The core has no clock: the application installs one; without
+// it the seed is a fixed value.
+using TickSource = unsigned (*)();
+void setTickSource(TickSource source);
+unsigned tickSeed();
+
+// What startNewGame does once the game galaxy is ready (the application
+// switches to the board's "openPlay" state). Nothing when not installed.
+using GameStartedHandler = void (*)();
+void setGameStartedHandler(GameStartedHandler handler);
+
+// Loads the game galaxy (the built-in one, or the file named by previewGalaxy),
+// prepares and sets it up with the tick seed, sets demoMode, and calls the
+// game-started handler.
+void startNewGame(bool demo, bool builtIn);
+
+// A turn cycle: the counter goes up when the board's "play" state is entered.
+void beginTurnCycle(Galaxy& galaxy);
+// The human plays first in this cycle: a normal game, player 0 alive, and not
+// the first turn at "hard" or "impossible".
+bool humanPlaysFirst(const Galaxy& galaxy);
+// First computer player of a cycle: 1, or 0 in the demonstration game.
+int firstComputerPlayer();
+
+// The allowance of p was cut by the army cap below p's income: the placement
+// prompt then says "(maximum reached) ".
+bool placementCapped(const Galaxy& galaxy, int p);
+
+// The human's battle from source to target: rounds while the source has lost
+// fewer than readyToLose armies and the target still stands (armies >= 0).
+// Returns true when the target fell (its armies below 0); the conquest itself
+// is humanConquest.
+bool humanBattle(Galaxy& galaxy, int source, int target, int readyToLose);
+
+struct Conquest {
+    int previousOwner = noOwner;
+    // The previous owner was eliminated by this conquest.
+    bool eliminated = false;
+};
+// The human took target from source: one army moves in (target 0, source - 1).
+// The previous owner's elimination test runs.
+Conquest humanConquest(Galaxy& galaxy, int source, int target);
+// A computer player's force took target: force - 1 armies stay there.
+Conquest aiConquest(Galaxy& galaxy, int attacker, int target, int force);
+
+// Moves m armies (clamped to 0..source armies) from source to target; returns
+// the number moved. Used for the transfer after a conquest and for the move.
+int transferArmies(Galaxy& galaxy, int source, int target, int m);
+// The human's move between own linked stars; true when it ends the turn (m > 0).
+bool moveArmies(Galaxy& galaxy, int source, int target, int m);
+
+// q is alive and has no income left: q is eliminated. True when it happened now.
+bool eliminateIfBeaten(Galaxy& galaxy, int q);
+// The single alive player, or noOwner when none or more than one is alive.
+int soleSurvivor(const Galaxy& galaxy);
