@@ -1,0 +1,188 @@
+#include "game/galaxy_file.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <system_error>
+#include <utility>
+
+const char* const standardGalaxyNames[6] = {"TENTACLES", "GRAVITY CENTER", "PARA", "ROMAN", "COLONY", "DOOR"};
+
+namespace {
+
+std::string& folderSetting()
+{
+    static std::string folder = "galaxies";
+    return folder;
+}
+
+bool readRecord(std::istream& in, Star& s)
+{
+    return static_cast<bool>(in >> s.active >> s.x >> s.y >> s.kind >> s.owner >> s.reserved >> s.armies);
+}
+
+void writeRecord(std::ostream& out, Star& s)
+{
+    if (s.kind.empty()) s.kind = emptyKind;
+    out << s.active << ' ' << s.x << ' ' << s.y << ' ' << s.kind << ' ' << s.owner << ' ' << s.reserved << ' '
+        << s.armies << '\n';
+}
+
+} // namespace
+
+void setGalaxyFolder(const std::string& folder) { folderSetting() = folder; }
+
+const std::string& galaxyFolder() { return folderSetting(); }
+
+std::string galaxyPath(const std::string& name) { return galaxyFolder() + "/" + name + ".gly"; }
+
+bool isUsableGalaxyName(const std::string& name)
+{
+    if (name.empty() || name.size() > 200 || name == "." || name == "..") return false;
+    return name.find('/') == std::string::npos && name.find('\0') == std::string::npos;
+}
+
+// Everything is parsed into locals first, so a refused text leaves no half-read
+// galaxy behind: the galaxy is reset and keeps its name.
+bool Galaxy::readFrom(std::istream& in)
+{
+    int players = 0;
+    int n = 0;
+    bool ok = static_cast<bool>(in >> players >> n) && players >= minPlayers && players <= maxPlayers && n >= 1 &&
+              n <= maxFileStars;
+    std::vector<Star> layout;
+    std::vector<Star> game;
+    std::vector<int> matrix;
+    if (ok) {
+        layout.assign(n, Star{});
+        game.assign(n, Star{});
+        for (int i = 0; ok && i < n; ++i) ok = readRecord(in, layout[i]);
+        for (int i = 0; ok && i < n; ++i) ok = readRecord(in, game[i]);
+    }
+    long long count = 0;
+    if (ok) ok = static_cast<bool>(in >> count) && count == static_cast<long long>(n) * n;
+    if (ok) {
+        matrix.assign(static_cast<size_t>(count), 0);
+        for (size_t k = 0; ok && k < matrix.size(); ++k) ok = static_cast<bool>(in >> matrix[k]);
+    }
+    if (!ok) {
+        std::string keptName = std::move(name);
+        reset();
+        name = std::move(keptName);
+        return false;
+    }
+    playerCount = players;
+    layoutStars = std::move(layout);
+    gameStars = std::move(game);
+    links = std::move(matrix);
+    return true;
+}
+
+bool Galaxy::loadFile(const std::string& fileName)
+{
+    reset();
+    name = fileName;
+    if (!isUsableGalaxyName(fileName)) return false;
+    std::ifstream in(galaxyPath(fileName));
+    if (!in) return false;
+    return readFrom(in);
+}
+
+// Written to a temporary file beside the target and renamed over it, so a
+// failed write never destroys a good file.
+bool Galaxy::saveFile(const std::string& fileName)
+{
+    if (!isUsableGalaxyName(fileName)) return false;
+    std::error_code error;
+    std::filesystem::create_directories(galaxyFolder(), error);
+    const std::string path = galaxyPath(fileName);
+    const std::string temporary = galaxyFolder() + "/." + fileName + ".gly.tmp";
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        if (!out) return false;
+        const int n = slotCount();
+        out << playerCount << ' ' << n << '\n';
+        for (Star& s : layoutStars) writeRecord(out, s);
+        for (Star& s : gameStars) writeRecord(out, s);
+        out << links.size() << ' ';
+        for (int v : links) out << v << ' ';
+        out.flush();
+        if (!out) {
+            out.close();
+            std::remove(temporary.c_str());
+            return false;
+        }
+    }
+    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
+        std::remove(temporary.c_str());
+        return false;
+    }
+    return true;
+}
+
+namespace {
+
+struct BuiltInStar {
+    int x;
+    int y;
+    const char* kind;
+};
+
+const BuiltInStar tentacleStars[24] = {
+    {222, 120, darkStarKind},   {200, 220, normalStarKind}, {484, 138, normalStarKind}, {473, 269, normalStarKind},
+    {324, 274, normalStarKind}, {336, 164, normalStarKind}, {454, 39, normalStarKind},  {668, 244, normalStarKind},
+    {567, 71, normalStarKind},  {581, 210, normalStarKind}, {650, 128, normalStarKind}, {393, 278, normalStarKind},
+    {516, 380, normalStarKind}, {218, 374, normalStarKind}, {99, 278, normalStarKind},  {131, 368, normalStarKind},
+    {319, 85, normalStarKind},  {416, 158, normalStarKind}, {96, 111, normalStarKind},  {133, 30, normalStarKind},
+    {682, 409, darkStarKind},   {695, 49, darkStarKind},    {70, 435, darkStarKind},    {346, 225, darkStarKind},
+};
+
+// Each link once; both directions are stored, plus the one self-link of star 0.
+const int tentacleLinks[][2] = {
+    {0, 0},   {0, 1},   {1, 18},  {2, 6},   {2, 8},   {2, 9},   {2, 11},  {3, 9},   {3, 11},
+    {3, 12},  {4, 11},  {4, 12},  {4, 13},  {4, 14},  {5, 6},   {5, 16},  {5, 17},  {6, 8},
+    {6, 16},  {6, 17},  {7, 9},   {7, 10},  {8, 10},  {8, 21},  {9, 10},  {12, 13}, {12, 20},
+    {13, 14}, {13, 15}, {14, 15}, {14, 18}, {15, 22}, {16, 19}, {17, 23}, {18, 19},
+};
+
+std::string makeBuiltInText()
+{
+    constexpr int n = maxStars;
+    std::ostringstream out;
+    auto token = [&out](const auto& value) { out << value << '\n'; };
+    token(5);
+    token(n);
+    for (int i = 0; i < n; ++i) {
+        if (i < 24) {
+            const BuiltInStar& s = tentacleStars[i];
+            token(1), token(s.x), token(s.y), token(s.kind);
+        } else {
+            token(0), token(0), token(0), token(emptyKind);
+        }
+        token(0), token(0), token(0);
+    }
+    for (int i = 0; i < n; ++i) token(0), token(0), token(0), token(emptyKind), token(0), token(0), token(0);
+    std::vector<int> matrix(static_cast<size_t>(n) * n, 0);
+    for (const auto& link : tentacleLinks) {
+        matrix[static_cast<size_t>(link[0]) * n + link[1]] = 1;
+        matrix[static_cast<size_t>(link[1]) * n + link[0]] = 1;
+    }
+    token(n * n);
+    for (int v : matrix) token(v);
+    return out.str();
+}
+
+} // namespace
+
+const std::string& builtInGalaxyText()
+{
+    static const std::string text = makeBuiltInText();
+    return text;
+}
+
+bool Galaxy::loadBuiltIn(const std::string&)
+{
+    std::istringstream in(builtInGalaxyText());
+    return readFrom(in);
+}

@@ -1,0 +1,30 @@
+#pragma once
+// Galaxy text files: whitespace-separated decimal tokens. Header playerCount
+// and n, then n layout records and n game records of seven tokens each
+// (active x y kind owner reserved armies), then the link count n*n and the
+// link matrix row by row. The Galaxy members readFrom, loadFile, saveFile and
+// loadBuiltIn are declared in galaxy.h.
+#include <string>
+
+#include "game/galaxy.h"
+
+// Largest slot count a file may declare; larger texts are refused.
+constexpr int maxFileStars = 1000;
+
+// The folder galaxy files live in, relative to the data folder (the working
+// directory at run time): "galaxies" unless changed (tests use a temporary one).
+void setGalaxyFolder(const std::string& folder);
+const std::string& galaxyFolder();
+// "<folder>/<name>.gly".
+std::string galaxyPath(const std::string& name);
+// A name that can be a file name inside the galaxy folder: not empty, at most
+// 200 bytes, no '/', no NUL, not "." or "..".
+bool isUsableGalaxyName(const std::string& name);
+
+// The built-in galaxy "TENTACLES" in the file format, one token per line;
+// built on the first call and kept for the run.
+const std::string& builtInGalaxyText();
+inline constexpr const char* builtInGalaxyName = "TENTACLES";
+
+// The six standard galaxies, the built-in one first.
+extern const char* const standardGalaxyNames[6];
