@@ -1,0 +1,500 @@
+#include "ai/planning.h"
+
+#include <climits>
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+#include "engine/random.h"
+
+// The planner walks the link graph many times per decision (twice per
+// attackable star), so the walks use neighbour lists built once per public
+// call instead of scanning whole matrix rows. The lists keep index order, so
+// every walk visits stars in exactly the order a row scan would.
+
+namespace {
+
+RegionScratch scratch;
+
+struct Neighbours {
+    // Stars j with entry (j, s) set: start[s] .. start[s + 1] in list.
+    std::vector<int> inStart, inList;
+    // Stars j with entry (s, j) set.
+    std::vector<int> outStart, outList;
+};
+Neighbours graph;
+
+void buildNeighbours(const Galaxy& g)
+{
+    const int n = static_cast<int>(g.gameStars.size());
+    const bool full = g.links.size() >= static_cast<size_t>(n) * static_cast<size_t>(n);
+    auto linked = [&](int i, int j) { return full && g.links[static_cast<size_t>(i) * n + j] != 0; };
+    graph.inStart.assign(n + 1, 0);
+    graph.outStart.assign(n + 1, 0);
+    graph.inList.clear();
+    graph.outList.clear();
+    for (int s = 0; s < n; ++s) {
+        graph.inStart[s] = static_cast<int>(graph.inList.size());
+        graph.outStart[s] = static_cast<int>(graph.outList.size());
+        for (int j = 0; j < n; ++j) {
+            if (linked(j, s)) graph.inList.push_back(j);
+            if (linked(s, j)) graph.outList.push_back(j);
+        }
+    }
+    graph.inStart[n] = static_cast<int>(graph.inList.size());
+    graph.outStart[n] = static_cast<int>(graph.outList.size());
+}
+
+template <typename F>
+bool anyInNeighbour(int s, F test)
+{
+    for (int k = graph.inStart[s]; k < graph.inStart[s + 1]; ++k)
+        if (test(graph.inList[k])) return true;
+    return false;
+}
+
+int slotCount(const Galaxy& g) { return static_cast<int>(g.gameStars.size()); }
+bool validStar(const Galaxy& g, int s) { return s >= 0 && s < slotCount(g); }
+bool validPlayer(const Galaxy& g, int p) { return p >= 0 && p < static_cast<int>(g.players.size()); }
+
+bool interior(const Galaxy& g, int s)
+{
+    const int owner = g.gameStars[s].owner;
+    return !anyInNeighbour(s, [&](int j) { return g.gameStars[j].owner != owner; });
+}
+
+int frontierCount(const Galaxy& g, int p)
+{
+    int count = 0;
+    for (int s = 0; s < slotCount(g); ++s)
+        if (g.gameStars[s].owner == p && !interior(g, s)) ++count;
+    return count;
+}
+
+bool attackable(const Galaxy& g, int i, int p)
+{
+    if (g.gameStars[i].owner == p) return false;
+    return anyInNeighbour(i, [&](int j) { return g.gameStars[j].owner == p; });
+}
+
+void flood(int s, const Galaxy& g)
+{
+    if (scratch.visited[s]) return;
+    scratch.regionMark[s] = 1;
+    scratch.visited[s] = 1;
+    if (!interior(g, s)) {
+        scratch.frontierList.push_back(s);
+        return;
+    }
+    scratch.interiorList.push_back(s);
+    const int owner = g.gameStars[s].owner;
+    for (int k = graph.inStart[s]; k < graph.inStart[s + 1]; ++k) {
+        const int j = graph.inList[k];
+        if (g.gameStars[j].owner == owner) flood(j, g);
+    }
+}
+
+void starValues(Galaxy& g)
+{
+    const int n = slotCount(g);
+    std::vector<Star>& stars = g.gameStars;
+    scratch.regionMark.assign(n, 0);
+    for (int i = 0; i < n; ++i) stars[i].value = starIncome(stars[i]);
+    for (int i = 0; i < n; ++i) {
+        if (scratch.regionMark[i]) continue;
+        scratch.visited.assign(n, 0);
+        if (!interior(g, i)) continue;
+        scratch.interiorList.clear();
+        scratch.frontierList.clear();
+        flood(i, g);
+        double sum = 0.0;
+        for (int a : scratch.interiorList) {
+            sum += stars[a].value;
+            if (starIncome(stars[a]) == 1) stars[a].value = 0.0;
+        }
+        sum = sum * sum;
+        const size_t m = scratch.frontierList.size();
+        for (int b : scratch.frontierList) {
+            if (m == 1) {
+                stars[b].value += sum;
+                stars[b].value *= 1.5;
+            } else {
+                stars[b].value += 1.0;
+            }
+        }
+        if (m == 1)
+            for (int a : scratch.interiorList) stars[a].value = 0.0;
+    }
+    for (int i = 0; i < n; ++i) {
+        const int w = starWeight(stars[i]);
+        double& v = stars[i].value;
+        if (w > 1 && v > 0.01 && v < w) {
+            v = w;
+            if (!scratch.regionMark[i]) v = std::sqrt(v);
+        }
+        if (!scratch.regionMark[i]) v = v * v;
+    }
+}
+
+// Needs from the values already in the star records.
+int defenceNeeds(Galaxy& g, int p)
+{
+    std::vector<Star>& stars = g.gameStars;
+    double ownUnits = 0.0, enemyValue = 0.0, enemyUnits = 0.0, enemyIncome = 0.0;
+    int enemyStars = 0;
+    for (const Star& s : stars) {
+        if (!s.active) continue;
+        if (s.owner == p) {
+            ownUnits += s.armies + 1.0;
+        } else {
+            ++enemyStars;
+            enemyValue += s.value;
+            enemyUnits += s.armies + 1.0;
+            enemyIncome += starIncome(s);
+        }
+    }
+    if (enemyStars == 0) {
+        for (Star& s : stars)
+            if (s.active && s.owner == p) s.need = 0.0;
+        return 0;
+    }
+    if (enemyUnits < 1) enemyUnits = 1;
+    const double enemyStrength = enemyUnits + enemyIncome;
+    const double ratio = enemyValue != 0.0 ? enemyStrength / enemyValue : enemyStrength;
+    const double caution = g.players[p].caution;
+    const double restraint = caution > 0.0 ? 1.0 / caution : 1.0;
+    int total = 0;
+    for (Star& s : stars) {
+        if (!s.active || s.owner != p) continue;
+        s.need = 0.0;
+        if (s.value >= 0.2) s.need = ratio * s.value * restraint;
+        if (enemyStrength * 1.25 < ownUnits) s.need *= 0.1;
+        if (enemyStrength * 3.0 < ownUnits) s.need *= 0.1;
+        total = truncToInt(total + s.need);
+    }
+    return total;
+}
+
+int bestSource(const Galaxy& g, int target, int p)
+{
+    int best = noOwner;
+    int bestMargin = -1000000;
+    for (int k = graph.outStart[target]; k < graph.outStart[target + 1]; ++k) {
+        const Star& s = g.gameStars[graph.outList[k]];
+        if (!s.active || s.owner != p) continue;
+        const int margin = truncToInt(s.armies - s.need);
+        if (margin > bestMargin) {
+            bestMargin = margin;
+            best = graph.outList[k];
+        }
+    }
+    return best;
+}
+
+int adjustment(const Galaxy& g, int src, int srcNeed, int target)
+{
+    if (!interior(g, src)) return 0;
+    scratch.visited.assign(slotCount(g), 0);
+    scratch.regionMark.resize(slotCount(g), 0);
+    scratch.frontierList.clear();
+    scratch.interiorList.clear();
+    flood(src, g);
+    if (scratch.frontierList.size() <= 1) return 0;
+    int minArmies = 100000;
+    for (int b : scratch.frontierList)
+        if (b != target && g.gameStars[b].armies < minArmies) minArmies = g.gameStars[b].armies;
+    return srcNeed - minArmies;
+}
+
+double ownerFactor(const Galaxy& g, int p, int q, double avg)
+{
+    const double min = g.minimumIncome;
+    const int incomeP = g.income(p);
+    const int incomeQ = g.income(q);
+    const int armiesQ = g.armiesOf(q);
+    double f = 1.0;
+    if (incomeQ < 3) f = 0.3;
+    if (incomeP > min) f = 1.0;
+    if (incomeP > min + 1.3) f = 2.0;
+    if (incomeQ > min * 1.3) f = 1.5;
+    if (incomeQ > min * 1.5) f = 2.0;
+    if (incomeQ > min * 2) f = 4.0;
+    if (armiesQ > avg * 1.3) f *= 1.5;
+    if (armiesQ > avg * 1.5) f *= 2;
+    if (armiesQ > avg * 2) f *= 4;
+    if (armiesQ > avg * 3) f *= 6;
+    return f;
+}
+
+void plan(Galaxy& g, int p, int extra)
+{
+    g.attackCandidates.clear();
+    if (g.income(p) == 0) return;
+    std::vector<Star>& stars = g.gameStars;
+    const int n = slotCount(g);
+    const StrengthMode mode = assessStrength(p, stars);
+    if (mode == StrengthMode::Finishing) {
+        for (int i = 0; i < n; ++i) {
+            if (!attackable(g, i, p)) continue;
+            for (int k = graph.outStart[i]; k < graph.outStart[i + 1]; ++k) {
+                const Star& s = stars[graph.outList[k]];
+                if (s.active && s.owner == p && s.armies > 0) {
+                    g.attackCandidates.push_back({1000000.0, graph.outList[k], {i}, s.armies});
+                    return;
+                }
+            }
+        }
+    }
+
+    double totalArmies = 0.0;
+    for (const Star& s : stars)
+        if (s.active) totalArmies += s.armies;
+    int withIncome = 0;
+    for (int q = 0; q < g.playerCount; ++q)
+        if (g.income(q) > 0) ++withIncome;
+    const double avg = withIncome > 0 ? totalArmies / withIncome : totalArmies;
+    std::vector<double> factor(g.playerCount > 0 ? g.playerCount : 0);
+    for (int q = 0; q < g.playerCount; ++q) factor[q] = ownerFactor(g, p, q, avg);
+
+    for (int i = 0; i < n; ++i) {
+        if (!attackable(g, i, p)) continue;
+        const int targetOwner = stars[i].owner;
+        const bool knownOwner = targetOwner >= 0 && targetOwner < g.playerCount;
+        double score = (starWeight(stars[i]) + stars[i].value) * (knownOwner ? factor[targetOwner] : 1.0);
+        const int frontierBefore = frontierCount(g, p);
+        // computeDefenceNeeds starts with the values; computing them twice
+        // in a row gives the same numbers, so once is enough.
+        starValues(g);
+        defenceNeeds(g, p);
+        const int src = bestSource(g, i, p);
+        if (src == noOwner) continue;  // only with an asymmetric link matrix
+        const int srcNeed = truncToInt(stars[src].need);
+
+        stars[i].owner = p;
+        const int frontierAfter = frontierCount(g, p);
+        starValues(g);
+        defenceNeeds(g, p);
+        int margin = truncToInt(extra - stars[i].need - stars[src].need + stars[src].armies) - (stars[i].armies - 1);
+        int available = truncToInt((extra + stars[src].armies) - stars[src].need);
+        const int adj = adjustment(g, src, srcNeed, i);
+        available -= adj;
+        margin -= adj;
+        stars[i].owner = targetOwner;
+
+        if (frontierAfter > frontierBefore)
+            score *= 0.8;
+        else if (frontierAfter == frontierBefore)
+            score *= 1.3;
+        else
+            score *= (frontierBefore + 2 - frontierAfter);
+        const int from = bestSource(g, i, p);
+        if (available < 1) continue;
+        if (margin > 0 || randomInt(3) == 1 || mode == StrengthMode::Bold)
+            g.attackCandidates.push_back({score, from, {i}, available});
+    }
+
+    double bestScore = 0.0;
+    int best = -1;
+    for (size_t k = 0; k < g.attackCandidates.size(); ++k) {
+        if (g.attackCandidates[k].score > bestScore) {
+            bestScore = g.attackCandidates[k].score;
+            best = static_cast<int>(k);
+        }
+    }
+    if (best > 0) g.attackCandidates[0] = g.attackCandidates[best];
+}
+
+}  // namespace
+
+RegionScratch& regionScratch() { return scratch; }
+
+int truncToInt(double x)
+{
+    if (std::isnan(x)) return 0;
+    if (x >= static_cast<double>(INT_MAX)) return INT_MAX;
+    if (x <= static_cast<double>(INT_MIN)) return INT_MIN;
+    return static_cast<int>(x);
+}
+
+int roundHalfDown(double x)
+{
+    const double f = std::floor(x);
+    return truncToInt(x - f > 0.5 ? f + 1.0 : f);
+}
+
+void computeStarValues(Galaxy& galaxy)
+{
+    buildNeighbours(galaxy);
+    starValues(galaxy);
+}
+
+int computeDefenceNeeds(Galaxy& galaxy, int player)
+{
+    if (!validPlayer(galaxy, player)) return 0;
+    computeStarValues(galaxy);
+    return defenceNeeds(galaxy, player);
+}
+
+bool isInteriorStar(const Galaxy& galaxy, int star)
+{
+    if (!validStar(galaxy, star)) return true;
+    buildNeighbours(galaxy);
+    return interior(galaxy, star);
+}
+
+int countFrontierStars(const Galaxy& galaxy, int player)
+{
+    buildNeighbours(galaxy);
+    return frontierCount(galaxy, player);
+}
+
+bool isAttackable(const Galaxy& galaxy, int star, int player)
+{
+    if (!validStar(galaxy, star)) return false;
+    buildNeighbours(galaxy);
+    return attackable(galaxy, star, player);
+}
+
+StrengthMode assessStrength(int player, const std::vector<Star>& stars)
+{
+    long long own = 0, other = 0, ownCount = 0, otherCount = 0;
+    for (const Star& s : stars) {
+        if (!s.active) continue;
+        if (s.owner == player) {
+            own += s.armies + 1LL;
+            ++ownCount;
+        } else {
+            other += s.armies + 1LL;
+            ++otherCount;
+        }
+    }
+    if (otherCount == 1 || own > 2 * other) return StrengthMode::Finishing;
+    if (own <= 3 * ownCount) return StrengthMode::Cautious;
+    return StrengthMode::Bold;
+}
+
+int bestSourceStar(const Galaxy& galaxy, int target, int player)
+{
+    if (!validStar(galaxy, target)) return noOwner;
+    buildNeighbours(galaxy);
+    return bestSource(galaxy, target, player);
+}
+
+void floodRegion(int star, const Galaxy& galaxy)
+{
+    if (!validStar(galaxy, star)) return;
+    buildNeighbours(galaxy);
+    const size_t n = galaxy.gameStars.size();
+    if (scratch.visited.size() != n) scratch.visited.assign(n, 0);
+    if (scratch.regionMark.size() != n) scratch.regionMark.assign(n, 0);
+    flood(star, galaxy);
+}
+
+int frontierAdjustment(const Galaxy& galaxy, int source, int sourceNeed, int target)
+{
+    if (!validStar(galaxy, source)) return 0;
+    buildNeighbours(galaxy);
+    return adjustment(galaxy, source, sourceNeed, target);
+}
+
+int frontierAdjustment(int source, int sourceNeed, int target)
+{
+    return frontierAdjustment(gameGalaxy, source, sourceNeed, target);
+}
+
+void planAttack(Galaxy& galaxy, int player, int extraArmies)
+{
+    galaxy.attackCandidates.clear();
+    if (!validPlayer(galaxy, player)) return;
+    buildNeighbours(galaxy);
+    plan(galaxy, player, extraArmies);
+}
+
+void placeArmiesAI(Galaxy& galaxy, int player)
+{
+    if (!validPlayer(galaxy, player)) return;
+    std::vector<Star>& stars = galaxy.gameStars;
+    const int n = slotCount(galaxy);
+    buildNeighbours(galaxy);
+    starValues(galaxy);
+    const int totalNeed = defenceNeeds(galaxy, player);
+    const int budget = galaxy.placementAllowance(player);
+    const int surplus = budget - totalNeed;
+    const int toPlace = surplus > 0 ? totalNeed : budget;
+    int remaining = toPlace;
+
+    double ownArmies = 0.0, ownValue = 0.0;
+    for (const Star& s : stars) {
+        if (s.active && s.owner == player) {
+            ownArmies += s.armies;
+            ownValue += s.value;
+        }
+    }
+    // An exact zero would make the ratio infinite (or NaN), which sheds no star.
+    for (bool shed = ownValue != 0.0; shed;) {
+        shed = false;
+        const double ratio = (toPlace + ownArmies) / ownValue;
+        for (Star& s : stars) {
+            if (s.active && s.owner == player && s.value >= 0.01 && ratio * s.value < s.armies) {
+                ownValue -= s.value;
+                s.value = 0.0;
+                ownArmies -= s.armies;
+                shed = ownValue != 0.0;
+                break;
+            }
+        }
+    }
+    if (ownValue < 0.01) ownValue = 0.01;
+    const double ratio = (toPlace + ownArmies) / ownValue;
+
+    int last = noOwner;
+    for (int k = 0; k < n; ++k) {
+        const Star& s = stars[k];
+        if (s.active && s.owner == player && truncToInt(ratio * s.value - s.armies) > 0) last = k;
+    }
+    for (int k = 0; k < n && remaining != 0; ++k) {
+        Star& s = stars[k];
+        if (!s.active || s.owner != player || s.value < 0.01) continue;
+        int add = roundHalfDown(ratio * s.value - s.armies);
+        if (add > remaining) add = remaining;
+        if (k == last) add = remaining;
+        if (add == 0) continue;
+        s.label = std::to_string(s.armies) + "+" + std::to_string(add);
+        s.armies += add;
+        remaining -= add;
+    }
+
+    if (surplus > 0) {
+        plan(galaxy, player, surplus);
+        starValues(galaxy);
+        if (!galaxy.attackCandidates.empty()) {
+            const int from = galaxy.attackCandidates[0].from;
+            if (validStar(galaxy, from)) {
+                Star& s = stars[from];
+                s.label = s.label + " + " + std::to_string(surplus);
+                s.armies += surplus;
+            }
+        }
+    }
+}
+
+void chooseAttackAI(Galaxy& galaxy, int player, int& from, int& to, int& armies)
+{
+    from = to = armies = noOwner;
+    if (!validPlayer(galaxy, player)) return;
+    buildNeighbours(galaxy);
+    starValues(galaxy);
+    defenceNeeds(galaxy, player);
+    plan(galaxy, player, 0);
+    if (galaxy.attackCandidates.empty()) return;
+    const AttackCandidate& best = galaxy.attackCandidates[0];
+    if (!validStar(galaxy, best.from) || best.targets.empty()) return;
+    int send = best.armies;
+    Star& source = galaxy.gameStars[best.from];
+    if (send > source.armies) send = source.armies;
+    if (send < 1) return;
+    source.armies -= send;
+    from = best.from;
+    to = best.targets[0];
+    armies = send;
+}

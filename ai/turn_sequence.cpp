@@ -1,0 +1,122 @@
+#include "ai/turn_sequence.h"
+
+#include <string>
+
+#include "ai/planning.h"
+#include "game/rules.h"
+
+namespace {
+
+bool validStar(const Galaxy& g, int s) { return s >= 0 && s < static_cast<int>(g.gameStars.size()); }
+
+void nextPlayer(AiTurns& turns, const Galaxy& galaxy)
+{
+    turns.currentPlayer += 1;
+    turns.phase = turns.currentPlayer >= galaxy.playerCount ? AiPhase::CycleDone : AiPhase::Place;
+}
+
+AiStepReport battleRound(AiTurns& turns, Galaxy& galaxy, AiStepReport report)
+{
+    report.from = turns.attackFrom;
+    report.to = turns.attackTo;
+    if (!validStar(galaxy, turns.attackTo) || !validStar(galaxy, turns.attackFrom) || turns.battleAttackers < 1) {
+        turns.battleAttackers = 0;
+        turns.phase = AiPhase::ChooseAttack;
+        report.kind = AiStepKind::Repelled;
+        return report;
+    }
+    Star& target = galaxy.gameStars[turns.attackTo];
+    // The label shows the battle as it stands before the round, as on screen.
+    target.label = std::to_string(target.armies + 1) + " v " + std::to_string(turns.battleAttackers);
+    galaxy.battleRound(target.armies, turns.battleAttackers);
+    report.attackers = turns.battleAttackers;
+    report.defenders = target.armies + 1;
+    if (target.armies <= -1) {
+        const Conquest conquest = aiConquest(galaxy, turns.currentPlayer, turns.attackTo, turns.battleAttackers);
+        turns.battleAttackers = 0;
+        computeStarValues(galaxy);
+        if (target.value < 0.01) {
+            // Deep inside the conqueror's own area the star is worth nothing:
+            // its armies go back to where they came from.
+            report.returnedArmies = target.armies;
+            transferArmies(galaxy, turns.attackTo, turns.attackFrom, target.armies);
+        }
+        report.kind = AiStepKind::Conquered;
+        report.previousOwner = conquest.previousOwner;
+        report.eliminated = conquest.eliminated;
+        report.defenders = target.armies + 1;
+        const int winner = soleSurvivor(galaxy);
+        if (winner != noOwner) {
+            turns.winner = winner;
+            report.winner = winner;
+            turns.phase = AiPhase::GameOver;
+        } else {
+            turns.phase = AiPhase::ChooseAttack;
+        }
+        return report;
+    }
+    if (turns.battleAttackers <= 0) {
+        turns.battleAttackers = 0;
+        turns.phase = AiPhase::ChooseAttack;
+        report.kind = AiStepKind::Repelled;
+        return report;
+    }
+    report.kind = AiStepKind::BattleRound;
+    return report;
+}
+
+}  // namespace
+
+void beginAiTurns(AiTurns& turns, const Galaxy& galaxy, int firstPlayer)
+{
+    turns = AiTurns{};
+    turns.currentPlayer = firstPlayer < 0 ? 0 : firstPlayer;
+    turns.winner = soleSurvivor(galaxy);
+    if (turns.winner != noOwner)
+        turns.phase = AiPhase::GameOver;
+    else
+        turns.phase = turns.currentPlayer >= galaxy.playerCount ? AiPhase::CycleDone : AiPhase::Place;
+}
+
+AiStepReport stepAiTurns(AiTurns& turns, Galaxy& galaxy)
+{
+    AiStepReport report;
+    report.player = turns.currentPlayer;
+    report.winner = turns.winner;
+    switch (turns.phase) {
+    case AiPhase::Place:
+        galaxy.clearLabels();
+        placeArmiesAI(galaxy, turns.currentPlayer);
+        report.kind = AiStepKind::Placed;
+        turns.phase = AiPhase::ChooseAttack;
+        return report;
+    case AiPhase::ChooseAttack: {
+        galaxy.clearLabels();
+        int from = noOwner, to = noOwner, armies = noOwner;
+        chooseAttackAI(galaxy, turns.currentPlayer, from, to, armies);
+        if (from == noOwner) {
+            turns.attackFrom = turns.attackTo = noOwner;
+            turns.battleAttackers = 0;
+            report.kind = AiStepKind::TurnOver;
+            nextPlayer(turns, galaxy);
+            return report;
+        }
+        turns.attackFrom = from;
+        turns.attackTo = to;
+        turns.battleAttackers = armies;
+        turns.phase = AiPhase::Battle;
+        report.kind = AiStepKind::AttackChosen;
+        report.from = from;
+        report.to = to;
+        report.attackers = armies;
+        report.defenders = validStar(galaxy, to) ? galaxy.gameStars[to].armies + 1 : 0;
+        return report;
+    }
+    case AiPhase::Battle:
+        return battleRound(turns, galaxy, report);
+    case AiPhase::CycleDone:
+    case AiPhase::GameOver:
+        break;
+    }
+    return report;
+}
