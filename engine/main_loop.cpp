@@ -78,8 +78,8 @@ bool startEngine()
     }
     state.lastFrameTime = platformTicks();
     initInput();
-    startSound(config.soundListFile.c_str());
-    startMusic(config.musicListFile.empty() ? nullptr : config.musicListFile.c_str());
+    bringUpSound(config.soundListFile.c_str());
+    bringUpMusic(config.musicListFile.empty() ? nullptr : config.musicListFile.c_str());
     return true;
 }
 
@@ -94,7 +94,7 @@ static void destroyWindow()
 static int renderFrame()
 {
     clearBackBuffer(0);
-    pollKeyboard();
+    pollInput();
     updateMusic();
     if (config.frameHandler) config.frameHandler(static_cast<int>(state.elapsedMs));
     endFrameInput();
@@ -119,7 +119,7 @@ static void handleEvent(const PlatformEvent& event)
     case PlatformEventType::moveOrSizeEnded: state.lastFrameTime = platformTicks(); break;
     case PlatformEventType::mouseMove:
     case PlatformEventType::mouseButtonDown:
-    case PlatformEventType::mouseButtonUp: handleMouseEvent(event); break;
+    case PlatformEventType::mouseButtonUp: onMouseMessage(event); break;
     case PlatformEventType::displayLost: restoreAll(); break;
     case PlatformEventType::keyDown:
     case PlatformEventType::keyUp: break; // the keyboard is read as a snapshot each frame

@@ -20,6 +20,7 @@ struct Headless {
     bool windowOpen = false;
     bool displayOpen = false;
     bool keys[256] = {};
+    bool leftHeld = false;
     std::vector<std::string> errors;
 };
 
@@ -47,6 +48,9 @@ void headlessPushMouse(PlatformEventType type, int x, int y, int button)
     e.x = x;
     e.y = y;
     e.button = button;
+    if (type == PlatformEventType::mouseButtonDown && button == 1) h.leftHeld = true;
+    if (type == PlatformEventType::mouseButtonUp && button == 1) h.leftHeld = false;
+    e.leftHeld = h.leftHeld;
     h.events.push_back(e);
 }
 

@@ -26,6 +26,7 @@ struct PlatformEvent {
     int x = 0;
     int y = 0;
     int button = 0;
+    bool leftHeld = false; // mouse events: the left button is down after this event
 };
 
 struct PlatformWindowConfig {

@@ -185,6 +185,7 @@ bool platformPollEvent(PlatformEvent& out)
             out.type = PlatformEventType::mouseMove;
             out.x = clampInt(e.motion.x, 0, 799);
             out.y = clampInt(e.motion.y, 0, 599);
+            out.leftHeld = (e.motion.state & SDL_BUTTON_LMASK) != 0;
             return true;
         case SDL_MOUSEBUTTONDOWN:
         case SDL_MOUSEBUTTONUP:
@@ -193,6 +194,7 @@ bool platformPollEvent(PlatformEvent& out)
             out.button = e.button.button == SDL_BUTTON_LEFT ? 1 : 3;
             out.x = clampInt(e.button.x, 0, 799);
             out.y = clampInt(e.button.y, 0, 599);
+            out.leftHeld = (SDL_GetMouseState(nullptr, nullptr) & SDL_BUTTON_LMASK) != 0;
             return true;
         default: break;
         }
