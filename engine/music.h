@@ -1,0 +1,57 @@
+#pragma once
+// Background music: a list of Standard MIDI Files, one random track after
+// another, for the whole run. The music volume lives only in mvol.lst.
+#include <string>
+#include <vector>
+
+constexpr int musicSlotCount = 64;
+constexpr int maxMusicTracks = 60;
+
+struct MusicSlot {
+    std::string piece; // the file loaded into the slot
+    int index = 0;
+    int state = 0; // 0 empty, 1 loaded, 2 playing, 3 stopped
+};
+
+struct MusicPlayer {
+    bool player = false;
+    MusicSlot slots[musicSlotCount];
+    int currentSlot = -1;
+};
+
+struct MusicTrackList {
+    std::vector<std::string> names;
+    std::vector<int> slots; // per name, -1 when its file could not be loaded
+};
+
+struct MusicChooser {
+    int chosen = 0;
+    bool requested = false;
+    bool confirmed = false;
+};
+
+extern MusicPlayer musicPlayer;
+extern MusicTrackList musicTracks;
+extern MusicChooser musicChooser;
+
+// Start-up as the main loop calls it: player, list (a null name: none), volume.
+void bringUpMusic(const char* musicListFile);
+void initMusic();
+void loadMusicList(const char* listFile);
+void updateMusic();
+void shutdownMusic();
+
+int loadMusicFile(const std::string& fileName);
+bool playMusicSlot(int slot);
+bool stopMusicSlot(int slot);
+int musicSlotState(int slot);
+
+// Facade.
+void setMusicVolume(int level);
+int getMusicVolume();
+
+// The master-volume value of a level, in hundredths of a decibel.
+int musicMasterValue(int level);
+// Our mixer's gain for a level: -30 dB at level 1 up to 0 dB at level 20 in
+// even steps, so that every level sounds different and level 1 is still heard.
+double musicGainOfLevel(int level);
