@@ -1,0 +1,87 @@
+#pragma once
+// A minimal PNG writer: 8-bit RGB, stored (uncompressed) deflate blocks.
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "engine/image.h"
+
+namespace png {
+
+inline uint32_t crc32(const uint8_t* data, size_t n, uint32_t crc = 0)
+{
+    static uint32_t table[256];
+    static bool ready = false;
+    if (!ready) {
+        for (uint32_t i = 0; i < 256; ++i) {
+            uint32_t c = i;
+            for (int k = 0; k < 8; ++k) c = c & 1 ? 0xEDB88320u ^ (c >> 1) : c >> 1;
+            table[i] = c;
+        }
+        ready = true;
+    }
+    crc = ~crc;
+    for (size_t i = 0; i < n; ++i) crc = table[(crc ^ data[i]) & 255] ^ (crc >> 8);
+    return ~crc;
+}
+
+inline void put32(std::vector<uint8_t>& v, uint32_t x)
+{
+    for (int s = 24; s >= 0; s -= 8) v.push_back(static_cast<uint8_t>(x >> s));
+}
+
+inline void chunk(std::vector<uint8_t>& out, const char* type, const std::vector<uint8_t>& data)
+{
+    put32(out, static_cast<uint32_t>(data.size()));
+    std::vector<uint8_t> body(type, type + 4);
+    body.insert(body.end(), data.begin(), data.end());
+    out.insert(out.end(), body.begin(), body.end());
+    put32(out, crc32(body.data(), body.size()));
+}
+
+inline bool write(const std::string& path, const Image& im)
+{
+    std::vector<uint8_t> raw;
+    for (int y = 0; y < im.height; ++y) {
+        raw.push_back(0); // no filter
+        for (int x = 0; x < im.width; ++x) {
+            uint32_t p = im.at(x, y);
+            raw.push_back(static_cast<uint8_t>(redOf(p)));
+            raw.push_back(static_cast<uint8_t>(greenOf(p)));
+            raw.push_back(static_cast<uint8_t>(blueOf(p)));
+        }
+    }
+    std::vector<uint8_t> z = {0x78, 0x01};
+    uint32_t a = 1, b = 0;
+    for (uint8_t c : raw) {
+        a = (a + c) % 65521;
+        b = (b + a) % 65521;
+    }
+    for (size_t pos = 0; pos < raw.size() || pos == 0;) {
+        size_t n = std::min<size_t>(65535, raw.size() - pos);
+        z.push_back(pos + n >= raw.size() ? 1 : 0);
+        z.push_back(static_cast<uint8_t>(n));
+        z.push_back(static_cast<uint8_t>(n >> 8));
+        z.push_back(static_cast<uint8_t>(~n));
+        z.push_back(static_cast<uint8_t>(~n >> 8));
+        z.insert(z.end(), raw.begin() + static_cast<long>(pos), raw.begin() + static_cast<long>(pos + n));
+        pos += n;
+        if (n == 0) break;
+    }
+    put32(z, (b << 16) | a);
+    std::vector<uint8_t> out = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    std::vector<uint8_t> ihdr;
+    put32(ihdr, static_cast<uint32_t>(im.width));
+    put32(ihdr, static_cast<uint32_t>(im.height));
+    ihdr.insert(ihdr.end(), {8, 2, 0, 0, 0});
+    chunk(out, "IHDR", ihdr);
+    chunk(out, "IDAT", z);
+    chunk(out, "IEND", {});
+    FILE* f = std::fopen(path.c_str(), "wb");
+    if (!f) return false;
+    bool ok = std::fwrite(out.data(), 1, out.size(), f) == out.size();
+    return std::fclose(f) == 0 && ok;
+}
+
+} // namespace png
