@@ -1,0 +1,250 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "app/widgets.h"
+#include "engine/input.h"
+#include "engine/platform/headless_audio.h"
+#include "engine/sound.h"
+#include "test_support.h"
+
+namespace {
+
+std::vector<std::string> calls; // "name:value" of every action run
+
+void recordA(int v) { calls.push_back("a:" + std::to_string(v)); }
+void recordB(int v) { calls.push_back("b:" + std::to_string(v)); }
+
+struct WidgetsTest : ::testing::Test {
+    void SetUp() override
+    {
+        openTestDisplay();
+        resetInputForTests();
+        initInput();
+        calls.clear();
+        addTestImage("menuNormal", solidImage(100, 30, 0x202020));
+        addTestImage("small", solidImage(80, 20, 0x404040));
+    }
+    void TearDown() override
+    {
+        shutdownSound();
+        closeTestDisplay();
+    }
+    // The mouse as the main loop hands it over, then a fresh frame of input.
+    void mouseAt(int x, int y, bool click)
+    {
+        endFrameInput();
+        PlatformEvent e;
+        e.type = click ? PlatformEventType::mouseButtonDown : PlatformEventType::mouseMove;
+        e.button = 1;
+        e.x = x;
+        e.y = y;
+        e.leftHeld = click;
+        onMouseMessage(e);
+        pollInput();
+    }
+    void runFrame(ButtonSet& set, int value)
+    {
+        set.draw(value);
+        set.hover(value);
+        set.click(value);
+    }
+};
+
+TEST_F(WidgetsTest, ClicksCountOnlyStrictlyInside)
+{
+    Button b(100, 50, "go", recordA, "small", 7);
+    EXPECT_EQ(b.width, 80);
+    EXPECT_EQ(b.height, 20);
+    ButtonSet set;
+    set.add(b);
+    const int outside[][2] = {{100, 60}, {180, 60}, {140, 50}, {140, 70}};
+    for (const auto& p : outside) {
+        mouseAt(p[0], p[1], true);
+        set.click(16);
+    }
+    EXPECT_TRUE(calls.empty());
+    const int inside[][2] = {{101, 60}, {179, 60}, {140, 51}, {140, 69}};
+    for (const auto& p : inside) {
+        mouseAt(p[0], p[1], true);
+        set.click(16);
+    }
+    EXPECT_EQ(calls.size(), 4u);
+    // Hovering is no click.
+    mouseAt(140, 60, false);
+    set.click(16);
+    EXPECT_EQ(calls.size(), 4u);
+}
+
+TEST_F(WidgetsTest, MinusFivePassesTheFrameValue)
+{
+    Button fixed(10, 10, "", recordA, "small", 7, recordA);
+    Button framed(10, 100, "", recordB, "small", passFrameValue, recordB);
+    ButtonSet set;
+    set.add(fixed);
+    set.add(framed);
+    mouseAt(20, 20, true);
+    runFrame(set, 33);
+    mouseAt(20, 110, true);
+    runFrame(set, 41);
+    EXPECT_EQ(calls, (std::vector<std::string>{"a:7", "a:7", "b:41", "b:41"}));
+}
+
+TEST_F(WidgetsTest, HoverBrightensAndInactiveButtonsAreInvisible)
+{
+    Button b(100, 100, "", recordA, "small", 1, recordB);
+    ButtonSet set;
+    set.add(b);
+    mouseAt(300, 300, false);
+    set.draw(10);
+    set.hover(10);
+    EXPECT_EQ(pixelAt(110, 110), 0x404040u);
+    mouseAt(110, 110, true);
+    set.draw(10);
+    set.hover(10);
+    EXPECT_EQ(pixelAt(110, 110), 0xA4A4A4u);
+    EXPECT_EQ(pixelAt(99, 110), 0u);
+
+    b.setActive(false);
+    clearBackBuffer(0);
+    runFrame(set, 10);
+    EXPECT_EQ(pixelAt(110, 110), 0u); // not drawn, not tinted
+    EXPECT_EQ(calls, (std::vector<std::string>{"b:1"}));
+}
+
+TEST_F(WidgetsTest, AButtonWithoutItsPictureIsNeverHit)
+{
+    Button missing(0, 0, "ghost", recordA, "noSuchImage", 1);
+    Button plain(0, 0, "", recordB, "", 2);
+    EXPECT_EQ(missing.width, 0);
+    EXPECT_EQ(plain.imageName, "menuNormal");
+    EXPECT_EQ(plain.width, 100);
+    ButtonSet set;
+    set.add(missing);
+    mouseAt(0, 0, true);
+    runFrame(set, 5);
+    EXPECT_TRUE(calls.empty());
+    EXPECT_EQ(countPixels(0), screenWidth * screenHeight);
+}
+
+// Writes a short 16-bit mono clip for the click sound.
+std::string writeClick()
+{
+    std::string path = testing::TempDir() + "click.wav";
+    std::vector<int16_t> samples(200, 1000);
+    uint32_t dataSize = static_cast<uint32_t>(samples.size() * 2);
+    std::ofstream out(path, std::ios::binary);
+    auto u32 = [&](uint32_t v) { out.write(reinterpret_cast<const char*>(&v), 4); };
+    auto u16 = [&](uint16_t v) { out.write(reinterpret_cast<const char*>(&v), 2); };
+    out.write("RIFF", 4);
+    u32(36 + dataSize);
+    out.write("WAVEfmt ", 8);
+    u32(16);
+    u16(1);
+    u16(1);
+    u32(22050);
+    u32(44100);
+    u16(2);
+    u16(16);
+    out.write("data", 4);
+    u32(dataSize);
+    out.write(reinterpret_cast<const char*>(samples.data()), dataSize);
+    return path;
+}
+
+// Each action notes how many clicks had sounded, then lets the rate limit pass.
+void noteSounds(const char* name)
+{
+    calls.push_back(std::string(name) + " after " + std::to_string(headlessAudio().plays.size()));
+    headlessAdvance(1000);
+}
+void soundedBeforeA(int) { noteSounds("a"); }
+void soundedBeforeB(int) { noteSounds("b"); }
+
+TEST_F(WidgetsTest, StackedButtonsAllFireInListOrderEachWithItsClick)
+{
+    std::string path = writeClick();
+    if (path.size() > 79) GTEST_SKIP() << "temporary folder path too long for a sound list path";
+    headlessAudioReset(true);
+    resetSoundRateTable();
+    initSound();
+    loadSound(path, "menuSound", 4);
+    ASSERT_TRUE(soundPlayer.sounds["menuSound"]);
+
+    Button first(10, 10, "", soundedBeforeA, "small", 1);
+    Button second(10, 10, "", soundedBeforeB, "small", 2);
+    ButtonSet set;
+    set.add(first);
+    set.add(second);
+    mouseAt(20, 20, true);
+    runFrame(set, 5);
+    EXPECT_EQ(calls, (std::vector<std::string>{"a after 1", "b after 2"}));
+    std::remove(path.c_str());
+}
+
+ButtonSet* rebuiltSet = nullptr;
+Button* replacement = nullptr;
+void rebuildSet(int v)
+{
+    recordA(v);
+    rebuiltSet->clear();
+    rebuiltSet->add(*replacement);
+}
+
+TEST_F(WidgetsTest, AnActionMayRebuildTheSetItRunsIn)
+{
+    ButtonSet set;
+    Button opener(10, 10, "", rebuildSet, "small", 1);
+    Button under(10, 10, "", recordB, "small", 2);
+    Button fresh(10, 10, "", recordB, "small", 3);
+    rebuiltSet = &set;
+    replacement = &fresh;
+    set.add(opener);
+    set.add(under);
+    mouseAt(20, 20, true);
+    set.click(0);
+    // The button under the pointer when the click came still fires; the new one waits.
+    EXPECT_EQ(calls, (std::vector<std::string>{"a:1", "b:2"}));
+    mouseAt(20, 20, true);
+    set.click(0);
+    EXPECT_EQ(calls.back(), "b:3");
+    EXPECT_EQ(opener.width, 80); // the screen's buttons are left intact
+}
+
+TEST_F(WidgetsTest, TextLineBlinksAndEditsUpToForty)
+{
+    ButtonSet set;
+    set.enableTextField(200, 300);
+    set.draw(150);
+    EXPECT_FALSE(set.cursorVisible); // exactly 150 has not run out
+    set.draw(1);
+    EXPECT_TRUE(set.cursorVisible);
+    EXPECT_EQ(set.blinkTimer, 0);
+    set.draw(151);
+    EXPECT_FALSE(set.cursorVisible);
+    EXPECT_EQ(pixelAt(250, 310), 0x202020u); // the two halves of the field
+    EXPECT_EQ(pixelAt(280, 310), 0x202020u);
+
+    set.setText(std::string(39, 'Q'));
+    headlessPushKey(0x1E, true); // A
+    headlessPushKey(0x30, true); // B
+    PlatformEvent e;
+    while (platformPollEvent(e)) {
+    }
+    pollInput();
+    set.click(0);
+    EXPECT_EQ(set.getText(), std::string(39, 'Q') + "A");
+
+    set.setText(std::string(120, 'X'));
+    EXPECT_EQ(set.getText().size(), 99u);
+    set.clear();
+    EXPECT_EQ(set.getText(), "");
+    EXPECT_TRUE(set.textFieldActive);
+    EXPECT_TRUE(set.buttons.empty());
+}
+
+} // namespace
