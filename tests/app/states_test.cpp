@@ -5,6 +5,7 @@
 
 #include "app/screens.h"
 #include "app/states.h"
+#include "engine/input.h"
 
 namespace {
 
@@ -70,6 +71,18 @@ TEST_F(StatesTest, TheFirstFrameRegistersEveryStateAndRunsTheTitle)
     EXPECT_EQ(currentStateName(), "title");
     appFrame(16);
     EXPECT_EQ(currentStateName(), "menu");
+}
+
+TEST_F(StatesTest, AClickInTheFirstFrameEndsTheTitleAtOnce)
+{
+    resetTitleForTests();
+    resetInputForTests();
+    registerState("menu", stateA);
+    mouseState.leftPressed = true;
+    appFrame(16);
+    EXPECT_EQ(currentStateName(), "menu");
+    EXPECT_TRUE(calls.empty()); // the menu runs from the next frame
+    resetInputForTests();
 }
 
 TEST_F(StatesTest, RememberingAndReturningActions)
