@@ -1,10 +1,11 @@
 #include "app/screens.h"
 
 #include "app/states.h"
+#include "game/galaxy.h"
 
 void registerAllStates()
 {
     registerState("title", titleScreen);
 }
 
-bool gameInProgressForResume() { return false; }
+bool gameInProgressForResume() { return gameGalaxy.gameInProgress != 0; }

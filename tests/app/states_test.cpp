@@ -6,6 +6,7 @@
 #include "app/screens.h"
 #include "app/states.h"
 #include "engine/input.h"
+#include "game/galaxy.h"
 
 namespace {
 
@@ -97,6 +98,11 @@ TEST_F(StatesTest, RememberingAndReturningActions)
     EXPECT_EQ(menuReturnState, "attackHuman");
     resumeGame(0);
     EXPECT_EQ(currentStateName(), "menu");
+    // Once a board was opened it returns to where the menu was opened from.
+    gameGalaxy.gameInProgress = 1;
+    resumeGame(0);
+    EXPECT_EQ(currentStateName(), "attackHuman");
+    gameGalaxy.gameInProgress = 0;
 
     setState("attackHuman");
     showStatistics(0);
