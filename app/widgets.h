@@ -23,6 +23,8 @@ struct Button {
     ButtonAction clickAction = nullptr;
     ButtonAction hoverAction = nullptr;
 
+    // A screen may declare its buttons empty and make them on its first frame.
+    Button() = default;
     // An empty image name becomes "menuNormal". Make buttons after the images
     // are loaded: the size is taken from the catalogue here.
     Button(int x, int y, const std::string& label, ButtonAction clickAction, const std::string& imageName,
