@@ -1,0 +1,282 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "game/galaxy.h"
+#include "game/galaxy_file.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Each test writes into its own temporary galaxy folder.
+class GalaxyFiles : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        root = fs::temp_directory_path() /
+               ("zentory_galaxy_files_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(root);
+        fs::create_directories(root);
+        setGalaxyFolder((root / "galaxies").string());
+    }
+    void TearDown() override
+    {
+        setGalaxyFolder("galaxies");
+        fs::remove_all(root);
+    }
+    std::string fileText(const std::string& name)
+    {
+        std::ifstream in(galaxyPath(name), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    void writeFile(const std::string& name, const std::string& text)
+    {
+        fs::create_directories(galaxyFolder());
+        std::ofstream(galaxyPath(name), std::ios::binary) << text;
+    }
+    fs::path root;
+};
+
+std::string resetGalaxyText()
+{
+    std::string text = "2 100\n";
+    for (int i = 0; i < 200; ++i) text += "0 0 0 empty 0 0 0\n";
+    text += "10000 ";
+    for (int i = 0; i < 10000; ++i) text += "0 ";
+    return text;
+}
+
+bool sameMap(const Galaxy& a, const Galaxy& b)
+{
+    if (a.playerCount != b.playerCount || a.links != b.links || a.slotCount() != b.slotCount()) return false;
+    for (int i = 0; i < a.slotCount(); ++i) {
+        const Star &s = a.layoutStars[i], &t = b.layoutStars[i];
+        if (s.active != t.active || s.x != t.x || s.y != t.y || s.kind != t.kind || s.reserved != t.reserved)
+            return false;
+    }
+    return true;
+}
+
+// A small valid text with one active star of a given n.
+std::string smallText(int players, int n, long long linkCount)
+{
+    std::ostringstream out;
+    out << players << ' ' << n << '\n';
+    for (int i = 0; i < 2 * n; ++i) out << (i == 0 ? "1 100 100 normalStar 0 0 0\n" : "0 0 0 empty 0 0 0\n");
+    out << linkCount << ' ';
+    for (long long k = 0; k < linkCount; ++k) out << "0 ";
+    return out.str();
+}
+
+} // namespace
+
+TEST_F(GalaxyFiles, WriterOutputIsByteExact)
+{
+    Galaxy g;
+    ASSERT_TRUE(g.saveFile("plain"));
+    EXPECT_EQ(fileText("plain"), resetGalaxyText());
+    EXPECT_EQ(g.layoutStars[0].kind, "empty"); // an empty kind is written and kept as "empty"
+    EXPECT_EQ(g.name, "TEST");
+}
+
+TEST_F(GalaxyFiles, RoundTripKeepsTheMap)
+{
+    Galaxy g;
+    g.playerCount = 6;
+    Star s;
+    s.active = 1, s.x = 100, s.y = 200, s.kind = goldenStarKind, s.reserved = 9;
+    g.addStar(s);
+    s.x = 400, s.kind = darkStarKind;
+    g.addStar(s);
+    g.setLink(0, 1, 1);
+    g.gameStars[1].owner = 3;
+    g.gameStars[1].armies = 17;
+    ASSERT_TRUE(g.saveFile("GRAVITY CENTER")); // names may hold spaces
+
+    Galaxy back;
+    back.turn = 12;
+    ASSERT_TRUE(back.loadFile("GRAVITY CENTER"));
+    EXPECT_TRUE(sameMap(g, back));
+    EXPECT_EQ(back.name, "GRAVITY CENTER");
+    EXPECT_EQ(back.gameStars[1].owner, 3);
+    EXPECT_EQ(back.gameStars[1].armies, 17);
+    EXPECT_EQ(back.turn, 0); // loadFile starts from a reset galaxy
+}
+
+TEST_F(GalaxyFiles, ResetTextReadsBackAsAResetGalaxy)
+{
+    Galaxy g;
+    g.name = "kept";
+    std::istringstream in(resetGalaxyText());
+    ASSERT_TRUE(g.readFrom(in));
+    Galaxy fresh;
+    fresh.layoutStars.assign(100, Star{});
+    for (Star& s : fresh.layoutStars) s.kind = "empty";
+    EXPECT_TRUE(sameMap(g, fresh));
+    EXPECT_EQ(g.name, "kept");
+}
+
+TEST_F(GalaxyFiles, AnyWhitespaceSeparatesTokens)
+{
+    std::string text = builtInGalaxyText();
+    std::string spaced;
+    for (char c : text) spaced += c == '\n' ? (spaced.size() % 3 ? " \t " : "\r\n") : std::string(1, c);
+    Galaxy a, b;
+    ASSERT_TRUE(a.loadBuiltIn(""));
+    std::istringstream in(spaced);
+    ASSERT_TRUE(b.readFrom(in));
+    EXPECT_TRUE(sameMap(a, b));
+}
+
+TEST_F(GalaxyFiles, MalformedCountsAreRefusedWithAResetGalaxy)
+{
+    const std::string bad[] = {
+        "",
+        "5",
+        "x 100",
+        "5 abc",
+        smallText(1, 3, 9),
+        smallText(9, 3, 9),
+        smallText(-2, 3, 9),
+        smallText(2, 3, 8),
+        smallText(2, 3, 10),
+        smallText(2, 3, -9),
+        "2 0\n0 ",
+        "2 -3\n",
+        "2 1001\n",
+        "2 99999999999\n",
+        smallText(2, 3, 9).substr(0, 40),        // truncated in the records
+        smallText(2, 3, 9).substr(0, 130),       // truncated in the links
+        "2 1\n1 1e9 2 normalStar 0 0 0\n0 0 0 empty 0 0 0\n1 0 ",
+        "2 1\n1 99999999999 2 normalStar 0 0 0\n0 0 0 empty 0 0 0\n1 0 ",
+    };
+    for (const std::string& text : bad) {
+        Galaxy g;
+        g.name = "asked for";
+        g.layoutStars.assign(3, Star{});
+        g.links.assign(9, 1);
+        std::istringstream in(text);
+        EXPECT_FALSE(g.readFrom(in)) << text;
+        EXPECT_EQ(g.slotCount(), 100) << text;
+        EXPECT_EQ(g.links.size(), 10000u) << text;
+        EXPECT_EQ(g.playerCount, 2) << text;
+        EXPECT_EQ(g.name, "asked for") << text;
+    }
+    Galaxy ok;
+    std::istringstream in(smallText(8, 3, 9));
+    EXPECT_TRUE(ok.readFrom(in));
+    EXPECT_EQ(ok.slotCount(), 3);
+    EXPECT_EQ(ok.gameStars.size(), 3u);
+}
+
+TEST_F(GalaxyFiles, ArbitraryNumbersInFreeSlotsAndOwnersAreAccepted)
+{
+    std::string text = "3 2\n0 2010208543 -2010208543 whatever 2010208543 7 -1\n"
+                       "1 100 100 darkStar 2010208543 0 2010208543\n"
+                       "0 0 0 empty 0 0 0\n0 0 0 empty 0 0 0\n4 0 0 0 0 ";
+    Galaxy g;
+    std::istringstream in(text);
+    ASSERT_TRUE(g.readFrom(in));
+    EXPECT_EQ(g.layoutStars[0].x, 2010208543);
+    EXPECT_EQ(g.starAt(100, 100, 0, 0), 1);
+}
+
+TEST_F(GalaxyFiles, MissingFileGivesAResetGalaxyWithTheName)
+{
+    Galaxy g;
+    g.playerCount = 7;
+    EXPECT_FALSE(g.loadFile("nowhere"));
+    EXPECT_EQ(g.name, "nowhere");
+    EXPECT_EQ(g.playerCount, 2);
+    EXPECT_EQ(g.slotCount(), 100);
+    writeFile("broken", "2 100\n1 2 3");
+    g.playerCount = 7;
+    EXPECT_FALSE(g.loadFile("broken"));
+    EXPECT_EQ(g.name, "broken");
+    EXPECT_EQ(g.playerCount, 2);
+}
+
+TEST_F(GalaxyFiles, SavingCreatesTheFolderAndReplacesWhole)
+{
+    ASSERT_FALSE(fs::exists(galaxyFolder()));
+    Galaxy g;
+    ASSERT_TRUE(g.saveFile("one"));
+    g.playerCount = 4;
+    ASSERT_TRUE(g.saveFile("one"));
+    EXPECT_EQ(fileText("one").substr(0, 6), "4 100\n");
+    int files = 0;
+    for (const auto& entry : fs::directory_iterator(galaxyFolder())) files += entry.is_regular_file();
+    EXPECT_EQ(files, 1); // no temporary file left behind
+}
+
+TEST_F(GalaxyFiles, AFailedSaveKeepsTheOldFile)
+{
+    Galaxy g;
+    ASSERT_TRUE(g.saveFile("keep"));
+    const std::string before = fileText("keep");
+    // The temporary file's place is taken by a folder, so the write cannot start.
+    fs::create_directories(fs::path(galaxyFolder()) / ".keep.gly.tmp");
+    g.playerCount = 5;
+    EXPECT_FALSE(g.saveFile("keep"));
+    EXPECT_EQ(fileText("keep"), before);
+}
+
+TEST_F(GalaxyFiles, NamesThatLeaveTheFolderAreRefused)
+{
+    Galaxy g;
+    EXPECT_FALSE(g.saveFile("../outside"));
+    EXPECT_FALSE(g.saveFile(""));
+    EXPECT_FALSE(g.saveFile(std::string(300, 'a')));
+    EXPECT_FALSE(fs::exists(root / "outside.gly"));
+    EXPECT_FALSE(g.loadFile("../outside"));
+    EXPECT_EQ(g.name, "../outside");
+}
+
+TEST(BuiltInGalaxy, MatchesItsTable)
+{
+    Galaxy g;
+    g.name = "mine";
+    ASSERT_TRUE(g.loadBuiltIn("ignored"));
+    EXPECT_EQ(g.name, "mine");
+    EXPECT_EQ(g.playerCount, 5);
+    ASSERT_EQ(g.slotCount(), 100);
+    ASSERT_EQ(g.links.size(), 10000u);
+    int active = 0, dark = 0, entries = 0, income = 0;
+    for (const Star& s : g.layoutStars) {
+        active += s.active;
+        dark += s.active && s.kind == darkStarKind;
+        income += starIncome(s);
+    }
+    for (int v : g.links) entries += v != 0;
+    EXPECT_EQ(active, 24);
+    EXPECT_EQ(dark, 5);
+    EXPECT_EQ(income, 54);
+    EXPECT_EQ(entries, 69); // 34 links both ways and the self-link of star 0
+    EXPECT_EQ(g.isLinked(0, 0), 1);
+    for (int i = 0; i < 100; ++i)
+        for (int j = 0; j < 100; ++j) ASSERT_EQ(g.isLinked(i, j), g.isLinked(j, i));
+    EXPECT_EQ(g.layoutStars[23].x, 346);
+    EXPECT_EQ(g.layoutStars[23].y, 225);
+    EXPECT_EQ(g.layoutStars[21].kind, darkStarKind);
+    EXPECT_EQ(g.isLinked(8, 21), 1);
+    EXPECT_EQ(g.isLinked(14, 18), 1);
+    EXPECT_EQ(g.isLinked(13, 20), 0);
+    for (const Star& s : g.gameStars) EXPECT_EQ(s.active, 0);
+
+    Galaxy again = g;
+    ASSERT_TRUE(again.loadBuiltIn(""));
+    EXPECT_TRUE(sameMap(g, again));
+}
+
+TEST(BuiltInGalaxy, TextIsOneTokenPerLine)
+{
+    const std::string& text = builtInGalaxyText();
+    EXPECT_EQ(text.substr(0, 6), "5\n100\n");
+    EXPECT_EQ(text.back(), '\n');
+    EXPECT_EQ(text.find(' '), std::string::npos);
+    EXPECT_EQ(&text, &builtInGalaxyText());
+}

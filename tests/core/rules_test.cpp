@@ -1,0 +1,452 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <set>
+#include <vector>
+
+#include "engine/random.h"
+#include "game/galaxy.h"
+#include "game/galaxy_file.h"
+#include "game/rules.h"
+
+namespace {
+
+// Restores the process-wide settings the rules read.
+class Rules : public ::testing::Test {
+protected:
+    void TearDown() override
+    {
+        difficulty = 2;
+        demoMode = 1;
+        setTickSource(nullptr);
+        setGameStartedHandler(nullptr);
+    }
+};
+
+Galaxy builtIn()
+{
+    Galaxy g;
+    g.loadBuiltIn("");
+    g.prepareGameStars();
+    return g;
+}
+
+// A galaxy of the given kinds in slots 0.., with n slots in all.
+Galaxy withKinds(const std::vector<const char*>& kinds, int players, int n = maxStars)
+{
+    Galaxy g;
+    g.playerCount = players;
+    g.layoutStars.assign(n, Star{});
+    g.links.assign(static_cast<size_t>(n) * n, 0);
+    for (size_t i = 0; i < kinds.size(); ++i) {
+        Star& s = g.layoutStars[i];
+        s.active = 1;
+        s.kind = kinds[i];
+        s.x = 30 + 60 * static_cast<int>(i % 12);
+        s.y = 30 + 60 * static_cast<int>(i / 12);
+    }
+    g.prepareGameStars();
+    return g;
+}
+
+// Player p holds exactly the given stars with the given armies; no other star is owned.
+void give(Galaxy& g, int p, const std::vector<int>& stars, int armies)
+{
+    for (int i : stars) {
+        g.gameStars[i].owner = p;
+        g.gameStars[i].armies = armies;
+    }
+}
+
+unsigned fixedTick() { return 777u; }
+
+} // namespace
+
+TEST_F(Rules, BuiltInGalaxySetUp)
+{
+    Galaxy g = builtIn();
+    g.setUpGame(12345);
+    EXPECT_EQ(g.players.size(), 5u);
+    EXPECT_DOUBLE_EQ(g.minimumIncome, 8.1);
+    int total = 0;
+    for (const Star& s : g.gameStars) {
+        if (!s.active) {
+            EXPECT_EQ(s.owner, noOwner);
+            continue;
+        }
+        EXPECT_GE(s.owner, 0);
+        EXPECT_LT(s.owner, 5);
+        EXPECT_EQ(s.armies, s.kind == darkStarKind ? 14 : 2);
+        total += starIncome(s);
+    }
+    EXPECT_EQ(total, 54);
+    for (const Player& p : g.players) {
+        EXPECT_EQ(p.alive, 1);
+        EXPECT_GE(p.caution, 2.0);
+        EXPECT_LE(p.caution, 2.0 + 999 / 300.0);
+    }
+}
+
+TEST_F(Rules, DealFollowsTheDrawsAndTheSeed)
+{
+    Galaxy g = builtIn();
+    g.setUpGame(4242);
+    // The same draws by hand: five cautions, then slots until five distinct stars.
+    seedRandom(4242);
+    std::vector<double> caution;
+    for (int p = 0; p < 5; ++p) caution.push_back(randomInt(1000) / 300.0 + 2.0);
+    std::vector<int> first;
+    while (first.size() < 5) {
+        const int r = randomInt(100);
+        if (g.gameStars[r].active && std::find(first.begin(), first.end(), r) == first.end()) first.push_back(r);
+    }
+    for (int p = 0; p < 5; ++p) {
+        EXPECT_EQ(g.gameStars[first[p]].owner, p);
+        EXPECT_EQ(g.players[p].caution, caution[p]);
+    }
+
+    Galaxy same = builtIn();
+    same.setUpGame(4242);
+    Galaxy other = builtIn();
+    other.setUpGame(4243);
+    bool differs = false;
+    for (int i = 0; i < 100; ++i) {
+        EXPECT_EQ(same.gameStars[i].owner, g.gameStars[i].owner);
+        differs |= other.gameStars[i].owner != g.gameStars[i].owner;
+    }
+    EXPECT_TRUE(differs);
+}
+
+TEST_F(Rules, SetUpReseedsFromTheTickSource)
+{
+    setTickSource(fixedTick);
+    Galaxy g = builtIn();
+    g.setUpGame(1);
+    EXPECT_EQ(randomState(), 777u);
+}
+
+TEST_F(Rules, DealAlwaysGoesToTheWeakest)
+{
+    // Equal stars go round the players in index order.
+    Galaxy even = withKinds(std::vector<const char*>(10, normalStarKind), 3);
+    even.setUpGame(99);
+    EXPECT_EQ(even.starCount(0), 4);
+    EXPECT_EQ(even.starCount(1), 3);
+    EXPECT_EQ(even.starCount(2), 3);
+    // Once the dark star is dealt its owner leads by more than the six normal
+    // stars can make up, so every star after it goes to the other player.
+    Galaxy g = withKinds({darkStarKind, normalStarKind, normalStarKind, normalStarKind, normalStarKind,
+                          normalStarKind, normalStarKind},
+                         2);
+    g.setUpGame(99);
+    const int darkOwner = g.gameStars[0].owner;
+    EXPECT_GT(g.income(darkOwner), g.income(1 - darkOwner));
+    EXPECT_LE(g.income(darkOwner) - g.income(1 - darkOwner), 7);
+    EXPECT_GE(g.starCount(1 - darkOwner), 3);
+    EXPECT_EQ(g.starCount(darkOwner) + g.starCount(1 - darkOwner), 7);
+    EXPECT_EQ(g.armiesOf(darkOwner), 14 + 2 * (g.starCount(darkOwner) - 1));
+}
+
+TEST_F(Rules, MinimumIncomeIsComputedInTheWrittenOrder)
+{
+    // 35 / 3 * 0.6 is just below 7 in doubles (other orders give exactly 7).
+    Galaxy g = withKinds({darkStarKind, darkStarKind, darkStarKind, darkStarKind, darkStarKind}, 4);
+    g.setUpGame(5);
+    EXPECT_EQ(g.minimumIncome, 35.0 / 3 * 0.6);
+    EXPECT_LT(g.minimumIncome, 7.0);
+    demoMode = 0;
+    for (Star& s : g.gameStars)
+        if (s.owner == 3) s.owner = 1;
+    EXPECT_EQ(g.income(3), 0);
+    EXPECT_EQ(g.placementAllowance(3), 6);
+}
+
+TEST_F(Rules, SetUpSurvivesOddGalaxies)
+{
+    Galaxy none = withKinds({}, 3);
+    none.setUpGame(1);
+    EXPECT_EQ(none.minimumIncome, 0.0);
+    EXPECT_EQ(soleSurvivor(none), noOwner); // nobody holds a star, nobody is alive
+
+    Galaxy empty;
+    empty.layoutStars.clear();
+    empty.gameStars.clear();
+    empty.links.clear();
+    empty.setUpGame(1);
+    EXPECT_EQ(empty.players.size(), 2u);
+
+    Galaxy clamped = withKinds({normalStarKind, normalStarKind}, 40);
+    clamped.setUpGame(1);
+    EXPECT_EQ(clamped.playerCount, 8);
+    EXPECT_EQ(clamped.players.size(), 8u);
+    Galaxy lonely = withKinds({normalStarKind, normalStarKind}, -3);
+    lonely.setUpGame(1);
+    EXPECT_EQ(lonely.playerCount, 2);
+    EXPECT_TRUE(std::isfinite(lonely.minimumIncome));
+}
+
+TEST_F(Rules, SetUpDealsEveryStarOfAHugeGalaxy)
+{
+    // Beyond 32767 slots the draws reach only some slots, and can return n itself.
+    const int n = 40000;
+    Galaxy g;
+    g.playerCount = 3;
+    g.layoutStars.assign(n, Star{});
+    g.links.clear();
+    for (int i : {1, 777, n - 2, n - 1}) {
+        g.layoutStars[i].active = 1;
+        g.layoutStars[i].kind = goldenStarKind;
+    }
+    g.prepareGameStars();
+    g.setUpGame(3);
+    EXPECT_EQ(g.countUnownedStars(g.gameStars), 0);
+    EXPECT_EQ(g.starCount(0) + g.starCount(1) + g.starCount(2), 4);
+    EXPECT_EQ(g.starCount(0), 2);
+}
+
+TEST_F(Rules, PlayerWithoutAStarIsOutAtOnce)
+{
+    Galaxy g = withKinds({normalStarKind, goldenStarKind}, 4);
+    g.setUpGame(8);
+    EXPECT_EQ(g.players[0].alive, 1);
+    EXPECT_EQ(g.players[1].alive, 1);
+    EXPECT_EQ(g.players[2].alive, 0);
+    EXPECT_EQ(g.players[3].alive, 0);
+    EXPECT_EQ(soleSurvivor(g), noOwner);
+    // Taking the other player's only star now ends the game.
+    const int target = g.gameStars[0].owner == 1 ? 0 : 1;
+    const Conquest c = aiConquest(g, 1 - g.gameStars[target].owner, target, 1);
+    EXPECT_TRUE(c.eliminated);
+    EXPECT_NE(soleSurvivor(g), noOwner);
+}
+
+TEST_F(Rules, HumanIncomeAtEveryDifficulty)
+{
+    Galaxy g = withKinds({goldenStarKind, normalStarKind, normalStarKind}, 2);
+    for (Star& s : g.gameStars) s.owner = noOwner;
+    demoMode = 0;
+    const int withThree[] = {6, 4, 3, 2, 1};
+    const int withOne[] = {2, 1, 1, 1, 1};
+    for (int d = 0; d < 5; ++d) {
+        difficulty = d;
+        give(g, 0, {0}, 0);
+        give(g, 1, {1, 2}, 0);
+        EXPECT_EQ(g.income(0), withThree[d]) << d;
+        EXPECT_EQ(g.income(1), 2) << d; // computer players get no factor
+        give(g, 0, {1}, 0);
+        g.gameStars[0].owner = 1;
+        EXPECT_EQ(g.income(0), withOne[d]) << d;
+        for (Star& s : g.gameStars) s.owner = 1;
+        EXPECT_EQ(g.income(0), 0) << d;
+    }
+    difficulty = 4;
+    demoMode = 1;
+    give(g, 0, {0}, 0);
+    EXPECT_EQ(g.income(0), 3); // in the demonstration game player 0 is a computer player
+}
+
+TEST_F(Rules, AllowanceCapAndFloor)
+{
+    // Player 1 holds income 10 (a dark and three normal stars).
+    Galaxy g = withKinds({darkStarKind, normalStarKind, normalStarKind, normalStarKind, normalStarKind}, 2);
+    for (Star& s : g.gameStars) s.owner = noOwner;
+    give(g, 1, {0, 1, 2, 3}, 0);
+    g.minimumIncome = 0;
+    EXPECT_EQ(g.placementAllowance(1), 10);
+    EXPECT_FALSE(placementCapped(g, 1));
+    g.gameStars[0].armies = 30;
+    EXPECT_EQ(g.placementAllowance(1), 10); // 30 + 10 is exactly the cap
+    g.gameStars[0].armies = 35;
+    EXPECT_EQ(g.placementAllowance(1), 5);
+    EXPECT_TRUE(placementCapped(g, 1));
+    g.gameStars[0].armies = 40;
+    EXPECT_EQ(g.placementAllowance(1), 0);
+    g.gameStars[0].armies = 400;
+    EXPECT_EQ(g.placementAllowance(1), 0);
+    g.gameStars[0].armies = 2147483647;
+    EXPECT_EQ(g.placementAllowance(1), 0);
+
+    // A small player places the floored minimum income, under a cap of four times it.
+    give(g, 0, {4}, 0);
+    g.minimumIncome = 8.1;
+    EXPECT_EQ(g.placementAllowance(0), 8);
+    EXPECT_FALSE(placementCapped(g, 0));
+    g.gameStars[4].armies = 30;
+    EXPECT_EQ(g.placementAllowance(0), 2);
+    EXPECT_FALSE(placementCapped(g, 0)); // still above its income of 1
+    g.gameStars[4].armies = 31;
+    EXPECT_EQ(g.placementAllowance(0), 1);
+    g.gameStars[4].armies = 32;
+    EXPECT_TRUE(placementCapped(g, 0));
+}
+
+TEST_F(Rules, SumsIncludeInactiveSlotsOnlyThroughTheirOwner)
+{
+    Galaxy g = withKinds({normalStarKind}, 2);
+    for (Star& s : g.gameStars) s.owner = noOwner;
+    g.gameStars[0].owner = 1;
+    g.gameStars[0].armies = 3;
+    g.gameStars[50].owner = 1;
+    g.gameStars[50].armies = 2147483647; // an inactive slot: counts for armies, not income
+    g.gameStars[51].owner = 1;
+    g.gameStars[51].armies = 2147483647;
+    EXPECT_EQ(g.starCount(1), 3);
+    EXPECT_EQ(g.income(1), 1);
+    EXPECT_EQ(g.armiesOf(1), 2147483647); // held at the int limit
+    EXPECT_EQ(g.weakestPlayer(), noOwner); // no players yet
+    g.players.assign(2, Player{});
+    EXPECT_EQ(g.weakestPlayer(), 0);
+    g.gameStars[0].label = "+3";
+    g.clearLabels();
+    EXPECT_EQ(g.gameStars[0].label, "");
+}
+
+TEST_F(Rules, BattleRoundsLoseOneArmyEach)
+{
+    Galaxy g;
+    seedRandom(17);
+    int first = 1000, second = 1000;
+    for (int i = 0; i < 1000; ++i) g.battleRound(first, second);
+    EXPECT_EQ(first + second, 1000);
+    EXPECT_GT(first, 400);
+    EXPECT_GT(second, 400);
+    seedRandom(17);
+    const bool firstLoses = randomInt(2) == 1;
+    seedRandom(17);
+    first = second = 5;
+    g.battleRound(first, second);
+    EXPECT_EQ(first, firstLoses ? 4 : 5);
+    EXPECT_EQ(second, firstLoses ? 5 : 4);
+}
+
+TEST_F(Rules, HumanBattleConquestAndTransfer)
+{
+    Galaxy g = withKinds({normalStarKind, normalStarKind, normalStarKind}, 3);
+    g.setUpGame(2); // stars 0..2 to players in some order, each alone
+    const int mine = 0;
+    const int theirs = 1;
+    const int other = g.gameStars[theirs].owner;
+    g.gameStars[mine].owner = 0;
+    g.gameStars[2].owner = other == 1 ? 2 : 1;
+    g.gameStars[mine].armies = 1;
+    g.gameStars[theirs].armies = 0;
+
+    // A defender with 0 armies still needs one lost round; find a seed whose first round the defender loses.
+    unsigned seed = 1;
+    for (;; ++seed) {
+        seedRandom(seed);
+        if (randomInt(2) == 0) break;
+    }
+    seedRandom(seed);
+    EXPECT_FALSE(humanBattle(g, mine, theirs, 0)); // ready to lose nothing: no round
+    EXPECT_EQ(g.gameStars[theirs].armies, 0);
+    seedRandom(seed);
+    ASSERT_TRUE(humanBattle(g, mine, theirs, 1));
+    EXPECT_EQ(g.gameStars[mine].armies, 1); // the attack lost nothing
+    const Conquest c = humanConquest(g, mine, theirs);
+    EXPECT_EQ(c.previousOwner, other);
+    EXPECT_TRUE(c.eliminated);
+    EXPECT_EQ(g.players[other].alive, 0);
+    EXPECT_EQ(g.gameStars[theirs].owner, 0);
+    EXPECT_EQ(g.gameStars[theirs].armies, 0);
+    EXPECT_EQ(g.gameStars[mine].armies, 0); // nothing left to transfer
+    EXPECT_EQ(transferArmies(g, mine, theirs, 3), 0);
+
+    g.gameStars[mine].armies = 6;
+    EXPECT_EQ(transferArmies(g, mine, theirs, 4), 4);
+    EXPECT_EQ(g.gameStars[mine].armies, 2);
+    EXPECT_EQ(g.gameStars[theirs].armies, 4);
+    EXPECT_FALSE(moveArmies(g, theirs, mine, 0)); // calls the move off
+    EXPECT_TRUE(moveArmies(g, theirs, mine, 9));  // moves what there is
+    EXPECT_EQ(g.gameStars[mine].armies, 6);
+    EXPECT_EQ(g.gameStars[theirs].armies, 0);
+    EXPECT_EQ(transferArmies(g, mine, mine, 3), 0);
+    EXPECT_EQ(transferArmies(g, mine, 500, 3), 0);
+}
+
+TEST_F(Rules, HumanBattleStopsAtTheChosenLoss)
+{
+    Galaxy g = withKinds({normalStarKind, normalStarKind}, 2);
+    g.setUpGame(2);
+    g.gameStars[0].armies = 20;
+    g.gameStars[1].armies = 1000;
+    seedRandom(3);
+    EXPECT_FALSE(humanBattle(g, 0, 1, 5));
+    EXPECT_EQ(g.gameStars[0].armies, 15);
+    EXPECT_FALSE(humanBattle(g, 0, 1, 500)); // no more than the source holds
+    EXPECT_EQ(g.gameStars[0].armies, 0);
+}
+
+TEST_F(Rules, ComputerConquestEliminationAndVictory)
+{
+    Galaxy g = withKinds({normalStarKind, normalStarKind, normalStarKind}, 3);
+    g.setUpGame(4);
+    const int a = g.gameStars[0].owner, b = g.gameStars[1].owner, c = g.gameStars[2].owner;
+    ASSERT_EQ(std::set<int>({a, b, c}).size(), 3u);
+    g.gameStars[0].armies = 0;
+    // b loses star 1 but first gets star 2 from c: c is out, b is not.
+    Conquest first = aiConquest(g, b, 2, 1);
+    EXPECT_EQ(first.previousOwner, c);
+    EXPECT_TRUE(first.eliminated);
+    EXPECT_EQ(g.gameStars[2].armies, 0); // a force of 1 leaves the star empty
+    EXPECT_EQ(soleSurvivor(g), noOwner);
+    Conquest second = aiConquest(g, a, 1, 5);
+    EXPECT_FALSE(second.eliminated); // b still holds star 2
+    EXPECT_EQ(g.gameStars[1].armies, 4);
+    EXPECT_EQ(soleSurvivor(g), noOwner);
+    Conquest third = aiConquest(g, a, 2, 3);
+    EXPECT_TRUE(third.eliminated);
+    EXPECT_EQ(soleSurvivor(g), a);
+    EXPECT_FALSE(eliminateIfBeaten(g, b)); // only ever once
+    EXPECT_FALSE(eliminateIfBeaten(g, 99));
+}
+
+TEST_F(Rules, TurnOrder)
+{
+    Galaxy g = builtIn();
+    g.setUpGame(1);
+    demoMode = 0;
+    beginTurnCycle(g);
+    EXPECT_EQ(g.turn, 1);
+    for (int d = 0; d < 5; ++d) {
+        difficulty = d;
+        EXPECT_EQ(humanPlaysFirst(g), d < 3) << d;
+    }
+    beginTurnCycle(g);
+    EXPECT_TRUE(humanPlaysFirst(g));
+    EXPECT_EQ(firstComputerPlayer(), 1);
+    g.players[0].alive = 0;
+    EXPECT_FALSE(humanPlaysFirst(g));
+    demoMode = 1;
+    g.players[0].alive = 1;
+    EXPECT_FALSE(humanPlaysFirst(g));
+    EXPECT_EQ(firstComputerPlayer(), 0);
+}
+
+namespace {
+int startedCalls = 0;
+void started() { ++startedCalls; }
+} // namespace
+
+TEST_F(Rules, StartNewGameOnTheBuiltInGalaxy)
+{
+    setGameStartedHandler(started);
+    startedCalls = 0;
+    previewGalaxy.name = "TENTACLES";
+    startNewGame(false, true);
+    EXPECT_EQ(startedCalls, 1);
+    EXPECT_EQ(demoMode, 0);
+    EXPECT_EQ(gameGalaxy.turn, 0);
+    EXPECT_EQ(gameGalaxy.countUnownedStars(gameGalaxy.gameStars), 0);
+    EXPECT_EQ(gameGalaxy.players.size(), 5u);
+
+    // A file that is not there gives an empty two-player game.
+    setGalaxyFolder("/nonexistent-zentory-folder");
+    previewGalaxy.name = "missing";
+    startNewGame(true, false);
+    setGalaxyFolder("galaxies");
+    EXPECT_EQ(demoMode, 1);
+    EXPECT_EQ(gameGalaxy.name, "missing");
+    EXPECT_EQ(gameGalaxy.players.size(), 2u);
+    EXPECT_EQ(soleSurvivor(gameGalaxy), noOwner);
+}
