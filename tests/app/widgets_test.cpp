@@ -188,11 +188,13 @@ TEST_F(WidgetsTest, StackedButtonsAllFireInListOrderEachWithItsClick)
 
 ButtonSet* rebuiltSet = nullptr;
 Button* replacement = nullptr;
+Button* filler = nullptr;
 void rebuildSet(int v)
 {
     recordA(v);
     rebuiltSet->clear();
     rebuiltSet->add(*replacement);
+    for (int i = 0; i < 8; ++i) rebuiltSet->add(*filler); // makes the list move in memory
 }
 
 TEST_F(WidgetsTest, AnActionMayRebuildTheSetItRunsIn)
@@ -201,8 +203,10 @@ TEST_F(WidgetsTest, AnActionMayRebuildTheSetItRunsIn)
     Button opener(10, 10, "", rebuildSet, "small", 1);
     Button under(10, 10, "", recordB, "small", 2);
     Button fresh(10, 10, "", recordB, "small", 3);
+    Button away(500, 500, "", recordA, "small", 4);
     rebuiltSet = &set;
     replacement = &fresh;
+    filler = &away;
     set.add(opener);
     set.add(under);
     mouseAt(20, 20, true);
