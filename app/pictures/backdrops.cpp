@@ -132,13 +132,8 @@ void paintBackground(Image& im)
 void paintBigbar(Image& im)
 {
     im.resize(800, 500);
-    // Calm: faint nebula and small dim stars, so links and labels stay readable.
-    for (int y = 0; y < 500; ++y)
-        for (int x = 0; x < 800; ++x) {
-            double n = fractalNoise(x, y, 300, 4, 31);
-            double cloud = std::clamp((n - 0.5) * 2.0, 0.0, 1.0);
-            im.row(y)[x] = packColour({8 + 22 * cloud, 10 + 12 * cloud, 26 + 34 * cloud});
-        }
+    // Calm: a faint nebula and small dim stars, so links and labels stay readable.
+    spaceBackdrop(im, 31, 0.35);
     for (int i = 0; i < 500; ++i) {
         int x = int(hashOf(i, 1, 41) % 800), y = int(hashOf(i, 2, 41) % 500);
         addPixel(im, x, y, {150, 160, 190}, 0.2 + 0.3 * hashUnit(i, 3, 41));

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <vector>
 
 #include "engine/draw_text.h"
 
@@ -77,15 +78,31 @@ void verticalGradient(Image& im, Rgb top, Rgb bottom)
 
 void spaceBackdrop(Image& im, uint32_t seed, double nebulaStrength)
 {
-    for (int y = 0; y < im.height; ++y)
-        for (int x = 0; x < im.width; ++x) {
+    // The clouds are soft, so their noise is taken on a grid of every fourth
+    // pixel and interpolated between: sixteen times less work, same look.
+    constexpr int step = 4;
+    int gw = im.width / step + 2, gh = im.height / step + 2;
+    std::vector<double> cloud(static_cast<size_t>(gw) * gh), veil(cloud.size());
+    for (int gy = 0; gy < gh; ++gy)
+        for (int gx = 0; gx < gw; ++gx) {
+            double x = gx * step, y = gy * step;
             double n = fractalNoise(x, y, 260, 5, seed);
             double m = fractalNoise(x + 500, y, 180, 4, seed + 7);
-            double cloud = std::pow(std::clamp((n - 0.45) * 2.2, 0.0, 1.0), 1.6) * nebulaStrength;
-            double veil = std::pow(std::clamp((m - 0.5) * 2.0, 0.0, 1.0), 2.0) * nebulaStrength;
+            cloud[gy * gw + gx] = std::pow(std::clamp((n - 0.45) * 2.2, 0.0, 1.0), 1.6) * nebulaStrength;
+            veil[gy * gw + gx] = std::pow(std::clamp((m - 0.5) * 2.0, 0.0, 1.0), 2.0) * nebulaStrength;
+        }
+    auto at = [&](const std::vector<double>& g, int x, int y) {
+        int gx = x / step, gy = y / step;
+        double fx = double(x % step) / step, fy = double(y % step) / step;
+        const double* r0 = &g[static_cast<size_t>(gy) * gw + gx];
+        const double* r1 = r0 + gw;
+        return (r0[0] * (1 - fx) + r0[1] * fx) * (1 - fy) + (r1[0] * (1 - fx) + r1[1] * fx) * fy;
+    };
+    for (int y = 0; y < im.height; ++y)
+        for (int x = 0; x < im.width; ++x) {
+            double c = at(cloud, x, y), v = at(veil, x, y);
             Rgb base = {6 + 8.0 * y / im.height, 8 + 6.0 * y / im.height, 22 + 14.0 * y / im.height};
-            Rgb c = {base.r + 70 * cloud + 20 * veil, base.g + 24 * cloud + 40 * veil, base.b + 90 * cloud + 60 * veil};
-            im.row(y)[x] = packColour(c);
+            im.row(y)[x] = packColour({base.r + 70 * c + 20 * v, base.g + 24 * c + 40 * v, base.b + 90 * c + 60 * v});
         }
     starfield(im, seed + 3, im.width * im.height / 900);
 }
