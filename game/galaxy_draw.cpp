@@ -2,7 +2,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <utility>
 
 #include "engine/display.h"
 #include "engine/draw_text.h"
@@ -23,36 +22,6 @@ int toScreen(double v)
     return static_cast<int>(std::clamp(v, -coordinateLimit, coordinateLimit));
 }
 
-// Clips the segment to a margin around the screen (Liang-Barsky), so a link to
-// a far-away slot is drawn along its true direction and never walks millions
-// of pixels. False when nothing of it is near the screen.
-bool clipSegment(double& x1, double& y1, double& x2, double& y2)
-{
-    const double minX = -8, minY = -8, maxX = 808, maxY = 608;
-    const double dx = x2 - x1, dy = y2 - y1;
-    double t0 = 0.0, t1 = 1.0;
-    const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {x1 - minX, maxX - x1, y1 - minY, maxY - y1};
-    for (int k = 0; k < 4; ++k) {
-        if (p[k] == 0.0) {
-            if (q[k] < 0) return false;
-            continue;
-        }
-        const double t = q[k] / p[k];
-        if (p[k] < 0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
-        if (t0 > t1) return false;
-    }
-    const double ox = x1, oy = y1;
-    x1 = ox + t0 * dx;
-    y1 = oy + t0 * dy;
-    x2 = ox + t1 * dx;
-    y2 = oy + t1 * dy;
-    return true;
-}
-
 void drawLinks(const Galaxy& g, const std::vector<Star>& stars, double scale)
 {
     const size_t n = stars.size();
@@ -60,10 +29,9 @@ void drawLinks(const Galaxy& g, const std::vector<Star>& stars, double scale)
     for (size_t i = 0; i < n; ++i) {
         for (size_t j = i; j < n; ++j) {
             if (g.links[i * n + j] == 0) continue;
-            double x1 = stars[i].x * scale, y1 = stars[i].y * scale;
-            double x2 = stars[j].x * scale, y2 = stars[j].y * scale;
-            if (!clipSegment(x1, y1, x2, y2)) continue;
-            drawLine(toScreen(x1), toScreen(y1), toScreen(x2), toScreen(y2), linkR, linkG, linkB);
+            // A line with an end off the screen is left out by drawLine.
+            drawLine(toScreen(stars[i].x * scale), toScreen(stars[i].y * scale), toScreen(stars[j].x * scale),
+                     toScreen(stars[j].y * scale), linkR, linkG, linkB);
         }
     }
 }
