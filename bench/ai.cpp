@@ -1,0 +1,117 @@
+// Speed of the computer players: one attack plan on a dense large galaxy, a
+// whole demonstration game and one turn cycle on the built-in galaxy.
+#include <benchmark/benchmark.h>
+
+#include "ai/planning.h"
+#include "ai/turn_sequence.h"
+#include "engine/random.h"
+#include "game/rules.h"
+
+namespace {
+
+// 100 stars on a 10 by 10 grid, every cell cut by one diagonal: 261 links that
+// never cross, about as many as a plane map of 100 stars can hold. Kinds cycle
+// through normal, normal, golden, normal, dark; eight players.
+Galaxy denseGalaxy()
+{
+    Galaxy g;
+    const int side = 10, n = side * side;
+    g.layoutStars.assign(n, Star{});
+    g.gameStars.assign(n, Star{});
+    g.links.assign(static_cast<size_t>(n) * n, 0);
+    const char* kinds[] = {"normalStar", "normalStar", "goldenStar", "normalStar", "darkStar"};
+    for (int i = 0; i < n; ++i) {
+        Star& s = g.layoutStars[i];
+        s.x = 40 + 75 * (i % side);
+        s.y = 30 + 48 * (i / side);
+        s.kind = kinds[i % 5];
+        s.active = 1;
+    }
+    auto link = [&](int a, int b) {
+        g.links[static_cast<size_t>(a) * n + b] = 1;
+        g.links[static_cast<size_t>(b) * n + a] = 1;
+    };
+    for (int r = 0; r < side; ++r)
+        for (int c = 0; c < side; ++c) {
+            const int i = r * side + c;
+            if (c + 1 < side) link(i, i + 1);
+            if (r + 1 < side) link(i, i + side);
+            if (c + 1 < side && r + 1 < side) link(i, i + side + 1);
+        }
+    g.playerCount = 8;
+    demoMode = 1;
+    g.prepareGameStars();
+    g.setUpGame(1);
+    return g;
+}
+
+void BM_PlanAttackDense100Stars8Players(benchmark::State& state)
+{
+    Galaxy g = denseGalaxy();
+    computeStarValues(g);
+    seedRandom(1);
+    size_t candidates = 0;
+    for (auto _ : state) {
+        planAttack(g, 0, 0);
+        candidates = g.attackCandidates.size();
+        benchmark::DoNotOptimize(candidates);
+    }
+    state.counters["candidates"] = static_cast<double>(candidates);
+}
+BENCHMARK(BM_PlanAttackDense100Stars8Players)->Unit(benchmark::kMicrosecond);
+
+Galaxy builtInGame(unsigned seed)
+{
+    Galaxy g;
+    g.loadBuiltIn("");
+    demoMode = 1;
+    g.prepareGameStars();
+    g.setUpGame(static_cast<int>(seed));
+    seedRandom(seed);
+    return g;
+}
+
+// Plays whole cycles until someone wins or maxTurns cycles are done.
+void playCycles(Galaxy& g, int maxTurns)
+{
+    AiTurns turns;
+    for (int t = 0; t < maxTurns && turns.phase != AiPhase::GameOver; ++t) {
+        beginTurnCycle(g);
+        beginAiTurns(turns, g, 0);
+        while (turns.phase != AiPhase::CycleDone && turns.phase != AiPhase::GameOver) stepAiTurns(turns, g);
+    }
+}
+
+// Seed 15 ends in a win for player 4 in turn 10 (see zentory-sim --seed 15).
+void BM_DemoGameTentaclesSeed15(benchmark::State& state)
+{
+    const Galaxy start = builtInGame(15);
+    int turns = 0, winner = noOwner;
+    for (auto _ : state) {
+        Galaxy g = start;
+        seedRandom(15);
+        playCycles(g, 1000);
+        turns = g.turn;
+        winner = soleSurvivor(g);
+        benchmark::DoNotOptimize(winner);
+    }
+    state.counters["turns"] = turns;
+    state.counters["winner"] = winner;
+}
+BENCHMARK(BM_DemoGameTentaclesSeed15)->Unit(benchmark::kMillisecond);
+
+// One cycle of all five players from the position after three cycles.
+void BM_TurnCycleTentacles5Players(benchmark::State& state)
+{
+    Galaxy start = builtInGame(2);
+    playCycles(start, 3);
+    for (auto _ : state) {
+        Galaxy g = start;
+        seedRandom(2);
+        playCycles(g, 1);
+        benchmark::DoNotOptimize(g.gameStars.data());
+    }
+}
+BENCHMARK(BM_TurnCycleTentacles5Players)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
