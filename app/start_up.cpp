@@ -4,10 +4,17 @@
 #include "app/states.h"
 #include "engine/display.h"
 #include "engine/main_loop.h"
+#include "engine/platform/platform.h"
+#include "game/rules.h"
+
+static void openPlayAfterSetUp() { setState("openPlay"); }
 
 void configureProgram()
 {
-    fillStandardGalaxyNames();
+    // The standard galaxy names are a fixed table of the model (galaxy_file.h).
+    // The rules reseed from the clock after dealing, and start a game on the board.
+    setTickSource(platformTicks);
+    setGameStartedHandler(openPlayAfterSetUp);
     configureEngine(windowIconId, "Halvane Daridove", true, true);
     initEngine("../resourcePics/surfs.lst", "sounds.lst", "music.lst", appFrame, 0, 0, 0, 0);
     setBuiltinPictureSource(paintProgramPicture);

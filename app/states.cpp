@@ -3,7 +3,6 @@
 #include "app/screens.h"
 
 StateRegistry stateRegistry;
-std::vector<std::string> standardGalaxyNames;
 std::string menuReturnState;
 std::string statsReturnState;
 
@@ -35,12 +34,6 @@ void appFrame(int elapsedMs)
         setState("title");
     }
     runCurrentState(elapsedMs);
-}
-
-void fillStandardGalaxyNames()
-{
-    if (!standardGalaxyNames.empty()) return;
-    standardGalaxyNames = {"TENTACLES", "GRAVITY CENTER", "PARA", "ROMAN", "COLONY", "DOOR"};
 }
 
 void resetStatesForTests()

@@ -15,7 +15,6 @@ struct StateRegistry {
 };
 
 extern StateRegistry stateRegistry;
-extern std::vector<std::string> standardGalaxyNames;
 extern std::string menuReturnState;
 extern std::string statsReturnState;
 
@@ -26,7 +25,6 @@ std::string currentStateName();
 void runCurrentState(int elapsedMs);
 // The frame handler: registers every state on its first call, then runs the current one.
 void appFrame(int elapsedMs);
-void fillStandardGalaxyNames();
 void resetStatesForTests();
 
 // State-switching actions; the int is ignored.

@@ -117,12 +117,4 @@ TEST_F(StatesTest, RememberingAndReturningActions)
     EXPECT_EQ(currentStateName(), "menu");
 }
 
-TEST(StandardGalaxies, SixNamesInOrder)
-{
-    fillStandardGalaxyNames();
-    fillStandardGalaxyNames();
-    EXPECT_EQ(standardGalaxyNames,
-              std::vector<std::string>({"TENTACLES", "GRAVITY CENTER", "PARA", "ROMAN", "COLONY", "DOOR"}));
-}
-
 } // namespace
