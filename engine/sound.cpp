@@ -75,11 +75,13 @@ void playSound(const std::string& name)
 {
     auto it = soundPlayer.sounds.find(name);
     if (it == soundPlayer.sounds.end() || !it->second) return;
-    uint32_t& last = soundRateTable.emplace(name, 0).first->second;
-    uint32_t interval = static_cast<uint32_t>(2000 / it->second->voiceCount);
     uint32_t now = platformTicks();
-    if (now - last < interval) return;
-    last = now;
+    // A name's first request always sounds: the clock starts near 0 with the
+    // program, and a start value of 0 would silence the first two seconds.
+    auto [entry, first] = soundRateTable.emplace(name, now);
+    uint32_t interval = static_cast<uint32_t>(2000 / it->second->voiceCount);
+    if (!first && now - entry->second < interval) return;
+    entry->second = now;
     startSound(name);
 }
 

@@ -1,0 +1,243 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "engine/platform/headless.h"
+#include "engine/platform/headless_audio.h"
+#include "engine/sound.h"
+#include "engine/volume_file.h"
+#include "engine/wav.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+void put16(std::vector<uint8_t>& v, uint16_t x)
+{
+    v.push_back(static_cast<uint8_t>(x));
+    v.push_back(static_cast<uint8_t>(x >> 8));
+}
+void put32(std::vector<uint8_t>& v, uint32_t x)
+{
+    put16(v, static_cast<uint16_t>(x));
+    put16(v, static_cast<uint16_t>(x >> 16));
+}
+void tag(std::vector<uint8_t>& v, const char* t)
+{
+    for (int i = 0; i < 4; ++i) v.push_back(static_cast<uint8_t>(t[i]));
+}
+
+// A RIFF/WAVE file; dataSize may claim more than is there.
+std::vector<uint8_t> wavBytes(int bits, uint32_t dataSize, size_t present, uint32_t fmtSize = 16, uint16_t formatTag = 1)
+{
+    std::vector<uint8_t> v;
+    tag(v, "RIFF");
+    put32(v, 0);
+    tag(v, "WAVE");
+    tag(v, "LIST"); // an unrelated chunk first
+    put32(v, 3);
+    for (uint8_t b : {1, 2, 3, 0}) v.push_back(b);
+    tag(v, "fmt ");
+    put32(v, fmtSize);
+    put16(v, formatTag);
+    put16(v, 1);
+    put32(v, 22050);
+    put32(v, 22050 * bits / 8);
+    put16(v, static_cast<uint16_t>(bits / 8));
+    put16(v, static_cast<uint16_t>(bits));
+    for (uint32_t i = 16; i < fmtSize; ++i) v.push_back(0);
+    tag(v, "data");
+    put32(v, dataSize);
+    for (size_t i = 0; i < present; ++i) v.push_back(static_cast<uint8_t>(0x40 + i % 7));
+    uint32_t riff = static_cast<uint32_t>(v.size() - 8);
+    std::memcpy(v.data() + 4, &riff, 4);
+    return v;
+}
+
+TEST(WavReader, ReadsPcmAndPadsAShortFileWithSilence)
+{
+    WavClip clip;
+    auto full = wavBytes(16, 8, 8);
+    ASSERT_TRUE(parseWav(full.data(), full.size(), clip));
+    EXPECT_EQ(clip.channels, 1);
+    EXPECT_EQ(clip.samplesPerSecond, 22050u);
+    EXPECT_EQ(clip.bitsPerSample, 16);
+    EXPECT_EQ(clip.data.size(), 8u);
+
+    auto short8 = wavBytes(8, 10, 4);
+    ASSERT_TRUE(parseWav(short8.data(), short8.size(), clip));
+    ASSERT_EQ(clip.data.size(), 10u);
+    EXPECT_EQ(clip.data[3], 0x40 + 3);
+    EXPECT_EQ(clip.data[9], 0x80); // silence of 8-bit samples
+    auto short16 = wavBytes(16, 10, 4);
+    ASSERT_TRUE(parseWav(short16.data(), short16.size(), clip));
+    EXPECT_EQ(clip.data[9], 0);
+}
+
+TEST(WavReader, RefusesWhatIsNotAPlayableWave)
+{
+    WavClip clip;
+    auto good = wavBytes(16, 8, 8);
+    auto notRiff = good;
+    notRiff[0] = 'X';
+    auto notWave = good;
+    notWave[8] = 'A';
+    auto smallFmt = wavBytes(16, 8, 8, 14);
+    auto emptyData = wavBytes(16, 0, 0);
+    auto extraMissing = wavBytes(16, 8, 8, 16, 3); // not PCM, no extra-bytes count
+    std::vector<uint8_t> noData(good.begin(), good.begin() + 48);
+    for (auto* bad : {&notRiff, &notWave, &smallFmt, &emptyData, &extraMissing, &noData})
+        EXPECT_FALSE(parseWav(bad->data(), bad->size(), clip));
+    EXPECT_FALSE(parseWav(good.data(), 11, clip));
+    EXPECT_FALSE(parseWav(nullptr, 0, clip));
+    // A chunk size running far past the end stops the search safely.
+    auto huge = good;
+    huge[16] = huge[17] = huge[18] = huge[19] = 0xFF; // the LIST chunk's size
+    EXPECT_FALSE(parseWav(huge.data(), huge.size(), clip));
+    EXPECT_FALSE(readWavFile("no such file.wav", clip));
+}
+
+struct SoundTest : ::testing::Test {
+    fs::path saved = fs::current_path();
+    fs::path dir = fs::temp_directory_path() / "zentory_sound_test";
+    void SetUp() override
+    {
+        fs::remove_all(dir);
+        fs::create_directories(dir / "sounds");
+        fs::current_path(dir);
+        headlessReset();
+        headlessAudioReset();
+        resetSoundRateTable();
+        write("sounds/click.wav", wavBytes(16, 200, 200));
+    }
+    void TearDown() override
+    {
+        shutdownSound();
+        fs::current_path(saved);
+        fs::remove_all(dir);
+    }
+    static void write(const std::string& path, const std::vector<uint8_t>& bytes)
+    {
+        std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
+                                                    static_cast<std::streamsize>(bytes.size()));
+    }
+    static void writeText(const std::string& path, const std::string& text) { std::ofstream(path) << text; }
+    static std::string readText(const std::string& path)
+    {
+        std::ifstream in(path);
+        return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    }
+    int plays() { return static_cast<int>(headlessAudio().plays.size()); }
+};
+
+TEST_F(SoundTest, VolumeIsClampedAndTheFileHoldsOnlyTheNumber)
+{
+    bringUpSound("sounds.lst");
+    EXPECT_EQ(readText("svol.lst"), "3"); // created when missing
+    setSoundVolume(0);
+    EXPECT_EQ(readText("svol.lst"), "1");
+    EXPECT_EQ(getSoundVolume(), 1);
+    setSoundVolume(25);
+    EXPECT_EQ(readText("svol.lst"), "20");
+    writeText("svol.lst", "57");
+    EXPECT_EQ(getSoundVolume(), 57); // read unclamped
+    bringUpSound("sounds.lst");
+    EXPECT_EQ(readText("svol.lst"), "20");
+    writeText("svol.lst", "loud");
+    EXPECT_EQ(getSoundVolume(), 3);
+    EXPECT_EQ(soundAttenuation(1), -5000);
+    EXPECT_EQ(soundAttenuation(2), -4500);
+    EXPECT_EQ(soundAttenuation(11), -2250);
+    EXPECT_EQ(soundAttenuation(20), 0);
+}
+
+TEST_F(SoundTest, OneVoiceSoundsAtMostEveryTwoSeconds)
+{
+    writeText("sounds.lst", "menuSound 1 sounds/click.wav");
+    bringUpSound("sounds.lst");
+    // The clock starts near 0 when the program starts: the first request
+    // still sounds at once.
+    headlessSetTicks(0);
+    for (int t = 0; t < 5000; t += 16) {
+        playSound("menuSound");
+        headlessAdvance(16);
+        // Each start ends before the next is allowed, so only the limit counts.
+        headlessAudio().channelBusy.assign(headlessAudio().channelBusy.size(), false);
+    }
+    EXPECT_EQ(plays(), 3);
+}
+
+TEST_F(SoundTest, FourVoicesStartEveryHalfSecondAndABusyVoiceIsNotRestarted)
+{
+    writeText("sounds.lst", "menuSound 4 sounds/click.wav");
+    bringUpSound("sounds.lst");
+    std::vector<int> channels;
+    for (int t = 0; t <= 3000; t += 100) {
+        if (t == 3000) headlessAudio().channelBusy[0] = false; // the first voice's 3 s clip ended
+        size_t before = headlessAudio().plays.size();
+        playSound("menuSound");
+        if (headlessAudio().plays.size() > before) channels.push_back(headlessAudio().plays.back().channel);
+        headlessAdvance(100);
+    }
+    // Starts at 0, 500, 1000, 1500 on the four voices; at 2000 and 2500 all are
+    // busy and nothing restarts; at 3000 the first voice is free again.
+    ASSERT_EQ(channels.size(), 5u);
+    int first = channels[0];
+    EXPECT_EQ(channels, std::vector<int>({first, first + 1, first + 2, first + 3, first}));
+}
+
+TEST_F(SoundTest, TheListStopsAtABrokenRecordAndBadEntriesPlayNothing)
+{
+    std::string longPath(80, 'a');
+    writeText("sounds.lst", "a 1 sounds/click.wav\n\tb 0 sounds/click.wav c 2 missing.wav d 1 " + longPath +
+                                " a 2 sounds/click.wav e x sounds/click.wav f 1 sounds/click.wav");
+    bringUpSound("sounds.lst");
+    auto& s = soundPlayer.sounds;
+    EXPECT_EQ(s.size(), 4u); // a, b, c, d; reading stopped at "e x"
+    ASSERT_TRUE(s.count("a") && s["a"]);
+    EXPECT_EQ(s["a"]->voiceCount, 2); // the later record wins
+    EXPECT_FALSE(s["b"]);             // voice count below 1
+    EXPECT_FALSE(s["c"]);             // missing file
+    EXPECT_FALSE(s["d"]);             // path longer than 79 characters
+    EXPECT_EQ(s.count("f"), 0u);
+    playSound("b");
+    playSound("c");
+    playSound("nothing");
+    EXPECT_EQ(plays(), 0);
+    playSound("a");
+    EXPECT_EQ(plays(), 1);
+}
+
+TEST_F(SoundTest, WithoutADeviceNothingPlaysButTheVolumeFileWorks)
+{
+    headlessAudioReset(false);
+    writeText("sounds.lst", "menuSound 1 sounds/click.wav");
+    writeText("svol.lst", "12");
+    bringUpSound("sounds.lst");
+    EXPECT_FALSE(soundPlayer.device);
+    playSound("menuSound");
+    EXPECT_EQ(plays(), 0);
+    EXPECT_EQ(readText("svol.lst"), "12");
+    setSoundVolume(13);
+    EXPECT_EQ(getSoundVolume(), 13);
+}
+
+TEST_F(SoundTest, TheGainFollowsTheAttenuation)
+{
+    writeText("sounds.lst", "menuSound 2 sounds/click.wav");
+    bringUpSound("sounds.lst");
+    setSoundVolume(20);
+    playSound("menuSound");
+    setSoundVolume(1);
+    headlessAdvance(2000);
+    playSound("menuSound");
+    ASSERT_EQ(plays(), 2);
+    EXPECT_DOUBLE_EQ(headlessAudio().plays[0].gain, 1.0);
+    EXPECT_NEAR(headlessAudio().plays[1].gain, 0.0031623, 1e-6); // -50 dB
+}
+
+} // namespace
