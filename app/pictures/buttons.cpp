@@ -9,22 +9,14 @@ void steel(Image& im, int w, int h, int radius)
 {
     im.resize(w, h);
     panel(im, 0, 0, w, h, radius, {92, 112, 160}, {30, 40, 78}, {170, 196, 250});
+    removeHoles(im, radius);
 }
 
 void silver(Image& im, int w, int h, int radius)
 {
     im.resize(w, h);
     panel(im, 0, 0, w, h, radius, {236, 240, 248}, {150, 160, 180}, {90, 100, 125});
-}
-
-// Corners outside a rounded panel stay transparent; inside, no holes.
-void closeHoles(Image& im, int radius)
-{
-    for (int y = 0; y < im.height; ++y)
-        for (int x = 0; x < im.width; ++x) {
-            bool corner = (x < radius || x >= im.width - radius) && (y < radius || y >= im.height - radius);
-            if (!corner && im.row(y)[x] == 0) im.row(y)[x] = 0x010102;
-        }
+    removeHoles(im, radius);
 }
 
 void labelled(Image& im, int w, int h, const char* label)
@@ -32,7 +24,6 @@ void labelled(Image& im, int w, int h, const char* label)
     steel(im, w, h, 10);
     textCentred(im, label, 20, w / 2.0 + 1, h / 2.0 + 1, {10, 12, 30});
     textCentred(im, label, 20, w / 2.0, h / 2.0, {255, 255, 255});
-    closeHoles(im, 10);
 }
 
 } // namespace
@@ -40,19 +31,16 @@ void labelled(Image& im, int w, int h, const char* label)
 void paintMenuNormal(Image& im)
 {
     steel(im, 124, 19, 5);
-    closeHoles(im, 5);
 }
 
 void paintMenuShort(Image& im)
 {
     steel(im, 37, 19, 5);
-    closeHoles(im, 5);
 }
 
 void paintSilverButton(Image& im)
 {
     silver(im, 188, 42, 10);
-    closeHoles(im, 10);
 }
 
 void paintLongSilverButton(Image& im)
@@ -61,19 +49,16 @@ void paintLongSilverButton(Image& im)
     // A bright stripe on the left edge, like a lit console key.
     for (int y = 8; y < 34; ++y)
         for (int x = 10; x < 14; ++x) blendPixel(im, x, y, {120, 220, 255}, 0.8);
-    closeHoles(im, 12);
 }
 
 void paintLoadButton(Image& im)
 {
     steel(im, 192, 28, 7);
-    closeHoles(im, 7);
 }
 
 void paintLoadBasic(Image& im)
 {
     silver(im, 145, 23, 6);
-    closeHoles(im, 6);
 }
 
 void paintOptionsBack(Image& im) { labelled(im, 212, 41, "Main Menu"); }

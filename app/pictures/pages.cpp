@@ -37,16 +37,6 @@ void smallStar(Image& im, void (*painter)(Image&), int x, int y)
             if (star.at(i, j) && x + i < im.width && y + j < im.height) im.row(y + j)[x + i] = star.at(i, j);
 }
 
-void keepOpaque(Image& im)
-{
-    // Inside the frame nothing is a hole; only the rounded corners stay clear.
-    for (int y = 0; y < im.height; ++y)
-        for (int x = 0; x < im.width; ++x) {
-            bool corner = (x < 14 || x >= im.width - 14) && (y < 14 || y >= im.height - 14);
-            if (!corner && im.row(y)[x] == 0) im.row(y)[x] = 0x010102;
-        }
-}
-
 } // namespace
 
 void paintHelpPage1(Image& im)
@@ -76,7 +66,7 @@ void paintHelpPage1(Image& im)
     textCentred(im, "3", 18, 610, 96, heading);
     smallStar(im, paintDarkStar, 535, 125);
     textCentred(im, "7", 18, 610, 150, heading);
-    keepOpaque(im);
+    removeHoles(im, 14);
 }
 
 void paintHelpPage2(Image& im)
@@ -103,7 +93,7 @@ void paintHelpPage2(Image& im)
     smallStar(im, paintNormalStar, 548, 58);
     smallStar(im, paintGoldenStar, 624, 114);
     triangle(im, 612, 108, 596, 104, 606, 94, {255, 230, 120});
-    keepOpaque(im);
+    removeHoles(im, 14);
 }
 
 void paintHelpPage3(Image& im)
@@ -122,7 +112,7 @@ void paintHelpPage3(Image& im)
         "Escape leads back from every screen.",
     };
     writeLines(im, 24, 18, lines, 9, 16);
-    keepOpaque(im);
+    removeHoles(im, 14);
 }
 
 void paintHelpCaption(Image& im)
@@ -130,7 +120,7 @@ void paintHelpCaption(Image& im)
     im.resize(89, 43);
     panel(im, 0, 0, 89, 43, 10, {70, 90, 150}, {25, 32, 70}, {170, 196, 250});
     textCentred(im, "HELP", 26, 44.5, 21.5, heading);
-    keepOpaque(im);
+    removeHoles(im, 14);
 }
 
 void paintOptionsCaption(Image& im)
@@ -143,7 +133,7 @@ void paintOptionsCaption(Image& im)
     text(im, "GAME SPEED", 20, 16, 159, body);
     for (int y : {46, 123})
         for (int x = 16; x < 247; ++x) blendPixel(im, x, y, {110, 140, 220}, 0.5);
-    keepOpaque(im);
+    removeHoles(im, 14);
 }
 
 void paintAboutText(Image& im)
@@ -171,5 +161,5 @@ void paintAboutText(Image& im)
         "  free licence (Bitstream Vera)",
     };
     writeLines(im, 18, 78, lines, 17, 12);
-    keepOpaque(im);
+    removeHoles(im, 14);
 }

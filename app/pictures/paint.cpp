@@ -285,8 +285,12 @@ void bigTextCentred(Image& im, const char* s, double scale, double cx, double cy
         }
 }
 
-void removeHoles(Image& im)
+void removeHoles(Image& im, int cornerRadius)
 {
-    for (uint32_t& p : im.pixels)
-        if (p == 0) p = 0x010102;
+    for (int y = 0; y < im.height; ++y)
+        for (int x = 0; x < im.width; ++x) {
+            bool corner = (x < cornerRadius || x >= im.width - cornerRadius) &&
+                          (y < cornerRadius || y >= im.height - cornerRadius);
+            if (!corner && im.row(y)[x] == 0) im.row(y)[x] = 0x010102;
+        }
 }

@@ -38,5 +38,6 @@ void textCentred(Image& im, const char* s, int size, double cx, double cy, Rgb c
 void bigTextCentred(Image& im, const char* s, double scale, double cx, double cy, Rgb top, Rgb bottom, Rgb outline);
 int textWidth(const char* s, int size);
 
-// Opaque pictures must not hold exact black, which would be a hole.
-void removeHoles(Image& im);
+// Opaque pictures must not hold exact black, which would be a hole; only the
+// square corners of a rounded picture (cornerRadius) may stay transparent.
+void removeHoles(Image& im, int cornerRadius = 0);
