@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "app/data_folder.h"
+#include "tests/support/scratch_dir.h"
 
 namespace fs = std::filesystem;
 
@@ -18,7 +19,7 @@ void makeDataFolder(const fs::path& p)
 }
 
 struct DataFolderTest : ::testing::Test {
-    fs::path root = fs::temp_directory_path() / "zentory_data_folder_test";
+    fs::path root = scratchDir("zentory_data_folder_test");
     fs::path saved = fs::current_path();
     void SetUp() override
     {

@@ -11,6 +11,7 @@
 #include "engine/platform/audio.h"
 #include "engine/platform/headless_audio.h"
 #include "engine/random.h"
+#include "tests/support/scratch_dir.h"
 
 namespace fs = std::filesystem;
 
@@ -18,7 +19,7 @@ namespace {
 
 struct MusicTest : ::testing::Test {
     fs::path saved = fs::current_path();
-    fs::path dir = fs::temp_directory_path() / "zentory_music_test";
+    fs::path dir = scratchDir("zentory_music_test");
     void SetUp() override
     {
         fs::remove_all(dir);

@@ -11,6 +11,7 @@
 #include "engine/sound.h"
 #include "engine/volume_file.h"
 #include "engine/wav.h"
+#include "tests/support/scratch_dir.h"
 
 namespace fs = std::filesystem;
 
@@ -103,7 +104,7 @@ TEST(WavReader, RefusesWhatIsNotAPlayableWave)
 
 struct SoundTest : ::testing::Test {
     fs::path saved = fs::current_path();
-    fs::path dir = fs::temp_directory_path() / "zentory_sound_test";
+    fs::path dir = scratchDir("zentory_sound_test");
     void SetUp() override
     {
         fs::remove_all(dir);

@@ -142,7 +142,9 @@ TEST(ShippedMusic, ThreeOrMoreValidTracksOfOverTwoMinutes)
 TEST(ShippedMusic, TheReaderRefusesBrokenFiles)
 {
     const std::string path = "broken_test.mid";
-    std::ofstream(path, std::ios::binary) << std::string("MThd\0\0\0\6\0\0\0\1\1\xE0MTrk\0\0\0\x10\0\x90", 26);
+    // A track that promises 16 bytes and ends after two.
+    static const char bytes[] = "MThd\0\0\0\6\0\0\0\1\1\xE0MTrk\0\0\0\x10\0\x90";
+    std::ofstream(path, std::ios::binary).write(bytes, sizeof bytes - 1);
     EXPECT_FALSE(readMidi(path).valid);
     std::remove(path.c_str());
 }

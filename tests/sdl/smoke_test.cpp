@@ -9,11 +9,13 @@
 #include "app/start_up.h"
 #include "app/states.h"
 #include "engine/main_loop.h"
+#include "tests/support/scratch_dir.h"
 
 TEST(SdlSmoke, StartsShowsTheTitleAndQuitsCleanly)
 {
     // An empty folder: no sound or music lists, so the game runs silently.
-    auto dir = std::filesystem::temp_directory_path() / "zentory_sdl_smoke";
+    auto saved = std::filesystem::current_path();
+    auto dir = scratchDir("zentory_sdl_smoke");
     std::filesystem::create_directories(dir);
     std::filesystem::current_path(dir);
 
@@ -27,4 +29,6 @@ TEST(SdlSmoke, StartsShowsTheTitleAndQuitsCleanly)
     int turns = 0;
     while (engineTurn()) ASSERT_LT(++turns, 1000);
     EXPECT_FALSE(engineState().running);
+    std::filesystem::current_path(saved);
+    std::filesystem::remove_all(dir);
 }
