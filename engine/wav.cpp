@@ -50,7 +50,8 @@ bool parseWav(const uint8_t* bytes, size_t size, WavClip& out)
         if (body + 18 + extra > size) return false;
         out.extraFormat.assign(f + 18, f + 18 + extra);
     }
-    if (!findChunk(bytes, size, "data", body, chunkSize) || chunkSize == 0) return false;
+    if (!findChunk(bytes, size, "data", body, chunkSize) || chunkSize == 0 || chunkSize > kMaxWavDataBytes)
+        return false;
     // A file shorter than its data chunk says: the rest is silence.
     size_t available = size - body < chunkSize ? size - body : chunkSize;
     out.data.assign(chunkSize, out.bitsPerSample == 8 ? 0x80 : 0);

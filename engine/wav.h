@@ -4,6 +4,10 @@
 #include <string>
 #include <vector>
 
+// The largest sample data we accept. A damaged size field must not make us
+// allocate gigabytes of padding; 64 MiB holds minutes of CD-quality sound.
+constexpr uint32_t kMaxWavDataBytes = 64u * 1024 * 1024;
+
 struct WavClip {
     uint16_t formatTag = 0;
     uint16_t channels = 0;
@@ -16,6 +20,7 @@ struct WavClip {
 };
 
 // Refuses (false) anything that is not RIFF/WAVE, a "fmt " chunk under 16
-// bytes, a missing or empty "data" chunk, or truncated extra format bytes.
+// bytes, a missing or empty "data" chunk, a "data" chunk declaring more than
+// kMaxWavDataBytes, or truncated extra format bytes.
 bool parseWav(const uint8_t* bytes, size_t size, WavClip& out);
 bool readWavFile(const std::string& path, WavClip& out);

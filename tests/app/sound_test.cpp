@@ -99,6 +99,11 @@ TEST(WavReader, RefusesWhatIsNotAPlayableWave)
     auto huge = good;
     huge[16] = huge[17] = huge[18] = huge[19] = 0xFF; // the LIST chunk's size
     EXPECT_FALSE(parseWav(huge.data(), huge.size(), clip));
+    // A short file may be padded, but not to whatever a damaged size claims.
+    auto claimsGigabyte = wavBytes(16, 0x46464952u, 16);
+    EXPECT_FALSE(parseWav(claimsGigabyte.data(), claimsGigabyte.size(), clip));
+    auto atTheLimit = wavBytes(16, kMaxWavDataBytes, 16);
+    EXPECT_TRUE(parseWav(atTheLimit.data(), atTheLimit.size(), clip));
     EXPECT_FALSE(readWavFile("no such file.wav", clip));
 }
 
