@@ -2,6 +2,7 @@
 
 #include "game/galaxy.h"
 #include "tests/app/test_support.h"
+#include "tests/support/test_star.h"
 
 namespace {
 
@@ -28,23 +29,13 @@ struct GalaxyDraw : ::testing::Test {
     void TearDown() override { closeTestDisplay(); }
 };
 
-Star star(int x, int y, const char* kind = normalStarKind)
-{
-    Star s;
-    s.x = x;
-    s.y = y;
-    s.kind = kind;
-    s.active = 1;
-    return s;
-}
-
 uint32_t rgb(const Rgb& c) { return packRgb(c.r, c.g, c.b); }
 
 } // namespace
 
 TEST_F(GalaxyDraw, OwnerBoxUnderTheStarImage)
 {
-    Star s = star(100, 100);
+    Star s = testStar(100, 100);
     s.owner = 3;
     s.drawOnBoard();
     EXPECT_EQ(pixelAt(100, 100), white);
@@ -65,8 +56,8 @@ TEST_F(GalaxyDraw, OwnerBoxUnderTheStarImage)
 TEST_F(GalaxyDraw, PreviewIsScaledAndDrawsEachLinkOnce)
 {
     Galaxy g;
-    g.layoutStars[0] = star(100, 100);
-    g.layoutStars[1] = star(500, 100);
+    g.layoutStars[0] = testStar(100, 100);
+    g.layoutStars[1] = testStar(500, 100);
     g.setLink(0, 1, 1);
     g.drawPreview(0.5);
     EXPECT_EQ(pixelAt(50, 50), white);
@@ -78,7 +69,7 @@ TEST_F(GalaxyDraw, PreviewIsScaledAndDrawsEachLinkOnce)
 TEST_F(GalaxyDraw, SelectedStarIsTinted)
 {
     Galaxy g;
-    g.layoutStars[2] = star(300, 300, darkStarKind);
+    g.layoutStars[2] = testStar(300, 300, darkStarKind);
     g.selectedStar = 2;
     g.drawPreview(1.0);
     EXPECT_EQ(pixelAt(280, 280), packRgb(0, 100, 0));
@@ -92,10 +83,10 @@ TEST_F(GalaxyDraw, SelectedStarIsTinted)
 TEST_F(GalaxyDraw, BoardDrawsTheGameStarsWithOwnersAndLabels)
 {
     Galaxy g;
-    g.gameStars[0] = star(100, 100);
+    g.gameStars[0] = testStar(100, 100);
     g.gameStars[0].owner = 0;
     g.gameStars[0].armies = 12;
-    g.gameStars[1] = star(300, 100);
+    g.gameStars[1] = testStar(300, 100);
     g.gameStars[1].owner = 1;
     g.gameStars[1].label = "+3";
     g.layoutStars = g.gameStars;
@@ -121,9 +112,9 @@ TEST_F(GalaxyDraw, BoardDrawsTheGameStarsWithOwnersAndLabels)
 TEST_F(GalaxyDraw, FarAwayStarsAndLinksAreSafe)
 {
     Galaxy g;
-    g.layoutStars[0] = star(2147483647, -2147483647 - 1);
-    g.layoutStars[1] = star(400, 300);
-    g.layoutStars[2] = star(-2147483647 - 1, 2147483647);
+    g.layoutStars[0] = testStar(2147483647, -2147483647 - 1);
+    g.layoutStars[1] = testStar(400, 300);
+    g.layoutStars[2] = testStar(-2147483647 - 1, 2147483647);
     g.links[0 * 100 + 2] = 1; // as a file may hold them
     g.links[0 * 100 + 1] = 1;
     g.gameStars = g.layoutStars;

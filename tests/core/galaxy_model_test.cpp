@@ -2,18 +2,9 @@
 
 #include "game/galaxy.h"
 #include "game/layout_check.h"
+#include "tests/support/test_star.h"
 
 namespace {
-
-Star star(int x, int y, const char* kind = normalStarKind)
-{
-    Star s;
-    s.x = x;
-    s.y = y;
-    s.kind = kind;
-    s.active = 1;
-    return s;
-}
 
 int linkEntries(const Galaxy& g)
 {
@@ -46,8 +37,8 @@ TEST(GalaxyReset, IsAnEmptyHundredSlotMap)
 TEST(GalaxyStarAt, PointAndRectangleProbes)
 {
     Galaxy g;
-    g.addStar(star(100, 100));                // box 89..111 x 88..112
-    g.addStar(star(200, 200, darkStarKind)); // box 175..225 x 176..224
+    g.addStar(testStar(100, 100));                // box 89..111 x 88..112
+    g.addStar(testStar(200, 200, darkStarKind)); // box 175..225 x 176..224
     EXPECT_EQ(g.starAt(100, 100, 0, 0), 0);
     EXPECT_EQ(g.starAt(111, 112, 0, 0), 0); // edges are inclusive
     EXPECT_EQ(g.starAt(112, 100, 0, 0), noOwner);
@@ -59,7 +50,7 @@ TEST(GalaxyStarAt, PointAndRectangleProbes)
 TEST(GalaxyStarAt, ControlStripReturnsTheSelection)
 {
     Galaxy g;
-    g.addStar(star(100, 480));
+    g.addStar(testStar(100, 480));
     g.selectedStar = 42;
     EXPECT_EQ(g.starAt(100, 499.5, 0, 0), 42);
     EXPECT_EQ(g.starAt(100, 600, 50, 50), 42);
@@ -70,9 +61,9 @@ TEST(GalaxyStarAt, ControlStripReturnsTheSelection)
 TEST(GalaxyStarAt, LowestIndexWinsAndFreeSlotsAreSkipped)
 {
     Galaxy g;
-    g.layoutStars[5] = star(100, 100);
-    g.layoutStars[2] = star(105, 100);
-    g.layoutStars[1] = star(100, 100);
+    g.layoutStars[5] = testStar(100, 100);
+    g.layoutStars[2] = testStar(105, 100);
+    g.layoutStars[1] = testStar(100, 100);
     g.layoutStars[1].active = 0;
     EXPECT_EQ(g.starAt(102, 100, 0, 0), 2);
 }
@@ -80,30 +71,30 @@ TEST(GalaxyStarAt, LowestIndexWinsAndFreeSlotsAreSkipped)
 TEST(GalaxyPlacement, BoardBoundsOfANormalStar)
 {
     Galaxy g;
-    EXPECT_TRUE(g.canPlaceStar(star(11, 12)));
-    EXPECT_TRUE(g.canPlaceStar(star(788, 482)));
-    EXPECT_FALSE(g.canPlaceStar(star(10, 100)));
-    EXPECT_FALSE(g.canPlaceStar(star(789, 100))); // would reach x = 800
-    EXPECT_FALSE(g.canPlaceStar(star(100, 11)));
-    EXPECT_FALSE(g.canPlaceStar(star(100, 483))); // would reach y = 495
-    EXPECT_FALSE(g.canPlaceStar(star(2147483600, 100)));
-    EXPECT_FALSE(g.canPlaceStar(star(-2147483600, 100)));
+    EXPECT_TRUE(g.canPlaceStar(testStar(11, 12)));
+    EXPECT_TRUE(g.canPlaceStar(testStar(788, 482)));
+    EXPECT_FALSE(g.canPlaceStar(testStar(10, 100)));
+    EXPECT_FALSE(g.canPlaceStar(testStar(789, 100))); // would reach x = 800
+    EXPECT_FALSE(g.canPlaceStar(testStar(100, 11)));
+    EXPECT_FALSE(g.canPlaceStar(testStar(100, 483))); // would reach y = 495
+    EXPECT_FALSE(g.canPlaceStar(testStar(2147483600, 100)));
+    EXPECT_FALSE(g.canPlaceStar(testStar(-2147483600, 100)));
 }
 
 TEST(GalaxyPlacement, TouchingBoxesAreRefused)
 {
     Galaxy g;
-    g.addStar(star(100, 100));
-    EXPECT_FALSE(g.canPlaceStar(star(122, 100))); // boxes share the column x = 111
-    EXPECT_TRUE(g.canPlaceStar(star(123, 100)));
-    g.addStar(star(122, 100));
+    g.addStar(testStar(100, 100));
+    EXPECT_FALSE(g.canPlaceStar(testStar(122, 100))); // boxes share the column x = 111
+    EXPECT_TRUE(g.canPlaceStar(testStar(123, 100)));
+    g.addStar(testStar(122, 100));
     EXPECT_EQ(g.layoutStars[1].active, 0);
 }
 
 TEST(GalaxyPlacement, LowestFreeSlotIsReused)
 {
     Galaxy g;
-    for (int i = 0; i < 10; ++i) g.addStar(star(30 + 40 * i, 100));
+    for (int i = 0; i < 10; ++i) g.addStar(testStar(30 + 40 * i, 100));
     g.setLink(3, 4, 1);
     g.selectedStar = 3;
     g.removeStar(3);
@@ -111,7 +102,7 @@ TEST(GalaxyPlacement, LowestFreeSlotIsReused)
     EXPECT_EQ(g.isLinked(3, 4), 0);
     EXPECT_EQ(g.isLinked(4, 3), 0);
     EXPECT_EQ(g.selectedStar, noOwner);
-    g.addStar(star(300, 300, goldenStarKind));
+    g.addStar(testStar(300, 300, goldenStarKind));
     EXPECT_EQ(g.layoutStars[3].active, 1);
     EXPECT_EQ(g.layoutStars[3].kind, goldenStarKind);
     EXPECT_EQ(g.layoutStars[10].active, 0);
@@ -121,7 +112,7 @@ TEST(GalaxyPlacement, FullGalaxyAndBadIndicesChangeNothing)
 {
     Galaxy g;
     for (Star& s : g.layoutStars) s.active = 1; // all slots taken, each a point at 0, 0
-    g.addStar(star(400, 300));
+    g.addStar(testStar(400, 300));
     for (const Star& s : g.layoutStars) EXPECT_EQ(s.x, 0);
     const Galaxy before = g;
     g.removeStar(-1);
@@ -137,13 +128,13 @@ TEST(GalaxyPlacement, FullGalaxyAndBadIndicesChangeNothing)
 TEST(GalaxyLinks, CrossingRules)
 {
     Galaxy g;
-    g.layoutStars[0] = star(100, 100);
-    g.layoutStars[1] = star(300, 100);
-    g.layoutStars[2] = star(200, 50);
-    g.layoutStars[3] = star(200, 150);
-    g.layoutStars[4] = star(200, 100); // on the segment 0-1
-    g.layoutStars[5] = star(400, 100); // collinear with 0-1
-    g.layoutStars[6] = star(500, 300);
+    g.layoutStars[0] = testStar(100, 100);
+    g.layoutStars[1] = testStar(300, 100);
+    g.layoutStars[2] = testStar(200, 50);
+    g.layoutStars[3] = testStar(200, 150);
+    g.layoutStars[4] = testStar(200, 100); // on the segment 0-1
+    g.layoutStars[5] = testStar(400, 100); // collinear with 0-1
+    g.layoutStars[6] = testStar(500, 300);
 
     g.setLink(0, 1, 1);
     EXPECT_EQ(g.isLinked(0, 1), 1);
@@ -177,9 +168,9 @@ TEST(GalaxyLinks, CrossingRules)
 TEST(GalaxyLinks, FreeSlotsCannotBeLinkedAndUnlinkAllClearsRowAndColumn)
 {
     Galaxy g;
-    g.layoutStars[0] = star(100, 100);
-    g.layoutStars[1] = star(300, 100);
-    g.layoutStars[2] = star(200, 300);
+    g.layoutStars[0] = testStar(100, 100);
+    g.layoutStars[1] = testStar(300, 100);
+    g.layoutStars[2] = testStar(200, 300);
     g.setLink(0, 7, 1);
     EXPECT_EQ(linkEntries(g), 0);
     g.setLink(0, 1, 1);
@@ -193,10 +184,10 @@ TEST(GalaxyLinks, FreeSlotsCannotBeLinkedAndUnlinkAllClearsRowAndColumn)
 TEST(GalaxyLinks, HugeCoordinatesDoNotBreakTheCrossingTest)
 {
     Galaxy g;
-    g.layoutStars[0] = star(2147483647, 2147483647);
-    g.layoutStars[1] = star(-2147483647 - 1, -2147483647 - 1);
-    g.layoutStars[2] = star(-2147483647 - 1, 2147483647);
-    g.layoutStars[3] = star(2147483647, -2147483647 - 1);
+    g.layoutStars[0] = testStar(2147483647, 2147483647);
+    g.layoutStars[1] = testStar(-2147483647 - 1, -2147483647 - 1);
+    g.layoutStars[2] = testStar(-2147483647 - 1, 2147483647);
+    g.layoutStars[3] = testStar(2147483647, -2147483647 - 1);
     g.setLink(0, 1, 1);
     g.setLink(2, 3, 1); // the two diagonals cross
     EXPECT_EQ(g.isLinked(0, 1), 1);
@@ -206,10 +197,10 @@ TEST(GalaxyLinks, HugeCoordinatesDoNotBreakTheCrossingTest)
 TEST(LayoutCheck, DropsTheFirstOfTwoCrossingLinksAndTheLowerOfTwoTouchingStars)
 {
     Galaxy g;
-    g.layoutStars[0] = star(100, 100);
-    g.layoutStars[1] = star(300, 100);
-    g.layoutStars[2] = star(200, 50);
-    g.layoutStars[3] = star(200, 300);
+    g.layoutStars[0] = testStar(100, 100);
+    g.layoutStars[1] = testStar(300, 100);
+    g.layoutStars[2] = testStar(200, 50);
+    g.layoutStars[3] = testStar(200, 300);
     g.setLink(2, 3, 1);
     g.layoutStars[3].y = 90; // a drag moved star 3: now 2-3 is vertical and short
     g.setLink(0, 1, 1);
@@ -233,8 +224,8 @@ TEST(LayoutCheck, DropsTheFirstOfTwoCrossingLinksAndTheLowerOfTwoTouchingStars)
 TEST(LayoutCheck, RemovesAStarOutsideTheBoard)
 {
     Galaxy g;
-    g.layoutStars[4] = star(790, 100);
-    g.layoutStars[5] = star(400, 100);
+    g.layoutStars[4] = testStar(790, 100);
+    g.layoutStars[5] = testStar(400, 100);
     validateLayout(g);
     EXPECT_EQ(g.layoutStars[4].active, 0);
     EXPECT_EQ(g.layoutStars[5].active, 1);
@@ -242,7 +233,7 @@ TEST(LayoutCheck, RemovesAStarOutsideTheBoard)
 
 TEST(StarTables, IncomeWeightAndImageSize)
 {
-    Star s = star(0, 0, darkStarKind);
+    Star s = testStar(0, 0, darkStarKind);
     EXPECT_EQ(starIncome(s), 7);
     EXPECT_EQ(starWeight(s), 30);
     s.kind = goldenStarKind;
@@ -251,7 +242,7 @@ TEST(StarTables, IncomeWeightAndImageSize)
     s.active = 0;
     EXPECT_EQ(starIncome(s), 0);
     EXPECT_EQ(starWeight(s), 0);
-    s = star(0, 0, "empty");
+    s = testStar(0, 0, "empty");
     EXPECT_EQ(starIncome(s), 0);
     EXPECT_EQ(starImageWidth(goldenStarKind), 33);
     EXPECT_EQ(starImageHeight(darkStarKind), 49);
