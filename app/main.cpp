@@ -21,6 +21,5 @@ int main(int, char** argv)
     if (!enterDataFolder(executableDir(argv[0])))
         std::fprintf(stderr, "zentory: data folder not found; running without sounds, music and galaxy files\n");
     configureProgram();
-    runMainLoop(listBuiltinImages);
-    return 0;
+    return runMainLoop(listBuiltinImages) ? 0 : 1;
 }

@@ -1,8 +1,12 @@
 #include "engine/main_loop.h"
 
+#include <cstdio>
+
 #include "engine/display.h"
+#include "engine/draw_text.h"
 #include "engine/input.h"
 #include "engine/music.h"
+#include "engine/platform/font.h"
 #include "engine/platform/platform.h"
 #include "engine/random.h"
 #include "engine/sound.h"
@@ -67,6 +71,20 @@ bool startEngine()
     // The window is shown now, which makes it active.
     state.active = true;
     state.running = true;
+    // Every screen needs text, so a missing font ends start-up with a box
+    // that says what to install.
+    if (!openFonts()) {
+        char text[600];
+        std::snprintf(text, sizeof text,
+                      "The font file %s could not be opened. Install the Debian package fonts-dejavu-core, "
+                      "or set ZENTORY_FONT to another TrueType font. The program will now exit.",
+                      fontFilePath());
+        platformShowError(errorCaption, text);
+        platformCloseWindow();
+        state.windowOpen = false;
+        state.running = false;
+        return false;
+    }
     if (!bringUpDisplay(state.windowed)) {
         platformShowError(errorCaption, "DirectDraw init failed.The program will now exit.");
         releaseAllImages();
@@ -151,6 +169,7 @@ bool engineTurn()
             shutdownEngine();
             destroyWindow();
             state.running = false;
+            state.failed = true;
             return false;
         }
         state.frameFailures = 0;
@@ -162,12 +181,13 @@ bool engineTurn()
     return true;
 }
 
-void runMainLoop(ImageListCallback listImages)
+bool runMainLoop(ImageListCallback listImages)
 {
     takeBuiltinImageList(listImages);
-    if (!startEngine()) return;
+    if (!startEngine()) return false;
     while (engineTurn()) {
     }
+    return !state.failed;
 }
 
 void quitApplication() { platformPostQuit(); }

@@ -30,6 +30,7 @@ struct EngineState {
     uint32_t elapsedMs = 0;
     int frameFailures = 0;
     bool running = false;
+    bool failed = false; // ended because the display gave out
 };
 
 // Caption of the engine's error boxes.
@@ -44,7 +45,9 @@ const EngineState& engineState();
 const std::vector<ImageEntry>& builtinImageList();
 
 // Runs the program until it ends.
-void runMainLoop(ImageListCallback listImages);
+// Runs the program to its end. False when start-up failed or the display gave
+// out, so that the process can report the failure in its exit status.
+bool runMainLoop(ImageListCallback listImages);
 
 // The loop's pieces, so that tests can drive it turn by turn.
 void takeBuiltinImageList(ImageListCallback listImages);

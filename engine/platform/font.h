@@ -9,6 +9,7 @@
 // measures 0 x 0) when the font file is missing or unreadable. The file is
 // $ZENTORY_FONT when set, else Debian's DejaVu Sans Mono Bold.
 bool fontOpen(const int* heights, int count);
+const char* fontFilePath();
 bool fontAvailable();
 void fontClose();
 // Size of the text's bytes in the font of that index, as one line.

@@ -28,12 +28,16 @@ struct Face {
 std::vector<Face> faces;
 bool ttfStarted = false;
 
-const char* fontPath()
+} // namespace
+
+const char* fontFilePath()
 {
     const char* env = std::getenv("ZENTORY_FONT");
     if (env && *env) return env;
     return "/usr/share/fonts/truetype/dejavu/DejaVuSansMono-Bold.ttf";
 }
+
+namespace {
 
 // The largest point size whose line height does not exceed the cell height,
 // as a cell-height font request asks for.
@@ -84,7 +88,7 @@ bool fontOpen(const int* heights, int count)
         // The fonts live for the whole run; give them back at its end.
         std::atexit(fontClose);
     }
-    const char* path = fontPath();
+    const char* path = fontFilePath();
     std::vector<Face> opened(static_cast<size_t>(count));
     for (int i = 0; i < count; ++i) {
         TTF_Font* f = openAtCellHeight(path, heights[i]);

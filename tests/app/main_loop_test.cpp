@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <string>
 #include <vector>
 
 #include "engine/main_loop.h"
+#include "engine/platform/font.h"
 #include "engine/platform/headless.h"
 
 namespace {
@@ -100,6 +103,7 @@ TEST_F(MainLoopTest, OneFailedFrameIsSilentTwoInARowEndTheProgram)
     ASSERT_EQ(headlessErrors().size(), 1u);
     EXPECT_EQ(headlessErrors()[0], "Displaying the next frame failed. The program will now exit. ");
     EXPECT_FALSE(headlessWindowOpen());
+    EXPECT_TRUE(engineState().failed); // the process exits with a failure status
     EXPECT_FALSE(engineTurn());
 }
 
@@ -147,6 +151,22 @@ TEST(MainLoopStart, ADisplayThatCannotComeUpShowsBothMessages)
     ASSERT_EQ(headlessErrors().size(), 2u);
     EXPECT_EQ(headlessErrors()[0], "This display card does not support 800x600x32");
     EXPECT_EQ(headlessErrors()[1], "DirectDraw init failed.The program will now exit.");
+    EXPECT_FALSE(headlessWindowOpen());
+    resetEngineForTests();
+}
+
+TEST(MainLoopStart, AMissingFontEndsStartUpNamingTheFileAndThePackage)
+{
+    resetEngineForTests();
+    headlessReset();
+    fontClose();
+    setenv("ZENTORY_FONT", "/nonexistent/zentory-test-font.ttf", 1);
+    initEngine("", "", "", recordFrame, 0, 0, 0, 0);
+    EXPECT_FALSE(startEngine());
+    unsetenv("ZENTORY_FONT");
+    ASSERT_EQ(headlessErrors().size(), 1u);
+    EXPECT_NE(headlessErrors()[0].find("/nonexistent/zentory-test-font.ttf"), std::string::npos);
+    EXPECT_NE(headlessErrors()[0].find("fonts-dejavu-core"), std::string::npos);
     EXPECT_FALSE(headlessWindowOpen());
     resetEngineForTests();
 }

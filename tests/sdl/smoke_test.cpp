@@ -29,6 +29,7 @@ TEST(SdlSmoke, StartsShowsTheTitleAndQuitsCleanly)
     int turns = 0;
     while (engineTurn()) ASSERT_LT(++turns, 1000);
     EXPECT_FALSE(engineState().running);
+    EXPECT_FALSE(engineState().failed);
     std::filesystem::current_path(saved);
     std::filesystem::remove_all(dir);
 }
