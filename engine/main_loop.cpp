@@ -55,6 +55,23 @@ void takeBuiltinImageList(ImageListCallback listImages)
     for (size_t i = 0; i < names.size() && i < ids.size(); ++i) builtinImages.push_back({names[i], ids[i]});
 }
 
+static void destroyWindow()
+{
+    releaseAllImages();
+    releaseDisplay();
+    if (state.windowOpen) platformCloseWindow();
+    state.windowOpen = false;
+}
+
+// Start-up cannot go on: say why, and leave nothing open.
+static bool failStartUp(const char* text)
+{
+    platformShowError(errorCaption, text);
+    destroyWindow();
+    state.running = false;
+    return false;
+}
+
 bool startEngine()
 {
     seedRandom(platformTicks());
@@ -79,21 +96,9 @@ bool startEngine()
                       "The font file %s could not be opened. Install the Debian package fonts-dejavu-core, "
                       "or set ZENTORY_FONT to another TrueType font. The program will now exit.",
                       fontFilePath());
-        platformShowError(errorCaption, text);
-        platformCloseWindow();
-        state.windowOpen = false;
-        state.running = false;
-        return false;
+        return failStartUp(text);
     }
-    if (!bringUpDisplay(state.windowed)) {
-        platformShowError(errorCaption, "DirectDraw init failed.The program will now exit.");
-        releaseAllImages();
-        releaseDisplay();
-        platformCloseWindow();
-        state.windowOpen = false;
-        state.running = false;
-        return false;
-    }
+    if (!bringUpDisplay(state.windowed)) return failStartUp("DirectDraw init failed.The program will now exit.");
     state.lastFrameTime = platformTicks();
     initInput();
     bringUpSound(config.soundListFile.c_str());
@@ -101,13 +106,6 @@ bool startEngine()
     return true;
 }
 
-static void destroyWindow()
-{
-    releaseAllImages();
-    releaseDisplay();
-    if (state.windowOpen) platformCloseWindow();
-    state.windowOpen = false;
-}
 
 static int renderFrame()
 {

@@ -44,7 +44,6 @@ const EngineConfig& engineConfig();
 const EngineState& engineState();
 const std::vector<ImageEntry>& builtinImageList();
 
-// Runs the program until it ends.
 // Runs the program to its end. False when start-up failed or the display gave
 // out, so that the process can report the failure in its exit status.
 bool runMainLoop(ImageListCallback listImages);
