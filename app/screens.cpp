@@ -9,3 +9,10 @@ void registerAllStates()
 }
 
 bool gameInProgressForResume() { return gameGalaxy.gameInProgress != 0; }
+
+void resetAllScreensForTests()
+{
+    resetTitleForTests();
+    gameSpeed = 1;
+    gameSpeedDelay = 50;
+}

@@ -1,10 +1,69 @@
 #pragma once
-// Every screen's state handlers, registered on the first frame.
+// Every screen's state handlers and the few values screens share. Each group
+// lives in its own file under screens/ (the editor in game/editor.cpp, the
+// computer turns in ai/turn_driver.cpp); registerAllStates names them all.
+#include <string>
+
+struct Galaxy;
 
 void registerAllStates();
 // Whether "Resume Game" may act: a game board was opened.
 bool gameInProgressForResume();
 
-// Title, help and about.
+// Game speed, set by the options screen and read by the computer turns:
+// gameSpeed 0, 1, 2 is slow, normal, fast; gameSpeedDelay 100, 50, 25 ms.
+// Normal at every start. (screens/menu_options.cpp)
+extern int gameSpeed;
+extern int gameSpeedDelay;
+
+// Title, help and about. (screens/info_screens.cpp)
 void titleScreen(int elapsedMs);
 void resetTitleForTests();
+
+// The game board and the human's turn. (screens/board.cpp)
+void drawPlayScreen(int elapsedMs);
+void openPlayScreen(int elapsedMs);
+void playScreen(int elapsedMs);
+void noSupportScreen(int elapsedMs);
+void placeHumanScreen(int elapsedMs);
+void attackHumanScreen(int elapsedMs);
+
+// Battle, transfer and move panels. (screens/battle_panels.cpp)
+void fightHumanScreen(int elapsedMs);
+void transferToConqueredScreen(int elapsedMs);
+void moveHumanScreen(int elapsedMs);
+
+// Elimination, victory and statistics. (screens/end_and_stats.cpp)
+void checkElimination(int previousOwner, const std::string& nextState);
+void continueAfterElimination(int);
+void killedScreen(int elapsedMs);
+void winScreen(int elapsedMs);
+void statsScreen(int elapsedMs);
+
+// The computer players' turns on screen. (ai/turn_driver.cpp)
+void drawAIScreen(int elapsedMs);
+void startAIScreen(int elapsedMs);
+void placeAIScreen(int elapsedMs);
+void attackAIScreen(int elapsedMs);
+
+// Galaxy selection: mode "selector" (play) or "editor". (screens/galaxy_selection.cpp)
+void openSelection(const std::string& mode, Galaxy& target);
+void loadScreen(int elapsedMs);
+
+// Main menu and options. (screens/menu_options.cpp)
+void menuScreen(int elapsedMs);
+void optionsScreen(int elapsedMs);
+
+// Help and about. (screens/info_screens.cpp)
+void helpScreen(int elapsedMs);
+void aboutScreen(int elapsedMs);
+
+// The galaxy editor. (game/editor.cpp)
+void openEditorScreen(int elapsedMs);
+void editorScreen(int elapsedMs);
+void confirmScreen(int elapsedMs);
+
+// Puts every screen's process-wide state back as at program start, so that
+// tests can run the program again in the same process. Each screen group adds
+// its own reset here.
+void resetAllScreensForTests();

@@ -1,16 +1,15 @@
-// Writes every built-in picture, the window icon and a screenshot of the
-// title screen as PNG files, so that they can be looked at.
+// Writes every built-in picture, the window icon and a screenshot of each
+// screen as PNG files, so that they can be looked at.
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <unistd.h>
 
 #include "app/pictures/pictures.h"
 #include "app/resources.h"
-#include "app/start_up.h"
 #include "engine/draw_text.h"
-#include "engine/main_loop.h"
-#include "engine/platform/headless.h"
 #include "tools/png_writer.h"
+#include "tools/screenshots/screenshots.h"
 
 int main(int argc, char** argv)
 {
@@ -27,16 +26,12 @@ int main(int argc, char** argv)
     paintWindowIcon(icon);
     if (!png::write(dir + "/windowIcon.png", icon)) ++failures;
 
-    // The title screen as the game shows it, through the headless platform.
-    headlessReset();
-    configureProgram();
-    takeBuiltinImageList(listBuiltinImages);
-    if (startEngine()) {
-        headlessAdvance(16);
-        while (headlessPresentCount() < 15 && engineTurn()) {
-        }
-        if (!png::write(dir + "/screen_title.png", headlessLastFrame())) ++failures;
-    }
+    // Every screen as the game shows it, through the headless platform.
+    std::string scratch = (std::filesystem::temp_directory_path() /
+                           ("zentory_screens_" + std::to_string(getpid()))).string();
+    failures += writeTitleScreenshots(dir, scratch);
+    std::error_code ec;
+    std::filesystem::remove_all(scratch, ec);
     std::printf("pictures written to %s\n", dir.c_str());
     return failures ? 1 : 0;
 }

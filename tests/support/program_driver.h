@@ -1,0 +1,131 @@
+#pragma once
+// The whole program on the headless platform, driven frame by frame with a
+// scripted clock, mouse and keyboard, in a scratch copy of the data folder.
+// Used by the end-to-end tests, the benchmarks and the screenshot tool.
+#include <filesystem>
+#include <string>
+
+#include "app/resources.h"
+#include "app/screens.h"
+#include "app/start_up.h"
+#include "app/states.h"
+#include "engine/display.h"
+#include "engine/input.h"
+#include "engine/main_loop.h"
+#include "engine/platform/headless.h"
+#include "game/galaxy.h"
+
+struct ProgramDriver {
+    std::filesystem::path dataDir;
+    std::filesystem::path previousDir;
+
+    // Copies the shipped data into `folder` (emptied first), enters it and
+    // starts the program; the first frame runs the title. False if the
+    // engine did not start.
+    bool start(const std::filesystem::path& folder)
+    {
+        namespace fs = std::filesystem;
+        previousDir = fs::current_path();
+        dataDir = folder;
+        fs::remove_all(dataDir);
+        fs::copy(ZENTORY_SOURCE_DATA_DIR, dataDir, fs::copy_options::recursive);
+        fs::remove(dataDir / "svol.lst");
+        fs::remove(dataDir / "mvol.lst");
+        fs::current_path(dataDir);
+        resetEngineForTests();
+        resetStatesForTests();
+        resetInputForTests();
+        resetAllScreensForTests();
+        gameGalaxy.reset();
+        previewGalaxy.reset();
+        editorGalaxy.reset();
+        headlessReset();
+        configureProgram();
+        takeBuiltinImageList(listBuiltinImages);
+        if (!startEngine()) return false;
+        frame();
+        return true;
+    }
+
+    void stop()
+    {
+        namespace fs = std::filesystem;
+        shutdownEngine();
+        resetEngineForTests();
+        resetStatesForTests();
+        resetInputForTests();
+        if (!previousDir.empty()) fs::current_path(previousDir);
+        std::error_code ec;
+        fs::remove_all(dataDir, ec);
+    }
+
+    // Handles the queued events, then runs one frame ms after the last one.
+    void frame(uint32_t ms = 16)
+    {
+        headlessAdvance(ms);
+        int before = headlessPresentCount();
+        for (int guard = 0; guard < 10000 && headlessPresentCount() == before; ++guard)
+            if (!engineTurn()) return;
+    }
+    void frames(int count, uint32_t ms = 16)
+    {
+        for (int i = 0; i < count; ++i) frame(ms);
+    }
+    // Runs frames until the state is `name` or the time runs out; true if reached.
+    bool runUntil(const std::string& name, int maxMs, uint32_t ms = 16)
+    {
+        for (int t = 0; t <= maxMs; t += static_cast<int>(ms)) {
+            if (currentStateName() == name) return true;
+            frame(ms);
+        }
+        return currentStateName() == name;
+    }
+
+    void moveTo(int x, int y) { headlessPushMouse(PlatformEventType::mouseMove, x, y); }
+    void press(int x, int y)
+    {
+        moveTo(x, y);
+        headlessPushMouse(PlatformEventType::mouseButtonDown, x, y);
+    }
+    void release(int x, int y) { headlessPushMouse(PlatformEventType::mouseButtonUp, x, y); }
+    // A click: the button goes down in one frame and up in the next.
+    void click(int x, int y)
+    {
+        press(x, y);
+        frame();
+        release(x, y);
+        frame();
+    }
+    void rightClick(int x, int y)
+    {
+        moveTo(x, y);
+        headlessPushMouse(PlatformEventType::mouseButtonDown, x, y, 3);
+        headlessPushMouse(PlatformEventType::mouseButtonUp, x, y, 3);
+        frame();
+    }
+    // Presses the button at `from`, moves in steps to `to` with a frame each,
+    // and releases it there.
+    void drag(int fromX, int fromY, int toX, int toY, int steps = 4)
+    {
+        press(fromX, fromY);
+        frame();
+        for (int i = 1; i <= steps; ++i) {
+            moveTo(fromX + (toX - fromX) * i / steps, fromY + (toY - fromY) * i / steps);
+            frame();
+        }
+        release(toX, toY);
+        frame();
+    }
+    // A key (set-1 code) held for one frame.
+    void key(int code)
+    {
+        headlessPushKey(code, true);
+        frame();
+        headlessPushKey(code, false);
+        frame();
+    }
+
+    std::string state() const { return currentStateName(); }
+    const Image& screen() const { return headlessLastFrame(); }
+    uint32_t pixel(int x, int y) const { return headlessLastFrame().at(x, y); }
+};
