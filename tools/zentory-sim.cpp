@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "ai/game_trace.h"
 #include "ai/turn_sequence.h"
 #include "engine/random.h"
 #include "game/galaxy_file.h"
@@ -82,18 +83,6 @@ bool loadGalaxy(Galaxy& g, const Options& o)
     return in && g.readFrom(in);
 }
 
-void traceLine(const Galaxy& g, const char* what, const AiStepReport& r)
-{
-    std::printf("turn %d player %d %s", g.turn, r.player, what);
-    if (r.kind != AiStepKind::Placed) std::printf(" %d->%d", r.from, r.to);
-    std::printf(" |");
-    for (size_t i = 0; i < g.gameStars.size(); ++i) {
-        const Star& s = g.gameStars[i];
-        if (s.active) std::printf(" %zu:%d/%d", i, s.owner, s.armies);
-    }
-    std::printf("\n");
-}
-
 bool armiesSound(const Galaxy& g)
 {
     for (const Star& s : g.gameStars)
@@ -125,11 +114,7 @@ GameResult playGame(Galaxy& g, const Galaxy& loaded, unsigned seed, const Option
         beginAiTurns(turns, g, firstComputerPlayer());
         while (turns.phase != AiPhase::CycleDone && turns.phase != AiPhase::GameOver) {
             const AiStepReport r = stepAiTurns(turns, g);
-            if (o.trace) {
-                if (r.kind == AiStepKind::Placed) traceLine(g, "place", r);
-                if (r.kind == AiStepKind::Repelled) traceLine(g, "repelled", r);
-                if (r.kind == AiStepKind::Conquered) traceLine(g, "conquered", r);
-            }
+            if (o.trace) std::fputs(traceLine(g, r).c_str(), stdout);
             if (r.kind != AiStepKind::AttackChosen && r.kind != AiStepKind::BattleRound && !armiesSound(g))
                 result.fault = true;
         }
