@@ -1,0 +1,250 @@
+#include "screens/board.h"
+
+#include <cstdio>
+
+#include "app/screens.h"
+#include "app/states.h"
+#include "engine/display.h"
+#include "engine/draw_text.h"
+#include "engine/input.h"
+#include "game/galaxy.h"
+#include "game/rules.h"
+
+ButtonSet hudButtons;
+ButtonSet choiceButtons;
+std::array<int, 7> choiceValues{};
+ButtonAction choiceAction = nullptr;
+int placementStep = 1;
+int armiesToPlace = 0;
+bool dragging = false;
+int dragSource = noOwner;
+int dragTarget = noOwner;
+
+namespace {
+
+constexpr int keyEscape = 0x01;
+
+Button nextTurnButton;
+Button statsButton;
+Button menuButton;
+std::array<Button, 7> choiceButtonSlots;
+
+ButtonSet noSupportButtons;
+Button noSupportOk;
+bool noSupportMade = false;
+
+void white(int x, int y, int w, int h, const char* text, bool leftAligned = false)
+{
+    drawTextInBox(x, y, w, h, 255, 255, 255, text, leftAligned);
+}
+
+int starUnderPointer() { return gameGalaxy.starAt(mouseX(), mouseY(), 0, 0); }
+
+// Star slots the model holds: starAt may return the selection, which need not
+// be a slot of the game stars.
+bool isGameStar(int s) { return s >= 0 && s < static_cast<int>(gameGalaxy.gameStars.size()); }
+
+bool ownedByHuman(int s) { return isGameStar(s) && gameGalaxy.gameStars[s].owner == 0; }
+
+// A click in the panel strip is a click on a button there, never on a star,
+// even while a star is selected.
+int boardStarUnderPointer() { return mouseY() > controlStripY ? noOwner : starUnderPointer(); }
+
+void runChoice(int k)
+{
+    if (choiceAction && k >= 0 && k < static_cast<int>(choiceValues.size())) choiceAction(k);
+}
+
+void setPlacementStep(int k) { placementStep = choiceValues[k]; }
+
+// Hands the turn to the computer players in this same frame.
+void startComputerTurns(int elapsedMs)
+{
+    setState("startAI");
+    if (currentStateName() == "startAI") runCurrentState(elapsedMs);
+}
+
+} // namespace
+
+std::string incomeText(const std::string& kind)
+{
+    if (kind == normalStarKind) return "1";
+    if (kind == goldenStarKind) return "3";
+    if (kind == darkStarKind) return "7";
+    return "";
+}
+
+void drawPlayScreen(int)
+{
+    drawImage(0, 0, "bigbar");
+    drawImagePart(0, 499, 0, 499, 800, 100, "background");
+    gameGalaxy.drawBoard();
+    nextTurnButton.setActive(false);
+}
+
+void drawStarInfo(int)
+{
+    const int s = starUnderPointer();
+    if (!isGameStar(s)) return;
+    const Star& star = gameGalaxy.gameStars[s];
+    std::string line;
+    if (star.kind == normalStarKind) line = "Normal Star";
+    else if (star.kind == goldenStarKind) line = "Golden Star";
+    else if (star.kind == darkStarKind) line = "Dark Star";
+    line += "     Owner: ";
+    if (star.owner == 0) line += " You";
+    else {
+        line += " ";
+        if (star.owner > 0 && star.owner < maxPlayers) line += playerColourNames[star.owner];
+        line += " AI";
+    }
+    line += "     Income: " + incomeText(star.kind);
+    white(20, 480, 500, 20, line.c_str(), true);
+}
+
+void setChoices(int max, int min)
+{
+    const double span = static_cast<double>(max) - min;
+    for (int k = 0; k < 7; ++k) {
+        choiceValues[k] = span < 7 ? min + k : min + static_cast<int>(k * (span / 6.0));
+        Button& b = choiceButtonSlots[k];
+        b.setActive(choiceValues[k] <= max);
+        b.label = std::to_string(choiceValues[k]);
+    }
+}
+
+void runHudButtons(int elapsedMs)
+{
+    hudButtons.draw(elapsedMs);
+    hudButtons.hover(elapsedMs);
+    hudButtons.click(elapsedMs);
+    if (wasKeyPressed(keyEscape)) menuFromGame(0);
+}
+
+void openPlayScreen(int)
+{
+    hudButtons.clear();
+    choiceButtons.clear();
+    gameGalaxy.gameInProgress = 1;
+    nextTurnButton = Button(650, 520, "Next Turn", nextTurn, "", passFrameValue);
+    statsButton = Button(650, 546, "Stats", showStatistics, "", passFrameValue);
+    menuButton = Button(20, 546, "Menu", menuFromGame, "", passFrameValue);
+    hudButtons.add(nextTurnButton);
+    hudButtons.add(statsButton);
+    hudButtons.add(menuButton);
+    for (int k = 0; k < 7; ++k) {
+        choiceButtonSlots[k] = Button(239 + 45 * k, 562, std::to_string(k), runChoice, "menuShort", k);
+        choiceButtons.add(choiceButtonSlots[k]);
+    }
+    setState("play");
+}
+
+void playScreen(int elapsedMs)
+{
+    beginTurnCycle(gameGalaxy);
+    if (!humanPlaysFirst(gameGalaxy)) {
+        startComputerTurns(elapsedMs);
+        return;
+    }
+    armiesToPlace = gameGalaxy.placementAllowance(0);
+    if (armiesToPlace <= 0) {
+        setState("noSupport");
+        noSupportScreen(elapsedMs);
+    } else {
+        placementStep = 1;
+        setState("placeHuman");
+        placeHumanScreen(elapsedMs);
+    }
+}
+
+void noSupportScreen(int elapsedMs)
+{
+    if (!noSupportMade) {
+        noSupportMade = true;
+        noSupportOk = Button(630, 525, "ok", goOnAttacking, "", passFrameValue);
+        noSupportButtons.add(noSupportOk);
+    }
+    drawPlayScreen(elapsedMs);
+    drawTextInBox(120, 510, 500, 50, 255, 255, 255, "Your empire cannot support any more troops!", false);
+    noSupportButtons.draw(elapsedMs);
+    noSupportButtons.hover(elapsedMs);
+    noSupportButtons.click(elapsedMs);
+    if (wasKeyPressed(keyEscape)) goOnAttacking(0);
+}
+
+void placeHumanScreen(int elapsedMs)
+{
+    drawPlayScreen(elapsedMs);
+    const int hovered = starUnderPointer();
+    if (ownedByHuman(hovered)) gameGalaxy.highlightStar(hovered, 100, 100, 100);
+    drawStarInfo(elapsedMs);
+    if (placementStep > armiesToPlace) placementStep = armiesToPlace;
+
+    char text[160];
+    std::snprintf(text, sizeof text, "Place %d armies %sby clicking on one of your (%s) stars.", placementStep,
+                  placementCapped(gameGalaxy, 0) ? "(maximum reached) " : "", playerColourNames[0]);
+    white(180, 500, 450, 30, text);
+    std::snprintf(text, sizeof text, "Remaining armies: %d", armiesToPlace);
+    white(180, 530, 450, 30, text);
+
+    setChoices(armiesToPlace, 1);
+    choiceAction = setPlacementStep;
+    choiceButtons.draw(elapsedMs);
+    choiceButtons.hover(elapsedMs);
+    choiceButtons.click(elapsedMs);
+
+    if (leftButtonPressed()) {
+        const int s = boardStarUnderPointer();
+        if (ownedByHuman(s) && placementStep > 0) {
+            gameGalaxy.gameStars[s].armies += placementStep;
+            armiesToPlace -= placementStep;
+            if (armiesToPlace < 1) setState("attackHuman");
+        }
+    }
+    dragging = false;
+    dragSource = dragTarget = noOwner;
+    runHudButtons(elapsedMs);
+}
+
+void attackHumanScreen(int elapsedMs)
+{
+    gameGalaxy.selectedStar = noOwner;
+    drawPlayScreen(elapsedMs);
+    nextTurnButton.setActive(true);
+    gameGalaxy.highlightStar(starUnderPointer(), 100, 100, 100);
+    runHudButtons(elapsedMs);
+    drawStarInfo(elapsedMs);
+    white(180, 500, 450, 30, "drag armies to enemy planets to attack");
+    white(180, 530, 450, 30, "drag armies to own planets to move and end turn");
+
+    if (!dragging && leftButtonPressed()) {
+        dragSource = boardStarUnderPointer();
+        dragging = ownedByHuman(dragSource) && gameGalaxy.gameStars[dragSource].armies > 0;
+    }
+    if (!dragging) return;
+    char text[16];
+    std::snprintf(text, sizeof text, "%d", gameGalaxy.gameStars[dragSource].armies);
+    white(static_cast<int>(mouseX()) + 20, static_cast<int>(mouseY()), 20, 20, text);
+    if (isLeftButtonDown()) return;
+    dragging = false;
+    dragTarget = boardStarUnderPointer();
+    if (!isGameStar(dragTarget) || dragTarget == dragSource || !gameGalaxy.isLinked(dragTarget, dragSource)) return;
+    setState(gameGalaxy.gameStars[dragTarget].owner == 0 ? "moveHuman" : "fightHuman");
+}
+
+void resetBoardForTests()
+{
+    hudButtons = ButtonSet{};
+    choiceButtons = ButtonSet{};
+    choiceValues = {};
+    choiceAction = nullptr;
+    placementStep = 1;
+    armiesToPlace = 0;
+    dragging = false;
+    dragSource = dragTarget = noOwner;
+    nextTurnButton = statsButton = menuButton = Button{};
+    choiceButtonSlots = {};
+    noSupportButtons = ButtonSet{};
+    noSupportOk = Button{};
+    noSupportMade = false;
+}

@@ -1,0 +1,34 @@
+#pragma once
+// The game board's own state, shared by the human's phases (board.cpp) and the
+// battle, transfer and move panels (battle_panels.cpp).
+#include <array>
+#include <string>
+
+#include "app/widgets.h"
+
+// "Next Turn", "Stats" and "Menu".
+extern ButtonSet hudButtons;
+// The seven number buttons under the board.
+extern ButtonSet choiceButtons;
+extern std::array<int, 7> choiceValues;
+// What a click on choice button k does; each phase showing the buttons sets it
+// every frame.
+extern ButtonAction choiceAction;
+// Armies placed per click; 1 at the start of each human turn.
+extern int placementStep;
+extern int armiesToPlace;
+extern bool dragging;
+extern int dragSource;
+extern int dragTarget;
+
+// The one-line description of the star under the pointer.
+void drawStarInfo(int elapsedMs);
+// "1", "3" or "7" for the three star kinds, "" for anything else.
+std::string incomeText(const std::string& kind);
+// Fills choiceValues from min up to max (spread over the seven buttons when
+// the range is wider) and shows the buttons holding at most max.
+void setChoices(int max, int min);
+// Draw, hover and click of the HUD; Escape acts as "Menu".
+void runHudButtons(int elapsedMs);
+
+void resetBoardForTests();
