@@ -1,5 +1,6 @@
 #include "app/screens.h"
 
+#include "ai/turn_driver.h"
 #include "app/states.h"
 #include "game/galaxy.h"
 #include "screens/board.h"
@@ -7,6 +8,17 @@
 void registerAllStates()
 {
     registerState("title", titleScreen);
+    registerState("menu", menuScreen);
+    registerState("options", optionsScreen);
+    registerState("help", helpScreen);
+    registerState("about", aboutScreen);
+    registerState("load", loadScreen);
+    registerState("killed", killedScreen);
+    registerState("win", winScreen);
+    registerState("stats", statsScreen);
+    registerState("startAI", startAIScreen);
+    registerState("placeAI", placeAIScreen);
+    registerState("attackAI", attackAIScreen);
     registerState("openPlay", openPlayScreen);
     registerState("play", playScreen);
     registerState("noSupport", noSupportScreen);
@@ -19,7 +31,10 @@ bool gameInProgressForResume() { return gameGalaxy.gameInProgress != 0; }
 void resetAllScreensForTests()
 {
     resetTitleForTests();
+    resetEndScreensForTests();
+    resetTurnDriverForTests();
     resetBoardForTests();
-    gameSpeed = 1;
-    gameSpeedDelay = 50;
+    resetMenusForTests();
+    resetHelpAndAboutForTests();
+    resetSelectionForTests();
 }

@@ -39,6 +39,7 @@ void continueAfterElimination(int);
 void killedScreen(int elapsedMs);
 void winScreen(int elapsedMs);
 void statsScreen(int elapsedMs);
+void resetEndScreensForTests();
 
 // The computer players' turns on screen. (ai/turn_driver.cpp)
 void drawAIScreen(int elapsedMs);
@@ -49,14 +50,20 @@ void attackAIScreen(int elapsedMs);
 // Galaxy selection: mode "selector" (play) or "editor". (screens/galaxy_selection.cpp)
 void openSelection(const std::string& mode, Galaxy& target);
 void loadScreen(int elapsedMs);
+void resetSelectionForTests();
 
 // Main menu and options. (screens/menu_options.cpp)
 void menuScreen(int elapsedMs);
 void optionsScreen(int elapsedMs);
+// Opens our manual (manual.html in the data folder) in the desktop's browser
+// without waiting; a failure shows nothing. The int is ignored.
+void openHomePage(int);
+void resetMenusForTests();
 
 // Help and about. (screens/info_screens.cpp)
 void helpScreen(int elapsedMs);
 void aboutScreen(int elapsedMs);
+void resetHelpAndAboutForTests();
 
 // The galaxy editor. (game/editor.cpp)
 void openEditorScreen(int elapsedMs);

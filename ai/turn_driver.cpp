@@ -1,0 +1,188 @@
+// The computer players' turns on screen: the turn stepper (turn_sequence.h)
+// paced by two timers, so that the player can follow every placement and
+// every battle round. The stepper holds the rules; this file only decides
+// when the next step is due and what the panel shows meanwhile.
+#include "ai/turn_driver.h"
+
+#include <algorithm>
+#include <string>
+
+#include "app/screens.h"
+#include "app/states.h"
+#include "app/widgets.h"
+#include "engine/draw_text.h"
+#include "engine/input.h"
+#include "game/galaxy.h"
+#include "game/rules.h"
+
+namespace {
+
+constexpr int keyEscape = 0x01;
+// A frame after a long stall counts as this long at most, so that the timers
+// cannot overflow; one step per frame is all the driver ever takes anyway.
+constexpr int longestFrameMs = 60000;
+
+// The player whose turn runs, the attack and the attackers still fighting.
+AiTurns aiTurns;
+bool phaseStarted = false;
+bool placementDone = false;
+// Counts down to the next placement or attack choice; stands still in a battle.
+int pauseTimer = 0;
+// Counts down to the next battle round.
+int stepTimer = 0;
+ButtonSet aiButtons;
+Button aiMenuButton;
+bool aiButtonsMade = false;
+AiStepObserver stepObserver = nullptr;
+
+int pauseMs() { return 5 * gameSpeedDelay; }
+
+int frameMs(int elapsedMs) { return std::clamp(elapsedMs, 0, longestFrameMs); }
+
+bool validStar(int s) { return s >= 0 && s < static_cast<int>(gameGalaxy.gameStars.size()); }
+
+AiStepReport step()
+{
+    const AiStepReport report = stepAiTurns(aiTurns, gameGalaxy);
+    if (stepObserver) stepObserver(gameGalaxy, report);
+    return report;
+}
+
+void makeButtons()
+{
+    if (aiButtonsMade) return;
+    aiButtonsMade = true;
+    aiMenuButton = Button(661, 531, "menu", menuFromComputerTurn, "", passFrameValue);
+    aiButtons.add(aiMenuButton);
+}
+
+void finishFrame(int elapsedMs)
+{
+    aiButtons.draw(elapsedMs);
+    aiButtons.hover(elapsedMs);
+    aiButtons.click(elapsedMs);
+    if (wasKeyPressed(keyEscape)) menuFromComputerTurn(0);
+}
+
+// The cycle ended or the game is decided without a conquest in this frame
+// (a galaxy that left a single player with stars): leave the computer turns.
+void leaveFinishedCycle()
+{
+    phaseStarted = false;
+    if (aiTurns.phase == AiPhase::GameOver)
+        continueAfterElimination(0);
+    else
+        setState("play");
+}
+
+} // namespace
+
+void setAiStepObserver(AiStepObserver observer) { stepObserver = observer; }
+
+void drawAIScreen(int elapsedMs)
+{
+    drawPlayScreen(elapsedMs);
+    if (demoMode) drawTextInBox(79, 521, 511, 59, 255, 255, 255, "Demo Running", false);
+}
+
+void startAIScreen(int elapsedMs)
+{
+    makeButtons();
+    drawAIScreen(elapsedMs);
+    beginAiTurns(aiTurns, gameGalaxy, firstComputerPlayer());
+    phaseStarted = false;
+    if (aiTurns.phase == AiPhase::Place)
+        setState("placeAI");
+    else
+        leaveFinishedCycle();
+    finishFrame(elapsedMs);
+}
+
+void placeAIScreen(int elapsedMs)
+{
+    const int elapsed = frameMs(elapsedMs);
+    makeButtons();
+    drawAIScreen(elapsed);
+    if (!phaseStarted) {
+        phaseStarted = true;
+        placementDone = false;
+        pauseTimer = -5;
+        gameGalaxy.clearLabels();
+    }
+    pauseTimer -= elapsed;
+    if (placementDone && pauseTimer < 0) {
+        phaseStarted = false;
+        pauseTimer = pauseMs();
+        setState("attackAI");
+        gameGalaxy.clearLabels();
+    }
+    if (pauseTimer < 0) {
+        // The labels of the placement ("4+3") stay on the board for one pause.
+        if (aiTurns.phase == AiPhase::Place) step();
+        placementDone = true;
+        pauseTimer = pauseMs();
+    }
+    finishFrame(elapsed);
+}
+
+void attackAIScreen(int elapsedMs)
+{
+    const int elapsed = frameMs(elapsedMs);
+    makeButtons();
+    drawAIScreen(elapsed);
+    if (!phaseStarted) {
+        phaseStarted = true;
+        placementDone = false;
+        pauseTimer = -5;
+        gameGalaxy.clearLabels();
+    }
+    int previousOwner = noOwner;
+    if (aiTurns.battleAttackers < 1) {
+        pauseTimer -= elapsed;
+    } else {
+        stepTimer -= elapsed;
+        if (validStar(aiTurns.attackTo)) {
+            const Star& target = gameGalaxy.gameStars[aiTurns.attackTo];
+            gameGalaxy.gameStars[aiTurns.attackTo].label =
+                std::to_string(target.armies + 1) + " v " + std::to_string(aiTurns.battleAttackers);
+        }
+        if (stepTimer < 0) {
+            // One round per frame at most: after a stall the battle goes on at
+            // its pace instead of being fought out unseen.
+            const AiStepReport report = step();
+            if (report.kind == AiStepKind::Conquered) previousOwner = report.previousOwner;
+            stepTimer = gameSpeedDelay;
+        }
+    }
+    if (previousOwner == noOwner) {
+        if (pauseTimer < 0 && aiTurns.battleAttackers < 1) {
+            pauseTimer = pauseMs();
+            gameGalaxy.clearLabels();
+            if (aiTurns.phase != AiPhase::ChooseAttack) {
+                leaveFinishedCycle();
+            } else if (step().kind == AiStepKind::TurnOver) {
+                phaseStarted = false;
+                if (aiTurns.phase == AiPhase::Place)
+                    setState("placeAI");
+                else
+                    leaveFinishedCycle();
+            } else {
+                stepTimer = gameSpeedDelay;
+            }
+        }
+    } else {
+        checkElimination(previousOwner, "attackAI");
+    }
+    finishFrame(elapsed);
+}
+
+void resetTurnDriverForTests()
+{
+    aiTurns = AiTurns{};
+    phaseStarted = placementDone = false;
+    pauseTimer = stepTimer = 0;
+    aiButtons = ButtonSet{};
+    aiMenuButton = Button{};
+    aiButtonsMade = false;
+    stepObserver = nullptr;
+}

@@ -1,0 +1,168 @@
+// The end of players and of the game: the elimination check after every
+// conquest, the screens that announce an eliminated player and the winner,
+// and the statistics table.
+#include <algorithm>
+#include <cstdio>
+#include <string>
+
+#include "app/screens.h"
+#include "app/states.h"
+#include "app/widgets.h"
+#include "engine/display.h"
+#include "engine/draw_text.h"
+#include "engine/input.h"
+#include "game/galaxy.h"
+#include "game/rules.h"
+
+namespace {
+
+constexpr int keyEscape = 0x01;
+// How long the winner's message stands before it may be dismissed.
+constexpr int winHoldMs = 1000;
+
+std::string eliminationMessage;
+std::string afterElimination;
+std::string winMessage;
+int winTimer = 0;
+
+ButtonSet killedButtons;
+ButtonSet winButtons;
+ButtonSet statsButtons;
+Button killedOk;
+Button winOk;
+Button statsContinue;
+bool killedMade = false;
+bool winMade = false;
+bool statsMade = false;
+
+bool validPlayer(int p) { return p >= 0 && p < static_cast<int>(gameGalaxy.players.size()) && p < maxPlayers; }
+
+std::string colourName(int p) { return p >= 0 && p < maxPlayers ? playerColourNames[p] : ""; }
+
+// In the demonstration game the human's seat is a computer player like any
+// other, so the messages name it by colour.
+bool isHuman(int p) { return p == 0 && !demoMode; }
+
+void white(int x, int y, int w, int h, const std::string& text, bool leftAligned = false)
+{
+    drawTextInBox(x, y, w, h, 255, 255, 255, text.c_str(), leftAligned);
+}
+
+void runButtons(ButtonSet& set, int elapsedMs)
+{
+    set.draw(elapsedMs);
+    set.hover(elapsedMs);
+    set.click(elapsedMs);
+}
+
+} // namespace
+
+void checkElimination(int previousOwner, const std::string& nextState)
+{
+    const int p = previousOwner;
+    if (!validPlayer(p)) {
+        setState(nextState);
+        return;
+    }
+    // The conquest rules already mark a player left without income as out;
+    // the same test here serves a caller that changed an owner by other means.
+    eliminateIfBeaten(gameGalaxy, p);
+    // A player out since an earlier conquest may still hold stars that yield
+    // nothing: losing one of those announces nothing again.
+    if (gameGalaxy.players[p].alive || gameGalaxy.starCount(p) > 0) {
+        // Such a loss may still leave a single player: the game is over then.
+        if (soleSurvivor(gameGalaxy) != noOwner) {
+            afterElimination = nextState;
+            continueAfterElimination(0);
+        } else {
+            setState(nextState);
+        }
+        return;
+    }
+    eliminationMessage = isHuman(p) ? "you were eliminated" : colourName(p) + " was eliminated";
+    afterElimination = nextState;
+    setState("killed");
+}
+
+void continueAfterElimination(int)
+{
+    const int w = soleSurvivor(gameGalaxy);
+    if (w == noOwner) {
+        setState(afterElimination);
+        return;
+    }
+    winMessage = isHuman(w) ? "you win!" : colourName(w) + " wins!";
+    winTimer = winHoldMs;
+    setState("win");
+}
+
+void killedScreen(int elapsedMs)
+{
+    if (!killedMade) {
+        killedMade = true;
+        killedOk = Button(600, 520, "ok", continueAfterElimination, "", passFrameValue);
+        killedButtons.add(killedOk);
+    }
+    drawPlayScreen(elapsedMs);
+    white(20, 500, 500, 70, eliminationMessage);
+    runButtons(killedButtons, elapsedMs);
+    if (wasKeyPressed(keyEscape)) continueAfterElimination(0);
+}
+
+void winScreen(int elapsedMs)
+{
+    if (!winMade) {
+        winMade = true;
+        winOk = Button(600, 520, "ok", menuFromWin, "", passFrameValue);
+        winButtons.add(winOk);
+    }
+    // Held just below zero once the wait is over, so that a game left on this
+    // screen for weeks cannot wrap the timer.
+    winTimer = std::max(winTimer - std::max(elapsedMs, 0), -1);
+    winOk.setActive(winTimer < 1);
+    drawPlayScreen(elapsedMs);
+    white(20, 500, 500, 70, winMessage);
+    runButtons(winButtons, elapsedMs);
+    if (winTimer < 0 && wasKeyPressed(keyEscape)) menuFromWin(0);
+}
+
+void statsScreen(int elapsedMs)
+{
+    if (!statsMade) {
+        statsMade = true;
+        statsContinue = Button(500, 100, "continue", continueAfterStatistics, "silverButton", passFrameValue);
+        statsButtons.add(statsContinue);
+    }
+    drawImage(0, 0, "bigbar");
+    drawImagePart(0, 479, 0, 479, 800, 150, "background");
+    const Galaxy& g = gameGalaxy;
+    const int rows = std::min({g.playerCount, static_cast<int>(g.players.size()), maxPlayers});
+    char text[32];
+    for (int i = 0; i < rows; ++i) {
+        const int y = 83 + 50 * i;
+        const Rgb c = playerColours[i];
+        const std::string name = i == 0 ? "you" : colourName(i) + " AI";
+        drawTextInBox(105, y, 200, 30, c.r, c.g, c.b, name.c_str(), true);
+        std::snprintf(text, sizeof text, "%d", g.starCount(i));
+        white(310, y, 150, 30, text);
+        std::snprintf(text, sizeof text, "%d", g.players[i].alive ? g.placementAllowance(i) : 0);
+        white(468, y, 150, 30, text);
+        std::snprintf(text, sizeof text, "%d", g.armiesOf(i));
+        white(649, y, 150, 30, text);
+    }
+    runButtons(statsButtons, elapsedMs);
+    white(310, 38, 150, 30, "Stars");
+    white(468, 38, 150, 30, "Income");
+    white(649, 38, 150, 30, "Armies");
+}
+
+void resetEndScreensForTests()
+{
+    eliminationMessage.clear();
+    afterElimination.clear();
+    winMessage.clear();
+    winTimer = 0;
+    killedButtons = winButtons = statsButtons = ButtonSet{};
+    killedOk = winOk = statsContinue = Button{};
+    killedMade = winMade = statsMade = false;
+}
