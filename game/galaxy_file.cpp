@@ -1,5 +1,7 @@
 #include "game/galaxy_file.h"
 
+#include <cctype>
+#include <charconv>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -17,9 +19,63 @@ std::string& folderSetting()
     return folder;
 }
 
-bool readRecord(std::istream& in, Star& s)
+// The text as whitespace-separated tokens. A token is kept only up to a
+// length no number or kind word reaches; a longer one cannot be read.
+struct TokenReader {
+    std::istream& in;
+    bool ended = false;
+
+    // False at the end of the text; too long is set for an overlong token.
+    bool next(std::string& token, bool& tooLong)
+    {
+        constexpr size_t longest = 64;
+        token.clear();
+        tooLong = false;
+        std::streambuf* buffer = in.rdbuf();
+        int c = ended || !buffer ? EOF : buffer->sgetc();
+        while (c != EOF && std::isspace(static_cast<unsigned char>(c))) c = buffer->snextc();
+        while (c != EOF && !std::isspace(static_cast<unsigned char>(c))) {
+            if (token.size() < longest)
+                token += static_cast<char>(c);
+            else
+                tooLong = true;
+            c = buffer->snextc();
+        }
+        if (token.empty()) ended = true;
+        return !token.empty();
+    }
+
+    // Missing, not a decimal int, or out of range: false, and the field keeps its value.
+    bool number(int& field)
+    {
+        std::string token;
+        bool tooLong = false;
+        if (!next(token, tooLong) || tooLong) return false;
+        int value = 0;
+        const char* end = token.data() + token.size();
+        const auto [stop, error] = std::from_chars(token.data(), end, value);
+        if (error != std::errc() || stop != end) return false;
+        field = value;
+        return true;
+    }
+
+    void word(std::string& field)
+    {
+        std::string token;
+        bool tooLong = false;
+        if (next(token, tooLong) && !tooLong) field = std::move(token);
+    }
+};
+
+void readRecord(TokenReader& in, Star& s)
 {
-    return static_cast<bool>(in >> s.active >> s.x >> s.y >> s.kind >> s.owner >> s.reserved >> s.armies);
+    in.number(s.active);
+    in.number(s.x);
+    in.number(s.y);
+    in.word(s.kind);
+    in.number(s.owner);
+    in.number(s.reserved);
+    in.number(s.armies);
 }
 
 void writeRecord(std::ostream& out, Star& s)
@@ -43,28 +99,33 @@ bool isUsableGalaxyName(const std::string& name)
     return name.find('/') == std::string::npos && name.find('\0') == std::string::npos;
 }
 
-// Everything is parsed into locals first, so a refused text leaves no half-read
-// galaxy behind: the galaxy is reset and keeps its name.
+// Only the counts are checked: a missing or unreadable header, a player count
+// outside 2..8, a slot count outside 1..maxFileStars or a link count other
+// than n*n refuse the text, and the galaxy is reset and keeps its name. Any
+// other token that cannot be read leaves its field as a default star or a
+// zero entry has it, and a text that ends early leaves the rest so, the link
+// count included. Everything is parsed into locals first, so a refused text
+// leaves no half-read galaxy behind.
 bool Galaxy::readFrom(std::istream& in)
 {
+    TokenReader tokens{in};
     int players = 0;
     int n = 0;
-    bool ok = static_cast<bool>(in >> players >> n) && players >= minPlayers && players <= maxPlayers && n >= 1 &&
-              n <= maxFileStars;
+    bool ok = tokens.number(players) && tokens.number(n) && players >= minPlayers && players <= maxPlayers &&
+              n >= 1 && n <= maxFileStars;
     std::vector<Star> layout;
     std::vector<Star> game;
     std::vector<int> matrix;
     if (ok) {
         layout.assign(n, Star{});
         game.assign(n, Star{});
-        for (int i = 0; ok && i < n; ++i) ok = readRecord(in, layout[i]);
-        for (int i = 0; ok && i < n; ++i) ok = readRecord(in, game[i]);
-    }
-    long long count = 0;
-    if (ok) ok = static_cast<bool>(in >> count) && count == static_cast<long long>(n) * n;
-    if (ok) {
-        matrix.assign(static_cast<size_t>(count), 0);
-        for (size_t k = 0; ok && k < matrix.size(); ++k) ok = static_cast<bool>(in >> matrix[k]);
+        for (Star& s : layout) readRecord(tokens, s);
+        for (Star& s : game) readRecord(tokens, s);
+        matrix.assign(static_cast<size_t>(n) * n, 0);
+        int count = n * n;
+        if (!tokens.ended) ok = tokens.number(count) || tokens.ended;
+        ok = ok && count == n * n;
+        for (int& entry : matrix) tokens.number(entry);
     }
     if (!ok) {
         std::string keptName = std::move(name);

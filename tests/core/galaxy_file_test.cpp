@@ -149,10 +149,7 @@ TEST_F(GalaxyFiles, MalformedCountsAreRefusedWithAResetGalaxy)
         "2 -3\n",
         "2 1001\n",
         "2 99999999999\n",
-        smallText(2, 3, 9).substr(0, 40),        // truncated in the records
-        smallText(2, 3, 9).substr(0, 130),       // truncated in the links
-        "2 1\n1 1e9 2 normalStar 0 0 0\n0 0 0 empty 0 0 0\n1 0 ",
-        "2 1\n1 99999999999 2 normalStar 0 0 0\n0 0 0 empty 0 0 0\n1 0 ",
+        "2 1\n1 1 2 normalStar 0 0 0\n0 0 0 empty 0 0 0\nlots 0 ",
     };
     for (const std::string& text : bad) {
         Galaxy g;
@@ -171,6 +168,47 @@ TEST_F(GalaxyFiles, MalformedCountsAreRefusedWithAResetGalaxy)
     EXPECT_TRUE(ok.readFrom(in));
     EXPECT_EQ(ok.slotCount(), 3);
     EXPECT_EQ(ok.gameStars.size(), 3u);
+}
+
+TEST_F(GalaxyFiles, UnreadableAndMissingTokensKeepTheirDefaults)
+{
+    // Each bad token spoils only its own field; a text cut short leaves the rest default.
+    const std::string text = "3 2\n1 1e9 200 darkStar 99999999999 - 4\n1 60 x9 goldenStar 2 0 12\n"
+                             "0 0 0 empty 0 0 0\n1 5 6";
+    Galaxy g;
+    g.links.assign(4, 7);
+    std::istringstream in(text);
+    ASSERT_TRUE(g.readFrom(in));
+    ASSERT_EQ(g.slotCount(), 2);
+    const Star& a = g.layoutStars[0];
+    EXPECT_EQ(a.x, 0);
+    EXPECT_EQ(a.y, 200);
+    EXPECT_EQ(a.owner, 0);
+    EXPECT_EQ(a.reserved, 0);
+    EXPECT_EQ(a.armies, 4);
+    const Star& b = g.layoutStars[1];
+    EXPECT_EQ(b.x, 60);
+    EXPECT_EQ(b.y, 0);
+    EXPECT_EQ(b.kind, goldenStarKind);
+    EXPECT_EQ(b.armies, 12);
+    EXPECT_EQ(g.gameStars[1].active, 1);
+    EXPECT_EQ(g.gameStars[1].x, 5);
+    EXPECT_EQ(g.gameStars[1].kind, "");
+    EXPECT_EQ(g.links, std::vector<int>(4, 0));
+
+    // A link block cut short or holding a word: those entries are 0.
+    const struct {
+        const char* links;
+        std::vector<int> expected;
+    } cases[] = {{"4 1 1", {1, 1, 0, 0}}, {"4 1 one 1 1", {1, 0, 1, 1}}, {"4", {0, 0, 0, 0}}, {"", {0, 0, 0, 0}}};
+    for (const auto& c : cases) {
+        std::istringstream more(std::string("2 2\n1 100 100 normalStar 0 0 0\n1 300 100 normalStar 0 0 0\n") +
+                                "0 0 0 empty 0 0 0\n0 0 0 empty 0 0 0\n" + c.links);
+        Galaxy h;
+        ASSERT_TRUE(h.readFrom(more)) << c.links;
+        EXPECT_EQ(h.links, c.expected) << c.links;
+        EXPECT_EQ(h.layoutStars[1].x, 300);
+    }
 }
 
 TEST_F(GalaxyFiles, ArbitraryNumbersInFreeSlotsAndOwnersAreAccepted)
@@ -193,7 +231,7 @@ TEST_F(GalaxyFiles, MissingFileGivesAResetGalaxyWithTheName)
     EXPECT_EQ(g.name, "nowhere");
     EXPECT_EQ(g.playerCount, 2);
     EXPECT_EQ(g.slotCount(), 100);
-    writeFile("broken", "2 100\n1 2 3");
+    writeFile("broken", "2 lots\n1 2 3");
     g.playerCount = 7;
     EXPECT_FALSE(g.loadFile("broken"));
     EXPECT_EQ(g.name, "broken");
