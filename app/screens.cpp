@@ -24,6 +24,9 @@ void registerAllStates()
     registerState("noSupport", noSupportScreen);
     registerState("placeHuman", placeHumanScreen);
     registerState("attackHuman", attackHumanScreen);
+    registerState("fightHuman", fightHumanScreen);
+    registerState("transferToConquered", transferToConqueredScreen);
+    registerState("moveHuman", moveHumanScreen);
 }
 
 bool gameInProgressForResume() { return gameGalaxy.gameInProgress != 0; }
