@@ -1,12 +1,16 @@
-// Entry point: find the data folder, fix the configuration, run the loop.
+// Entry point: check for a display, find the data folder and the player's
+// folder, fix the configuration, run the loop.
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
 
 #include "app/data_folder.h"
+#include "app/display_check.h"
+#include "app/player_folder.h"
 #include "app/resources.h"
 #include "app/start_up.h"
 #include "engine/main_loop.h"
+#include "engine/platform/platform.h"
 
 static std::string executableDir(const char* argv0)
 {
@@ -18,8 +22,14 @@ static std::string executableDir(const char* argv0)
 
 int main(int, char** argv)
 {
+    if (std::string missing = missingDisplayMessage(); !missing.empty()) {
+        platformShowError(errorCaption, missing.c_str());
+        return 1;
+    }
     if (!enterDataFolder(executableDir(argv[0])))
         std::fprintf(stderr, "zentory: data folder not found; running without sounds, music and galaxy files\n");
+    std::error_code ec;
+    usePlayerFolder(playerFolderFor(std::filesystem::current_path(ec).string()));
     configureProgram();
     return runMainLoop(listBuiltinImages) ? 0 : 1;
 }

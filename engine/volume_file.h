@@ -1,8 +1,16 @@
 #pragma once
 // The one-number volume files svol.lst and mvol.lst.
 
+#include <string>
+
+// The folder the volume files are written to when the data folder is not
+// writable (a system-wide install); empty, the default, for the data folder
+// itself (the working directory).
+void setVolumeFolder(const std::string& folder);
 // The number in the file, unclamped; 3 when it is missing or holds none.
+// With a volume folder set, its file wins over one in the data folder.
 int readVolumeFile(const char* fileName);
-// Writes the number alone, without a line end; failures are silent.
+// Writes the number alone, without a line end, creating the volume folder
+// if needed; failures are silent.
 void writeVolumeFile(const char* fileName, int level);
 int clampVolume(int level);

@@ -85,6 +85,12 @@ void writeRecord(std::ostream& out, Star& s)
         << s.armies << '\n';
 }
 
+std::string& playerFolderSetting()
+{
+    static std::string folder;
+    return folder;
+}
+
 } // namespace
 
 void setGalaxyFolder(const std::string& folder) { folderSetting() = folder; }
@@ -92,6 +98,16 @@ void setGalaxyFolder(const std::string& folder) { folderSetting() = folder; }
 const std::string& galaxyFolder() { return folderSetting(); }
 
 std::string galaxyPath(const std::string& name) { return galaxyFolder() + "/" + name + ".gly"; }
+
+void setPlayerGalaxyFolder(const std::string& folder) { playerFolderSetting() = folder; }
+
+const std::string& playerGalaxyFolder() { return playerFolderSetting(); }
+
+std::vector<std::string> galaxyFolders()
+{
+    if (playerGalaxyFolder().empty()) return {galaxyFolder()};
+    return {playerGalaxyFolder(), galaxyFolder()};
+}
 
 bool isUsableGalaxyName(const std::string& name)
 {
@@ -145,7 +161,10 @@ bool Galaxy::loadFile(const std::string& fileName)
     reset();
     name = fileName;
     if (!isUsableGalaxyName(fileName)) return false;
-    std::ifstream in(galaxyPath(fileName));
+    // The player's copy of a galaxy wins over a shipped one of the same name.
+    std::ifstream in;
+    if (!playerGalaxyFolder().empty()) in.open(playerGalaxyFolder() + "/" + fileName + ".gly");
+    if (!in.is_open()) in.open(galaxyPath(fileName));
     if (!in) return false;
     return readFrom(in);
 }
@@ -155,10 +174,11 @@ bool Galaxy::loadFile(const std::string& fileName)
 bool Galaxy::saveFile(const std::string& fileName)
 {
     if (!isUsableGalaxyName(fileName)) return false;
+    const std::string folder = playerGalaxyFolder().empty() ? galaxyFolder() : playerGalaxyFolder();
     std::error_code error;
-    std::filesystem::create_directories(galaxyFolder(), error);
-    const std::string path = galaxyPath(fileName);
-    const std::string temporary = galaxyFolder() + "/." + fileName + ".gly.tmp";
+    std::filesystem::create_directories(folder, error);
+    const std::string path = folder + "/" + fileName + ".gly";
+    const std::string temporary = folder + "/." + fileName + ".gly.tmp";
     {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
         if (!out) return false;

@@ -5,6 +5,7 @@
 // link matrix row by row. The Galaxy members readFrom, loadFile, saveFile and
 // loadBuiltIn are declared in galaxy.h.
 #include <string>
+#include <vector>
 
 #include "game/galaxy.h"
 
@@ -17,6 +18,13 @@ void setGalaxyFolder(const std::string& folder);
 const std::string& galaxyFolder();
 // "<folder>/<name>.gly".
 std::string galaxyPath(const std::string& name);
+// The player's own galaxy folder where the shipped one cannot be written (a
+// system-wide install); empty (the default) when there is none. loadFile
+// looks there first and saveFile writes there, creating it on first need.
+void setPlayerGalaxyFolder(const std::string& folder);
+const std::string& playerGalaxyFolder();
+// The folders to list galaxy files from, the player's first.
+std::vector<std::string> galaxyFolders();
 // A name that can be a file name inside the galaxy folder: not empty, at most
 // 200 bytes, no '/', no NUL, not "." or "..".
 bool isUsableGalaxyName(const std::string& name);

@@ -40,18 +40,11 @@ inline void chunk(std::vector<uint8_t>& out, const char* type, const std::vector
     put32(out, crc32(body.data(), body.size()));
 }
 
-inline bool write(const std::string& path, const Image& im)
+// Filtered scanlines (a 0 before each row) in stored deflate blocks;
+// colourType 2 is RGB, 6 is RGBA, 8 bits a channel.
+inline bool writeRows(const std::string& path, int width, int height, uint8_t colourType,
+                      const std::vector<uint8_t>& raw)
 {
-    std::vector<uint8_t> raw;
-    for (int y = 0; y < im.height; ++y) {
-        raw.push_back(0); // no filter
-        for (int x = 0; x < im.width; ++x) {
-            uint32_t p = im.at(x, y);
-            raw.push_back(static_cast<uint8_t>(redOf(p)));
-            raw.push_back(static_cast<uint8_t>(greenOf(p)));
-            raw.push_back(static_cast<uint8_t>(blueOf(p)));
-        }
-    }
     std::vector<uint8_t> z = {0x78, 0x01};
     uint32_t a = 1, b = 0;
     for (uint8_t c : raw) {
@@ -72,9 +65,9 @@ inline bool write(const std::string& path, const Image& im)
     put32(z, (b << 16) | a);
     std::vector<uint8_t> out = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     std::vector<uint8_t> ihdr;
-    put32(ihdr, static_cast<uint32_t>(im.width));
-    put32(ihdr, static_cast<uint32_t>(im.height));
-    ihdr.insert(ihdr.end(), {8, 2, 0, 0, 0});
+    put32(ihdr, static_cast<uint32_t>(width));
+    put32(ihdr, static_cast<uint32_t>(height));
+    ihdr.insert(ihdr.end(), {8, colourType, 0, 0, 0});
     chunk(out, "IHDR", ihdr);
     chunk(out, "IDAT", z);
     chunk(out, "IEND", {});
@@ -82,6 +75,33 @@ inline bool write(const std::string& path, const Image& im)
     if (!f) return false;
     bool ok = std::fwrite(out.data(), 1, out.size(), f) == out.size();
     return std::fclose(f) == 0 && ok;
+}
+
+inline bool write(const std::string& path, const Image& im)
+{
+    std::vector<uint8_t> raw;
+    for (int y = 0; y < im.height; ++y) {
+        raw.push_back(0); // no filter
+        for (int x = 0; x < im.width; ++x) {
+            uint32_t p = im.at(x, y);
+            raw.push_back(static_cast<uint8_t>(redOf(p)));
+            raw.push_back(static_cast<uint8_t>(greenOf(p)));
+            raw.push_back(static_cast<uint8_t>(blueOf(p)));
+        }
+    }
+    return writeRows(path, im.width, im.height, 2, raw);
+}
+
+// rgba: width * height pixels of four bytes, row by row.
+inline bool writeRgba(const std::string& path, int width, int height, const std::vector<uint8_t>& rgba)
+{
+    std::vector<uint8_t> raw;
+    for (int y = 0; y < height; ++y) {
+        raw.push_back(0);
+        raw.insert(raw.end(), rgba.begin() + static_cast<long>(y) * width * 4,
+                   rgba.begin() + static_cast<long>(y + 1) * width * 4);
+    }
+    return writeRows(path, width, height, 6, raw);
 }
 
 } // namespace png

@@ -1,0 +1,18 @@
+#pragma once
+// Where the player's own files go: the volume files and the galaxies the
+// editor saves. The data folder itself where it can be written (the build
+// tree), else the player's folder under $XDG_DATA_HOME.
+#include <string>
+
+// Whether the program may create and replace files in the folder: the data
+// folder and its galaxies/ folder are both checked.
+bool isWritableFolder(const std::string& folder);
+// $XDG_DATA_HOME/zentory, or ~/.local/share/zentory when the variable is unset,
+// empty or not absolute; empty when no home folder is known either.
+std::string userDataFolder();
+// The folder for the player's files given the data folder; empty when the
+// data folder itself is writable (nothing moves).
+std::string playerFolderFor(const std::string& dataFolder);
+// Hands the folder to the volume files and the galaxy files (its galaxies/
+// subfolder); an empty folder keeps everything in the data folder.
+void usePlayerFolder(const std::string& folder);

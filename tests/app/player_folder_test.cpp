@@ -1,0 +1,150 @@
+// The player's files where a system-wide install cannot be written.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "app/galaxy_list.h"
+#include "app/player_folder.h"
+#include "engine/volume_file.h"
+#include "game/galaxy_file.h"
+#include "tests/support/scratch_dir.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Root may write anywhere the permission bits forbid, but not into an
+// immutable folder, so that is tried first.
+bool setImmutable(const fs::path& folder, bool on)
+{
+    int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0) return false;
+    int flags = 0;
+    bool ok = ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+    if (ok) {
+        flags = on ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
+        ok = ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+    }
+    close(fd);
+    return ok;
+}
+
+bool makeReadOnly(const fs::path& folder)
+{
+    if (!setImmutable(folder, true)) chmod(folder.c_str(), 0555);
+    return !isWritableFolder(folder.string());
+}
+
+void makeWritable(const fs::path& folder)
+{
+    setImmutable(folder, false);
+    chmod(folder.c_str(), 0755);
+}
+
+std::string fileText(const fs::path& p)
+{
+    std::ifstream in(p);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+struct PlayerFolderTest : ::testing::Test {
+    fs::path root = scratchDir("zentory_player_folder_test");
+    fs::path data = root / "share" / "zentory";
+    fs::path saved = fs::current_path();
+    void SetUp() override
+    {
+        fs::remove_all(root);
+        fs::create_directories(data / "galaxies");
+        std::ofstream(data / "sounds.lst") << "";
+        std::ofstream(data / "music.lst") << "noMusic";
+        std::ofstream(data / "galaxies" / "SHARED.gly") << builtInGalaxyText();
+        std::ofstream(data / "galaxies" / "SHIPPED.gly") << builtInGalaxyText();
+        std::ofstream(data / "svol.lst") << "9";
+        fs::current_path(data);
+        setenv("XDG_DATA_HOME", (root / "home data").c_str(), 1);
+    }
+    void TearDown() override
+    {
+        fs::current_path(saved);
+        makeWritable(data / "galaxies");
+        makeWritable(data);
+        usePlayerFolder("");
+        fs::remove_all(root);
+        unsetenv("XDG_DATA_HOME");
+    }
+};
+
+TEST_F(PlayerFolderTest, AReadOnlyDataFolderSendsVolumesAndSavedGalaxiesToThePlayersFolder)
+{
+    if (!makeReadOnly(data)) GTEST_SKIP() << "cannot make a folder read-only for this user on this file system";
+    const fs::path player = root / "home data" / "zentory";
+    ASSERT_EQ(fs::path(playerFolderFor(data.string())), player);
+    usePlayerFolder(playerFolderFor(data.string()));
+    EXPECT_FALSE(fs::exists(player)) << "created only on first need";
+
+    // The shipped level is read until the player chooses one.
+    EXPECT_EQ(readVolumeFile("svol.lst"), 9);
+    writeVolumeFile("svol.lst", 14);
+    writeVolumeFile("mvol.lst", 2);
+    EXPECT_EQ(fileText(player / "svol.lst"), "14");
+    EXPECT_EQ(readVolumeFile("svol.lst"), 14);
+    EXPECT_EQ(readVolumeFile("mvol.lst"), 2);
+    EXPECT_EQ(fileText(data / "svol.lst"), "9");
+
+    // The editor's save lands in the player's galaxies; the player's copy of
+    // a shipped name wins when loading, and the list shows each name once.
+    Galaxy mine;
+    ASSERT_TRUE(mine.loadFile("SHARED"));
+    mine.playerCount = 3;
+    ASSERT_TRUE(mine.saveFile("SHARED"));
+    ASSERT_TRUE(mine.saveFile("MINE"));
+    EXPECT_TRUE(fs::exists(player / "galaxies" / "MINE.gly"));
+    EXPECT_FALSE(fs::exists(data / "galaxies" / "MINE.gly"));
+    Galaxy back;
+    ASSERT_TRUE(back.loadFile("SHARED"));
+    EXPECT_EQ(back.playerCount, 3);
+    ASSERT_TRUE(back.loadFile("SHIPPED"));
+    EXPECT_EQ(listGalaxyFiles(galaxyFolders()), (std::vector<std::string>{"MINE", "SHARED", "SHIPPED"}));
+}
+
+TEST_F(PlayerFolderTest, AWritableDataFolderKeepsEverythingInIt)
+{
+    // Also a read-only galaxies folder alone moves the player's files.
+    if (makeReadOnly(data / "galaxies")) EXPECT_FALSE(playerFolderFor(data.string()).empty());
+    makeWritable(data / "galaxies");
+    ASSERT_EQ(playerFolderFor(data.string()), "");
+    usePlayerFolder(playerFolderFor(data.string()));
+    writeVolumeFile("svol.lst", 11);
+    Galaxy g;
+    ASSERT_TRUE(g.loadFile("SHIPPED"));
+    ASSERT_TRUE(g.saveFile("MINE"));
+    EXPECT_EQ(fileText(data / "svol.lst"), "11");
+    EXPECT_TRUE(fs::exists(data / "galaxies" / "MINE.gly"));
+    EXPECT_FALSE(fs::exists(root / "home data"));
+}
+
+TEST_F(PlayerFolderTest, TheFolderFollowsXdgDataHomeElseTheHomeFolder)
+{
+    EXPECT_EQ(userDataFolder(), (root / "home data" / "zentory").string());
+    const char* home = std::getenv("HOME");
+    std::string savedHome = home ? home : "";
+    setenv("HOME", "/home/someone", 1);
+    setenv("XDG_DATA_HOME", "relative/path", 1); // not absolute: ignored
+    EXPECT_EQ(userDataFolder(), "/home/someone/.local/share/zentory");
+    unsetenv("XDG_DATA_HOME");
+    EXPECT_EQ(userDataFolder(), "/home/someone/.local/share/zentory");
+    if (home) setenv("HOME", savedHome.c_str(), 1);
+    else unsetenv("HOME");
+}
+
+} // namespace
