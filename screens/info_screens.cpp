@@ -1,12 +1,36 @@
+// The title, the help pages and the about screen.
+#include <string>
+
 #include "app/screens.h"
 #include "app/states.h"
+#include "app/widgets.h"
 #include "engine/display.h"
 #include "engine/input.h"
 
 namespace {
 constexpr int keyEscape = 0x01;
+constexpr int helpPageCount = 3;
 // Shown once per run: the countdown is never reset.
 int titleCountdown = 2000;
+// Kept between visits of the help screen.
+int helpPage = 1;
+
+struct HelpButtons {
+    bool made = false;
+    Button mainMenu, nextPage;
+    ButtonSet set;
+};
+HelpButtons help;
+
+struct AboutButtons {
+    bool made = false;
+    Button homePage, mainMenu;
+    ButtonSet set;
+};
+AboutButtons about;
+
+void nextHelpPage(int) { helpPage = helpPage % helpPageCount + 1; }
+
 } // namespace
 
 void titleScreen(int elapsedMs)
@@ -17,4 +41,48 @@ void titleScreen(int elapsedMs)
     if (titleCountdown < 0) setState("menu");
 }
 
+void helpScreen(int)
+{
+    if (!help.made) {
+        help.mainMenu = Button(32, 501, "Main Menu", backFromHelp, "silverButton", 0);
+        help.nextPage = Button(519, 501, "Next Page", nextHelpPage, "silverButton", 0);
+        help.mainMenu.setTextColor(0, 0, 0);
+        help.nextPage.setTextColor(0, 0, 0);
+        help.set.add(help.mainMenu);
+        help.set.add(help.nextPage);
+        help.made = true;
+    }
+    drawImage(0, 0, "background");
+    drawImage(328, 39, "help");
+    drawImage(44, 95, "help" + std::to_string(helpPage));
+    help.set.draw(0);
+    help.set.hover(0);
+    help.set.click(0);
+    if (wasKeyPressed(keyEscape)) backFromHelp(0);
+}
+
+void aboutScreen(int)
+{
+    if (!about.made) {
+        about.homePage = Button(50, 472, "", openHomePage, "aboutMoreGames", 0);
+        about.mainMenu = Button(539, 472, "", backFromAbout, "aboutMainMenu", 0);
+        about.set.add(about.homePage);
+        about.set.add(about.mainMenu);
+        about.made = true;
+    }
+    drawImage(0, 0, "background");
+    drawImage(241, 19, "aboutText");
+    about.set.draw(0);
+    about.set.hover(0);
+    about.set.click(0);
+    if (wasKeyPressed(keyEscape)) backFromAbout(0);
+}
+
 void resetTitleForTests() { titleCountdown = 2000; }
+
+void resetHelpAndAboutForTests()
+{
+    helpPage = 1;
+    help = HelpButtons{};
+    about = AboutButtons{};
+}

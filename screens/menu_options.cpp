@@ -1,4 +1,166 @@
+// The main menu, the options screen and the home page.
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
 #include "app/screens.h"
+#include "app/states.h"
+#include "app/widgets.h"
+#include "engine/display.h"
+#include "engine/draw_text.h"
+#include "engine/input.h"
+#include "engine/music.h"
+#include "engine/open_url.h"
+#include "engine/sound.h"
+#include "game/galaxy.h"
 
 int gameSpeed = 1;
 int gameSpeedDelay = 50;
+
+namespace {
+
+const char* const gameSpeedNames[3] = {"slow", "normal", "fast"};
+constexpr int speedDelays[3] = {100, 50, 25};
+constexpr int lowestVolume = 1;
+constexpr int highestVolume = 20;
+// The manual that stands in for a web site, in the data folder.
+constexpr const char* manualFile = "manual.html";
+
+struct MenuButtons {
+    bool made = false;
+    Button play, editor, options, help, about, homePage, quit, resume;
+    ButtonSet set;
+};
+MenuButtons menu;
+
+struct OptionsButtons {
+    bool made = false;
+    Button back, soundDown, musicDown, speedDown, soundUp, musicUp, speedUp;
+    ButtonSet set;
+};
+OptionsButtons options;
+
+void playAction(int) { openSelection("selector", gameGalaxy); }
+
+void setSpeed(int speed)
+{
+    gameSpeed = speed;
+    gameSpeedDelay = speedDelays[speed];
+}
+
+// At the ends nothing is set, so the volume file is not rewritten.
+void soundDown(int)
+{
+    int level = getSoundVolume();
+    if (level > lowestVolume) setSoundVolume(level - 1);
+}
+void soundUp(int)
+{
+    int level = getSoundVolume();
+    if (level < highestVolume) setSoundVolume(level + 1);
+}
+void musicDown(int)
+{
+    int level = getMusicVolume();
+    if (level > lowestVolume) setMusicVolume(level - 1);
+}
+void musicUp(int)
+{
+    int level = getMusicVolume();
+    if (level < highestVolume) setMusicVolume(level + 1);
+}
+void speedDown(int)
+{
+    if (gameSpeed > 0) setSpeed(gameSpeed - 1);
+}
+void speedUp(int)
+{
+    if (gameSpeed < 2) setSpeed(gameSpeed + 1);
+}
+
+void makeMenuButtons()
+{
+    const char* image = "longSilverButton";
+    menu.play = Button(64, 70, "Play Zentory", playAction, image, 0);
+    menu.editor = Button(64, 120, "Editor", openEditorAction, image, 0);
+    menu.options = Button(64, 220, "Options", optionsAction, image, 0);
+    menu.help = Button(64, 270, "Help", helpAction, image, 0);
+    menu.about = Button(64, 320, "About", aboutAction, image, 0);
+    menu.homePage = Button(64, 370, "Homepage", openHomePage, image, 0);
+    menu.quit = Button(64, 420, "Quit Game", quitAction, image, 0);
+    menu.resume = Button(64, 470, "Resume Game", resumeGame, image, 0);
+    for (Button* b : {&menu.play, &menu.editor, &menu.options, &menu.help, &menu.about, &menu.homePage, &menu.quit,
+                      &menu.resume})
+        menu.set.add(*b);
+    menu.made = true;
+}
+
+void makeOptionsButtons()
+{
+    options.back = Button(366, 385, "", backFromOptions, "optionsBack", 0);
+    options.soundDown = Button(355, 164, "", soundDown, "decArrow", 0);
+    options.musicDown = Button(355, 241, "", musicDown, "decArrow", 0);
+    options.speedDown = Button(355, 314, "", speedDown, "decArrow", 0);
+    options.soundUp = Button(564, 164, "", soundUp, "incArrow", 0);
+    options.musicUp = Button(564, 241, "", musicUp, "incArrow", 0);
+    options.speedUp = Button(564, 314, "", speedUp, "incArrow", 0);
+    for (Button* b : {&options.back, &options.soundDown, &options.musicDown, &options.speedDown, &options.soundUp,
+                      &options.musicUp, &options.speedUp})
+        options.set.add(*b);
+    options.made = true;
+}
+
+// Nineteen marks: green below the level, red from it on.
+void drawLevelBar(int y, int level)
+{
+    for (int i = 1; i <= 19; ++i) {
+        bool lit = i < level;
+        fillRect(400 + 6 * i, y, 4, 20, lit ? 0 : 255, lit ? 255 : 0, 0);
+    }
+}
+
+} // namespace
+
+void openHomePage(int)
+{
+    // The data folder is the working directory; without the manual there is
+    // nothing worth opening.
+    std::error_code ec;
+    std::filesystem::path manual = std::filesystem::absolute(manualFile, ec);
+    if (ec || !std::filesystem::is_regular_file(manual, ec)) return;
+    openUrl(fileUrl(manual.string()));
+}
+
+void menuScreen(int)
+{
+    if (!menu.made) makeMenuButtons();
+    menu.resume.setActive(gameInProgressForResume());
+    drawImage(0, 0, "mainMenu");
+    menu.set.draw(0);
+    menu.set.hover(0);
+    menu.set.click(0);
+    if (menu.resume.active && wasKeyPressed(keys::escape)) resumeGame(0);
+}
+
+void optionsScreen(int)
+{
+    if (!options.made) makeOptionsButtons();
+    drawImage(0, 0, "background");
+    drawImage(98, 155, "optionsCaption");
+    // Read every frame: the files are the only place the levels live.
+    drawLevelBar(164, getSoundVolume());
+    drawLevelBar(241, getMusicVolume());
+    drawTextInBox(400, 314, 120, 20, 255, 255, 255, gameSpeedNames[std::clamp(gameSpeed, 0, 2)],
+                  false);
+    options.set.draw(0);
+    options.set.hover(0);
+    options.set.click(0);
+    if (wasKeyPressed(keys::escape)) setState("menu");
+}
+
+void resetMenusForTests()
+{
+    menu = MenuButtons{};
+    options = OptionsButtons{};
+    setSpeed(1);
+}

@@ -28,3 +28,5 @@ uint32_t headlessSleptMs();
 int headlessWaitCount();
 bool headlessWindowOpen();
 const std::vector<std::string>& headlessErrors();
+// Every address given to platformOpenUrl since the reset, in order.
+const std::vector<std::string>& headlessOpenedUrls();

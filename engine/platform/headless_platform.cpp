@@ -22,6 +22,7 @@ struct Headless {
     bool keys[256] = {};
     bool leftHeld = false;
     std::vector<std::string> errors;
+    std::vector<std::string> openedUrls;
 };
 
 Headless h;
@@ -65,6 +66,7 @@ uint32_t headlessSleptMs() { return h.slept; }
 int headlessWaitCount() { return h.waits; }
 bool headlessWindowOpen() { return h.windowOpen; }
 const std::vector<std::string>& headlessErrors() { return h.errors; }
+const std::vector<std::string>& headlessOpenedUrls() { return h.openedUrls; }
 
 bool platformOpenWindow(const PlatformWindowConfig&)
 {
@@ -139,4 +141,10 @@ bool platformKeyDown(int code)
 {
     if (code < 0 || code > 255 || !h.focused) return false;
     return h.keys[code];
+}
+
+bool platformOpenUrl(const char* url)
+{
+    h.openedUrls.emplace_back(url ? url : "");
+    return true;
 }

@@ -251,3 +251,9 @@ bool platformKeyDown(int code)
     if (code < 0 || code > 255 || !platformHasFocus()) return false;
     return keys[code];
 }
+
+bool platformOpenUrl(const char* url)
+{
+    // SDL hands the address to the desktop's opener and does not wait for it.
+    return url && SDL_OpenURL(url) == 0;
+}

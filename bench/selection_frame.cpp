@@ -1,0 +1,39 @@
+// A frame of the galaxy selection screen with a hundred galaxy files: the
+// selected galaxy and the one under the pointer are both read from their files.
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <string>
+
+#include "tests/support/program_driver.h"
+
+namespace {
+
+void SelectionFrameWithHundredFiles(benchmark::State& state)
+{
+    namespace fs = std::filesystem;
+    ProgramDriver program;
+    const fs::path folder = fs::temp_directory_path() / ("zentory_bench_selection_" + std::to_string(getpid()));
+    if (!program.start(folder)) {
+        state.SkipWithError("the program did not start");
+        return;
+    }
+    for (int i = 0; i < 100; ++i)
+        fs::copy_file(folder / "galaxies" / "ROMAN.gly", folder / "galaxies" / ("G" + std::to_string(100 + i) + ".gly"));
+    program.key(keys::escape);
+    openSelection("selector", gameGalaxy);
+    program.frame();
+    program.click(579, 42);  // selects the first file
+    program.moveTo(579, 77); // and previews the second
+    program.frame();
+    for (auto _ : state) {
+        clearBackBuffer(0);
+        loadScreen(16);
+        benchmark::DoNotOptimize(display->backBuffer.pixels.data());
+    }
+    if (previewGalaxy.name != "G101") state.SkipWithError("the pointer is not over a file row");
+    program.stop();
+}
+BENCHMARK(SelectionFrameWithHundredFiles)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+} // namespace

@@ -1,0 +1,289 @@
+// The galaxy selection screen (state "load"): the standard galaxies and the
+// galaxy files, a half-size preview, and in play mode the difficulty and the
+// start of a game, in editor mode the loading of a galaxy into the editor.
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "app/galaxy_list.h"
+#include "app/screens.h"
+#include "app/states.h"
+#include "app/widgets.h"
+#include "engine/display.h"
+#include "engine/draw_text.h"
+#include "engine/input.h"
+#include "game/galaxy.h"
+#include "game/galaxy_file.h"
+#include "game/rules.h"
+#include "game/start_check.h"
+
+namespace {
+
+constexpr int standardCount = 6;
+constexpr int visibleRows = 15;
+constexpr int rowSpacing = 35;
+// selectedGalaxy at and above this is a file row.
+constexpr int fileRowBase = 1000;
+// Room between an arrow and the track, wider than the track's slack, so that
+// holding an arrow never drags the track too.
+constexpr int trackGap = 12;
+constexpr int trackSlack = 10;
+
+std::string selectionMode = "selector";
+Galaxy* targetGalaxy = &gameGalaxy;
+int selectedGalaxy = 0;
+std::vector<std::string> galaxyFileNames;
+int firstFileRow = 0;
+
+ButtonSet standardButtons, fileRowButtons, editorModeButtons, playModeButtons;
+Button standardButtonList[standardCount];
+Button fileRowList[visibleRows];
+Button loadButton, cancelButton;
+Button menuButton, startButton, demoButton;
+Button difficultyButtons[5];
+// Made on the first frame that needs them and kept for the run.
+ButtonSet scrollArrows;
+Button arrowUpButton, arrowDownButton;
+bool arrowsMade = false;
+
+// Why the last "start" or "demo" started nothing, shown until another galaxy
+// is selected; refusedGalaxy is the selection it was about.
+std::string refusal;
+int refusedGalaxy = -1;
+
+int fileCount() { return static_cast<int>(galaxyFileNames.size()); }
+int hiddenFiles() { return std::max(0, fileCount() - visibleRows); }
+
+// The source of a selection: standard index 0 is the built-in galaxy, 1..5
+// the standard files, fileRowBase + f the file row f.
+void loadGalaxy(Galaxy& galaxy, int which)
+{
+    if (which == 0) {
+        // Keeps the galaxy's name, as the built-in galaxy is not a file.
+        galaxy.loadBuiltIn(builtInGalaxyName);
+    } else if (which > 0 && which < standardCount) {
+        galaxy.loadFile(standardGalaxyNames[which]);
+    } else if (which >= fileRowBase && which - fileRowBase < fileCount()) {
+        galaxy.loadFile(galaxyFileNames[which - fileRowBase]);
+    } else {
+        galaxy.reset();
+    }
+}
+
+void selectGalaxy(int which) { selectedGalaxy = which; }
+void previewOf(int which) { loadGalaxy(previewGalaxy, which); }
+void setDifficulty(int level) { difficulty = level; }
+
+void rebuildFileRows()
+{
+    fileRowButtons.clear();
+    for (int r = 0; r < std::min(visibleRows, fileCount()); ++r) {
+        const int f = firstFileRow + r;
+        Button& b = fileRowList[r];
+        b = Button(483, 28 + rowSpacing * r, galaxyFileNames[f], selectGalaxy, "loadButton", fileRowBase + f, previewOf);
+        b.setMargins(5, 0);
+        fileRowButtons.add(b);
+    }
+}
+
+void scrollTo(int row)
+{
+    row = std::clamp(row, 0, hiddenFiles());
+    if (row == firstFileRow) return;
+    firstFileRow = row;
+    rebuildFileRows();
+}
+
+void scrollUp(int) { scrollTo(firstFileRow - 1); }
+void scrollDown(int) { scrollTo(firstFileRow + 1); }
+
+struct Track {
+    int centreX, top, length;
+};
+
+Track scrollTrack()
+{
+    const int arrowHeight = imageHeight("arrowUp");
+    const int top = 30 + arrowHeight + trackGap;
+    const int bottom = 545 - arrowHeight - trackGap;
+    return {753 + imageWidth("arrowUp") / 2, top, std::max(1, bottom - top)};
+}
+
+// Offset along the track to first row and back, rounded to the nearest; the
+// length is at least 1, and the row stays within 0..hidden files.
+int rowAtOffset(int offset, const Track& t)
+{
+    const long long hidden = hiddenFiles();
+    const long long clamped = std::clamp(offset, 0, t.length);
+    return static_cast<int>((clamped * hidden + t.length / 2) / t.length);
+}
+
+int offsetOfRow(int row, const Track& t)
+{
+    const long long hidden = std::max(1, hiddenFiles());
+    return static_cast<int>((static_cast<long long>(row) * t.length + hidden / 2) / hidden);
+}
+
+void updateScrolling()
+{
+    if (fileCount() <= visibleRows) return;
+    if (!arrowsMade) {
+        arrowUpButton = Button(753, 30, "", scrollUp, "arrowUp", 0);
+        arrowDownButton = Button(753, 545 - imageHeight("arrowUp"), "", scrollDown, "arrowDown", 0);
+        scrollArrows.add(arrowUpButton);
+        scrollArrows.add(arrowDownButton);
+        arrowsMade = true;
+    }
+    scrollArrows.draw(0);
+    scrollArrows.hover(0);
+    scrollArrows.click(0);
+
+    const Track t = scrollTrack();
+    const int halfWidth = std::max(2, imageWidth("bullet") / 2);
+    const int mx = static_cast<int>(mouseX());
+    const int my = static_cast<int>(mouseY());
+    if (isLeftButtonDown() && mx >= t.centreX - halfWidth - trackSlack && mx <= t.centreX + halfWidth + trackSlack &&
+        my >= t.top - trackSlack && my <= t.top + t.length + trackSlack)
+        scrollTo(rowAtOffset(my - t.top, t));
+    fillRect(t.centreX - 2, t.top, 4, t.length, 70, 90, 150);
+    drawImageCentered(t.centreX, t.top + offsetOfRow(firstFileRow, t), "bullet");
+}
+
+void tintSelectedButton()
+{
+    const Button* b = nullptr;
+    if (selectedGalaxy >= 0 && selectedGalaxy < standardCount) {
+        b = &standardButtonList[selectedGalaxy];
+    } else {
+        const int onScreen = selectedGalaxy - fileRowBase - firstFileRow;
+        if (onScreen >= 0 && onScreen < visibleRows && onScreen < fileCount()) b = &fileRowList[onScreen];
+    }
+    if (b) tintRect(b->x, b->y, b->width, b->height, 100, 0, 0);
+}
+
+void beginGame(bool demo)
+{
+    const bool builtIn = selectedGalaxy == 0;
+    // The preview holds the selected galaxy: the last load of this frame.
+    switch (checkGameStart(builtIn, previewGalaxy.name)) {
+    case StartRefusal::none:
+        refusal.clear();
+        startNewGame(demo, builtIn);
+        return;
+    case StartRefusal::unreadable: refusal = "This galaxy file cannot be read."; break;
+    case StartRefusal::tooFewStars: refusal = "Too few stars for two players."; break;
+    }
+    refusedGalaxy = selectedGalaxy;
+}
+
+void startAction(int) { beginGame(false); }
+void demoAction(int) { beginGame(true); }
+
+void loadAction(int)
+{
+    loadGalaxy(*targetGalaxy, selectedGalaxy);
+    setState(selectionMode);
+}
+
+void cancelAction(int) { setState(selectionMode); }
+
+void makeButtons()
+{
+    for (int i = 0; i < standardCount; ++i) {
+        standardButtonList[i] = Button(30, 275 + rowSpacing * i, standardGalaxyNames[i], selectGalaxy, "loadButton", i,
+                                       previewOf);
+        standardButtons.add(standardButtonList[i]);
+    }
+    rebuildFileRows();
+
+    loadButton = Button(44, 523, "load", loadAction, "loadBasic", 0);
+    cancelButton = Button(215, 523, "cancel", cancelAction, "loadBasic", 0);
+    loadButton.setTextColor(0, 0, 0);
+    cancelButton.setTextColor(0, 0, 0);
+    editorModeButtons.add(loadButton);
+    editorModeButtons.add(cancelButton);
+
+    menuButton = Button(320, 517, "menu", backFromGalaxySelection, "", 0);
+    startButton = Button(185, 505, "start", startAction, "", 0);
+    demoButton = Button(185, 525, "demo", demoAction, "", 0);
+    playModeButtons.add(menuButton);
+    playModeButtons.add(startButton);
+    playModeButtons.add(demoButton);
+    for (int i = 0; i < 5; ++i) {
+        difficultyButtons[i] = Button(43, 492 + 20 * i, difficultyNames[i], setDifficulty, "", i);
+        playModeButtons.add(difficultyButtons[i]);
+    }
+}
+
+} // namespace
+
+void openSelection(const std::string& mode, Galaxy& target)
+{
+    firstFileRow = 0;
+    selectedGalaxy = 0;
+    previewGalaxy.reset();
+    galaxyFileNames.clear();
+    standardButtons.clear();
+    fileRowButtons.clear();
+    editorModeButtons.clear();
+    playModeButtons.clear();
+    refusal.clear();
+    selectionMode = mode;
+    targetGalaxy = &target;
+    setState("load");
+    galaxyFileNames = listGalaxyFiles({galaxyFolder()});
+    makeButtons();
+}
+
+void loadScreen(int)
+{
+    drawImage(0, 0, "background");
+    previewGalaxy.reset();
+    standardButtons.draw(0);
+    fileRowButtons.draw(0);
+    updateScrolling();
+    loadGalaxy(previewGalaxy, selectedGalaxy);
+    tintSelectedButton();
+    standardButtons.hover(0);
+    fileRowButtons.hover(0);
+    standardButtons.click(0);
+    fileRowButtons.click(0);
+    previewGalaxy.drawPreview(0.5);
+
+    char players[32];
+    std::snprintf(players, sizeof players, "Players: %d", previewGalaxy.playerCount);
+    drawTextInBox(29, 217, 150, 25, 255, 255, 255, players, false);
+
+    if (selectionMode == "editor") {
+        editorModeButtons.draw(0);
+        editorModeButtons.hover(0);
+        editorModeButtons.click(0);
+        if (wasKeyPressed(keys::escape)) cancelAction(0);
+        return;
+    }
+    playModeButtons.draw(0);
+    playModeButtons.hover(0);
+    playModeButtons.click(0);
+    if (wasKeyPressed(keys::escape)) backFromGalaxySelection(0);
+    drawImage(23, 492 + 20 * difficulty, "selectionArrow");
+    if (refusedGalaxy != selectedGalaxy) refusal.clear();
+    if (!refusal.empty()) drawTextInBox(185, 478, 215, 22, 255, 200, 80, refusal.c_str(), true);
+}
+
+void resetSelectionForTests()
+{
+    selectionMode = "selector";
+    targetGalaxy = &gameGalaxy;
+    selectedGalaxy = 0;
+    galaxyFileNames.clear();
+    firstFileRow = 0;
+    for (ButtonSet* set : {&standardButtons, &fileRowButtons, &editorModeButtons, &playModeButtons, &scrollArrows})
+        set->clear();
+    arrowsMade = false;
+    refusal.clear();
+    refusedGalaxy = -1;
+    // The values this screen sets for a game, as at program start.
+    difficulty = 2;
+    demoMode = 1;
+}

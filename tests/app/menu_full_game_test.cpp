@@ -1,0 +1,50 @@
+#include <gtest/gtest.h>
+
+#include "tests/support/program_driver.h"
+#include "tests/support/scratch_dir.h"
+
+// Title, menu, a galaxy, a human turn left for the menu and resumed, then a
+// game brought to its end (the human holds one weak star next to blue's
+// armies) and back to the menu from the winner's screen.
+TEST(MenuFullGame, FromTheTitleThroughAGameAndBackToTheMenu)
+{
+    ProgramDriver program;
+    ASSERT_TRUE(program.start(scratchDir("full_game")));
+    ASSERT_TRUE(program.runUntil("menu", 3000));
+    program.click(200, 91);  // "Play Zentory"
+    program.click(126, 394); // ROMAN
+    program.click(247, 514); // "start"
+    ASSERT_TRUE(program.runUntil("placeHuman", 2000));
+    const int turn = gameGalaxy.turn;
+    program.click(82, 555); // the board's "Menu"
+    ASSERT_EQ(program.state(), "menu");
+    program.click(200, 491); // "Resume Game"
+    ASSERT_EQ(program.state(), "placeHuman");
+    EXPECT_EQ(gameGalaxy.turn, turn);
+
+    Galaxy& g = gameGalaxy;
+    int mine = noOwner;
+    for (int i = 0; i < g.slotCount() && mine == noOwner; ++i)
+        for (int j = 0; j < g.slotCount(); ++j)
+            if (i != j && g.gameStars[i].active && g.gameStars[j].active && g.isLinked(i, j)) mine = i;
+    ASSERT_NE(mine, noOwner);
+    for (Star& s : g.gameStars) {
+        s.owner = 1;
+        s.armies = 300;
+    }
+    g.gameStars[mine].owner = 0;
+    g.gameStars[mine].armies = 0;
+    for (int p = 2; p < static_cast<int>(g.players.size()); ++p) g.players[p].alive = 0;
+
+    const Star& star = g.gameStars[mine];
+    for (int i = 0; i < 100 && program.state() == "placeHuman"; ++i) program.click(star.x, star.y);
+    ASSERT_EQ(program.state(), "attackHuman");
+    program.click(712, 529); // "Next Turn"
+    ASSERT_TRUE(program.runUntil("killed", 120000));
+    program.click(662, 529); // "ok"
+    ASSERT_EQ(program.state(), "win");
+    program.frames(70);
+    program.click(662, 529);
+    EXPECT_EQ(program.state(), "menu");
+    program.stop();
+}
