@@ -13,7 +13,7 @@ void configureProgram()
 {
     // The standard galaxy names are a fixed table of the model (galaxy_file.h).
     // The rules reseed from the clock after dealing, and start a game on the board.
-    setTickSource(platformTicks);
+    setTickSource(platformTickCount);
     setGameStartedHandler(openPlayAfterSetUp);
     configureEngine(windowIconId, "Halvane Daridove", true, true);
     initEngine("../resourcePics/surfs.lst", "sounds.lst", "music.lst", appFrame, 0, 0, 0, 0);

@@ -162,7 +162,9 @@ bool reloadFromSource(Surface& surface, const std::string& source, int width, in
 
 void setColorKey(Surface& surface, uint32_t colour)
 {
-    surface.colorKey = colour & 0xFFFFFFu;
+    // The colour comes as 0x00BBGGRR; the key is compared with our pixels.
+    surface.colorKey = packRgb(static_cast<int>(colour & 255), static_cast<int>((colour >> 8) & 255),
+                               static_cast<int>((colour >> 16) & 255));
     surface.hasColorKey = true;
     findSpans(surface);
 }
@@ -173,12 +175,13 @@ static void blit(const Surface& s, int sl, int st, int sr, int sb, int dx, int d
 {
     Image& bb = display->backBuffer;
     for (int sy = st; sy < sb; ++sy) {
-        uint32_t* dst = bb.row(dy + sy - st) + dx - sl;
+        // Source column a lands on screen column dx + (a - sl).
+        uint32_t* dst = bb.row(dy + sy - st) + dx;
         const uint32_t* src = s.image.row(sy);
         for (int i = s.rowFirstSpan[sy]; i < s.rowFirstSpan[sy + 1]; ++i) {
             int a = std::max<int>(s.spans[i].start, sl);
             int b = std::min<int>(s.spans[i].start + s.spans[i].length, sr);
-            if (a < b) std::memcpy(dst + a, src + a, static_cast<size_t>(b - a) * sizeof(uint32_t));
+            if (a < b) std::memcpy(dst + (a - sl), src + a, static_cast<size_t>(b - a) * sizeof(uint32_t));
         }
     }
 }

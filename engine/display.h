@@ -58,6 +58,7 @@ bool paintBuiltin(int id, Image& out);
 // BMP file of that path. Width and height 0 mean the picture's own size.
 Surface* createSurfaceFromBitmap(const std::string& source, int width, int height);
 bool reloadFromSource(Surface& surface, const std::string& source, int width, int height);
+// The colour as r | g << 8 | b << 16; pixels of that colour are not drawn.
 void setColorKey(Surface& surface, uint32_t colour);
 
 // Facade drawing operations; a name that is not in the catalogue draws nothing.

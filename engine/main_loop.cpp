@@ -74,7 +74,10 @@ static bool failStartUp(const char* text)
 
 bool startEngine()
 {
-    seedRandom(platformTicks());
+    uint32_t seed = platformTickCount();
+    seedRandom(seed);
+    // The engine's own choices draw from a sequence of their own.
+    seedEngineRandom(seed ^ 0x5A17C0DEu);
     state.windowed = !config.fullScreen;
     Image icon;
     bool haveIcon = paintBuiltin(config.iconId, icon);
@@ -156,7 +159,7 @@ bool engineTurn()
         return true;
     }
     if (state.active) {
-        if (!platformHasFocus() && randomInt(100) > 1) {
+        if (!platformHasFocus() && engineRandomInt(100) > 1) {
             platformSleep(10);
             return true;
         }

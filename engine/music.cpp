@@ -4,7 +4,9 @@
 #include <cstring>
 #include <fstream>
 
+#include "engine/music_loader.h"
 #include "engine/platform/audio.h"
+#include "engine/platform/platform.h"
 #include "engine/random.h"
 #include "engine/volume_file.h"
 
@@ -27,12 +29,14 @@ double musicGainOfLevel(int level)
 
 void initMusic()
 {
+    shutdownMusic();
     musicPlayer = MusicPlayer{};
     for (int i = 0; i < musicSlotCount; ++i) musicPlayer.slots[i].index = i;
     musicTracks = MusicTrackList{};
     musicChooser = MusicChooser{};
     // The player plays on the sound part's device; without it there is no music.
     musicPlayer.player = audioAvailable();
+    if (musicPlayer.player) startMusicLoader();
 }
 
 // A Standard MIDI File starts with its header chunk.
@@ -64,12 +68,14 @@ static MusicSlot* loadedSlot(int slot)
     return s.state == 0 || s.piece.empty() ? nullptr : &s;
 }
 
+// Starts the piece prepared for the slot; false when there is none or the
+// mixer cannot play it.
 bool playMusicSlot(int slot)
 {
     MusicSlot* s = loadedSlot(slot);
-    if (!s) return false;
+    if (!s || s->prepared < 0) return false;
     if (musicPlayer.currentSlot >= 0) stopMusicSlot(musicPlayer.currentSlot);
-    audioPlayMusic(s->piece);
+    if (!audioStartMusic(s->prepared)) return false;
     s->state = 2;
     musicPlayer.currentSlot = slot;
     return true;
@@ -104,28 +110,106 @@ void loadMusicList(const char* listFile)
     } while (musicTracks.names.size() < maxMusicTracks && in >> word);
 }
 
+static bool anyTrackLoaded()
+{
+    for (int slot : musicTracks.slots)
+        if (slot >= 0) return true;
+    return false;
+}
+
+// The slot's piece is done with: released off the frame thread.
+static void releaseSlotPiece(int slot)
+{
+    MusicSlot* s = loadedSlot(slot);
+    if (!s || s->prepared < 0) return;
+    releaseMusicPiece(s->prepared);
+    s->prepared = -1;
+}
+
+// A track whose file would not play is passed over like one that did not load.
+static void markTrackFailed(int track)
+{
+    int slot = musicTracks.slots[track];
+    if (musicPlayer.currentSlot == slot) stopMusicSlot(slot);
+    releaseSlotPiece(slot);
+    if (MusicSlot* s = loadedSlot(slot)) {
+        s->piece.clear();
+        s->state = 0;
+    }
+    for (int& other : musicTracks.slots)
+        if (other == slot) other = -1;
+}
+
+// Picks the track to follow (uniform, so the one playing may come again) and
+// has its piece prepared while the current one plays. A pick without a loaded
+// file waits for the next frame's pick.
+static void chooseNextTrack(int count)
+{
+    int pick = engineRandomInt(count);
+    if (musicTracks.slots[pick] < 0) return;
+    musicChooser.next = pick;
+    prepareMusicPiece(musicTracks.names[pick]);
+}
+
+// Starts the prepared next track if its piece is ready; never waits for it.
+static void startNextTrack(int count)
+{
+    if (musicChooser.next < 0) {
+        chooseNextTrack(count);
+        return;
+    }
+    int piece = -1;
+    PieceStatus status = takeMusicPiece(piece);
+    if (status == PieceStatus::preparing) return;
+    int track = musicChooser.next;
+    musicChooser.next = -1;
+    if (status != PieceStatus::ready) {
+        markTrackFailed(track);
+        return;
+    }
+    int slot = musicTracks.slots[track];
+    if (slot < 0) { // the track failed meanwhile
+        releaseMusicPiece(piece);
+        return;
+    }
+    if (musicPlayer.currentSlot >= 0) stopMusicSlot(musicPlayer.currentSlot);
+    releaseSlotPiece(slot);
+    musicPlayer.slots[slot].prepared = piece;
+    musicChooser.chosen = track;
+    if (!playMusicSlot(slot)) {
+        markTrackFailed(track);
+        return;
+    }
+    musicChooser.requested = true;
+    musicChooser.confirmed = false;
+    musicChooser.startedAt = platformTicks();
+    chooseNextTrack(count);
+}
+
 void updateMusic()
 {
     int count = static_cast<int>(musicTracks.names.size());
-    if (count == 0) return;
     // A list none of whose files loaded stays silent without drawing numbers.
-    bool anyLoaded = false;
-    for (int slot : musicTracks.slots) anyLoaded = anyLoaded || slot >= 0;
-    if (!anyLoaded) return;
+    if (count == 0 || !anyTrackLoaded()) return;
     if (!musicChooser.requested) {
-        musicChooser.chosen = randomInt(count);
-        // A track whose file did not load is passed over: choose again next frame.
-        if (musicTracks.slots[musicChooser.chosen] < 0) return;
-        playMusicSlot(musicTracks.slots[musicChooser.chosen]);
-        musicChooser.requested = true;
-        musicChooser.confirmed = false;
+        startNextTrack(count);
+        return;
     }
-    int slot = musicTracks.slots[musicChooser.chosen];
+    int track = musicChooser.chosen;
+    int slot = musicTracks.slots[track];
+    bool playing = musicSlotState(slot) == 2;
+    bool early = platformTicks() - musicChooser.startedAt < musicFailureMs;
     if (!musicChooser.confirmed) {
-        if (musicSlotState(slot) == 2) musicChooser.confirmed = true;
-    } else if (musicSlotState(slot) != 2) {
+        if (playing) musicChooser.confirmed = true;
+        else if (!early) {
+            musicChooser.requested = false;
+            markTrackFailed(track);
+        }
+    } else if (!playing) {
         musicChooser.requested = false;
         musicChooser.confirmed = false;
+        if (early) markTrackFailed(track);
+        else releaseSlotPiece(slot);
     }
 }
 
@@ -148,10 +232,14 @@ void bringUpMusic(const char* musicListFile)
 void shutdownMusic()
 {
     audioStopMusic();
+    stopMusicLoader();
     for (MusicSlot& s : musicPlayer.slots) {
+        if (s.prepared >= 0) audioReleaseMusic(s.prepared);
+        s.prepared = -1;
         s.piece.clear();
         s.state = 0;
     }
     musicPlayer.currentSlot = -1;
     musicPlayer.player = false;
+    musicChooser = MusicChooser{};
 }

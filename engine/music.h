@@ -1,14 +1,24 @@
 #pragma once
 // Background music: a list of Standard MIDI Files, one random track after
 // another, for the whole run. The music volume lives only in mvol.lst.
+//
+// Every listed file is checked at start-up; the piece that plays a track is
+// prepared on a worker thread while the track before it plays (see
+// music_loader.h), so that starting a track never stalls a frame and at most
+// three pieces exist at once, whatever the length of the list.
+#include <cstdint>
 #include <string>
 #include <vector>
 
 constexpr int musicSlotCount = 64;
 constexpr int maxMusicTracks = 60;
+// A started track that is not playing this long after its start, or that ends
+// sooner, is taken for a damaged file and passed over from then on.
+constexpr uint32_t musicFailureMs = 1000;
 
 struct MusicSlot {
-    std::string piece; // the file loaded into the slot
+    std::string piece; // the file checked into the slot
+    int prepared = -1; // the mixer's piece that plays it now, or -1
     int index = 0;
     int state = 0; // 0 empty, 1 loaded, 2 playing, 3 stopped
 };
@@ -21,13 +31,15 @@ struct MusicPlayer {
 
 struct MusicTrackList {
     std::vector<std::string> names;
-    std::vector<int> slots; // per name, -1 when its file could not be loaded
+    std::vector<int> slots; // per name, -1 when its file could not be loaded or failed to play
 };
 
 struct MusicChooser {
     int chosen = 0;
     bool requested = false;
     bool confirmed = false;
+    uint32_t startedAt = 0;
+    int next = -1; // the track being prepared to follow, -1 when none is
 };
 
 extern MusicPlayer musicPlayer;

@@ -1,22 +1,29 @@
 #include "engine/random.h"
 
-static uint32_t state = 1;
+namespace {
 
-void seedRandom(unsigned seed) { state = seed; }
+struct Generator {
+    uint32_t state = 1;
 
-uint32_t randomState() { return state; }
+    int next(int n)
+    {
+        if (n == 0) return 0;
+        state = state * 214013u + 2531011u;
+        int r = static_cast<int>((state >> 16) & 0x7FFF);
+        if (n > 0 && n < 32767) return r % n;
+        if (n >= 32767) return static_cast<int>(r * (n / 32767.0));
+        return r % n;
+    }
+};
 
-static int nextRaw()
-{
-    state = state * 214013u + 2531011u;
-    return static_cast<int>((state >> 16) & 0x7FFF);
-}
+Generator game;
+Generator engine;
 
-int randomInt(int n)
-{
-    if (n == 0) return 0;
-    int r = nextRaw();
-    if (n > 0 && n < 32767) return r % n;
-    if (n >= 32767) return static_cast<int>(r * (n / 32767.0));
-    return r % n;
-}
+} // namespace
+
+void seedRandom(unsigned seed) { game.state = seed; }
+uint32_t randomState() { return game.state; }
+int randomInt(int n) { return game.next(n); }
+
+void seedEngineRandom(unsigned seed) { engine.state = seed; }
+int engineRandomInt(int n) { return engine.next(n); }

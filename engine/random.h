@@ -9,3 +9,9 @@ int randomInt(int n);
 void seedRandom(unsigned seed);
 // The generator's raw state, for tests and replays.
 uint32_t randomState();
+
+// A second generator of the same kind for the engine's own choices (the next
+// music track, a busy sound voice, the idle turns of an unfocused window), so
+// that only the game's rules draw from the game's sequence.
+int engineRandomInt(int n);
+void seedEngineRandom(unsigned seed);

@@ -65,7 +65,7 @@ void startSound(const std::string& name)
     if (voice < 0) {
         // Every voice is busy: a random one is asked, and a busy voice goes on
         // playing rather than restarting.
-        voice = randomInt(e.voiceCount);
+        voice = engineRandomInt(e.voiceCount);
         if (audioChannelPlaying(e.firstChannel + voice)) return;
     }
     audioPlay(e.firstChannel + voice, e.clip, currentGain);

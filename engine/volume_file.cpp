@@ -1,5 +1,7 @@
 #include "engine/volume_file.h"
 
+#include <cctype>
+#include <climits>
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
@@ -12,12 +14,29 @@ static std::string& volumeFolder()
 
 void setVolumeFolder(const std::string& folder) { volumeFolder() = folder; }
 
+// Reads a decimal number as "%d" would (blanks, a sign, digits), but a number
+// past the int range comes back as the end of the level range it lies beyond
+// instead of being undefined.
+static void parseLevel(FILE* f, int& level)
+{
+    int c;
+    do c = std::fgetc(f);
+    while (c != EOF && std::isspace(c));
+    bool negative = c == '-';
+    if (c == '-' || c == '+') c = std::fgetc(f);
+    if (c == EOF || !std::isdigit(c)) return;
+    long long value = 0;
+    for (; c != EOF && std::isdigit(c); c = std::fgetc(f))
+        if (value <= INT_MAX) value = value * 10 + (c - '0');
+    if (value > INT_MAX) level = negative ? 1 : 20;
+    else level = static_cast<int>(negative ? -value : value);
+}
+
 static bool readLevel(const std::string& path, int& level)
 {
     FILE* f = std::fopen(path.c_str(), "r");
     if (!f) return false;
-    int value;
-    if (std::fscanf(f, "%d", &value) == 1) level = value;
+    parseLevel(f, level);
     std::fclose(f);
     return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // What the engine needs of a mixer: voices on numbered channels, each with its
-// own gain, and one MIDI track. Silent when there is no device.
+// own gain (which applies to a voice already sounding), and one MIDI track.
+// Silent when there is no device.
 #include <string>
 
 #include "engine/wav.h"
@@ -17,8 +18,13 @@ bool audioChannelPlaying(int channel);
 void audioPlay(int channel, int clip, double gain);
 void audioSetGain(int channel, double gain);
 
-// MIDI: false when the file cannot be played.
-bool audioPlayMusic(const std::string& path);
+// MIDI in two steps. Preparing reads the file and builds what plays it, which
+// takes long; it may run on any thread and gives a piece id, or -1. Starting
+// a prepared piece is quick; false when it cannot play. A released piece is
+// stopped first if it plays; releasing may also run on any thread.
+int audioPrepareMusic(const std::string& path);
+bool audioStartMusic(int piece);
+void audioReleaseMusic(int piece);
 void audioStopMusic();
 bool audioMusicPlaying();
 void audioSetMusicGain(double gain);

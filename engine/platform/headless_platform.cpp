@@ -126,6 +126,7 @@ void platformPostQuit()
 }
 
 uint32_t platformTicks() { return h.ticks; }
+uint32_t platformTickCount() { return h.ticks; }
 
 void platformSleep(uint32_t ms)
 {

@@ -52,6 +52,10 @@ void platformWaitEvent();
 bool platformHasFocus();
 void platformPostQuit();
 uint32_t platformTicks();
+// The system's tick count: milliseconds since the machine started, truncated
+// to 32 bits, so that it differs from run to run (the start seed). Readable
+// before the window exists.
+uint32_t platformTickCount();
 void platformSleep(uint32_t ms);
 void platformShowError(const char* caption, const char* text);
 // Reads a BMP file into an image; false when it cannot be read.

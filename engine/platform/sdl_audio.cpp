@@ -4,29 +4,38 @@
 #include <SDL_mixer.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstring>
 #include <cstdio>
 #include <cstdlib>
+#include <map>
+#include <memory>
+#include <mutex>
 #include <vector>
 
 #include "engine/platform/audio.h"
 
 namespace {
 
-struct Clip {
-    std::vector<int16_t> samples; // stereo 16-bit at the mixer's rate
-    Mix_Chunk* chunk = nullptr;   // samples scaled by chunkGain
-    double chunkGain = -1;
+// Each voice's gain is applied by a channel effect as the mixer mixes, so a
+// volume change reaches the voices already sounding, and one copy of each
+// clip serves every gain.
+struct ChannelGain {
+    std::atomic<float> gain{1.0f};
 };
 
-bool opened = false;
-std::vector<Clip> clips;
-std::vector<Mix_Chunk*> retired; // chunks a voice may still be playing
-std::vector<uint8_t> scaledData;
-int reservedChannels = 0;
-Mix_Music* music = nullptr;
-constexpr int mixerRate = 22050;
+std::atomic<bool> opened{false};
+std::vector<Mix_Chunk*> clips;
+std::vector<std::unique_ptr<ChannelGain>> channelGains;
+int mixerRate = 22050;
+int mixerChannels = 2;
+
+// Prepared MIDI pieces by id; prepared and released on the music loader's
+// worker, started on the frame thread.
+std::mutex musicLock;
+std::map<int, Mix_Music*> pieces;
+int nextPiece = 0;
 
 const char* soundFontPath()
 {
@@ -42,22 +51,14 @@ const char* soundFontPath()
     return nullptr;
 }
 
-// A chunk of the clip at the given gain; the old one is kept until close
-// because a voice may still be playing it.
-Mix_Chunk* chunkAt(Clip& clip, double gain)
+// Runs on the mixer's thread over the channel's copy of the samples.
+void applyGain(int, void* stream, int length, void* data)
 {
-    if (clip.chunk && clip.chunkGain == gain) return clip.chunk;
-    if (clip.chunk) retired.push_back(clip.chunk);
-    size_t bytes = clip.samples.size() * sizeof(int16_t);
-    Uint8* data = static_cast<Uint8*>(SDL_malloc(bytes));
-    if (!data) return nullptr;
-    int16_t* out = reinterpret_cast<int16_t*>(data);
-    for (size_t i = 0; i < clip.samples.size(); ++i) out[i] = static_cast<int16_t>(std::lround(clip.samples[i] * gain));
-    clip.chunk = Mix_QuickLoad_RAW(data, static_cast<Uint32>(bytes));
-    if (clip.chunk) clip.chunk->allocated = 1; // the mixer frees the data with the chunk
-    else SDL_free(data);
-    clip.chunkGain = gain;
-    return clip.chunk;
+    float gain = static_cast<ChannelGain*>(data)->gain.load(std::memory_order_relaxed);
+    if (gain >= 1.0f) return;
+    int16_t* samples = static_cast<int16_t*>(stream);
+    int count = length / static_cast<int>(sizeof(int16_t));
+    for (int i = 0; i < count; ++i) samples[i] = static_cast<int16_t>(std::lround(samples[i] * gain));
 }
 
 } // namespace
@@ -66,14 +67,22 @@ bool audioOpen()
 {
     if (opened) return true;
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
-    if (Mix_OpenAudio(mixerRate, AUDIO_S16SYS, 2, 1024) != 0) {
+    if (Mix_OpenAudio(22050, AUDIO_S16SYS, 2, 1024) != 0) {
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        return false;
+    }
+    // The device may have chosen another rate or channel count: clips are
+    // converted to what it really plays.
+    Uint16 format = 0;
+    if (Mix_QuerySpec(&mixerRate, &format, &mixerChannels) == 0 || format != AUDIO_S16SYS) {
+        Mix_CloseAudio();
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return false;
     }
     Mix_Init(MIX_INIT_MID);
     if (const char* sf = soundFontPath()) Mix_SetSoundFonts(sf);
     Mix_AllocateChannels(0);
-    reservedChannels = 0;
+    channelGains.clear();
     opened = true;
     return true;
 }
@@ -82,15 +91,18 @@ void audioClose()
 {
     if (!opened) return;
     Mix_HaltChannel(-1);
-    audioStopMusic();
-    for (Clip& c : clips)
-        if (c.chunk) Mix_FreeChunk(c.chunk);
-    for (Mix_Chunk* c : retired) Mix_FreeChunk(c);
+    Mix_HaltMusic();
+    {
+        std::lock_guard<std::mutex> held(musicLock);
+        for (auto& [id, music] : pieces) Mix_FreeMusic(music);
+        pieces.clear();
+    }
+    for (Mix_Chunk* c : clips) Mix_FreeChunk(c);
     clips.clear();
-    retired.clear();
     Mix_CloseAudio();
     Mix_Quit();
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    channelGains.clear();
     opened = false;
 }
 
@@ -104,7 +116,7 @@ int audioLoadClip(const WavClip& wav)
     SDL_AudioCVT cvt;
     SDL_AudioFormat from = wav.bitsPerSample == 8 ? AUDIO_U8 : AUDIO_S16LSB;
     if (SDL_BuildAudioCVT(&cvt, from, static_cast<Uint8>(wav.channels), static_cast<int>(wav.samplesPerSecond),
-                          AUDIO_S16SYS, 2, mixerRate) < 0)
+                          AUDIO_S16SYS, static_cast<Uint8>(mixerChannels), mixerRate) < 0)
         return -1;
     size_t frameBytes = static_cast<size_t>(wav.channels) * (wav.bitsPerSample / 8);
     size_t usable = wav.data.size() / frameBytes * frameBytes;
@@ -113,60 +125,86 @@ int audioLoadClip(const WavClip& wav)
     std::copy(wav.data.begin(), wav.data.begin() + static_cast<long>(usable), buffer.begin());
     cvt.buf = buffer.data();
     cvt.len = static_cast<int>(usable);
-    if (SDL_ConvertAudio(&cvt) != 0) return -1;
-    Clip clip;
-    clip.samples.resize(static_cast<size_t>(cvt.len_cvt) / sizeof(int16_t));
-    std::memcpy(clip.samples.data(), buffer.data(), clip.samples.size() * sizeof(int16_t));
-    clips.push_back(std::move(clip));
+    if (SDL_ConvertAudio(&cvt) != 0 || cvt.len_cvt <= 0) return -1;
+    Uint8* data = static_cast<Uint8*>(SDL_malloc(static_cast<size_t>(cvt.len_cvt)));
+    if (!data) return -1;
+    std::memcpy(data, buffer.data(), static_cast<size_t>(cvt.len_cvt));
+    Mix_Chunk* chunk = Mix_QuickLoad_RAW(data, static_cast<Uint32>(cvt.len_cvt));
+    if (!chunk) {
+        SDL_free(data);
+        return -1;
+    }
+    chunk->allocated = 1; // the mixer frees the data with the chunk
+    clips.push_back(chunk);
     return static_cast<int>(clips.size()) - 1;
 }
 
 int audioReserveChannels(int count)
 {
     if (!opened || count < 1) return -1;
-    int first = reservedChannels;
-    reservedChannels += count;
-    Mix_AllocateChannels(reservedChannels);
+    int first = static_cast<int>(channelGains.size());
+    for (int i = 0; i < count; ++i) channelGains.push_back(std::make_unique<ChannelGain>());
+    Mix_AllocateChannels(static_cast<int>(channelGains.size()));
     return first;
 }
 
-bool audioChannelPlaying(int channel)
-{
-    return opened && channel >= 0 && channel < reservedChannels && Mix_Playing(channel) != 0;
-}
+static bool isChannel(int channel) { return channel >= 0 && channel < static_cast<int>(channelGains.size()); }
+
+bool audioChannelPlaying(int channel) { return opened && isChannel(channel) && Mix_Playing(channel) != 0; }
 
 void audioPlay(int channel, int clip, double gain)
 {
-    if (!opened || channel < 0 || channel >= reservedChannels || clip < 0 || clip >= static_cast<int>(clips.size()))
-        return;
-    if (Mix_Chunk* chunk = chunkAt(clips[static_cast<size_t>(clip)], gain)) Mix_PlayChannel(channel, chunk, 0);
+    if (!opened || !isChannel(channel) || clip < 0 || clip >= static_cast<int>(clips.size())) return;
+    ChannelGain* g = channelGains[static_cast<size_t>(channel)].get();
+    g->gain = static_cast<float>(std::clamp(gain, 0.0, 1.0));
+    // The mixer drops a channel's effects when its voice ends; one effect per voice.
+    Mix_UnregisterAllEffects(channel);
+    if (Mix_RegisterEffect(channel, applyGain, nullptr, g) == 0) return;
+    Mix_PlayChannel(channel, clips[static_cast<size_t>(clip)], 0);
 }
 
-void audioSetGain(int, double) {} // the gain is applied to the samples when a voice starts
-
-bool audioPlayMusic(const std::string& path)
+void audioSetGain(int channel, double gain)
 {
-    if (!opened) return false;
-    audioStopMusic();
-    music = Mix_LoadMUS(path.c_str());
-    if (!music) return false;
-    if (Mix_PlayMusic(music, 1) != 0) {
-        Mix_FreeMusic(music);
-        music = nullptr;
-        return false;
+    if (!opened || !isChannel(channel)) return;
+    channelGains[static_cast<size_t>(channel)]->gain = static_cast<float>(std::clamp(gain, 0.0, 1.0));
+}
+
+int audioPrepareMusic(const std::string& path)
+{
+    if (!opened) return -1;
+    Mix_Music* music = Mix_LoadMUS(path.c_str());
+    if (!music) return -1;
+    std::lock_guard<std::mutex> held(musicLock);
+    pieces[nextPiece] = music;
+    return nextPiece++;
+}
+
+bool audioStartMusic(int piece)
+{
+    std::lock_guard<std::mutex> held(musicLock);
+    auto it = pieces.find(piece);
+    return opened && it != pieces.end() && Mix_PlayMusic(it->second, 1) == 0;
+}
+
+void audioReleaseMusic(int piece)
+{
+    Mix_Music* music = nullptr;
+    {
+        std::lock_guard<std::mutex> held(musicLock);
+        auto it = pieces.find(piece);
+        if (it == pieces.end()) return;
+        music = it->second;
+        pieces.erase(it);
     }
-    return true;
+    Mix_FreeMusic(music); // halts it first if it is the one playing
 }
 
 void audioStopMusic()
 {
-    if (!music) return;
-    Mix_HaltMusic();
-    Mix_FreeMusic(music);
-    music = nullptr;
+    if (opened) Mix_HaltMusic();
 }
 
-bool audioMusicPlaying() { return opened && music && Mix_PlayingMusic() != 0; }
+bool audioMusicPlaying() { return opened && Mix_PlayingMusic() != 0; }
 
 void audioSetMusicGain(double gain)
 {

@@ -2,6 +2,8 @@
 // letterboxed in full screen, plus events, clock, focus and error boxes.
 #include <SDL.h>
 
+#include <time.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <vector>
@@ -217,6 +219,15 @@ void platformPostQuit()
 }
 
 uint32_t platformTicks() { return SDL_GetTicks(); }
+
+uint32_t platformTickCount()
+{
+    // SDL's own clock starts at 0 with SDL, the same on every run.
+    timespec now{};
+    if (clock_gettime(CLOCK_BOOTTIME, &now) != 0 && clock_gettime(CLOCK_MONOTONIC, &now) != 0) return SDL_GetTicks();
+    uint64_t ms = static_cast<uint64_t>(now.tv_sec) * 1000u + static_cast<uint64_t>(now.tv_nsec) / 1000000u;
+    return static_cast<uint32_t>(ms);
+}
 
 void platformSleep(uint32_t ms) { SDL_Delay(ms); }
 

@@ -92,6 +92,16 @@ TEST_F(DisplayTest, BlackPixelsAreHolesInEveryDraw)
     EXPECT_EQ(pixelAt(25, 5), red);
     EXPECT_EQ(pixelAt(4, 5), green);
     EXPECT_EQ(pixelAt(26, 5), green);
+
+    // A key colour comes as red | green << 8 | blue << 16.
+    Image twoColours = solidImage(2, 1, red);
+    twoColours.row(0)[1] = packRgb(0, 0, 255);
+    addTestImage("keyed", twoColours);
+    setColorKey(*imageCatalogue.images["keyed"], 0x0000FF);
+    clearBackBuffer(green);
+    drawImage(0, 0, "keyed");
+    EXPECT_EQ(pixelAt(0, 0), green);
+    EXPECT_EQ(pixelAt(1, 0), packRgb(0, 0, 255));
 }
 
 TEST_F(DisplayTest, ImagePartCutsSizesAndRefusesBadRectangles)

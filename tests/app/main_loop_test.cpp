@@ -7,6 +7,7 @@
 #include "engine/main_loop.h"
 #include "engine/platform/font.h"
 #include "engine/platform/headless.h"
+#include "engine/random.h"
 
 namespace {
 
@@ -110,6 +111,7 @@ TEST_F(MainLoopTest, OneFailedFrameIsSilentTwoInARowEndTheProgram)
 TEST_F(MainLoopTest, AnUnfocusedWindowRendersAboutTwoTurnsInAHundred)
 {
     headlessSetFocus(false);
+    uint32_t game = randomState(); // the throttle is not the game's to draw
     for (int i = 0; i < 2000; ++i) {
         headlessAdvance(1);
         turn();
@@ -118,6 +120,7 @@ TEST_F(MainLoopTest, AnUnfocusedWindowRendersAboutTwoTurnsInAHundred)
     EXPECT_GT(frames.size(), 10u);
     EXPECT_LT(frames.size(), 100u);
     EXPECT_EQ(headlessSleptMs(), 10u * (2000 - frames.size()));
+    EXPECT_EQ(randomState(), game);
 }
 
 TEST_F(MainLoopTest, QuitApplicationEndsTheLoopCleanly)

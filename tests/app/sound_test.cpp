@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/platform/headless.h"
@@ -153,11 +154,15 @@ TEST_F(SoundTest, VolumeIsClampedAndTheFileHoldsOnlyTheNumber)
     EXPECT_EQ(getSoundVolume(), 57); // read unclamped
     bringUpSound("sounds.lst");
     EXPECT_EQ(readText("svol.lst"), "20");
-    writeText("svol.lst", "loud");
-    EXPECT_EQ(getSoundVolume(), 3);
+    // Read as a number would be typed; one past any int clamps instead of wrapping.
+    const std::pair<const char*, int> files[] = {{"loud", 3}, {"", 3}, {" \n+12 apples", 12}, {"-4", -4},
+                                                 {"99999999999", 20}, {"-99999999999", 1}, {"2147483648", 20}};
+    for (const auto& [text, level] : files) {
+        writeText("svol.lst", text);
+        EXPECT_EQ(getSoundVolume(), level) << text;
+    }
     EXPECT_EQ(soundAttenuation(1), -5000);
     EXPECT_EQ(soundAttenuation(2), -4500);
-    EXPECT_EQ(soundAttenuation(11), -2250);
     EXPECT_EQ(soundAttenuation(20), 0);
 }
 
@@ -232,18 +237,21 @@ TEST_F(SoundTest, WithoutADeviceNothingPlaysButTheVolumeFileWorks)
     EXPECT_EQ(getSoundVolume(), 13);
 }
 
-TEST_F(SoundTest, TheGainFollowsTheAttenuation)
+TEST_F(SoundTest, TheGainFollowsTheAttenuationAlsoForAVoiceAlreadySounding)
 {
     writeText("sounds.lst", "menuSound 2 sounds/click.wav");
     bringUpSound("sounds.lst");
     setSoundVolume(20);
     playSound("menuSound");
+    ASSERT_EQ(plays(), 1);
+    int first = headlessAudio().plays[0].channel;
+    EXPECT_DOUBLE_EQ(headlessAudio().channelGain[first], 1.0);
     setSoundVolume(1);
+    EXPECT_NEAR(headlessAudio().channelGain[first], 0.0031623, 1e-6); // -50 dB
     headlessAdvance(2000);
     playSound("menuSound");
     ASSERT_EQ(plays(), 2);
-    EXPECT_DOUBLE_EQ(headlessAudio().plays[0].gain, 1.0);
-    EXPECT_NEAR(headlessAudio().plays[1].gain, 0.0031623, 1e-6); // -50 dB
+    EXPECT_NEAR(headlessAudio().plays[1].gain, 0.0031623, 1e-6);
 }
 
 } // namespace

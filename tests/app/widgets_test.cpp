@@ -156,16 +156,15 @@ std::string writeClick()
     return path;
 }
 
-// Each action notes how many clicks had sounded, then lets the rate limit pass.
+// Each action notes how many clicks had sounded.
 void noteSounds(const char* name)
 {
     calls.push_back(std::string(name) + " after " + std::to_string(headlessAudio().plays.size()));
-    headlessAdvance(1000);
 }
 void soundedBeforeA(int) { noteSounds("a"); }
 void soundedBeforeB(int) { noteSounds("b"); }
 
-TEST_F(WidgetsTest, StackedButtonsAllFireInListOrderEachWithItsClick)
+TEST_F(WidgetsTest, StackedButtonsAllFireInListOrderButTheRateLimitLetsOneClickSound)
 {
     std::string path = writeClick();
     if (path.size() > 79) GTEST_SKIP() << "temporary folder path too long for a sound list path";
@@ -182,7 +181,8 @@ TEST_F(WidgetsTest, StackedButtonsAllFireInListOrderEachWithItsClick)
     set.add(second);
     mouseAt(20, 20, true);
     runFrame(set, 5);
-    EXPECT_EQ(calls, (std::vector<std::string>{"a after 1", "b after 2"}));
+    // Four voices allow one click each 500 ms: the second in the same frame is silenced.
+    EXPECT_EQ(calls, (std::vector<std::string>{"a after 1", "b after 1"}));
     std::remove(path.c_str());
 }
 

@@ -12,19 +12,28 @@
 #include <string>
 #include <vector>
 
+#include "engine/music.h"
 #include "engine/platform/audio.h"
+#include "engine/random.h"
 #include "engine/sound.h"
+#include "tests/support/scratch_dir.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
+constexpr size_t bytesPerSecond = 22050 * 4; // the mixer's stereo 16-bit output
+
+// A scratch folder to work in, and the driver's output file inside it.
 struct DiskAudio {
-    std::string file;
-    explicit DiskAudio(const std::string& name)
+    fs::path saved = fs::current_path();
+    fs::path dir = scratchDir("zentory_disk_audio");
+    std::string file = (dir / "out.raw").string();
+    DiskAudio()
     {
-        file = (fs::temp_directory_path() / name).string();
-        fs::remove(file);
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+        fs::current_path(dir);
         setenv("SDL_AUDIODRIVER", "disk", 1);
         setenv("SDL_DISKAUDIOFILE", file.c_str(), 1);
         // A 2 ms pause per 46 ms buffer: far faster than real time, yet the
@@ -32,90 +41,150 @@ struct DiskAudio {
         // starve while the file grows without end.
         setenv("SDL_DISKAUDIODELAY", "2", 1);
     }
-    std::uintmax_t bytes() const
+    ~DiskAudio()
+    {
+        fs::current_path(saved);
+        fs::remove_all(dir);
+    }
+    size_t bytes() const
     {
         std::error_code error;
         std::uintmax_t size = fs::file_size(file, error);
-        return error ? 0 : size;
+        return error ? 0 : static_cast<size_t>(size);
     }
-    ~DiskAudio() { fs::remove(file); }
+    // Waits until the output holds at least `target` bytes (or 10 s passed).
+    void waitFor(size_t target) const
+    {
+        for (int i = 0; i < 2000 && bytes() < target; ++i) SDL_Delay(5);
+    }
     // Stereo 16-bit samples written so far.
     std::vector<int16_t> samples() const
     {
         std::ifstream in(file, std::ios::binary);
-        std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        std::vector<int16_t> s(bytes.size() / 2);
-        std::memcpy(s.data(), bytes.data(), s.size() * 2);
+        std::vector<char> raw((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        std::vector<int16_t> s(raw.size() / 2);
+        std::memcpy(s.data(), raw.data(), s.size() * 2);
         return s;
     }
 };
 
-double rmsDb(const std::vector<int16_t>& s, size_t from, size_t to)
+double rmsDb(const std::vector<int16_t>& s, size_t fromByte, size_t toByte)
 {
+    size_t from = fromByte / 2, to = std::min(toByte / 2, s.size());
     double sum = 0;
-    to = std::min(to, s.size());
     for (size_t i = from; i < to; ++i) sum += double(s[i]) * s[i];
     double rms = to > from ? std::sqrt(sum / double(to - from)) : 0;
     return 20 * std::log10(std::max(rms, 1e-3) / 32768.0);
 }
 
-// The loudest 50 ms of the output, in dB below full scale.
-double peakWindowDb(const std::vector<int16_t>& s)
+// The loudest 50 ms window between two byte offsets, in dB below full scale.
+double peakWindowDb(const std::vector<int16_t>& s, size_t fromByte, size_t toByte)
 {
     double best = -200;
-    const size_t window = 22050 / 20 * 2;
-    for (size_t i = 0; i + window <= s.size(); i += window / 2) best = std::max(best, rmsDb(s, i, i + window));
+    const size_t window = bytesPerSecond / 20;
+    for (size_t i = fromByte; i + window <= toByte; i += window / 2) best = std::max(best, rmsDb(s, i, i + window));
     return best;
 }
 
-double clickLevelDb(int volume)
+// A 20 s sine tone, mono 16-bit at 22050 Hz, near full scale.
+void writeTone(const std::string& path)
 {
-    DiskAudio disk("zentory_click_" + std::to_string(volume) + ".raw");
-    fs::current_path(ZENTORY_SOURCE_DATA_DIR);
-    initSound();
-    // The volume is stored in svol.lst, which belongs to the player: keep it.
-    std::string saved;
-    {
-        std::ifstream in("svol.lst");
-        std::getline(in, saved);
-    }
-    loadSound("sounds/menu.wav", "menuSound", 1);
-    setSoundVolume(volume);
-    startSound("menuSound");
-    SDL_Delay(400);
-    shutdownSound();
-    if (saved.empty()) fs::remove("svol.lst");
-    else std::ofstream("svol.lst") << saved;
-    return peakWindowDb(disk.samples());
+    std::vector<int16_t> samples(22050 * 20);
+    for (size_t i = 0; i < samples.size(); ++i)
+        samples[i] = static_cast<int16_t>(std::lround(30000 * std::sin(2 * M_PI * 440.0 * double(i) / 22050)));
+    uint32_t dataSize = static_cast<uint32_t>(samples.size() * 2);
+    std::ofstream out(path, std::ios::binary);
+    auto u32 = [&](uint32_t v) { out.write(reinterpret_cast<const char*>(&v), 4); };
+    auto u16 = [&](uint16_t v) { out.write(reinterpret_cast<const char*>(&v), 2); };
+    out.write("RIFF", 4);
+    u32(36 + dataSize);
+    out.write("WAVEfmt ", 8);
+    u32(16);
+    u16(1);
+    u16(1);
+    u32(22050);
+    u32(44100);
+    u16(2);
+    u16(16);
+    out.write("data", 4);
+    u32(dataSize);
+    out.write(reinterpret_cast<const char*>(samples.data()), dataSize);
 }
 
-TEST(DiskAudio, TheClickIsAudibleAtTheTopLevelAndAboutFiftyDecibelsQuieterAtTheBottom)
+TEST(DiskAudio, TheClickIsHeardAndAVolumeChangeReachesAVoiceAlreadySounding)
 {
-    double loud = clickLevelDb(20);
-    double quiet = clickLevelDb(1);
-    EXPECT_GT(loud, -20.0);
+    DiskAudio disk;
+    fs::copy_file(fs::path(ZENTORY_SOURCE_DATA_DIR) / "sounds" / "menu.wav", "click.wav");
+    writeTone("tone.wav");
+    initSound();
+    loadSound("click.wav", "menuSound", 1);
+    loadSound("tone.wav", "tone", 1);
+    setSoundVolume(20);
+    size_t clickStart = disk.bytes();
+    startSound("menuSound");
+    disk.waitFor(clickStart + bytesPerSecond / 2);
+    size_t toneStart = disk.bytes();
+    startSound("tone");
+    disk.waitFor(toneStart + bytesPerSecond);
+    size_t change = disk.bytes();
+    setSoundVolume(1); // -50 dB, while the tone sounds
+    disk.waitFor(change + 2 * bytesPerSecond);
+    shutdownSound();
+    auto s = disk.samples();
+    ASSERT_GE(s.size() * 2, change + 2 * bytesPerSecond);
+    EXPECT_GT(peakWindowDb(s, clickStart, toneStart), -20.0);
+    double loud = rmsDb(s, change - bytesPerSecond / 2, change);
+    double quiet = rmsDb(s, change + bytesPerSecond, change + 2 * bytesPerSecond);
+    EXPECT_GT(loud, -10.0);
     EXPECT_NEAR(loud - quiet, 50.0, 2.0);
 }
 
 TEST(DiskAudio, EveryShippedTrackIsHeard)
 {
-    for (const char* track : {"music/drift.mid", "music/nebula.mid", "music/orbit.mid"}) {
-        DiskAudio disk("zentory_music.raw");
-        fs::current_path(ZENTORY_SOURCE_DATA_DIR);
+    for (const char* track : {"drift.mid", "nebula.mid", "orbit.mid"}) {
+        DiskAudio disk;
         ASSERT_TRUE(audioOpen());
         audioSetMusicGain(1.0);
-        ASSERT_TRUE(audioPlayMusic(track)) << track << ": " << SDL_GetError();
+        std::string path = (fs::path(ZENTORY_SOURCE_DATA_DIR) / "music" / track).string();
+        int piece = audioPrepareMusic(path);
+        ASSERT_GE(piece, 0) << track << ": " << SDL_GetError();
+        ASSERT_TRUE(audioStartMusic(piece)) << track;
         // Let the mixer render well past the first, softer bars.
-        for (int i = 0; i < 200 && disk.bytes() < 22050u * 4 * 30; ++i) SDL_Delay(50);
+        disk.waitFor(bytesPerSecond * 30);
+        audioReleaseMusic(piece);
         audioClose();
         auto s = disk.samples();
-        ASSERT_GT(s.size(), 22050u * 2 * 10) << track;
+        ASSERT_GT(s.size() * 2, bytesPerSecond * 10) << track;
         // The loudest second: the output may begin with silence rendered
         // before the track started.
         double loudest = -200;
-        for (size_t i = 0; i + 44100 <= s.size(); i += 44100) loudest = std::max(loudest, rmsDb(s, i, i + 44100));
+        for (size_t i = 0; i + bytesPerSecond <= s.size() * 2; i += bytesPerSecond)
+            loudest = std::max(loudest, rmsDb(s, i, i + bytesPerSecond));
         EXPECT_GT(loudest, -40.0) << track;
     }
+}
+
+TEST(DiskAudio, ADamagedTrackWithAGoodHeaderIsPassedOverAndTheMusicGoesOn)
+{
+    DiskAudio disk;
+    // A good header, then a track chunk the synthesizer cannot read.
+    std::ofstream("damaged.mid", std::ios::binary)
+        .write("MThd\0\0\0\6\0\0\0\1\1\xE0MTrk\0\0\0\x08\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF", 30);
+    fs::copy_file(fs::path(ZENTORY_SOURCE_DATA_DIR) / "music" / "drift.mid", "good.mid");
+    std::ofstream("music.lst") << "damaged.mid good.mid";
+    ASSERT_TRUE(audioOpen());
+    bringUpMusic("music.lst");
+    seedEngineRandom(0); // whose first pick of two is the first track
+    ASSERT_GE(musicTracks.slots[0], 0); // its header passed the check at start-up
+    for (int frame = 0; frame < 1000 && (musicTracks.slots[0] >= 0 || !audioMusicPlaying()); ++frame) {
+        updateMusic();
+        SDL_Delay(16);
+    }
+    EXPECT_EQ(musicTracks.slots[0], -1);
+    EXPECT_TRUE(audioMusicPlaying());
+    EXPECT_EQ(musicChooser.chosen, 1);
+    shutdownMusic();
+    audioClose();
 }
 
 } // namespace
