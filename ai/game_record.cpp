@@ -1,0 +1,79 @@
+#include "ai/game_record.h"
+
+#include <string>
+#include <vector>
+
+#include "ai/turn_sequence.h"
+#include "engine/random.h"
+#include "game/rules.h"
+
+namespace {
+
+struct Written {
+    int owner;
+    int armies;
+    bool operator==(const Written&) const = default;
+};
+
+// Adds " slot:owner/armies" for every active star that differs from what was
+// last written, and remembers the new values.
+void writeStars(std::string& out, const Galaxy& g, std::vector<Written>& last)
+{
+    out += '=';
+    for (size_t i = 0; i < g.gameStars.size(); ++i) {
+        const Star& s = g.gameStars[i];
+        const Written now{s.owner, s.armies};
+        if (!s.active || last[i] == now) continue;
+        last[i] = now;
+        out += ' ' + std::to_string(i) + ':' + std::to_string(s.owner) + '/' + std::to_string(s.armies);
+    }
+    out += '\n';
+}
+
+void writeEvent(std::string& out, const AiStepReport& r)
+{
+    const char* what = nullptr;
+    switch (r.kind) {
+    case AiStepKind::Placed: out += std::to_string(r.player) + " place\n"; return;
+    case AiStepKind::Conquered: what = " conquered "; break;
+    case AiStepKind::Repelled: what = " repelled "; break;
+    default: return;
+    }
+    out += std::to_string(r.player) + what + std::to_string(r.from) + "->" + std::to_string(r.to) + '\n';
+}
+
+void recordGame(std::string& out, const Galaxy& loaded, unsigned seed, int maxTurns)
+{
+    Galaxy g = loaded;
+    g.prepareGameStars();
+    g.setUpGame(static_cast<int>(seed));
+    seedRandom(seed);
+    out += "game " + std::to_string(seed) + '\n';
+    // No star holds noOwner with armies -1, so the first line lists them all.
+    std::vector<Written> last(g.gameStars.size(), Written{noOwner, -1});
+    writeStars(out, g, last);
+    AiTurns turns;
+    while (g.turn < maxTurns && turns.phase != AiPhase::GameOver) {
+        beginTurnCycle(g);
+        out += "turn " + std::to_string(g.turn) + '\n';
+        beginAiTurns(turns, g, firstComputerPlayer());
+        while (turns.phase != AiPhase::CycleDone && turns.phase != AiPhase::GameOver)
+            writeEvent(out, stepAiTurns(turns, g));
+        writeStars(out, g, last);
+    }
+    const int winner = turns.phase == AiPhase::GameOver ? turns.winner : noOwner;
+    out += "end turn " + std::to_string(g.turn) + " winner " + std::to_string(winner) + " random " +
+           std::to_string(randomState()) + '\n';
+}
+
+} // namespace
+
+std::string recordDemoGames(const Galaxy& loaded, unsigned firstSeed, int games, int maxTurns)
+{
+    const int savedDemoMode = demoMode;
+    demoMode = 1;
+    std::string out;
+    for (int k = 0; k < games; ++k) recordGame(out, loaded, firstSeed + static_cast<unsigned>(k), maxTurns);
+    demoMode = savedDemoMode;
+    return out;
+}

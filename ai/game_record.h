@@ -1,0 +1,25 @@
+#pragma once
+// Seeded demonstration games written down as text, so that a later run of the
+// computer players can be compared with a recording, event by event.
+//
+// A game is played as zentory-sim plays it: the galaxy is prepared and set up
+// with the seed, the generator is seeded with it again, and turn cycles of
+// computer turns follow (player 0 first) until one player is left or the turn
+// cap is reached. Its record:
+//
+//   game <seed>
+//   = <slot>:<owner>/<armies> ...     every active star after the deal
+//   turn <t>
+//   <player> place                    one line per placement,
+//   <player> conquered <from>-><to>   and per finished battle
+//   <player> repelled <from>-><to>
+//   = <slot>:<owner>/<armies> ...     the stars that changed in the cycle
+//   end turn <t> winner <p> random <generator state>   (winner -5: turn cap)
+#include <string>
+
+#include "game/galaxy.h"
+
+// The records of the games with seeds firstSeed .. firstSeed + games - 1 on a
+// copy of loaded, each capped at maxTurns turn cycles. demoMode is 1 while
+// they play and is restored afterwards.
+std::string recordDemoGames(const Galaxy& loaded, unsigned firstSeed, int games, int maxTurns);
