@@ -9,6 +9,8 @@
 #include <system_error>
 #include <utility>
 
+#include "game/file_replace.h"
+
 const char* const standardGalaxyNames[6] = {"TENTACLES", "GRAVITY CENTER", "PARA", "ROMAN", "COLONY", "DOOR"};
 
 namespace {
@@ -179,27 +181,16 @@ bool Galaxy::saveFile(const std::string& fileName)
     std::filesystem::create_directories(folder, error);
     const std::string path = folder + "/" + fileName + ".gly";
     const std::string temporary = folder + "/." + fileName + ".gly.tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        const int n = slotCount();
-        out << playerCount << ' ' << n << '\n';
-        for (Star& s : layoutStars) writeRecord(out, s);
-        for (Star& s : gameStars) writeRecord(out, s);
-        out << links.size() << ' ';
-        for (int v : links) out << v << ' ';
-        out.flush();
-        if (!out) {
-            out.close();
-            std::remove(temporary.c_str());
-            return false;
-        }
-    }
-    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-        std::remove(temporary.c_str());
-        return false;
-    }
-    return true;
+    std::ostringstream out;
+    out << playerCount << ' ' << slotCount() << '\n';
+    for (Star& s : layoutStars) writeRecord(out, s);
+    for (Star& s : gameStars) writeRecord(out, s);
+    out << links.size() << ' ';
+    for (int v : links) out << v << ' ';
+    // On the disk before it takes the name, so that a power cut cannot leave
+    // an empty file under a good name.
+    int replaceError = 0;
+    return replaceFile(path, temporary, out.str(), replaceError);
 }
 
 namespace {

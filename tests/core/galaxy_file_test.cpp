@@ -5,10 +5,66 @@
 #include <fstream>
 #include <sstream>
 
+#include <sys/stat.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
 #include "game/galaxy.h"
 #include "game/galaxy_file.h"
 
 namespace fs = std::filesystem;
+
+namespace {
+
+// What each fsync of the program flushed, while a test watches.
+struct SyncCall {
+    bool folder;
+    ino_t inode;
+    // What the save's target name held at that moment (0: nothing).
+    ino_t atTarget;
+};
+struct SyncWatch {
+    bool on = false;
+    std::string target;
+    std::vector<SyncCall> calls;
+    int fileError = 0;
+    int folderError = 0;
+};
+SyncWatch syncWatch;
+
+void watchSyncs(const std::string& target, int fileError = 0, int folderError = 0)
+{
+    syncWatch = SyncWatch{};
+    syncWatch.on = true;
+    syncWatch.target = target;
+    syncWatch.fileError = fileError;
+    syncWatch.folderError = folderError;
+}
+
+ino_t inodeOf(const std::string& path)
+{
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 ? st.st_ino : 0;
+}
+
+} // namespace
+
+// Stands in for the C library's fsync in this test program, to see what is
+// flushed and when, and to make a flush fail.
+extern "C" int fsync(int fd)
+{
+    if (syncWatch.on) {
+        struct stat st {};
+        ::fstat(fd, &st);
+        const bool folder = S_ISDIR(st.st_mode);
+        syncWatch.calls.push_back({folder, st.st_ino, inodeOf(syncWatch.target)});
+        if (const int error = folder ? syncWatch.folderError : syncWatch.fileError) {
+            errno = error;
+            return -1;
+        }
+    }
+    return static_cast<int>(::syscall(SYS_fsync, fd));
+}
 
 namespace {
 
@@ -283,6 +339,41 @@ TEST_F(GalaxyFiles, AFailedSaveKeepsTheOldFile)
     g.playerCount = 5;
     EXPECT_FALSE(g.saveFile("keep"));
     EXPECT_EQ(fileText("keep"), before);
+}
+
+TEST_F(GalaxyFiles, SavingFlushesTheFileBeforeTheRenameAndTheFolderAfter)
+{
+    Galaxy g;
+    ASSERT_TRUE(g.saveFile("safe"));
+    const ino_t old = inodeOf(galaxyPath("safe"));
+    g.playerCount = 3;
+    watchSyncs(galaxyPath("safe"));
+    ASSERT_TRUE(g.saveFile("safe"));
+    syncWatch.on = false;
+    const ino_t saved = inodeOf(galaxyPath("safe"));
+    ASSERT_EQ(syncWatch.calls.size(), 2u);
+    EXPECT_FALSE(syncWatch.calls[0].folder);
+    EXPECT_EQ(syncWatch.calls[0].inode, saved);
+    EXPECT_EQ(syncWatch.calls[0].atTarget, old); // not yet renamed
+    EXPECT_TRUE(syncWatch.calls[1].folder);
+    EXPECT_EQ(syncWatch.calls[1].inode, inodeOf(galaxyFolder()));
+    EXPECT_EQ(syncWatch.calls[1].atTarget, saved);
+}
+
+TEST_F(GalaxyFiles, AFailedFlushIsAFailedSave)
+{
+    Galaxy g;
+    ASSERT_TRUE(g.saveFile("keep"));
+    const std::string before = fileText("keep");
+    g.playerCount = 5;
+    watchSyncs(galaxyPath("keep"), EIO);
+    EXPECT_FALSE(g.saveFile("keep"));
+    EXPECT_EQ(fileText("keep"), before);
+    EXPECT_EQ(std::distance(fs::directory_iterator(galaxyFolder()), fs::directory_iterator()), 1);
+
+    watchSyncs(galaxyPath("keep"), 0, EIO);
+    EXPECT_FALSE(g.saveFile("keep")); // renamed, but maybe not on the disk
+    syncWatch.on = false;
 }
 
 TEST_F(GalaxyFiles, NamesThatLeaveTheFolderAreRefused)

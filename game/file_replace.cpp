@@ -1,0 +1,70 @@
+#include "game/file_replace.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+bool writeAll(int fd, const std::string& text)
+{
+    size_t done = 0;
+    while (done < text.size()) {
+        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            if (n == 0) errno = EIO;
+            return false;
+        }
+        done += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+bool fail(int& error, const std::string& temporary)
+{
+    error = errno != 0 ? errno : EIO;
+    std::remove(temporary.c_str());
+    return false;
+}
+
+} // namespace
+
+bool replaceFile(const std::string& path, const std::string& temporary, const std::string& text, int& error)
+{
+    error = 0;
+    errno = 0;
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        error = errno != 0 ? errno : EIO;
+        return false;
+    }
+    const bool written = writeAll(fd, text) && ::fsync(fd) == 0;
+    const int writeError = errno;
+    // close reports delayed write errors of some file systems.
+    if (::close(fd) != 0 || !written) {
+        if (!written) errno = writeError;
+        return fail(error, temporary);
+    }
+    if (std::rename(temporary.c_str(), path.c_str()) != 0) return fail(error, temporary);
+
+    const std::filesystem::path parent = std::filesystem::path(path).parent_path();
+    const int dir = ::open(parent.empty() ? "." : parent.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir < 0) {
+        error = errno != 0 ? errno : EIO;
+        return false;
+    }
+    // Some file systems cannot flush a folder at all (EINVAL): the file
+    // itself is on the disk, which is all they offer.
+    const bool synced = ::fsync(dir) == 0 || errno == EINVAL;
+    const int syncError = errno;
+    ::close(dir);
+    if (!synced) {
+        error = syncError != 0 ? syncError : EIO;
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,11 @@
+#pragma once
+// Replacing a file whole, so that a crash or a power cut leaves either the old
+// file or the complete new one under its name, never an empty or torn one.
+#include <string>
+
+// Writes text to temporary (a path in the same folder as path), flushes it to
+// the disk, renames it over path and flushes the folder, so that the rename
+// itself is on the disk too. On failure returns false with the errno value in
+// error and removes temporary; path keeps its old content unless only the
+// flush of the folder failed, after the rename.
+bool replaceFile(const std::string& path, const std::string& temporary, const std::string& text, int& error);
