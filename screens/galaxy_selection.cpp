@@ -268,7 +268,7 @@ void loadScreen(int)
     if (wasKeyPressed(keys::escape)) backFromGalaxySelection(0);
     drawImage(23, 492 + 20 * difficulty, "selectionArrow");
     if (refusedGalaxy != selectedGalaxy) refusal.clear();
-    if (!refusal.empty()) drawTextInBox(185, 478, 215, 22, 255, 200, 80, refusal.c_str(), true);
+    if (!refusal.empty()) drawTextInBox(180, 552, 300, 24, 255, 200, 80, refusal.c_str(), false);
 }
 
 void resetSelectionForTests()

@@ -46,8 +46,10 @@ void helpScreen(int)
     if (!help.made) {
         help.mainMenu = Button(32, 501, "Main Menu", backFromHelp, "silverButton", 0);
         help.nextPage = Button(519, 501, "Next Page", nextHelpPage, "silverButton", 0);
-        help.mainMenu.setTextColor(0, 0, 0);
-        help.nextPage.setTextColor(0, 0, 0);
+        for (Button* b : {&help.mainMenu, &help.nextPage}) {
+            b->setTextColor(0, 0, 0);
+            b->setMargins(40, 14); // a text size that leaves the picture's frame clear
+        }
         help.set.add(help.mainMenu);
         help.set.add(help.nextPage);
         help.made = true;

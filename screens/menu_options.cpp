@@ -90,8 +90,11 @@ void makeMenuButtons()
     menu.quit = Button(64, 420, "Quit Game", quitAction, image, 0);
     menu.resume = Button(64, 470, "Resume Game", resumeGame, image, 0);
     for (Button* b : {&menu.play, &menu.editor, &menu.options, &menu.help, &menu.about, &menu.homePage, &menu.quit,
-                      &menu.resume})
+                      &menu.resume}) {
+        // Clear of the picture's accent bar, and one text size for all.
+        b->setMargins(36, 10);
         menu.set.add(*b);
+    }
     menu.made = true;
 }
 

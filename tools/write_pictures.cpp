@@ -15,6 +15,8 @@ int main(int argc, char** argv)
 {
     std::string dir = argc > 1 ? argv[1] : "build/pictures";
     std::filesystem::create_directories(dir);
+    // The screenshots run the program in a scratch folder it changes into.
+    dir = std::filesystem::absolute(dir).string();
     if (!openFonts()) std::fprintf(stderr, "write_pictures: font missing, pictures will have no text\n");
     int failures = 0;
     for (const BuiltinImage& b : builtinImageTable) {
@@ -30,6 +32,7 @@ int main(int argc, char** argv)
     std::string scratch = (std::filesystem::temp_directory_path() /
                            ("zentory_screens_" + std::to_string(getpid()))).string();
     failures += writeTitleScreenshots(dir, scratch);
+    failures += writeMenuScreenshots(dir, scratch);
     std::error_code ec;
     std::filesystem::remove_all(scratch, ec);
     std::printf("pictures written to %s\n", dir.c_str());

@@ -11,6 +11,9 @@ TEST(MenuFullGame, FromTheTitleThroughAGameAndBackToTheMenu)
     ProgramDriver program;
     ASSERT_TRUE(program.start(scratchDir("full_game")));
     ASSERT_TRUE(program.runUntil("menu", 3000));
+    program.key(keys::escape); // no game to resume yet
+    program.click(200, 491);   // where "Resume Game" will be
+    ASSERT_EQ(program.state(), "menu");
     program.click(200, 91);  // "Play Zentory"
     program.click(126, 394); // ROMAN
     program.click(247, 514); // "start"
@@ -19,6 +22,9 @@ TEST(MenuFullGame, FromTheTitleThroughAGameAndBackToTheMenu)
     program.click(82, 555); // the board's "Menu"
     ASSERT_EQ(program.state(), "menu");
     program.click(200, 491); // "Resume Game"
+    ASSERT_EQ(program.state(), "placeHuman");
+    program.key(keys::escape);
+    program.key(keys::escape); // the board's Escape, then the menu's
     ASSERT_EQ(program.state(), "placeHuman");
     EXPECT_EQ(gameGalaxy.turn, turn);
 

@@ -1,0 +1,66 @@
+// The main menu, the options, the three help pages, the about screen and the
+// galaxy selection screen in play and in editor mode.
+#include <filesystem>
+#include <fstream>
+
+#include "tests/support/program_driver.h"
+#include "tools/png_writer.h"
+#include "tools/screenshots/screenshots.h"
+
+int writeMenuScreenshots(const std::string& dir, const std::string& scratch)
+{
+    ProgramDriver program;
+    if (!program.start(scratch)) return 1;
+    int failures = 0;
+    auto save = [&](const std::string& name) {
+        if (!png::write(dir + "/" + name + ".png", program.screen())) ++failures;
+    };
+    auto menuButton = [&](int row) { program.click(200, 91 + 50 * row); };
+    program.key(keys::escape);
+    program.moveTo(600, 580);
+    program.frame();
+    save("screen_menu");
+    menuButton(3);
+    save("screen_options");
+    program.key(keys::escape);
+    menuButton(4);
+    for (int page = 1; page <= 3; ++page) {
+        save("screen_help" + std::to_string(page));
+        program.click(613, 522);
+    }
+    program.key(keys::escape);
+    menuButton(5);
+    program.moveTo(400, 300);
+    program.frame();
+    save("screen_about");
+    program.key(keys::escape);
+
+    // Enough galaxy files for the scroll arrows, one of them selected and
+    // another under the pointer.
+    namespace fs = std::filesystem;
+    const fs::path galaxies = program.dataDir / "galaxies";
+    std::error_code ec;
+    for (int i = 1; i <= 18; ++i)
+        fs::copy_file(galaxies / (i % 2 ? "ROMAN.gly" : "PARA.gly"), galaxies / ("MY GALAXY " + std::to_string(i) + ".gly"),
+                      ec);
+    std::ofstream(galaxies / "BROKEN.gly") << "not a galaxy";
+    menuButton(0);
+    program.click(579, 77);
+    program.click(105, 541); // "normal"
+    program.moveTo(579, 147);
+    program.frame();
+    save("screen_selection");
+    program.click(579, 42); // BROKEN
+    program.click(247, 514);
+    program.moveTo(600, 580);
+    program.frame();
+    save("screen_selection_refused");
+    openSelection("editor", editorGalaxy);
+    program.frame();
+    program.click(126, 394);
+    program.moveTo(600, 580);
+    program.frame();
+    save("screen_selection_editor");
+    program.stop();
+    return failures;
+}
