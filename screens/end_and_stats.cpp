@@ -1,6 +1,8 @@
 // The end of players and of the game: the elimination check after every
 // conquest, the screens that announce an eliminated player and the winner,
 // and the statistics table.
+#include "screens/end_and_stats.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <string>
@@ -14,16 +16,16 @@
 #include "game/galaxy.h"
 #include "game/rules.h"
 
+std::string eliminationMessage;
+std::string afterElimination;
+std::string winMessage;
+int winTimer = 0;
+
 namespace {
 
 constexpr int keyEscape = 0x01;
 // How long the winner's message stands before it may be dismissed.
 constexpr int winHoldMs = 1000;
-
-std::string eliminationMessage;
-std::string afterElimination;
-std::string winMessage;
-int winTimer = 0;
 
 ButtonSet killedButtons;
 ButtonSet winButtons;

@@ -1,0 +1,13 @@
+#pragma once
+// What the end-of-game screens show and where the game goes on
+// (end_and_stats.cpp); the handlers are declared in app/screens.h.
+#include <string>
+
+// Text of the "killed" screen.
+extern std::string eliminationMessage;
+// The state to go on with when the game is not over.
+extern std::string afterElimination;
+// Text of the "win" screen.
+extern std::string winMessage;
+// Milliseconds left before the "win" screen may be left.
+extern int winTimer;
