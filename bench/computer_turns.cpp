@@ -1,0 +1,86 @@
+// The computer turns on screen: every frame of paced turns on the densest
+// galaxy a player can make, through the whole program on the headless
+// platform. The longest frame is what a player would see as a stall.
+#include <benchmark/benchmark.h>
+#include <time.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <string>
+
+#include "tests/support/program_driver.h"
+
+namespace {
+
+double wallMs() { return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now().time_since_epoch()).count(); }
+
+// The frame's own work, without the time other processes on a busy machine
+// take from it.
+double threadCpuMs()
+{
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
+}
+
+// 100 stars on a 10 by 10 grid, every cell cut by one diagonal: as many links
+// as a plane map of 100 stars can hold without crossings; eight players.
+void makeDenseGame(Galaxy& g)
+{
+    const int side = 10, n = side * side;
+    g.layoutStars.assign(n, Star{});
+    g.links.assign(static_cast<size_t>(n) * n, 0);
+    const char* kinds[] = {"normalStar", "normalStar", "goldenStar", "normalStar", "darkStar"};
+    for (int i = 0; i < n; ++i) {
+        Star& s = g.layoutStars[i];
+        s.x = 40 + 75 * (i % side);
+        s.y = 30 + 48 * (i / side);
+        s.kind = kinds[i % 5];
+        s.active = 1;
+    }
+    for (int r = 0; r < side; ++r)
+        for (int c = 0; c < side; ++c) {
+            const int i = r * side + c;
+            if (c + 1 < side) g.setLink(i, i + 1, 1);
+            if (r + 1 < side) g.setLink(i, i + side, 1);
+            if (c + 1 < side && r + 1 < side) g.setLink(i, i + side + 1, 1);
+        }
+    g.name = "DENSE";
+    g.playerCount = 8;
+    demoMode = 1;
+    g.prepareGameStars();
+    g.setUpGame(1);
+}
+
+// One iteration is one 16 ms frame of a demonstration game at normal speed:
+// placements, attack choices and battle rounds as they come.
+void PacedComputerTurnFramesDense100Stars8Players(benchmark::State& state)
+{
+    ProgramDriver program;
+    const auto folder = std::filesystem::temp_directory_path() / ("zentory_bench_turns_" + std::to_string(getpid()));
+    if (!program.start(folder)) {
+        state.SkipWithError("the program did not start");
+        return;
+    }
+    makeDenseGame(gameGalaxy);
+    setState("openPlay");
+    double longestMs = 0, longestCpuMs = 0;
+    for (auto _ : state) {
+        if (program.state() == "killed" || program.state() == "win") headlessPushKey(1, true);
+        const double wall0 = wallMs(), cpu0 = threadCpuMs();
+        program.frame(16);
+        const double wall = wallMs() - wall0, cpu = threadCpuMs() - cpu0;
+        headlessPushKey(1, false);
+        longestMs = std::max(longestMs, wall);
+        longestCpuMs = std::max(longestCpuMs, cpu);
+    }
+    state.counters["longest_frame_ms"] = longestMs;
+    state.counters["longest_frame_cpu_ms"] = longestCpuMs;
+    state.counters["turns"] = gameGalaxy.turn;
+    program.stop();
+}
+BENCHMARK(PacedComputerTurnFramesDense100Stars8Players)->Unit(benchmark::kMicrosecond)->Iterations(6000);
+
+} // namespace
