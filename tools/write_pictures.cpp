@@ -33,6 +33,7 @@ int main(int argc, char** argv)
                            ("zentory_screens_" + std::to_string(getpid()))).string();
     failures += writeTitleScreenshots(dir, scratch);
     failures += writeMenuScreenshots(dir, scratch);
+    failures += writeGameComputerScreenshots(dir, scratch);
     std::error_code ec;
     std::filesystem::remove_all(scratch, ec);
     std::printf("pictures written to %s\n", dir.c_str());

@@ -8,3 +8,4 @@
 // the function may use for the program's data.
 int writeTitleScreenshots(const std::string& dir, const std::string& scratch);
 int writeMenuScreenshots(const std::string& dir, const std::string& scratch);
+int writeGameComputerScreenshots(const std::string& dir, const std::string& scratch);
