@@ -2,6 +2,7 @@
 
 #include "ai/turn_driver.h"
 #include "app/states.h"
+#include "game/editor.h"
 #include "game/galaxy.h"
 #include "screens/board.h"
 
@@ -27,6 +28,9 @@ void registerAllStates()
     registerState("fightHuman", fightHumanScreen);
     registerState("transferToConquered", transferToConqueredScreen);
     registerState("moveHuman", moveHumanScreen);
+    registerState("openEditor", openEditorScreen);
+    registerState("editor", editorScreen);
+    registerState("confirm", confirmScreen);
 }
 
 bool gameInProgressForResume() { return gameGalaxy.gameInProgress != 0; }
@@ -40,4 +44,5 @@ void resetAllScreensForTests()
     resetMenusForTests();
     resetHelpAndAboutForTests();
     resetSelectionForTests();
+    resetEditorForTests();
 }

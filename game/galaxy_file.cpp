@@ -1,5 +1,6 @@
 #include "game/galaxy_file.h"
 
+#include <cerrno>
 #include <cctype>
 #include <charconv>
 #include <cstdio>
@@ -19,6 +20,15 @@ std::string& folderSetting()
 {
     static std::string folder = "galaxies";
     return folder;
+}
+
+int saveError = 0;
+
+// Keeps the reason before the clean-up can overwrite errno.
+bool saveFailed(int error)
+{
+    saveError = error != 0 ? error : EIO;
+    return false;
 }
 
 // The text as whitespace-separated tokens. A token is kept only up to a
@@ -117,6 +127,18 @@ bool isUsableGalaxyName(const std::string& name)
     return name.find('/') == std::string::npos && name.find('\0') == std::string::npos;
 }
 
+bool galaxyFileExists(const std::string& name)
+{
+    if (!isUsableGalaxyName(name)) return false;
+    for (const std::string& folder : galaxyFolders()) {
+        std::error_code error;
+        if (std::filesystem::exists(folder + "/" + name + ".gly", error)) return true;
+    }
+    return false;
+}
+
+int lastSaveError() { return saveError; }
+
 // Only the counts are checked: a missing or unreadable header, a player count
 // outside 2..8, a slot count outside 1..maxFileStars or a link count other
 // than n*n refuse the text, and the galaxy is reset and keeps its name. Any
@@ -175,7 +197,7 @@ bool Galaxy::loadFile(const std::string& fileName)
 // failed write never destroys a good file.
 bool Galaxy::saveFile(const std::string& fileName)
 {
-    if (!isUsableGalaxyName(fileName)) return false;
+    if (!isUsableGalaxyName(fileName)) return saveFailed(EINVAL);
     const std::string folder = playerGalaxyFolder().empty() ? galaxyFolder() : playerGalaxyFolder();
     std::error_code error;
     std::filesystem::create_directories(folder, error);
@@ -190,7 +212,9 @@ bool Galaxy::saveFile(const std::string& fileName)
     // On the disk before it takes the name, so that a power cut cannot leave
     // an empty file under a good name.
     int replaceError = 0;
-    return replaceFile(path, temporary, out.str(), replaceError);
+    if (!replaceFile(path, temporary, out.str(), replaceError)) return saveFailed(replaceError);
+    saveError = 0;
+    return true;
 }
 
 namespace {

@@ -28,6 +28,12 @@ std::vector<std::string> galaxyFolders();
 // A name that can be a file name inside the galaxy folder: not empty, at most
 // 200 bytes, no '/', no NUL, not "." or "..".
 bool isUsableGalaxyName(const std::string& name);
+// Whether anything (a file, or a folder in the way) has that name in one of
+// the galaxy folders, so that a save would replace or hide it.
+bool galaxyFileExists(const std::string& name);
+// Why the last saveFile failed, as an errno value (EINVAL for an unusable
+// name); 0 after a save that succeeded.
+int lastSaveError();
 
 // The built-in galaxy "TENTACLES" in the file format, one token per line;
 // built on the first call and kept for the run.
