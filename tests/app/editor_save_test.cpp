@@ -149,3 +149,26 @@ TEST(SaveFile, SaysWhyItFailed)
     setGalaxyFolder("galaxies");
     fs::remove_all(root);
 }
+
+TEST_F(EditorSave, AGalaxyLargerThanTheEditorMakesIsNotLoaded)
+{
+    Galaxy big;
+    big.layoutStars.assign(150, Star{});
+    big.gameStars.assign(150, Star{});
+    big.links.assign(150 * 150, 0);
+    ASSERT_TRUE(big.saveFile("BIG"));
+    program.click(100, 100);
+    program.click(200, 220);
+    program.rightClick(600, 300);
+    const Galaxy before = g;
+    clickButton(20, 577);
+    program.click(483 + 96, 28 + 14);
+    program.click(44 + 72, 523 + 11);
+    ASSERT_EQ(program.state(), "editor");
+    EXPECT_EQ(editorMessage(), "Not loaded: BIG has 150 slots, at most 100");
+    EXPECT_EQ(g.slotCount(), 100);
+    EXPECT_EQ(g.name, before.name);
+    EXPECT_EQ(g.links, before.links);
+    EXPECT_TRUE(linked(0, 1));
+    EXPECT_EQ(g.layoutStars[0].kind, darkStarKind);
+}
