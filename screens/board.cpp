@@ -195,7 +195,7 @@ void placeHumanScreen(int elapsedMs)
 
     if (leftButtonPressed()) {
         const int s = boardStarUnderPointer();
-        if (ownedByHuman(s) && placementStep > 0) {
+        if (ownedByHuman(s)) {
             gameGalaxy.gameStars[s].armies += placementStep;
             armiesToPlace -= placementStep;
             if (armiesToPlace < 1) setState("attackHuman");
