@@ -34,6 +34,7 @@ int main(int argc, char** argv)
     failures += writeTitleScreenshots(dir, scratch);
     failures += writeMenuScreenshots(dir, scratch);
     failures += writeGameComputerScreenshots(dir, scratch);
+    failures += writeGameHumanScreenshots(dir, scratch);
     std::error_code ec;
     std::filesystem::remove_all(scratch, ec);
     std::printf("pictures written to %s\n", dir.c_str());

@@ -9,3 +9,4 @@
 int writeTitleScreenshots(const std::string& dir, const std::string& scratch);
 int writeMenuScreenshots(const std::string& dir, const std::string& scratch);
 int writeGameComputerScreenshots(const std::string& dir, const std::string& scratch);
+int writeGameHumanScreenshots(const std::string& dir, const std::string& scratch);

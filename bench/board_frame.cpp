@@ -1,0 +1,54 @@
+// One frame of the game board in the attack phase, as the player sees it.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <unistd.h>
+
+#include "game/rules.h"
+#include "screens/board.h"
+#include "tests/support/program_driver.h"
+
+namespace {
+
+// 24 stars with labels, the star information line under the pointer, the HUD,
+// a drag under way and the seven choice buttons.
+void BoardAttackFrame(benchmark::State& state)
+{
+    ProgramDriver program;
+    const auto scratch = std::filesystem::temp_directory_path() / ("zentory_bench_board_" + std::to_string(getpid()));
+    if (!program.start(scratch)) {
+        state.SkipWithError("the program did not start");
+        return;
+    }
+    difficulty = 2;
+    previewGalaxy.name = "TENTACLES";
+    startNewGame(false, true);
+    program.runUntil("placeHuman", 500);
+    int stars = 0;
+    int own = noOwner;
+    for (int i = 0; i < gameGalaxy.slotCount(); ++i) {
+        Star& s = gameGalaxy.gameStars[i];
+        if (!s.active) continue;
+        if (++stars > 24) s.active = gameGalaxy.layoutStars[i].active = 0;
+        else if (i % 2) s.label = "12+3";
+        if (s.owner == 0 && s.active) own = i;
+    }
+    gameGalaxy.gameStars[own].armies = 30;
+    setState("attackHuman");
+    const Star& a = gameGalaxy.layoutStars[own];
+    program.press(a.x, a.y);
+    program.frame();
+    setChoices(30, 0);
+    for (auto _ : state) {
+        clearBackBuffer(0);
+        attackHumanScreen(16);
+        choiceButtons.draw(16);
+        benchmark::DoNotOptimize(display->backBuffer.pixels.data());
+    }
+    state.counters["stars"] = std::min(stars, 24);
+    program.stop();
+}
+BENCHMARK(BoardAttackFrame)->Unit(benchmark::kMicrosecond);
+
+} // namespace

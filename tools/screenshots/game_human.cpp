@@ -1,0 +1,82 @@
+// The human's turn: placement, a drag, the battle, transfer and move panels,
+// and the message shown when no army may be placed.
+#include "game/rules.h"
+#include "screens/board.h"
+#include "tests/support/program_driver.h"
+#include "tools/png_writer.h"
+#include "tools/screenshots/screenshots.h"
+
+namespace {
+
+// A star of the human linked to an enemy star.
+bool findAttack(int& own, int& enemy)
+{
+    const Galaxy& g = gameGalaxy;
+    for (own = 0; own < g.slotCount(); ++own)
+        for (enemy = 0; enemy < g.slotCount(); ++enemy)
+            if (g.gameStars[own].active && g.gameStars[enemy].active && g.gameStars[own].owner == 0 &&
+                g.gameStars[enemy].owner != 0 && g.isLinked(own, enemy) && g.starCount(g.gameStars[enemy].owner) > 1)
+                return true;
+    return false;
+}
+
+void clickChoice(ProgramDriver& program, int k)
+{
+    const Button& b = *choiceButtons.buttons[k];
+    program.click(b.x + b.width / 2, b.y + b.height / 2);
+}
+
+} // namespace
+
+int writeGameHumanScreenshots(const std::string& dir, const std::string& scratch)
+{
+    ProgramDriver program;
+    if (!program.start(scratch)) return 1;
+    int failures = 0;
+    auto save = [&](const char* name) {
+        if (!png::write(dir + "/" + name, program.screen())) ++failures;
+    };
+    difficulty = 2;
+    previewGalaxy.name = "TENTACLES";
+    startNewGame(false, true);
+    int own = 0, enemy = 0;
+    if (!program.runUntil("placeHuman", 500) || !findAttack(own, enemy)) {
+        program.stop();
+        return failures + 1;
+    }
+    const Star& a = gameGalaxy.layoutStars[own];
+    const Star& b = gameGalaxy.layoutStars[enemy];
+    armiesToPlace = 13;
+    program.moveTo(a.x, a.y);
+    program.frame();
+    save("screen_board_placement.png");
+
+    armiesToPlace = 1;
+    program.click(a.x, a.y);
+    gameGalaxy.gameStars[own].armies = 24;
+    program.press(a.x, a.y);
+    program.frame();
+    program.moveTo((a.x + b.x) / 2, (a.y + b.y) / 2);
+    program.frame();
+    save("screen_board_drag.png");
+    program.moveTo(b.x, b.y);
+    program.frame();
+    program.release(b.x, b.y);
+    program.frame();
+    gameGalaxy.gameStars[enemy].armies = 3;
+    program.frame();
+    save("screen_board_battle.png");
+
+    clickChoice(program, 6);
+    save("screen_board_transfer.png");
+    clickChoice(program, 3);
+    program.drag(b.x, b.y, a.x, a.y);
+    program.frame();
+    save("screen_board_move.png");
+
+    setState("noSupport");
+    program.frames(2);
+    save("screen_board_no_support.png");
+    program.stop();
+    return failures;
+}
