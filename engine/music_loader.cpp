@@ -22,6 +22,22 @@ PieceStatus status = PieceStatus::none;
 int readyPiece = -1;
 std::vector<int> toRelease;
 
+// A program that ends without shutting the music down still stops the
+// worker before the thread object goes away; the pieces go with the process.
+struct StopAtExit {
+    ~StopAtExit()
+    {
+        {
+            std::lock_guard<std::mutex> held(lock);
+            if (!running) return;
+            stopping = true;
+        }
+        wake.notify_all();
+        worker.join();
+        running = false;
+    }
+} stopAtExit;
+
 bool nothingToDo() { return !busy && !wantedPending && toRelease.empty(); }
 
 void work()

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <initializer_list>
 #include <string>
 
 #include "engine/input.h"
@@ -24,142 +25,82 @@ struct InputTest : ::testing::Test {
             if (e.type != PlatformEventType::keyDown && e.type != PlatformEventType::keyUp) onMouseMessage(e);
         pollInput();
     }
-    void press(int code) { headlessPushKey(code, true); }
-    void release(int code) { headlessPushKey(code, false); }
+    // Holds exactly these keys in the next frame.
+    void hold(std::initializer_list<int> codes)
+    {
+        for (int c = 0; c < 256; ++c) headlessPushKey(c, false);
+        for (int c : codes) headlessPushKey(c, true);
+        frame();
+    }
 };
 
-TEST_F(InputTest, AHeldKeyIsDownEveryFrameButPressedOnlyInTheFirst)
+TEST_F(InputTest, AHeldKeyIsDownEveryFrameButPressedOnlyInTheFirstAndNotInTheBackground)
 {
-    press(0x1E);
+    hold({0x1E});
+    EXPECT_TRUE(isKeyDown(0x1E) && wasKeyPressed(0x1E));
     frame();
     EXPECT_TRUE(isKeyDown(0x1E));
-    EXPECT_TRUE(wasKeyPressed(0x1E));
-    for (int i = 0; i < 5; ++i) {
-        frame();
-        EXPECT_TRUE(isKeyDown(0x1E));
-        EXPECT_FALSE(wasKeyPressed(0x1E));
-    }
-    release(0x1E);
-    frame();
-    EXPECT_FALSE(isKeyDown(0x1E));
+    EXPECT_FALSE(wasKeyPressed(0x1E));
     // Pressed and released between two polls: never seen.
-    press(0x30);
-    release(0x30);
+    headlessPushKey(0x30, true);
+    headlessPushKey(0x30, false);
     frame();
-    EXPECT_FALSE(isKeyDown(0x30));
-    EXPECT_FALSE(wasKeyPressed(0x30));
-    EXPECT_FALSE(isKeyDown(-1));
-    EXPECT_FALSE(wasKeyPressed(256));
-}
-
-TEST_F(InputTest, InTheBackgroundEveryKeyReadsAsUp)
-{
-    press(0x01);
-    frame();
-    EXPECT_TRUE(isKeyDown(0x01));
+    EXPECT_FALSE(isKeyDown(0x30) || wasKeyPressed(0x30) || isKeyDown(-1) || wasKeyPressed(256));
     headlessSetFocus(false);
     frame();
-    EXPECT_FALSE(isKeyDown(0x01));
+    EXPECT_FALSE(isKeyDown(0x1E));
     headlessSetFocus(true);
     frame();
-    EXPECT_TRUE(wasKeyPressed(0x01)); // seen again as a new press
+    EXPECT_TRUE(wasKeyPressed(0x1E)); // seen again as a new press
 }
 
-TEST_F(InputTest, RepeatTimingOutlivesARelease)
-{
-    headlessSetTicks(10000);
-    press(keys::backspace);
-    frame();
-    EXPECT_TRUE(isKeyRepeated(keys::backspace, 140));
-    headlessAdvance(140);
-    EXPECT_FALSE(isKeyRepeated(keys::backspace, 140)); // exactly 140: not more
-    headlessAdvance(1);
-    EXPECT_TRUE(isKeyRepeated(keys::backspace, 140)); // last true at 10141
-    release(keys::backspace);
-    frame();
-    EXPECT_FALSE(isKeyRepeated(keys::backspace, 140));
-    headlessAdvance(50);
-    press(keys::backspace);
-    frame();
-    EXPECT_FALSE(isKeyRepeated(keys::backspace, 140)); // 50 ms after its last true answer
-    headlessAdvance(91);
-    EXPECT_TRUE(isKeyRepeated(keys::backspace, 140)); // 141 ms after it
-}
-
-TEST_F(InputTest, TheRepeatClockWrapsAround)
+TEST_F(InputTest, RepeatTimingOutlivesAReleaseAndTheClockWrap)
 {
     headlessSetTicks(0xFFFFFFF0u);
-    press(0x0E);
-    frame();
-    EXPECT_TRUE(isKeyRepeated(0x0E, 140));
-    headlessSetTicks(100); // 116 ms later across the wrap
-    EXPECT_FALSE(isKeyRepeated(0x0E, 140));
-    headlessSetTicks(200);
-    EXPECT_TRUE(isKeyRepeated(0x0E, 140));
+    hold({keys::backspace});
+    EXPECT_TRUE(isKeyRepeated(keys::backspace, 140));
+    headlessAdvance(140);
+    EXPECT_FALSE(isKeyRepeated(keys::backspace, 140)); // exactly 140, across the wrap: not more
+    headlessAdvance(1);
+    EXPECT_TRUE(isKeyRepeated(keys::backspace, 140)); // last true at 125 after the wrap
+    hold({});
+    EXPECT_FALSE(isKeyRepeated(keys::backspace, 140));
+    headlessAdvance(50);
+    hold({keys::backspace});
+    EXPECT_FALSE(isKeyRepeated(keys::backspace, 140)); // 50 ms after its last true answer
+    headlessAdvance(91);
+    EXPECT_TRUE(isKeyRepeated(keys::backspace, 140));
 }
 
-TEST_F(InputTest, LineEditingKeepsTableOrderAndLimits)
+TEST_F(InputTest, LineEditingKeepsTableOrderLimitsAndFinishesOnReturn)
 {
     char text[41] = "";
-    press(0x30); // B
-    press(0x1E); // A
-    frame();
+    hold({0x30, 0x1E}); // B, A
     EXPECT_FALSE(editTextLine(text, 40));
-    EXPECT_STREQ(text, "AB");
-    release(0x30);
-    release(0x1E);
-    press(0x0B); // 0
-    press(0x02); // 1
-    press(0x39); // space
-    frame();
+    hold({0x0B, 0x02, 0x39}); // 0, 1, space
     editTextLine(text, 40);
     EXPECT_STREQ(text, "AB10 ");
-
     // Return and a letter in the same frame: finished, letter not taken.
-    release(0x0B);
-    release(0x02);
-    release(0x39);
-    frame();
-    press(0x1C);
-    press(0x2C);
-    frame();
+    hold({keys::enter, 0x2C});
     EXPECT_TRUE(editTextLine(text, 40));
     EXPECT_STREQ(text, "AB10 ");
-    release(0x1C);
-    release(0x2C);
-    frame();
-    press(0x9C);
-    frame();
+    hold({keys::keypadEnter});
     EXPECT_TRUE(editTextLine(text, 40));
-}
 
-TEST_F(InputTest, AFullLineTakesNoLettersButStillBackspaceAndReturn)
-{
-    char text[41];
+    // A full line takes no letters but still Backspace.
     std::memset(text, 'Q', 40);
     text[40] = 0;
-    press(0x1E);
-    frame();
+    hold({0x1E});
     editTextLine(text, 40);
     EXPECT_EQ(std::strlen(text), 40u);
-    release(0x1E);
-    press(keys::backspace);
-    frame();
+    headlessAdvance(1000);
+    hold({keys::backspace});
     editTextLine(text, 40);
     EXPECT_EQ(std::strlen(text), 39u);
-    release(keys::backspace);
-    frame();
-    press(0x1C);
-    frame();
-    EXPECT_TRUE(editTextLine(text, 40));
-
     // Backspace on an empty text does nothing; a zero limit takes nothing.
     char empty[2] = "";
-    release(0x1C);
     headlessAdvance(1000);
-    press(keys::backspace);
-    press(0x1E);
-    frame();
+    hold({keys::backspace, 0x1E});
     EXPECT_FALSE(editTextLine(empty, 0));
     EXPECT_STREQ(empty, "");
 }
@@ -171,16 +112,11 @@ TEST_F(InputTest, ClickFlagsLiveForOneFrame)
     headlessPushMouse(PlatformEventType::mouseButtonDown, 11, 21);
     headlessPushMouse(PlatformEventType::mouseButtonDown, 30, 40, 3);
     frame();
-    EXPECT_TRUE(leftButtonPressed());
-    EXPECT_TRUE(leftButtonReleased());
-    EXPECT_TRUE(rightButtonPressed());
-    EXPECT_TRUE(isLeftButtonDown());
+    EXPECT_TRUE(leftButtonPressed() && leftButtonReleased() && rightButtonPressed() && isLeftButtonDown());
     EXPECT_EQ(mouseX(), 30.0);
     EXPECT_EQ(mouseY(), 40.0);
     frame();
-    EXPECT_FALSE(leftButtonPressed());
-    EXPECT_FALSE(leftButtonReleased());
-    EXPECT_FALSE(rightButtonPressed());
+    EXPECT_FALSE(leftButtonPressed() || leftButtonReleased() || rightButtonPressed());
     EXPECT_TRUE(isLeftButtonDown()); // held and position stay
     EXPECT_EQ(mouseX(), 30.0);
     headlessPushMouse(PlatformEventType::mouseButtonUp, 5, 6);

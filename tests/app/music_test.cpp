@@ -62,7 +62,7 @@ struct MusicTest : ::testing::Test {
     void endTrack() { headlessAudio().musicPlaying = false; }
 };
 
-TEST_F(MusicTest, NoMusicFirstMeansSilence)
+TEST_F(MusicTest, NoMusicFirstOrNoDeviceMeansSilenceAndSeventyNamesLoadTheFirstSixty)
 {
     midi("a.mid");
     for (const char* text : {"noMusic", "noMusic a.mid a.mid", ""}) {
@@ -75,21 +75,24 @@ TEST_F(MusicTest, NoMusicFirstMeansSilence)
     bringUpMusic(nullptr);
     frame();
     EXPECT_TRUE(started().empty());
-}
 
-TEST_F(MusicTest, SeventyNamesLoadTheFirstSixty)
-{
     std::string text;
     for (int i = 0; i < 70; ++i) {
-        std::string name = "t" + std::to_string(i) + ".mid";
-        midi(name);
-        text += name + (i % 3 ? " " : "\n\t");
+        midi("t" + std::to_string(i) + ".mid");
+        text += "t" + std::to_string(i) + ".mid" + (i % 3 ? " " : "\n\t");
     }
     list(text);
     bringUpMusic("music.lst");
     ASSERT_EQ(musicTracks.names.size(), 60u);
     EXPECT_EQ(musicTracks.names[59], "t59.mid");
     for (int slot : musicTracks.slots) EXPECT_GE(slot, 0);
+
+    audioClose();
+    bringUpMusic("music.lst");
+    frame();
+    EXPECT_TRUE(started().empty());
+    setMusicVolume(7);
+    EXPECT_EQ(getMusicVolume(), 7);
 }
 
 TEST_F(MusicTest, OneTrackStartsAgainInTheFrameAfterItEndsWithoutTheGamesNumbers)
@@ -183,18 +186,6 @@ TEST_F(MusicTest, TracksThatFailToLoadOrToPlayArePassedOver)
     bringUpMusic("music.lst");
     frame(10);
     EXPECT_EQ(started().size(), before + 5);
-}
-
-TEST_F(MusicTest, WithoutADeviceThereIsNoMusicButTheVolumeFileWorks)
-{
-    audioClose();
-    midi("a.mid");
-    list("a.mid");
-    bringUpMusic("music.lst");
-    frame();
-    EXPECT_TRUE(started().empty());
-    setMusicVolume(7);
-    EXPECT_EQ(getMusicVolume(), 7);
 }
 
 TEST_F(MusicTest, VolumeIsClampedStoredAndEveryLevelIsLouderThanTheOneBelow)

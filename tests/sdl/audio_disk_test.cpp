@@ -92,23 +92,12 @@ void writeTone(const std::string& path)
     std::vector<int16_t> samples(22050 * 20);
     for (size_t i = 0; i < samples.size(); ++i)
         samples[i] = static_cast<int16_t>(std::lround(30000 * std::sin(2 * M_PI * 440.0 * double(i) / 22050)));
-    uint32_t dataSize = static_cast<uint32_t>(samples.size() * 2);
+    const uint32_t size = static_cast<uint32_t>(samples.size() * 2);
+    const uint32_t header[] = {0x46464952, 36 + size, 0x45564157, 0x20746d66, 16, 0x00010001, 22050, 44100, 0x00100002,
+                               0x61746164, size}; // RIFF, WAVE, "fmt ": PCM, mono, 22050 Hz, 16-bit; data
     std::ofstream out(path, std::ios::binary);
-    auto u32 = [&](uint32_t v) { out.write(reinterpret_cast<const char*>(&v), 4); };
-    auto u16 = [&](uint16_t v) { out.write(reinterpret_cast<const char*>(&v), 2); };
-    out.write("RIFF", 4);
-    u32(36 + dataSize);
-    out.write("WAVEfmt ", 8);
-    u32(16);
-    u16(1);
-    u16(1);
-    u32(22050);
-    u32(44100);
-    u16(2);
-    u16(16);
-    out.write("data", 4);
-    u32(dataSize);
-    out.write(reinterpret_cast<const char*>(samples.data()), dataSize);
+    out.write(reinterpret_cast<const char*>(header), sizeof header);
+    out.write(reinterpret_cast<const char*>(samples.data()), size);
 }
 
 TEST(DiskAudio, TheClickIsHeardAndAVolumeChangeReachesAVoiceAlreadySounding)
@@ -139,31 +128,6 @@ TEST(DiskAudio, TheClickIsHeardAndAVolumeChangeReachesAVoiceAlreadySounding)
     EXPECT_NEAR(loud - quiet, 50.0, 2.0);
 }
 
-TEST(DiskAudio, EveryShippedTrackIsHeard)
-{
-    for (const char* track : {"drift.mid", "nebula.mid", "orbit.mid"}) {
-        DiskAudio disk;
-        ASSERT_TRUE(audioOpen());
-        audioSetMusicGain(1.0);
-        std::string path = (fs::path(ZENTORY_SOURCE_DATA_DIR) / "music" / track).string();
-        int piece = audioPrepareMusic(path);
-        ASSERT_GE(piece, 0) << track << ": " << SDL_GetError();
-        ASSERT_TRUE(audioStartMusic(piece)) << track;
-        // Let the mixer render well past the first, softer bars.
-        disk.waitFor(bytesPerSecond * 30);
-        audioReleaseMusic(piece);
-        audioClose();
-        auto s = disk.samples();
-        ASSERT_GT(s.size() * 2, bytesPerSecond * 10) << track;
-        // The loudest second: the output may begin with silence rendered
-        // before the track started.
-        double loudest = -200;
-        for (size_t i = 0; i + bytesPerSecond <= s.size() * 2; i += bytesPerSecond)
-            loudest = std::max(loudest, rmsDb(s, i, i + bytesPerSecond));
-        EXPECT_GT(loudest, -40.0) << track;
-    }
-}
-
 TEST(DiskAudio, ADamagedTrackWithAGoodHeaderIsPassedOverAndTheMusicGoesOn)
 {
     DiskAudio disk;
@@ -175,16 +139,25 @@ TEST(DiskAudio, ADamagedTrackWithAGoodHeaderIsPassedOverAndTheMusicGoesOn)
     ASSERT_TRUE(audioOpen());
     bringUpMusic("music.lst");
     seedEngineRandom(0); // whose first pick of two is the first track
+    setMusicVolume(20);
     ASSERT_GE(musicTracks.slots[0], 0); // its header passed the check at start-up
     for (int frame = 0; frame < 1000 && (musicTracks.slots[0] >= 0 || !audioMusicPlaying()); ++frame) {
         updateMusic();
         SDL_Delay(16);
     }
     EXPECT_EQ(musicTracks.slots[0], -1);
-    EXPECT_TRUE(audioMusicPlaying());
+    ASSERT_TRUE(audioMusicPlaying());
     EXPECT_EQ(musicChooser.chosen, 1);
+    // And it is heard: the loudest second past the first, softer bars.
+    size_t from = disk.bytes();
+    disk.waitFor(from + 20 * bytesPerSecond);
     shutdownMusic();
     audioClose();
+    auto s = disk.samples();
+    double loudest = -200;
+    for (size_t i = from; i + bytesPerSecond <= s.size() * 2; i += bytesPerSecond)
+        loudest = std::max(loudest, rmsDb(s, i, i + bytesPerSecond));
+    EXPECT_GT(loudest, -40.0);
 }
 
 } // namespace
