@@ -29,7 +29,8 @@ ButtonSet editorButtons;
 ButtonSet starButtons;
 ButtonSet confirmButtons;
 
-std::string message;
+// The panel's line, in two parts drawn one above the other.
+std::string messageHead, messageDetail, messageWhole;
 int messageLeftMs = 0;
 
 // A drag moves the selected star only when the press that began it was on
@@ -40,9 +41,11 @@ bool pressedOnBoard = false;
 Galaxy galaxyBeforeLoad;
 bool loadPending = false;
 
-void say(const std::string& text)
+void say(const std::string& head, const std::string& detail)
 {
-    message = text;
+    messageHead = head;
+    messageDetail = detail;
+    messageWhole = head + " " + detail;
     messageLeftMs = editorMessageMs;
 }
 
@@ -98,9 +101,9 @@ void unlinkSelected(int) { editorGalaxy.unlinkAll(editorGalaxy.selectedStar); }
 void writeGalaxy()
 {
     if (editorGalaxy.saveFile(editorGalaxy.name))
-        say("Saved: " + editorGalaxy.name);
+        say("Saved:", editorGalaxy.name);
     else
-        say(saveFailureMessage(lastSaveError()));
+        say("Not saved:", saveFailureReason(lastSaveError()));
 }
 
 void saveGalaxy(int)
@@ -108,9 +111,9 @@ void saveGalaxy(int)
     // The line may have changed in this frame.
     editorGalaxy.name = editorButtons.getText();
     const std::string& name = editorGalaxy.name;
-    if (name.empty()) return say("Not saved: type a name first");
+    if (name.empty()) return say("Not saved:", "type a name first");
     // Its file would be listed nowhere, so it could never be loaded again.
-    if (name == builtInGalaxyName) return say(std::string("Not saved: ") + builtInGalaxyName + " is built in");
+    if (name == builtInGalaxyName) return say("Not saved:", std::string(builtInGalaxyName) + " is built in");
     if (galaxyFileExists(name)) {
         editorGalaxy.selectedStar = noOwner;
         setState("confirm");
@@ -182,7 +185,8 @@ void drawEditorScreen(int elapsedMs)
     }
     if (messageLeftMs > 0) {
         messageLeftMs -= elapsedMs;
-        drawTextInBox(548, 532, 248, 36, 255, 255, 255, message.c_str(), false);
+        drawTextInBox(552, 527, 244, 22, 255, 255, 255, messageHead.c_str(), false);
+        drawTextInBox(552, 550, 244, 22, 255, 255, 255, messageDetail.c_str(), false);
     }
 }
 
@@ -197,8 +201,7 @@ void refuseOversizedLoad()
     const std::string name = editorGalaxy.name;
     const int slots = editorGalaxy.slotCount();
     editorGalaxy = galaxyBeforeLoad;
-    say("Not loaded: " + name + " has " + std::to_string(slots) + " slots, at most " +
-        std::to_string(maxStars));
+    say("Not loaded:", name + " has " + std::to_string(slots) + " slots, at most " + std::to_string(maxStars));
 }
 
 void handleMouse()
@@ -235,19 +238,19 @@ void handleMouse()
 const std::string& editorMessage()
 {
     static const std::string none;
-    return messageLeftMs > 0 ? message : none;
+    return messageLeftMs > 0 ? messageWhole : none;
 }
 
-std::string saveFailureMessage(int error)
+std::string saveFailureReason(int error)
 {
     switch (error) {
     case EACCES:
     case EPERM:
-    case EROFS: return "Not saved: the folder is read-only";
+    case EROFS: return "the folder is read-only";
     case ENOSPC:
-    case EDQUOT: return "Not saved: the disk is full";
-    case EINVAL: return "Not saved: not a usable file name";
-    default: return std::string("Not saved: ") + std::strerror(error);
+    case EDQUOT: return "the disk is full";
+    case EINVAL: return "not a usable file name";
+    default: return std::strerror(error);
     }
 }
 
@@ -309,7 +312,9 @@ void resetEditorForTests()
     editorButtons = ButtonSet{};
     starButtons = ButtonSet{};
     confirmButtons = ButtonSet{};
-    message.clear();
+    messageHead.clear();
+    messageDetail.clear();
+    messageWhole.clear();
     messageLeftMs = 0;
     pressedOnBoard = false;
     loadPending = false;

@@ -32,6 +32,7 @@ int main(int argc, char** argv)
     std::string scratch = (std::filesystem::temp_directory_path() /
                            ("zentory_screens_" + std::to_string(getpid()))).string();
     failures += writeTitleScreenshots(dir, scratch);
+    failures += writeEditorScreenshots(dir, scratch);
     failures += writeMenuScreenshots(dir, scratch);
     failures += writeGameComputerScreenshots(dir, scratch);
     failures += writeGameHumanScreenshots(dir, scratch);

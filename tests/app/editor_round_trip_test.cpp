@@ -1,7 +1,5 @@
 // A galaxy made with the mouse and keyboard is saved, listed, loaded back,
 // and played as a demonstration game to a win.
-#include <algorithm>
-
 #include "ai/turn_sequence.h"
 #include "app/galaxy_list.h"
 #include "engine/random.h"
@@ -9,78 +7,57 @@
 #include "game/rules.h"
 #include "tests/app/editor_support.h"
 
-namespace {
-
-struct Place {
-    int x, y;
-};
-
-// A snake through the board; consecutive places are linked.
-const Place path[] = {{100, 100}, {250, 100}, {400, 100}, {550, 100}, {700, 100}, {650, 220}, {500, 220},
-                      {350, 220}, {200, 220}, {100, 340}, {250, 340}, {400, 340}, {550, 340}, {700, 340}};
-
-bool sameDesign(const Galaxy& a, const Galaxy& b)
-{
-    if (a.slotCount() != b.slotCount() || a.links != b.links || a.playerCount != b.playerCount || a.name != b.name)
-        return false;
-    for (int i = 0; i < a.slotCount(); ++i) {
-        const Star &s = a.layoutStars[i], &t = b.layoutStars[i];
-        if (s.active != t.active || (s.active && (s.x != t.x || s.y != t.y || s.kind != t.kind))) return false;
-    }
-    return true;
-}
-
-} // namespace
-
 TEST_F(EditorTest, AMadeGalaxyIsSavedListedLoadedAndPlayedToAWin)
 {
-    // The first opening holds the dark star at (100, 100) and a normal one at (200, 220).
-    const struct {
-        int kindButtonY;
-        std::vector<Place> places;
-    } kinds[] = {{500, {{400, 100}, {700, 100}, {500, 220}, {100, 340}, {400, 340}, {700, 340}}},
-                 {520, {{250, 100}, {350, 220}, {650, 220}, {550, 340}}},
-                 {540, {{550, 100}, {250, 340}}}};
-    for (const auto& k : kinds) {
+    using Places = std::vector<std::pair<int, int>>;
+    // Besides the first opening's dark star at (100, 100) and normal star at (200, 220):
+    const std::pair<int, Places> kinds[] = {
+        {500, {{400, 100}, {700, 100}, {500, 220}, {100, 340}, {400, 340}, {700, 340}}},
+        {520, {{250, 100}, {350, 220}, {650, 220}, {550, 340}}},
+        {540, {{550, 100}, {250, 340}}}};
+    for (const auto& [buttonY, places] : kinds) {
         program.rightClick(780, 480);
-        clickButton(20, k.kindButtonY);
-        for (const Place& p : k.places) program.click(p.x, p.y);
+        clickButton(20, buttonY);
+        for (auto [x, y] : places) program.click(x, y);
     }
+    // A snake through all of them, each star linked to the next.
+    const Places path = {{100, 100}, {250, 100}, {400, 100}, {550, 100}, {700, 100}, {650, 220}, {500, 220},
+                         {350, 220}, {200, 220}, {100, 340}, {250, 340}, {400, 340}, {550, 340}, {700, 340}};
     program.rightClick(780, 480);
-    for (const Place& p : path) program.click(p.x, p.y);
-    for (size_t i = 1; i < std::size(path); ++i)
-        ASSERT_TRUE(linked(starAt(path[i - 1].x, path[i - 1].y), starAt(path[i].x, path[i].y))) << i;
+    for (auto [x, y] : path) program.click(x, y);
+    for (size_t i = 1; i < path.size(); ++i)
+        ASSERT_TRUE(linked(starAt(path[i - 1].first, path[i - 1].second), starAt(path[i].first, path[i].second)));
     program.click(770, 510);
     program.click(770, 510);
-    for (int i = 0; i < 4; ++i) program.key(scan::backspace), program.frames(10);
-    type({scan::M, scan::Y, scan::space, scan::W, scan::O, scan::R, scan::L, scan::D});
+    rename({scan::M, scan::Y, scan::space, scan::W, scan::O, scan::R, scan::L, scan::D});
     clickButton(421, 577);
     ASSERT_EQ(editorMessage(), "Saved: MY WORLD");
-    int stars = 0;
-    for (const Star& s : g.layoutStars) stars += s.active;
-    ASSERT_EQ(stars, 14);
     ASSERT_EQ(g.playerCount, 4);
     const Galaxy made = g;
 
-    // Back through the selection screen, into an emptied editor.
-    clickButton(188, 500);
+    clickButton(188, 500); // cleared, then loaded back through the selection screen
     clickButton(20, 577);
     ASSERT_EQ(program.state(), "load");
-    const std::vector<std::string> listed = listGalaxyFiles({galaxyFolder()});
-    ASSERT_EQ(listed, std::vector<std::string>{"MY WORLD"});
+    ASSERT_EQ(listGalaxyFiles({galaxyFolder()}), std::vector<std::string>{"MY WORLD"});
     program.click(483 + 96, 28 + 14);
     program.click(44 + 72, 523 + 11);
     ASSERT_EQ(program.state(), "editor");
-    EXPECT_TRUE(sameDesign(g, made));
+    EXPECT_EQ(g.links, made.links);
+    EXPECT_EQ(g.name, made.name);
+    EXPECT_EQ(g.playerCount, 4);
+    for (int i = 0; i < maxStars; ++i) {
+        const Star &s = g.layoutStars[i], &t = made.layoutStars[i];
+        EXPECT_TRUE(s.active == t.active && (!t.active || (s.x == t.x && s.y == t.y && s.kind == t.kind))) << i;
+    }
 
-    // A demonstration game through "demo", then played out as the match runner plays it.
     openSelection("selector", gameGalaxy);
     program.frame();
     program.click(483 + 96, 28 + 14);
-    program.click(185 + 60, 525 + 9);
+    program.click(185 + 60, 525 + 9); // demo
     ASSERT_NE(program.state(), "load");
     ASSERT_EQ(gameGalaxy.name, "MY WORLD");
     ASSERT_EQ(demoMode, 1);
+    // Played on as the match runner plays: the same steps back to back.
     Galaxy game = gameGalaxy;
     seedRandom(7);
     AiTurns turns;
@@ -90,7 +67,5 @@ TEST_F(EditorTest, AMadeGalaxyIsSavedListedLoadedAndPlayedToAWin)
         while (turns.phase != AiPhase::CycleDone && turns.phase != AiPhase::GameOver) stepAiTurns(turns, game);
     }
     ASSERT_EQ(turns.phase, AiPhase::GameOver);
-    for (const Star& s : game.gameStars) {
-        EXPECT_TRUE(!s.active || s.owner == turns.winner);
-    }
+    for (const Star& s : game.gameStars) EXPECT_TRUE(!s.active || s.owner == turns.winner);
 }

@@ -1,0 +1,86 @@
+// The galaxy editor: a selected star, the overwrite question and each line a
+// save or a load can leave in the panel.
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "game/galaxy_file.h"
+#include "tests/support/program_driver.h"
+#include "tools/png_writer.h"
+#include "tools/screenshots/screenshots.h"
+
+namespace {
+
+struct EditorShots {
+    ProgramDriver program;
+    const std::string& dir;
+    int failures = 0;
+
+    void shot(const char* name) { failures += png::write(dir + "/" + name + ".png", program.screen()) ? 0 : 1; }
+    void button(int x, int y) { program.click(x + 60, y + 9); }
+    void rename(std::initializer_list<int> codes)
+    {
+        for (int i = 0; i < 50 && !editorGalaxy.name.empty(); ++i) program.key(keys::backspace), program.frames(10);
+        for (int code : codes) program.key(code);
+    }
+    void save() { button(421, 577); }
+};
+
+} // namespace
+
+int writeEditorScreenshots(const std::string& dir, const std::string& scratch)
+{
+    EditorShots s{ProgramDriver{}, dir};
+    ProgramDriver& p = s.program;
+    if (!p.start(scratch)) return 1;
+    setState("openEditor");
+    p.frames(2);
+    // A small map: a golden star linked to both first stars, then selected.
+    s.button(20, 520);
+    p.click(330, 150);
+    p.click(100, 100);
+    p.click(200, 220);
+    p.click(330, 150);
+    p.moveTo(600, 300);
+    p.frames(2);
+    s.shot("screen_editor");
+
+    constexpr int N = 0x31, O = 0x18, V = 0x2F, A = 0x1E, T = 0x14, E = 0x12, C = 0x2E, L = 0x26, S = 0x1F;
+    s.rename({N, O, V, A});
+    s.save();
+    s.shot("screen_editor_saved");
+    s.save();
+    p.frames(2);
+    s.shot("screen_editor_overwrite");
+    p.key(keys::escape);
+
+    s.rename({});
+    s.save();
+    s.shot("screen_editor_no_name");
+    s.rename({T, E, N, T, A, C, L, E, S});
+    s.save();
+    s.shot("screen_editor_built_in");
+
+    // The galaxies folder made read-only; as root, by saving as another user.
+    s.rename({N, O, V, A});
+    chmod(galaxyFolder().c_str(), 0555);
+    const bool asRoot = geteuid() == 0;
+    if (!asRoot || seteuid(65534) == 0) {
+        s.save();
+        s.button(316, 258);
+        if (asRoot && seteuid(0) != 0) ++s.failures;
+        s.shot("screen_editor_read_only");
+    }
+    chmod(galaxyFolder().c_str(), 0755);
+
+    Galaxy big;
+    big.layoutStars.assign(maxFileStars, Star{});
+    big.gameStars.assign(maxFileStars, Star{});
+    big.links.assign(static_cast<size_t>(maxFileStars) * maxFileStars, 0);
+    big.saveFile("HUGE");
+    s.button(20, 577);
+    p.click(483 + 96, 28 + 14);
+    p.click(44 + 72, 523 + 11);
+    s.shot("screen_editor_too_large");
+    p.stop();
+    return s.failures;
+}
