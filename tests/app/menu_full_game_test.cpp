@@ -10,6 +10,7 @@ TEST(MenuFullGame, FromTheTitleThroughAGameAndBackToTheMenu)
 {
     ProgramDriver program;
     ASSERT_TRUE(program.start(scratchDir("full_game")));
+    struct Stop { ProgramDriver& p; ~Stop() { p.stop(); } } stop{program};
     ASSERT_TRUE(program.runUntil("menu", 3000));
     program.key(keys::escape); // no game to resume yet
     program.click(200, 491);   // where "Resume Game" will be
@@ -52,5 +53,4 @@ TEST(MenuFullGame, FromTheTitleThroughAGameAndBackToTheMenu)
     program.frames(70);
     program.click(662, 529);
     EXPECT_EQ(program.state(), "menu");
-    program.stop();
 }

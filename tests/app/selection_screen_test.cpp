@@ -10,7 +10,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const char* const oneStar = "3 1\n1 100 100 darkStar 0 0 0\n1 100 100 darkStar 0 0 0\n1 0\n";
+// A dark star and a star of a kind that yields nothing: one player at most could be dealt income.
+const char* const oneIncomeStar = "3 2 1 100 100 darkStar 0 0 0 1 300 300 oddStar 0 0 0 "
+                                  "1 100 100 darkStar 0 0 0 1 300 300 oddStar 0 0 0 4 0 1 1 0";
 
 // The same map: the links and the player count tell the galaxies used here apart.
 bool sameMap(const Galaxy& a, const Galaxy& b) { return a.links == b.links && a.playerCount == b.playerCount; }
@@ -90,7 +92,7 @@ TEST_F(Selection, SixteenFilesScrollOneRowByArrowsAndByTheTrack)
 
 TEST_F(Selection, TheHoveredGalaxyIsPreviewedAndTheSelectedOneOtherwise)
 {
-    addGalaxy("OTHER", oneStar);
+    addGalaxy("OTHER", oneIncomeStar);
     program.click(200, 91);
     EXPECT_TRUE(sameMap(previewGalaxy, builtIn())); // TENTACLES
     EXPECT_EQ(previewGalaxy.playerCount, 5);
@@ -122,7 +124,7 @@ TEST_F(Selection, EditorModeLoadsTheSelectedGalaxyAndEscapeLoadsNothing)
 TEST_F(Selection, StartsOnlyAGameThatCanEndOnTheChosenGalaxyAndDifficulty)
 {
     addGalaxy("BROKEN", "not a galaxy");
-    addGalaxy("LONELY", oneStar);
+    addGalaxy("LONELY", oneIncomeStar);
     program.click(200, 91);
     program.click(579, 42);
     const auto quiet = messageLine();
