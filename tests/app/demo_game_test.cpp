@@ -1,16 +1,13 @@
-// Demonstration games played through the real handlers on a scripted clock:
-// the same game as the match runner's for the same seed, paced as the player
-// is meant to watch it.
+// Computer turns through the real handlers on a scripted clock: a
+// demonstration game is the match runner's game for the same seed, paced so
+// that it can be watched, and it ends on the elimination and win screens.
 #include <gtest/gtest.h>
 
-#include <array>
+#include <algorithm>
 #include <cstdio>
-#include <string>
-#include <vector>
 
 #include "ai/game_trace.h"
 #include "ai/turn_driver.h"
-#include "game/galaxy_file.h"
 #include "game/rules.h"
 #include "screens/end_and_stats.h"
 #include "tests/support/program_driver.h"
@@ -21,157 +18,178 @@ namespace {
 struct Step {
     int atMs;
     AiStepReport report;
-    bool labelled;  // some star carries a label right after the step
+    bool labelled;  // a star carries a label right after the step
 };
-
-unsigned seedOfGame = 1;
-unsigned fixedSeed() { return seedOfGame; }
-int clockMs = 0;
-int traceCap = 0;
+unsigned seed = 1;
+unsigned fixedSeed() { return seed; }
+int clockMs = 0, traceCap = 0;
 std::vector<Step> steps;
 std::vector<std::string> screenTrace;
 
-void record(const Galaxy& g, const AiStepReport& r)
+bool anyLabel(const Galaxy& g)
 {
-    bool labelled = false;
-    for (const Star& s : g.gameStars) labelled |= !s.label.empty();
-    steps.push_back({clockMs, r, labelled});
-    const std::string line = traceLine(g, r);
-    if (!line.empty() && g.turn <= traceCap) screenTrace.push_back(line);
+    for (const Star& s : g.gameStars)
+        if (!s.label.empty()) return true;
+    return false;
 }
 
-std::vector<std::string> simulatorTrace(unsigned seed, int cap)
+void record(const Galaxy& g, const AiStepReport& r)
+{
+    steps.push_back({clockMs, r, anyLabel(g)});
+    if (g.turn <= traceCap && !traceLine(g, r).empty()) screenTrace.push_back(traceLine(g, r));
+}
+
+std::vector<std::string> runnerTrace()
 {
     const std::string command = std::string("'") + ZENTORY_SIM_PATH + "' --trace --seed " + std::to_string(seed) +
-                                " --max-turns " + std::to_string(cap);
+                                " --max-turns " + std::to_string(traceCap);
     std::vector<std::string> lines;
     FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return lines;
-    std::string line;
-    for (int c; (c = std::fgetc(pipe)) != EOF;) {
-        line += static_cast<char>(c);
-        if (c != '\n') continue;
-        if (line.rfind("turn ", 0) == 0) lines.push_back(line);
-        line.clear();
-    }
-    pclose(pipe);
+    char buffer[4096];
+    while (pipe && std::fgets(buffer, sizeof buffer, pipe))
+        if (std::string(buffer).rfind("turn ", 0) == 0) lines.push_back(buffer);
+    if (pipe) pclose(pipe);
     return lines;
 }
 
-bool armiesNeverNegative()
-{
-    for (const Star& s : gameGalaxy.gameStars)
-        if (s.active && s.armies < 0) return false;
-    return true;
-}
-
-struct DemoGame : ::testing::Test {
+struct ComputerTurns : ::testing::Test {
     ProgramDriver program;
     bool running = false;
+    std::vector<std::string> eliminations;
 
-    void start(unsigned seed, int speed, int cap)
+    void start(bool demo, unsigned gameSeed, int delay, int cap)
     {
-        stop();
-        ASSERT_TRUE(running = program.start(scratchDir("demo")));
-        gameSpeed = speed;
-        gameSpeedDelay = std::array{100, 50, 25}[speed];
-        seedOfGame = seed;
+        if (running) program.stop();
+        ASSERT_TRUE(running = program.start(scratchDir("turns")));
+        gameSpeedDelay = delay;
+        seed = gameSeed;
         setTickSource(fixedSeed);
         clockMs = 0;
         traceCap = cap;
         steps.clear();
         screenTrace.clear();
+        eliminations.clear();
         setAiStepObserver(record);
-        previewGalaxy.name = builtInGalaxyName;
-        startNewGame(true, true);
+        startNewGame(demo, true);
+        program.frames(2);  // past the turn's start
     }
-    void stop()
+    // Blue holds every star but star 0 (and star 1 for purple when asked);
+    // seats left without a star are out, as the deal marks them.
+    void rig(bool purple)
     {
-        if (running) program.stop();
-        running = false;
+        for (Star& s : gameGalaxy.gameStars) s.owner = 1, s.armies = 30;
+        gameGalaxy.gameStars[0].owner = gameGalaxy.gameStars[0].armies = 0;
+        if (purple) gameGalaxy.gameStars[1].owner = 2, gameGalaxy.gameStars[1].armies = 0;
+        for (int p = 0; p < gameGalaxy.playerCount; ++p) gameGalaxy.players[p].alive = gameGalaxy.starCount(p) > 0;
+        setState("startAI");
     }
     void TearDown() override
     {
         setAiStepObserver(nullptr);
-        stop();
+        if (running) program.stop();
     }
-    void frame(int ms)
-    {
-        clockMs += ms;
-        program.frame(static_cast<uint32_t>(ms));
-    }
-    // Plays until the win screen or past turn `cap`, dismissing each
-    // elimination with Escape; `check` runs after every frame.
+    // To the win screen or past the turn cap; each elimination is noted and
+    // dismissed with Escape. No army count may fall below 0 between frames.
     template <class Check> void play(const std::vector<int>& frameMs, Check check)
     {
         for (size_t i = 0; i < 400000 && program.state() != "win" && gameGalaxy.turn <= traceCap; ++i) {
-            if (program.state() == "killed") headlessPushKey(1, true);
-            frame(frameMs[i % frameMs.size()]);
+            if (program.state() == "killed") {
+                eliminations.push_back(eliminationMessage);
+                headlessPushKey(1, true);
+                steps.back().atMs = -1;  // the screen holds the pause
+            }
+            clockMs += frameMs[i % frameMs.size()];
+            program.frame(frameMs[i % frameMs.size()]);
             headlessPushKey(1, false);
+            for (const Star& s : gameGalaxy.gameStars) ASSERT_GE(s.armies, 0);
             check();
-            if (HasFailure()) return;
         }
     }
 };
 
-TEST_F(DemoGame, EachSpeedPacesTheRunnersGame)
+TEST_F(ComputerTurns, EachSpeedPacesTheRunnersDemonstrationGame)
 {
-    for (int speed = 0; speed < 3; ++speed) {
-        SCOPED_TRACE("speed " + std::to_string(speed));
-        start(11 + speed, speed, 2);
-        const int d = gameSpeedDelay, f = d / 5;
-        std::vector<Step> seen;  // the last step at each frame it was the last one
+    for (int d : {100, 50, 25}) {
+        SCOPED_TRACE(d);
+        start(true, 11 + d, d, 2);
+        const int f = d / 5;
         play({f}, [&] {
-            ASSERT_TRUE(armiesNeverNegative());
-            if (steps.empty()) return;
             const AiStepReport& r = steps.back().report;
-            const std::vector<Star>& stars = gameGalaxy.gameStars;
-            if (r.kind == AiStepKind::Placed && steps.back().labelled && program.state() == "placeAI") {
-                bool labelled = false;
-                for (const Star& s : stars) labelled |= !s.label.empty();
-                EXPECT_TRUE(labelled) << "placement labels gone before the pause ended";
-            }
-            if (r.kind == AiStepKind::AttackChosen && clockMs > steps.back().atMs) {
-                EXPECT_GE(r.attackers, 1);
-                EXPECT_EQ(stars[r.to].label, std::to_string(r.defenders) + " v " + std::to_string(r.attackers));
-            }
-            if (program.state() == "killed") steps.back().atMs = -1;  // its pause is broken by the screen
+            if (r.kind == AiStepKind::AttackChosen && clockMs > steps.back().atMs)
+                ASSERT_EQ(gameGalaxy.gameStars[r.to].label, std::to_string(r.defenders) + " v " + std::to_string(r.attackers));
+            if (r.kind == AiStepKind::Placed && steps.back().labelled && program.state() == "placeAI")
+                ASSERT_TRUE(anyLabel(gameGalaxy)) << "placement labels gone within the pause";
         });
         for (size_t i = 1; i < steps.size(); ++i) {
-            const AiStepReport &a = steps[i - 1].report, &b = steps[i].report;
-            const int gap = steps[i].atMs - steps[i - 1].atMs;
-            if (steps[i - 1].atMs < 0) continue;
-            if (b.kind == AiStepKind::BattleRound || b.kind == AiStepKind::Repelled || b.kind == AiStepKind::Conquered) {
-                EXPECT_GE(gap, d);
-                EXPECT_LE(gap, d + f);
-            } else if (a.kind == AiStepKind::Placed) {
-                EXPECT_GE(gap, 5 * d);
-                EXPECT_LE(gap, 5 * d + 2 * f);
-            } else if (a.kind == AiStepKind::Repelled || a.kind == AiStepKind::Conquered) {
-                EXPECT_GE(gap, 5 * d);
-                EXPECT_LE(gap, 5 * d + f);
-            }
+            const AiStepKind a = steps[i - 1].report.kind, b = steps[i].report.kind;
+            const int gap = steps[i - 1].atMs < 0 ? -1 : steps[i].atMs - steps[i - 1].atMs;
+            if (gap >= 0 && (b == AiStepKind::BattleRound || b == AiStepKind::Repelled || b == AiStepKind::Conquered))
+                EXPECT_TRUE(gap >= d && gap <= d + f) << "a round after " << gap << " ms";
+            else if (gap >= 0 && (a == AiStepKind::Placed || a == AiStepKind::Repelled || a == AiStepKind::Conquered))
+                EXPECT_TRUE(gap >= 5 * d && gap <= 5 * d + 2 * f) << "a pause of " << gap << " ms";
         }
-        EXPECT_EQ(screenTrace, simulatorTrace(seedOfGame, traceCap));
+        EXPECT_EQ(screenTrace, runnerTrace());
     }
 }
 
-TEST_F(DemoGame, RunsToItsWinScreenWhateverTheFrameLengths)
+TEST_F(ComputerTurns, ADemonstrationRunsToItsWinScreenWhateverTheFrameLengths)
 {
-    start(5, 2, 400);
-    int demoTextPixels = 0;
-    play({1, 16, 7, 33, 16, 250, 16, 3, 4000, 16}, [&] {
-        ASSERT_TRUE(armiesNeverNegative());
-        if (program.state() != "attackAI") return;
-        for (int y = 521; y < 580; ++y)
-            for (int x = 79; x < 590; ++x) demoTextPixels += program.pixel(x, y) == 0xFFFFFFu;
-    });
+    start(true, 5, 25, 400);
+    play({1, 16, 7, 33, 16, 250, 16, 3, 4000, 16}, [] {});
     ASSERT_EQ(program.state(), "win");
-    EXPECT_GT(demoTextPixels, 0);
-    const int winner = soleSurvivor(gameGalaxy);
-    ASSERT_NE(winner, noOwner);
-    EXPECT_EQ(winMessage, std::string(playerColourNames[winner]) + " wins!");
-    EXPECT_EQ(screenTrace, simulatorTrace(seedOfGame, traceCap));
+    EXPECT_EQ(winMessage, std::string(playerColourNames[soleSurvivor(gameGalaxy)]) + " wins!");
+    EXPECT_EQ(screenTrace, runnerTrace());
+
+    start(true, 1, 25, 100);  // green and purple against blue; seats 3 and 4 hold nothing
+    rig(true);
+    play({16}, [] {});
+    std::sort(eliminations.begin(), eliminations.end());
+    EXPECT_EQ(eliminations, (std::vector<std::string>{"green was eliminated", "purple was eliminated"}));
+    EXPECT_EQ(winMessage, "blue wins!");
+    int lastSeatTurns = 0;
+    for (const Step& s : steps) lastSeatTurns += s.report.player == 4 && s.report.kind == AiStepKind::TurnOver;
+    EXPECT_EQ(lastSeatTurns, gameGalaxy.turn - 1);
+}
+
+TEST_F(ComputerTurns, TheHumansLastStarFallsAndTheWinnerStandsOneSecond)
+{
+    start(false, 1, 50, 100);
+    rig(false);
+    play({16}, [] {});
+    EXPECT_EQ(eliminations, std::vector<std::string>{"you were eliminated"});
+    EXPECT_EQ(winMessage, "blue wins!");
+    program.frame();
+    const Image hidden = program.screen();
+    auto okPixels = [&] {
+        int n = 0;
+        for (int y = 520; y < 560; ++y)
+            for (int x = 600; x < 700; ++x) n += hidden.at(x, y) != program.pixel(x, y);
+        return n;
+    };
+    program.key(1);
+    program.frames(55);  // about 940 ms on the screen, Escape pressed at its start
+    EXPECT_EQ(okPixels(), 0) << "\"ok\" shown within the first second";
+    program.frames(5);
+    EXPECT_GT(okPixels(), 0);
+    program.key(1);
+    EXPECT_EQ(menuReturnState, "win");
+
+    start(false, 1, 50, 100);  // a game the deal left to one player ends at the computer turn
+    for (Star& s : gameGalaxy.gameStars) s.owner = 0;
+    for (Player& p : gameGalaxy.players) p.alive = &p == &gameGalaxy.players[0];
+    setState("startAI");
+    program.frames(2);
+    EXPECT_EQ(winMessage, "you win!");
+}
+
+TEST_F(ComputerTurns, StatisticsIgnoreEscapeAndContinueBack)
+{
+    start(false, 1, 50, 100);
+    program.click(680, 556);  // "Stats" in the placement phase
+    program.key(1);
+    ASSERT_EQ(program.state(), "stats");
+    program.click(540, 115);  // "continue"
+    EXPECT_EQ(program.state(), "placeHuman");
 }
 
 } // namespace
