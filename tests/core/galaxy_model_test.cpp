@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "game/galaxy.h"
-#include "game/layout_check.h"
 #include "tests/support/test_star.h"
 
 namespace {
@@ -39,11 +38,14 @@ TEST(GalaxyStarAt, PointAndRectangleProbes)
     Galaxy g;
     g.addStar(testStar(100, 100));                // box 89..111 x 88..112
     g.addStar(testStar(200, 200, darkStarKind)); // box 175..225 x 176..224
+    g.addStar(testStar(400, 100, goldenStarKind)); // box 384..416 x 84..116
     EXPECT_EQ(g.starAt(100, 100, 0, 0), 0);
     EXPECT_EQ(g.starAt(111, 112, 0, 0), 0); // edges are inclusive
     EXPECT_EQ(g.starAt(112, 100, 0, 0), noOwner);
     EXPECT_EQ(g.starAt(114, 100, 3, 0), 0);
     EXPECT_EQ(g.starAt(225, 224, 0, 0), 1);
+    EXPECT_EQ(g.starAt(384, 116, 0, 0), 2);
+    EXPECT_EQ(g.starAt(400, 117, 0, 0), noOwner);
     EXPECT_EQ(g.starAt(300, 300, 0, 0), noOwner);
 }
 
@@ -192,57 +194,4 @@ TEST(GalaxyLinks, HugeCoordinatesDoNotBreakTheCrossingTest)
     g.setLink(2, 3, 1); // the two diagonals cross
     EXPECT_EQ(g.isLinked(0, 1), 1);
     EXPECT_EQ(g.isLinked(2, 3), 0);
-}
-
-TEST(LayoutCheck, DropsTheFirstOfTwoCrossingLinksAndTheLowerOfTwoTouchingStars)
-{
-    Galaxy g;
-    g.layoutStars[0] = testStar(100, 100);
-    g.layoutStars[1] = testStar(300, 100);
-    g.layoutStars[2] = testStar(200, 50);
-    g.layoutStars[3] = testStar(200, 300);
-    g.setLink(2, 3, 1);
-    g.layoutStars[3].y = 90; // a drag moved star 3: now 2-3 is vertical and short
-    g.setLink(0, 1, 1);
-    g.layoutStars[3].y = 300; // and back, so that 0-1 and 2-3 cross
-    validateLayout(g);
-    EXPECT_EQ(g.isLinked(0, 1), 0);
-    EXPECT_EQ(g.isLinked(2, 3), 1);
-
-    g.layoutStars[1].x = 195; // star 1 dragged onto star 2
-    g.layoutStars[1].y = 45;
-    g.setLink(1, 0, 1);
-    ASSERT_EQ(g.isLinked(0, 1), 1);
-    validateLayout(g);
-    EXPECT_EQ(g.layoutStars[1].active, 0);
-    EXPECT_EQ(g.layoutStars[2].active, 1);
-    EXPECT_EQ(g.isLinked(0, 1), 0);
-}
-
-TEST(LayoutCheck, RemovesAStarOutsideTheBoard)
-{
-    Galaxy g;
-    g.layoutStars[4] = testStar(790, 100);
-    g.layoutStars[5] = testStar(400, 100);
-    validateLayout(g);
-    EXPECT_EQ(g.layoutStars[4].active, 0);
-    EXPECT_EQ(g.layoutStars[5].active, 1);
-}
-
-TEST(StarTables, IncomeWeightAndImageSize)
-{
-    Star s = testStar(0, 0, darkStarKind);
-    EXPECT_EQ(starIncome(s), 7);
-    EXPECT_EQ(starWeight(s), 30);
-    s.kind = goldenStarKind;
-    EXPECT_EQ(starIncome(s), 3);
-    EXPECT_EQ(starWeight(s), 9);
-    s.active = 0;
-    EXPECT_EQ(starIncome(s), 0);
-    EXPECT_EQ(starWeight(s), 0);
-    s = testStar(0, 0, "empty");
-    EXPECT_EQ(starIncome(s), 0);
-    EXPECT_EQ(starImageWidth(goldenStarKind), 33);
-    EXPECT_EQ(starImageHeight(darkStarKind), 49);
-    EXPECT_EQ(starImageWidth(""), 0);
 }
