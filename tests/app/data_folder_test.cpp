@@ -36,16 +36,7 @@ struct DataFolderTest : ::testing::Test {
     }
 };
 
-TEST_F(DataFolderTest, AFolderNeedsAllThreeThings)
-{
-    makeDataFolder(root / "full");
-    EXPECT_TRUE(isDataFolder((root / "full").string()));
-    fs::remove(root / "full" / "music.lst");
-    EXPECT_FALSE(isDataFolder((root / "full").string()));
-    EXPECT_FALSE(isDataFolder(""));
-}
-
-TEST_F(DataFolderTest, FoundBesideOrAboveTheExecutableFromAnyCurrentFolder)
+TEST_F(DataFolderTest, AFolderWithAllThreeThingsIsFoundBesideOrAboveTheExecutable)
 {
     makeDataFolder(root / "install" / "data");
     fs::create_directories(root / "install" / "build" / "release");
@@ -53,6 +44,9 @@ TEST_F(DataFolderTest, FoundBesideOrAboveTheExecutableFromAnyCurrentFolder)
     EXPECT_EQ(fs::path(found), root / "install" / "data");
     ASSERT_TRUE(enterDataFolder((root / "install" / "build" / "release").string()));
     EXPECT_EQ(fs::current_path(), root / "install" / "data");
+    fs::remove(root / "install" / "data" / "music.lst");
+    EXPECT_FALSE(isDataFolder((root / "install" / "data").string()));
+    EXPECT_FALSE(isDataFolder(""));
 }
 
 TEST_F(DataFolderTest, TheEnvironmentAndThenTheCurrentFolderComeFirst)

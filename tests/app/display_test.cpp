@@ -185,16 +185,6 @@ TEST_F(DisplayTest, FilledRectanglesCoverWidthPlusOneColumns)
     EXPECT_EQ(800 * 600 - countPixels(0), 10 * 2);
 }
 
-TEST(FontChoice, LargestTableHeightNotAboveTheRequest)
-{
-    EXPECT_EQ(fontHeights[fontIndexForSize(7)], 8);
-    EXPECT_EQ(fontHeights[fontIndexForSize(-100)], 8);
-    EXPECT_EQ(fontHeights[fontIndexForSize(25)], 24);
-    EXPECT_EQ(fontHeights[fontIndexForSize(45)], 42);
-    EXPECT_EQ(fontHeights[fontIndexForSize(59)], 50);
-    EXPECT_EQ(fontHeights[fontIndexForSize(100)], 60);
-}
-
 struct TextTest : DisplayTest {};
 
 int litColumns(int& first, int& last)

@@ -159,39 +159,37 @@ TEST_F(SoundTest, VolumeIsClampedAndTheFileHoldsOnlyTheNumber)
     EXPECT_EQ(readText("svol.lst"), "12");
 }
 
-TEST_F(SoundTest, OneVoiceSoundsAtMostEveryTwoSeconds)
+TEST_F(SoundTest, VoicesStartNoMoreOftenThanTheirCountAllowsAndABusyVoiceIsNotRestarted)
 {
+    // One voice: every two seconds, the first request at once although the
+    // clock starts near 0 with the program.
     writeText("sounds.lst", "menuSound 1 sounds/click.wav");
     bringUpSound("sounds.lst");
-    // The clock starts near 0 when the program starts: the first request
-    // still sounds at once.
     headlessSetTicks(0);
     for (int t = 0; t < 5000; t += 16) {
         playSound("menuSound");
         headlessAdvance(16);
-        // Each start ends before the next is allowed, so only the limit counts.
-        headlessAudio().channelBusy.assign(headlessAudio().channelBusy.size(), false);
+        headlessAudio().channelBusy.assign(headlessAudio().channelBusy.size(), false); // each ends at once
     }
     EXPECT_EQ(plays(), 3);
-}
 
-TEST_F(SoundTest, FourVoicesStartEveryHalfSecondAndABusyVoiceIsNotRestarted)
-{
+    // Four voices and a 3 s clip: starts at 0, 500, 1000, 1500 on the four
+    // voices; at 2000 and 2500 all are busy and nothing restarts; at 3000 the
+    // first voice is free again.
+    headlessAudioReset();
+    resetSoundRateTable();
     writeText("sounds.lst", "menuSound 4 sounds/click.wav");
     bringUpSound("sounds.lst");
     std::vector<int> channels;
     for (int t = 0; t <= 3000; t += 100) {
-        if (t == 3000) headlessAudio().channelBusy[0] = false; // the first voice's 3 s clip ended
+        if (t == 3000) headlessAudio().channelBusy[0] = false;
         size_t before = headlessAudio().plays.size();
         playSound("menuSound");
         if (headlessAudio().plays.size() > before) channels.push_back(headlessAudio().plays.back().channel);
         headlessAdvance(100);
     }
-    // Starts at 0, 500, 1000, 1500 on the four voices; at 2000 and 2500 all are
-    // busy and nothing restarts; at 3000 the first voice is free again.
     ASSERT_EQ(channels.size(), 5u);
-    int first = channels[0];
-    EXPECT_EQ(channels, std::vector<int>({first, first + 1, first + 2, first + 3, first}));
+    EXPECT_EQ(channels, std::vector<int>({channels[0], channels[0] + 1, channels[0] + 2, channels[0] + 3, channels[0]}));
 }
 
 TEST_F(SoundTest, TheListStopsAtABrokenRecordAndBadEntriesPlayNothing)
