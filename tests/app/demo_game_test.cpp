@@ -111,7 +111,7 @@ TEST_F(ComputerTurns, EachSpeedPacesTheRunnersDemonstrationGame)
 {
     for (int d : {100, 50, 25}) {
         SCOPED_TRACE(d);
-        start(true, 11 + d, d, 2);
+        start(true, 11 + d, d, 1);
         const int f = d / 5;
         play({f}, [&] {
             const AiStepReport& r = steps.back().report;
