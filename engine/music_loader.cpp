@@ -72,6 +72,8 @@ void work()
     }
     busy = false;
     idle.notify_all();
+    held.unlock();
+    audioThreadEnds();
 }
 
 } // namespace

@@ -26,5 +26,8 @@ int audioPrepareMusic(const std::string& path);
 bool audioStartMusic(int piece);
 void audioReleaseMusic(int piece);
 void audioStopMusic();
+// Called by a thread that prepared or released pieces before it ends: frees
+// what the mixer kept for that thread.
+void audioThreadEnds();
 bool audioMusicPlaying();
 void audioSetMusicGain(double gain);

@@ -129,4 +129,5 @@ bool audioMusicPlaying()
     std::lock_guard<std::mutex> held(musicLock);
     return a.musicPlaying;
 }
+void audioThreadEnds() {}
 void audioSetMusicGain(double gain) { a.musicGain = gain; }

@@ -204,6 +204,9 @@ void audioStopMusic()
     if (opened) Mix_HaltMusic();
 }
 
+// SDL keeps each thread's error text until the thread says it is done.
+void audioThreadEnds() { SDL_TLSCleanup(); }
+
 bool audioMusicPlaying() { return opened && Mix_PlayingMusic() != 0; }
 
 void audioSetMusicGain(double gain)
