@@ -114,19 +114,23 @@ TEST_F(ComputerTurns, EachSpeedPacesTheRunnersDemonstrationGame)
         start(true, 11 + d, d, 1);
         const int f = d / 5;
         play({f}, [&] {
+            ASSERT_FALSE(steps.empty());
             const AiStepReport& r = steps.back().report;
-            if (r.kind == AiStepKind::AttackChosen && clockMs > steps.back().atMs)
+            if (r.kind == AiStepKind::AttackChosen && clockMs > steps.back().atMs) {
                 ASSERT_EQ(gameGalaxy.gameStars[r.to].label, std::to_string(r.defenders) + " v " + std::to_string(r.attackers));
-            if (r.kind == AiStepKind::Placed && steps.back().labelled && program.state() == "placeAI")
+            }
+            if (r.kind == AiStepKind::Placed && steps.back().labelled && program.state() == "placeAI") {
                 ASSERT_TRUE(anyLabel(gameGalaxy)) << "placement labels gone within the pause";
+            }
         });
         for (size_t i = 1; i < steps.size(); ++i) {
             const AiStepKind a = steps[i - 1].report.kind, b = steps[i].report.kind;
             const int gap = steps[i - 1].atMs < 0 ? -1 : steps[i].atMs - steps[i - 1].atMs;
-            if (gap >= 0 && (b == AiStepKind::BattleRound || b == AiStepKind::Repelled || b == AiStepKind::Conquered))
+            if (gap >= 0 && (b == AiStepKind::BattleRound || b == AiStepKind::Repelled || b == AiStepKind::Conquered)) {
                 EXPECT_TRUE(gap >= d && gap <= d + f) << "a round after " << gap << " ms";
-            else if (gap >= 0 && (a == AiStepKind::Placed || a == AiStepKind::Repelled || a == AiStepKind::Conquered))
+            } else if (gap >= 0 && (a == AiStepKind::Placed || a == AiStepKind::Repelled || a == AiStepKind::Conquered)) {
                 EXPECT_TRUE(gap >= 5 * d && gap <= 5 * d + 2 * f) << "a pause of " << gap << " ms";
+            }
         }
         EXPECT_EQ(screenTrace, runnerTrace());
     }
