@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <tuple>
 
 #include <sys/stat.h>
 #include <sys/syscall.h>
@@ -226,20 +227,11 @@ TEST_F(GalaxyFiles, UnreadableAndMissingTokensKeepTheirDefaults)
     std::istringstream in(text);
     ASSERT_TRUE(g.readFrom(in));
     ASSERT_EQ(g.slotCount(), 2);
-    const Star& a = g.layoutStars[0];
-    EXPECT_EQ(a.x, 0);
-    EXPECT_EQ(a.y, 200);
-    EXPECT_EQ(a.owner, 0);
-    EXPECT_EQ(a.reserved, 0);
-    EXPECT_EQ(a.armies, 4);
-    const Star& b = g.layoutStars[1];
-    EXPECT_EQ(b.x, 60);
-    EXPECT_EQ(b.y, 0);
-    EXPECT_EQ(b.kind, goldenStarKind);
-    EXPECT_EQ(b.armies, 12);
-    EXPECT_EQ(g.gameStars[1].active, 1);
-    EXPECT_EQ(g.gameStars[1].x, 5);
-    EXPECT_EQ(g.gameStars[1].kind, "");
+    // The seven fields in file order.
+    auto record = [](const Star& s) { return std::tuple(s.active, s.x, s.y, s.kind, s.owner, s.reserved, s.armies); };
+    EXPECT_EQ(record(g.layoutStars[0]), std::tuple(1, 0, 200, std::string(darkStarKind), 0, 0, 4));
+    EXPECT_EQ(record(g.layoutStars[1]), std::tuple(1, 60, 0, std::string(goldenStarKind), 2, 0, 12));
+    EXPECT_EQ(record(g.gameStars[1]), std::tuple(1, 5, 6, std::string(), 0, 0, 0));
     EXPECT_EQ(g.links, std::vector<int>(4, 0));
 
     // A link block cut short or holding a word: those entries are 0.

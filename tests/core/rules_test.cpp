@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <set>
+#include <tuple>
 #include <vector>
 
 #include "engine/random.h"
@@ -94,22 +95,11 @@ TEST_F(Rules, PreparingCopiesTheLayoutAndKeepsLabelsAndScratchValues)
     g.prepareGameStars();
     ASSERT_EQ(g.gameStars.size(), 100u);
     EXPECT_EQ(g.turn, 0);
-    const Star& kept = g.gameStars[1];
-    EXPECT_EQ(kept.label, "7+2");
-    EXPECT_EQ(kept.need, 1.5);
-    EXPECT_EQ(kept.value, 2.5);
-    EXPECT_EQ(kept.active, 0);
-    EXPECT_EQ(kept.kind, "");
-    EXPECT_EQ(kept.owner, 0);
-    EXPECT_EQ(kept.armies, 0);
-    const Star& copied = g.gameStars[3];
-    EXPECT_EQ(copied.x, 40);
-    EXPECT_EQ(copied.y, 50);
-    EXPECT_EQ(copied.kind, goldenStarKind);
-    EXPECT_EQ(copied.reserved, 6);
-    EXPECT_EQ(copied.active, 1);
-    EXPECT_EQ(copied.owner, 0);
-    EXPECT_EQ(copied.armies, 0);
+    auto fields = [](const Star& s) {
+        return std::tuple(s.x, s.y, s.kind, s.reserved, s.active, s.owner, s.armies, s.label, s.need, s.value);
+    };
+    EXPECT_EQ(fields(g.gameStars[1]), std::tuple(0, 0, std::string(), 0, 0, 0, 0, std::string("7+2"), 1.5, 2.5));
+    EXPECT_EQ(fields(g.gameStars[3]), std::tuple(40, 50, std::string(goldenStarKind), 6, 1, 0, 0, std::string(), 0.0, 0.0));
 }
 
 TEST_F(Rules, SetUpReseedsFromTheTickSource)
