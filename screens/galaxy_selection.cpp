@@ -232,7 +232,7 @@ void openSelection(const std::string& mode, Galaxy& target)
     selectionMode = mode;
     targetGalaxy = &target;
     setState("load");
-    galaxyFileNames = listGalaxyFiles({galaxyFolder()});
+    galaxyFileNames = listGalaxyFiles(galaxyFolders());
     makeButtons();
 }
 
