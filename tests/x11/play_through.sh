@@ -17,6 +17,11 @@ for tool in Xvfb openbox xdotool xwininfo xprop xwd mogrify; do
   command -v "$tool" >/dev/null || skip "$tool is not installed (scripts/debian-packages lists it)"
 done
 
+# A run that was killed may have left its data folder read-only.
+if [ -d "$out" ]; then
+  chattr -R -i "$out" 2>/dev/null
+  chmod -R u+w "$out" 2>/dev/null
+fi
 rm -rf "$out"
 mkdir -p "$out/shots"
 work="$out/work"
@@ -24,10 +29,12 @@ mkdir -p "$work"
 log="$out/log.txt"
 pids=()
 immutable=""
+data=""
 cleanup() {
   for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
   wait 2>/dev/null
   [ -n "$immutable" ] && chattr -i "$immutable" 2>/dev/null
+  chmod u+w "$data" 2>/dev/null
 }
 trap cleanup EXIT
 say() { echo "[$(( ($(date +%s%N) - started) / 1000000 )) ms] $*" | tee -a "$log"; }
