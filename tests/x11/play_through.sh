@@ -254,7 +254,7 @@ declare -a owners
 for ((i = 0; i < starCount; i++)); do
   if [ "${tokens[2 + 7 * i]}" = 1 ]; then owners[i]=$(owner "$i"); else owners[i]=-1; fi
 done
-say "owners: ${owners[*]}"
+say "owners of the active stars: $(for i in "${!owners[@]}"; do [ "${owners[i]}" = -1 ] || printf '%s ' "${owners[i]}"; done)"
 for ((i = 0; i < starCount && source < 0; i++)); do
   [ "${owners[i]}" = 0 ] || continue
   for ((j = 0; j < starCount; j++)); do
@@ -345,7 +345,7 @@ for _ in $(seq 120); do
 done
 rm -f "$out"/shots/*-computer-turns.xwd
 shot human-turn-again
-drawnAt 239 562 37 19 || say "the computer turns did not hand back within a minute (the game may be over); going on"
+drawnAt 239 562 37 19 || fail "the computer turns did not hand the next turn back within a minute"
 
 # --- the editor: two stars, linked, a name, save
 key Escape
@@ -389,4 +389,4 @@ wait "$game"
 status=$?
 [ "$status" -eq 0 ] || fail "the program exited with status $status"
 (cd "$out/shots" && mogrify -format png ./*.xwd && rm -f ./*.xwd)
-say "PASSED ($mode): $shotCount screenshots in $out/shots"
+say "PASSED ($mode): $shotCount screenshots taken, $(ls "$out/shots" | wc -l) kept in $out/shots"
