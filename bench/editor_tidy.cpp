@@ -1,7 +1,9 @@
 // Speed of the editor's tidy-up after a release, on the largest galaxies the
-// editor keeps (100 slots): a full plane map, and every pair of 100 collinear
-// stars linked (5050 entries that never cross, the most the re-test can meet).
+// editor keeps (100 slots): a full plane map, and every pair of stars linked
+// (5050 entries) with the stars on one line, on two rows and on a circle.
 #include <benchmark/benchmark.h>
+
+#include <cmath>
 
 #include "game/layout_check.h"
 
@@ -44,6 +46,21 @@ Galaxy collinearAllLinked()
     return g;
 }
 
+// Every pair linked: 100 stars on two parallel rows, and on a circle.
+Galaxy allLinked(bool circle)
+{
+    Galaxy g = emptyGalaxy();
+    for (int i = 0; i < maxStars; ++i) {
+        Star& s = g.layoutStars[i];
+        const double angle = 2 * 3.14159265358979 * i / maxStars;
+        s.x = circle ? 400 + static_cast<int>(240 * std::cos(angle)) : 12 + 15 * (i / 2);
+        s.y = circle ? 247 + static_cast<int>(240 * std::sin(angle)) : 100 + 200 * (i % 2);
+    }
+    for (int i = 0; i < maxStars; ++i)
+        for (int j = i; j < maxStars; ++j) link(g, i, j);
+    return g;
+}
+
 void runTidyUp(benchmark::State& state, const Galaxy& source)
 {
     Galaxy g;
@@ -58,8 +75,12 @@ void runTidyUp(benchmark::State& state, const Galaxy& source)
 
 void BM_TidyUpPlaneMap(benchmark::State& state) { runTidyUp(state, planeMap()); }
 void BM_TidyUpCollinearAllLinked(benchmark::State& state) { runTidyUp(state, collinearAllLinked()); }
+void BM_TidyUpTwoRowsAllLinked(benchmark::State& state) { runTidyUp(state, allLinked(false)); }
+void BM_TidyUpCircleAllLinked(benchmark::State& state) { runTidyUp(state, allLinked(true)); }
 
 } // namespace
 
 BENCHMARK(BM_TidyUpPlaneMap)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TidyUpCollinearAllLinked)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TidyUpTwoRowsAllLinked)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TidyUpCircleAllLinked)->Unit(benchmark::kMillisecond);

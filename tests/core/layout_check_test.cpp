@@ -29,7 +29,7 @@ Galaxy randomGalaxy(std::mt19937& rng)
     auto pick = [&rng](int low, int high) { return std::uniform_int_distribution<int>(low, high)(rng); };
     const char* kinds[] = {normalStarKind, goldenStarKind, darkStarKind, "", emptyKind};
     Galaxy g;
-    const int n = pick(1, 40), style = pick(0, 3), density = pick(1, 60);
+    const int n = pick(1, 40), style = pick(0, 4), density = pick(1, 60);
     g.layoutStars.assign(n, Star{});
     g.links.assign(static_cast<size_t>(n) * n, 0);
     for (Star& s : g.layoutStars) {
@@ -37,6 +37,7 @@ Galaxy randomGalaxy(std::mt19937& rng)
         s.kind = kinds[pick(0, 4)];
         if (style == 0) s.x = 100 * pick(0, 7), s.y = 60 * pick(0, 7); // shared places, collinear links
         else if (style == 3) s.x = pick(-2000000000, 2000000000), s.y = pick(-2000000000, 2000000000);
+        else if (style == 4) s.x = 300000007 * pick(0, 7), s.y = 290000011 * pick(0, 7); // inexact products
         else s.x = pick(0, 799), s.y = pick(0, 494);
     }
     for (int i = 0; i < n; ++i)
