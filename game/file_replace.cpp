@@ -36,8 +36,11 @@ bool fail(int& error, const std::string& temporary)
 bool replaceFile(const std::string& path, const std::string& temporary, const std::string& text, int& error)
 {
     error = 0;
+    // A new file each time: a stale one from a crash goes, and a link planted
+    // under the temporary name is never followed.
+    ::unlink(temporary.c_str());
     errno = 0;
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
     if (fd < 0) {
         error = errno != 0 ? errno : EIO;
         return false;

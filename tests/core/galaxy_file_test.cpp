@@ -282,11 +282,15 @@ TEST_F(GalaxyFiles, SavingCreatesTheFolderAndReplacesWhole)
     Galaxy g;
     ASSERT_TRUE(g.saveFile("one"));
     g.playerCount = 4;
+    // A link planted under the temporary name is replaced, never written through.
+    std::ofstream(root / "outside") << "mine";
+    fs::create_symlink(root / "outside", fs::path(galaxyFolder()) / ".one.gly.tmp");
     ASSERT_TRUE(g.saveFile("one"));
     EXPECT_EQ(fileText("one").substr(0, 6), "4 100\n");
-    int files = 0;
-    for (const auto& entry : fs::directory_iterator(galaxyFolder())) files += entry.is_regular_file();
-    EXPECT_EQ(files, 1); // no temporary file left behind
+    std::string outside;
+    std::ifstream(root / "outside") >> outside;
+    EXPECT_EQ(outside, "mine");
+    EXPECT_EQ(std::distance(fs::directory_iterator(galaxyFolder()), fs::directory_iterator()), 1);
 }
 
 TEST_F(GalaxyFiles, AFailedSaveKeepsTheOldFile)
