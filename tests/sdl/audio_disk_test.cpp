@@ -26,25 +26,16 @@ constexpr size_t bytesPerSecond = 22050 * 4; // the mixer's stereo 16-bit output
 
 // A scratch folder to work in, and the driver's output file inside it.
 struct DiskAudio {
-    fs::path saved = fs::current_path();
-    fs::path dir = scratchDir("zentory_disk_audio");
-    std::string file = (dir / "out.raw").string();
+    ScratchFolder folder{"zentory_disk_audio"};
+    std::string file = (folder.dir / "out.raw").string();
     DiskAudio()
     {
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-        fs::current_path(dir);
         setenv("SDL_AUDIODRIVER", "disk", 1);
         setenv("SDL_DISKAUDIOFILE", file.c_str(), 1);
         // A 2 ms pause per 46 ms buffer: far faster than real time, yet the
         // mixer thread lets go of its lock, so closing the device cannot
         // starve while the file grows without end.
         setenv("SDL_DISKAUDIODELAY", "2", 1);
-    }
-    ~DiskAudio()
-    {
-        fs::current_path(saved);
-        fs::remove_all(dir);
     }
     size_t bytes() const
     {
@@ -60,8 +51,7 @@ struct DiskAudio {
     // Stereo 16-bit samples written so far.
     std::vector<int16_t> samples() const
     {
-        std::ifstream in(file, std::ios::binary);
-        std::vector<char> raw((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        const std::string raw = readText(file);
         std::vector<int16_t> s(raw.size() / 2);
         std::memcpy(s.data(), raw.data(), s.size() * 2);
         return s;
@@ -132,10 +122,9 @@ TEST(DiskAudio, ADamagedTrackWithAGoodHeaderIsPassedOverAndTheMusicGoesOn)
 {
     DiskAudio disk;
     // A good header, then a track chunk the synthesizer cannot read.
-    std::ofstream("damaged.mid", std::ios::binary)
-        .write("MThd\0\0\0\6\0\0\0\1\1\xE0MTrk\0\0\0\x08\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF", 30);
+    writeText("damaged.mid", std::string("MThd\0\0\0\6\0\0\0\1\1\xE0MTrk\0\0\0\x08\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF", 30));
     fs::copy_file(fs::path(ZENTORY_SOURCE_DATA_DIR) / "music" / "drift.mid", "good.mid");
-    std::ofstream("music.lst") << "damaged.mid good.mid";
+    writeText("music.lst", "damaged.mid good.mid");
     ASSERT_TRUE(audioOpen());
     bringUpMusic("music.lst");
     seedEngineRandom(0); // whose first pick of two is the first track
@@ -154,10 +143,7 @@ TEST(DiskAudio, ADamagedTrackWithAGoodHeaderIsPassedOverAndTheMusicGoesOn)
     shutdownMusic();
     audioClose();
     auto s = disk.samples();
-    double loudest = -200;
-    for (size_t i = from; i + bytesPerSecond <= s.size() * 2; i += bytesPerSecond)
-        loudest = std::max(loudest, rmsDb(s, i, i + bytesPerSecond));
-    EXPECT_GT(loudest, -40.0);
+    EXPECT_GT(peakWindowDb(s, from, s.size() * 2), -40.0);
 }
 
 } // namespace

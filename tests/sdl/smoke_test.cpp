@@ -5,8 +5,6 @@
 
 #include <time.h>
 
-#include <filesystem>
-
 #include "app/resources.h"
 #include "app/start_up.h"
 #include "app/states.h"
@@ -26,11 +24,7 @@ static uint32_t systemTickCount()
 TEST(SdlSmoke, StartsShowsTheTitleAndQuitsCleanly)
 {
     // An empty folder: no sound or music lists, so the game runs silently.
-    auto saved = std::filesystem::current_path();
-    auto dir = scratchDir("zentory_sdl_smoke");
-    std::filesystem::create_directories(dir);
-    std::filesystem::current_path(dir);
-
+    ScratchFolder folder("zentory_sdl_smoke");
     configureProgram();
     takeBuiltinImageList(listBuiltinImages);
     uint32_t before = systemTickCount();
@@ -50,6 +44,4 @@ TEST(SdlSmoke, StartsShowsTheTitleAndQuitsCleanly)
     while (engineTurn()) ASSERT_LT(++turns, 1000);
     EXPECT_FALSE(engineState().running);
     EXPECT_FALSE(engineState().failed);
-    std::filesystem::current_path(saved);
-    std::filesystem::remove_all(dir);
 }
