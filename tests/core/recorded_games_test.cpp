@@ -4,6 +4,7 @@
 // when that was meant, record the games again (see tools/record_games.cpp).
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <string>
