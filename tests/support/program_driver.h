@@ -47,6 +47,8 @@ struct ProgramDriver {
         return true;
     }
 
+    // Shuts the program down and puts back the process-wide state it changed,
+    // so that tests after it in the same process start as from a fresh one.
     void stop()
     {
         namespace fs = std::filesystem;
@@ -54,6 +56,11 @@ struct ProgramDriver {
         resetEngineForTests();
         resetStatesForTests();
         resetInputForTests();
+        resetAllScreensForTests();
+        gameGalaxy.reset();
+        previewGalaxy.reset();
+        editorGalaxy.reset();
+        headlessReset();
         if (!previousDir.empty()) fs::current_path(previousDir);
         std::error_code ec;
         fs::remove_all(dataDir, ec);
