@@ -1,13 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstring>
-#include <fstream>
 
 #include "app/resources.h"
 #include "app/start_up.h"
 #include "engine/main_loop.h"
 #include "tests/app/test_support.h"
+#include "tests/support/scratch_dir.h"
 
 namespace {
 
@@ -24,18 +23,17 @@ struct CatalogueTest : ::testing::Test {
     void TearDown() override { resetEngineForTests(); }
 };
 
-TEST_F(CatalogueTest, EveryBuiltinPictureLoadsAtItsListedSizeWithProgressText)
+TEST_F(CatalogueTest, EveryBuiltinPictureLoadsAtItsListedSizeWithProgressTextAndIsRepaintedInPlace)
 {
     std::strcpy(loadingText, "loading..");
     ASSERT_TRUE(bringUpDisplay(false));
-    ASSERT_EQ(builtinImageTable.size(), 28u);
-    EXPECT_EQ(imageCatalogue.images.size(), 28u);
+    EXPECT_EQ(imageCatalogue.images.size(), builtinImageTable.size());
     for (const BuiltinImage& b : builtinImageTable) {
         EXPECT_EQ(imageWidth(b.name), b.width) << b.name;
         EXPECT_EQ(imageHeight(b.name), b.height) << b.name;
     }
-    // The progress text was shown before every second picture: 14 times,
-    // the last time with 22 characters, and it is one longer now.
+    // The progress text was shown before every second of the 28 pictures: 14
+    // times, the last time with 22 characters, and it is one longer now.
     EXPECT_EQ(headlessPresentCount(), 14);
     EXPECT_EQ(std::strlen(loadingText), 23u);
 
@@ -44,14 +42,11 @@ TEST_F(CatalogueTest, EveryBuiltinPictureLoadsAtItsListedSizeWithProgressText)
     EXPECT_EQ(headlessPresentCount(), 28);
     EXPECT_EQ(std::strlen(loadingText), 20u);
     EXPECT_EQ(imageCatalogue.images.size(), 28u);
-}
 
-TEST_F(CatalogueTest, RestoringAfterALossRepaintsEveryPictureInPlace)
-{
-    ASSERT_TRUE(bringUpDisplay(false));
+    // Restoring after a loss repaints every picture where it was.
     Surface* before = findImage("title");
     ASSERT_NE(before, nullptr);
-    Image painted = before->image;
+    const Image painted = before->image;
     before->image.pixels.assign(before->image.pixels.size(), 0x123456);
     EXPECT_EQ(restoreAll(), 0);
     EXPECT_EQ(findImage("title"), before);
@@ -78,10 +73,9 @@ TEST_F(CatalogueTest, ALaterEntryOfTheSameNameWinsAndAMissingSourceFailsLoading)
     EXPECT_FALSE(loadAllImages());
 
     // The list file: name and source pairs; an unpaired last token is ignored.
-    std::string list = testing::TempDir() + "image_list_test.lst";
-    std::ofstream(list) << "first 150\n\tsecond";
-    readImageListFile(list.c_str());
-    std::remove(list.c_str());
+    ScratchFolder folder("image_list");
+    writeText("images.lst", "first 150\n\tsecond");
+    readImageListFile("images.lst");
     ASSERT_EQ(imageCatalogue.entries.size(), 1u);
     EXPECT_EQ(imageCatalogue.entries[0].source, "150");
     readImageListFile("no such file.lst");

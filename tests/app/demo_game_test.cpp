@@ -186,14 +186,4 @@ TEST_F(ComputerTurns, TheHumansLastStarFallsAndTheWinnerStandsOneSecond)
     EXPECT_EQ(winMessage, "you win!");
 }
 
-TEST_F(ComputerTurns, StatisticsIgnoreEscapeAndContinueBack)
-{
-    start(false, 1, 50, 100);
-    program.click(680, 556);  // "Stats" in the placement phase
-    program.key(1);
-    ASSERT_EQ(program.state(), "stats");
-    program.click(540, 115);  // "continue"
-    EXPECT_EQ(program.state(), "placeHuman");
-}
-
 } // namespace

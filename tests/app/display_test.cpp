@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <utility>
 
 #include "tests/app/test_support.h"
@@ -30,24 +31,16 @@ struct DisplayTest : ::testing::Test {
     void TearDown() override { closeTestDisplay(); }
 };
 
-TEST_F(DisplayTest, ImageClipsAtTheLeftAndNeverCoversTheLastColumn)
+TEST_F(DisplayTest, ImagesClipAtEveryEdgeNeverCoverTheLastColumnAndCentreOnIntegerHalves)
 {
     drawImage(-30, 0, "wide");
-    EXPECT_EQ(pixelAt(0, 0), 31u);  // source column 30
-    EXPECT_EQ(pixelAt(69, 9), 100u); // source column 99
-    EXPECT_EQ(pixelAt(70, 0), 0u);
-    EXPECT_EQ(pixelAt(0, 10), 0u);
-
+    expectPixels({{0, 0, 31}, {69, 9, 100}, {70, 0, 0}, {0, 10, 0}}); // from source column 30
     clearBackBuffer(0);
     drawImage(750, 0, "wide");
-    EXPECT_EQ(pixelAt(750, 0), 1u);
-    EXPECT_EQ(pixelAt(798, 0), 49u);
-    EXPECT_EQ(pixelAt(799, 0), 0u);
-    EXPECT_EQ(countPixels(0), 800 * 600 - 49 * 10);
-}
+    expectPixels({{750, 0, 1}, {798, 0, 49}, {799, 0, 0}});
+    EXPECT_EQ(litPixels(), 49 * 10);
 
-TEST_F(DisplayTest, NothingPastTheEdgesNoUnknownNamesAndIntegerHalvesWhenCentred)
-{
+    clearBackBuffer(0);
     addTestImage("background", solidImage(800, 600, red));
     drawImage(800, 0, "wide");
     drawImage(799, 0, "wide");
@@ -57,19 +50,16 @@ TEST_F(DisplayTest, NothingPastTheEdgesNoUnknownNamesAndIntegerHalvesWhenCentred
     drawImage(0, 0, "Background"); // names are case-sensitive
     drawImageCentered(400, 300, "nothing");
     drawImagePart(0, 0, 0, 0, 10, 10, "nothing");
-    EXPECT_EQ(countPixels(0), 800 * 600);
+    EXPECT_EQ(litPixels(), 0);
     EXPECT_EQ(imageWidth("Background") + imageHeight("nothing"), 0);
     drawImage(0, 595, "wide");
-    EXPECT_EQ(pixelAt(0, 598), 1u);
-    EXPECT_EQ(pixelAt(0, 599), 0u);
+    expectPixels({{0, 598, 1}, {0, 599, 0}});
 
     drawImageCentered(100, 100, "block"); // 31 x 20 from (85, 90)
-    EXPECT_EQ(pixelAt(85, 90), red);
-    EXPECT_EQ(pixelAt(115, 109), red);
-    EXPECT_EQ(pixelAt(84, 90) + pixelAt(116, 109) + pixelAt(85, 89), 0u);
+    expectPixels({{85, 90, red}, {115, 109, red}, {84, 90, 0}, {116, 109, 0}, {85, 89, 0}});
 }
 
-TEST_F(DisplayTest, BlackPixelsAreHolesInEveryDraw)
+TEST_F(DisplayTest, BlackOrTheKeyColourAreHolesInEveryDraw)
 {
     Image holed = solidImage(10, 10, green);
     holed.row(5)[5] = 0;
@@ -77,10 +67,7 @@ TEST_F(DisplayTest, BlackPixelsAreHolesInEveryDraw)
     clearBackBuffer(red);
     drawImage(0, 0, "holed");
     drawImagePart(20, 0, 0, 0, 10, 10, "holed");
-    EXPECT_EQ(pixelAt(5, 5), red);
-    EXPECT_EQ(pixelAt(25, 5), red);
-    EXPECT_EQ(pixelAt(4, 5), green);
-    EXPECT_EQ(pixelAt(26, 5), green);
+    expectPixels({{5, 5, red}, {25, 5, red}, {4, 5, green}, {26, 5, green}});
 
     // A key colour comes as red | green << 8 | blue << 16.
     Image twoColours = solidImage(2, 1, red);
@@ -89,8 +76,7 @@ TEST_F(DisplayTest, BlackPixelsAreHolesInEveryDraw)
     setColorKey(*imageCatalogue.images["keyed"], 0x0000FF);
     clearBackBuffer(green);
     drawImage(0, 0, "keyed");
-    EXPECT_EQ(pixelAt(0, 0), green);
-    EXPECT_EQ(pixelAt(1, 0), packRgb(0, 0, 255));
+    expectPixels({{0, 0, green}, {1, 0, packRgb(0, 0, 255)}});
 }
 
 TEST_F(DisplayTest, ImagePartCutsSizesAndRefusesBadRectangles)
@@ -98,125 +84,94 @@ TEST_F(DisplayTest, ImagePartCutsSizesAndRefusesBadRectangles)
     drawImagePart(0, 0, 0, 0, 0, 5, "wide");
     drawImagePart(0, 0, -1, 0, 5, 5, "wide");
     drawImagePart(0, 0, 0, -1, 5, 5, "wide");
-    EXPECT_EQ(countPixels(0), 800 * 600);
-
+    drawImagePart(0, 0, 50, 0, 60, 5, "wide"); // reaching past the picture: refused whole
+    EXPECT_EQ(litPixels(), 0);
     // A width larger than the picture is cut to the picture's width.
     drawImagePart(0, 0, 0, 0, 500, 5, "wide");
-    EXPECT_EQ(pixelAt(99, 0), 100u);
-    EXPECT_EQ(pixelAt(100, 0), 0u);
-    EXPECT_EQ(pixelAt(0, 5), 0u);
-
-    // A rectangle reaching past the picture is refused whole.
-    clearBackBuffer(0);
-    drawImagePart(0, 0, 50, 0, 60, 5, "wide");
-    EXPECT_EQ(countPixels(0), 800 * 600);
-
+    expectPixels({{99, 0, 100}, {100, 0, 0}, {0, 5, 0}});
     // Off the left edge the source moves right.
+    clearBackBuffer(0);
     drawImagePart(-10, 0, 20, 0, 30, 1, "wide");
-    EXPECT_EQ(pixelAt(0, 0), 31u);
-    EXPECT_EQ(pixelAt(19, 0), 50u);
-    EXPECT_EQ(pixelAt(20, 0), 0u);
-
+    expectPixels({{0, 0, 31}, {19, 0, 50}, {20, 0, 0}});
     // At the right edge the width becomes 799 - x.
     clearBackBuffer(0);
     drawImagePart(790, 0, 0, 0, 20, 1, "wide");
-    EXPECT_EQ(pixelAt(798, 0), 9u);
-    EXPECT_EQ(pixelAt(799, 0), 0u);
+    expectPixels({{798, 0, 9}, {799, 0, 0}});
 }
 
 TEST_F(DisplayTest, TintAddsAndClampsAndMovesRectanglesBackOntoTheScreen)
 {
     fillRect(0, 0, 799, 600, 250, 10, 0);
     tintRect(10, 10, 5, 5, 40, 40, 40);
-    EXPECT_EQ(pixelAt(14, 14), packRgb(255, 50, 40));
-    EXPECT_EQ(pixelAt(15, 14), packRgb(250, 10, 0));
     tintRect(0, 0, 1, 1, -300, -300, 2147483647);
-    EXPECT_EQ(pixelAt(0, 0), packRgb(0, 0, 255));
-
+    expectPixels({{14, 14, packRgb(255, 50, 40)}, {15, 14, packRgb(250, 10, 0)}, {0, 0, packRgb(0, 0, 255)}});
     // A rectangle reaching past column 799 is moved left, not cut.
     clearBackBuffer(0);
     tintRect(795, 0, 10, 1, 5, 0, 0);
-    EXPECT_EQ(pixelAt(789, 0), packRgb(5, 0, 0));
-    EXPECT_EQ(pixelAt(788, 0) + pixelAt(799, 0), 0u);
+    expectPixels({{789, 0, packRgb(5, 0, 0)}, {788, 0, 0}, {799, 0, 0}});
     // Negative or off-screen corners do nothing.
     clearBackBuffer(0);
     tintRect(-1, 0, 5, 5, 9, 9, 9);
     tintRect(800, 0, 5, 5, 9, 9, 9);
     tintRect(0, 0, -5, 5, 9, 9, 9);
-    EXPECT_EQ(countPixels(0), 800 * 600);
+    EXPECT_EQ(litPixels(), 0);
 }
 
-TEST_F(DisplayTest, LinesAreBresenhamWithBothEndsAndOnlyWhollyOnScreen)
+TEST_F(DisplayTest, LinesAndFilledRectangles)
 {
     drawLine(0, 0, 799, 599, 255, 0, 0);
-    EXPECT_EQ(800 * 600 - countPixels(0), 800);
+    EXPECT_EQ(litPixels(), 800);
     EXPECT_EQ(pixelAt(799, 599), red);
+    // Lines only wholly on the screen.
     clearBackBuffer(0);
     drawLine(0, 0, 800, 0, 255, 0, 0);
     drawLine(0, -1, 10, 10, 255, 0, 0);
-    EXPECT_EQ(countPixels(0), 800 * 600);
+    EXPECT_EQ(litPixels(), 0);
     // The y step comes as soon as the error reaches zero.
     drawLine(0, 0, 4, 2, 255, 0, 0);
-    for (auto [x, y] : {std::pair{0, 0}, {1, 1}, {2, 1}, {3, 2}, {4, 2}}) EXPECT_EQ(pixelAt(x, y), red);
-    EXPECT_EQ(800 * 600 - countPixels(0), 5);
+    expectPixels({{0, 0, red}, {1, 1, red}, {2, 1, red}, {3, 2, red}, {4, 2, red}});
+    EXPECT_EQ(litPixels(), 5);
     // Drawn backwards it is the same kind of line from the other end.
     clearBackBuffer(0);
     drawLine(2, 4, 0, 0, 255, 0, 0);
-    EXPECT_EQ(800 * 600 - countPixels(0), 5);
+    EXPECT_EQ(litPixels(), 5);
     EXPECT_EQ(pixelAt(2, 4), red);
-}
 
-TEST_F(DisplayTest, FilledRectanglesCoverWidthPlusOneColumns)
-{
-    fillRect(10, 20, 5, 3, 255, 0, 0);
-    EXPECT_EQ(pixelAt(15, 22), red);
-    EXPECT_EQ(800 * 600 - countPixels(0), 6 * 3);
-    clearBackBuffer(0);
-    fillRect(-5, 0, 10, 1, 255, 0, 0);
-    EXPECT_EQ(800 * 600 - countPixels(0), 6); // columns 0..5
+    // Filled rectangles cover width + 1 columns.
+    const std::pair<std::array<int, 4>, int> rects[] = {
+        {{10, 20, 5, 3}, 6 * 3}, {{-5, 0, 10, 1}, 6}, {{0, 10, 2, -2}, 3 * 2}, {{790, 598, 100, 100}, 10 * 2}, {{900, 0, 5, 5}, 0}};
+    for (const auto& [r, lit] : rects) {
+        clearBackBuffer(0);
+        fillRect(r[0], r[1], r[2], r[3], 255, 0, 0);
+        EXPECT_EQ(litPixels(), lit) << r[0] << ", " << r[1];
+    }
     clearBackBuffer(0);
     fillRect(0, 10, 2, -2, 255, 0, 0); // rows 8 and 9
-    EXPECT_EQ(pixelAt(0, 8), red);
-    EXPECT_EQ(pixelAt(0, 9), red);
-    EXPECT_EQ(pixelAt(0, 10), 0u);
-    clearBackBuffer(0);
-    fillRect(790, 598, 100, 100, 255, 0, 0); // cut at 799, rows past 599 dropped
-    fillRect(900, 0, 5, 5, 255, 0, 0);
-    EXPECT_EQ(800 * 600 - countPixels(0), 10 * 2);
+    expectPixels({{0, 8, red}, {0, 9, red}, {0, 10, 0}});
 }
-
-struct TextTest : DisplayTest {};
 
 int litColumns(int& first, int& last)
 {
     first = 800;
     last = -1;
-    int count = 0;
     for (int y = 0; y < 600; ++y)
         for (int x = 0; x < 800; ++x)
-            if (pixelAt(x, y)) {
-                first = std::min(first, x);
-                last = std::max(last, x);
-                ++count;
-            }
-    return count;
+            if (pixelAt(x, y)) first = std::min(first, x), last = std::max(last, x);
+    return litPixels();
 }
 
-TEST_F(TextTest, FontHeightsGrowTextStaysInItsCellsAndOpaqueTextFillsThemBlack)
+TEST_F(DisplayTest, FontHeightsGrowTextStaysInItsCellsAndOpaqueTextFillsThemBlack)
 {
     ASSERT_TRUE(openFonts()) << "the DejaVu Sans Mono Bold font must be installed";
-    int previousW = 0;
+    int previousW = 0, w, h, first, last;
     for (int size : fontHeights) {
-        int w, h;
         measureText("Zentory", size, w, h);
         EXPECT_LE(h, size);
         EXPECT_GE(w, previousW);
         previousW = w;
     }
-    int w, h;
     measureText("Star", 20, w, h);
     drawText(100, 100, 255, 255, 255, "Star", 20, false);
-    int first, last;
     EXPECT_GT(litColumns(first, last), 20);
     EXPECT_GE(first, 100);
     EXPECT_LT(last, 100 + w);
@@ -231,9 +186,8 @@ TEST_F(TextTest, FontHeightsGrowTextStaysInItsCellsAndOpaqueTextFillsThemBlack)
     EXPECT_EQ(pixelAt(50 + w, 50), packRgb(0, 0, 255));
 }
 
-TEST_F(TextTest, BoxTextTakesTheLargestFontThatFitsCentresAndOverhangsWhenNoneFits)
+TEST_F(DisplayTest, BoxTextTakesTheLargestFontThatFitsCentresAndOverhangsWhenNoneFits)
 {
-    ASSERT_TRUE(openFonts());
     int w22, h22, w24, h24;
     measureText("PLAY", 22, w22, h22);
     measureText("PLAY", 24, w24, h24);

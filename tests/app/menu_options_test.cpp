@@ -1,21 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "tests/support/program_driver.h"
 #include "tests/support/scratch_dir.h"
 
 namespace {
 
 constexpr uint32_t green = 0x00FF00, red = 0xFF0000;
-
-std::string fileText(const std::filesystem::path& path)
-{
-    std::ostringstream text;
-    text << std::ifstream(path).rdbuf();
-    return text.str();
-}
 
 // The program on the main menu.
 struct Menus : ::testing::Test {
@@ -40,19 +30,19 @@ struct Menus : ::testing::Test {
 
 TEST_F(Menus, OptionArrowsStopAtTheEndsAndVolumeFilesAreNotRewrittenThere)
 {
-    std::ofstream(program.dataDir / "svol.lst") << "20\n";
-    std::ofstream(program.dataDir / "mvol.lst") << "1\n";
+    writeText(program.dataDir / "svol.lst", "20\n");
+    writeText(program.dataDir / "mvol.lst", "1\n");
     menuButton(3);
     EXPECT_EQ(program.pixel(515, 170), green); // the last sound mark
     EXPECT_EQ(program.pixel(407, 247), red);   // the first music mark
     program.click(574, 174);
     program.click(365, 251);
-    EXPECT_EQ(fileText(program.dataDir / "svol.lst"), "20\n");
-    EXPECT_EQ(fileText(program.dataDir / "mvol.lst"), "1\n");
+    EXPECT_EQ(readText(program.dataDir / "svol.lst"), "20\n");
+    EXPECT_EQ(readText(program.dataDir / "mvol.lst"), "1\n");
     program.click(365, 174);
     program.click(574, 251);
-    EXPECT_EQ(fileText(program.dataDir / "svol.lst"), "19");
-    EXPECT_EQ(fileText(program.dataDir / "mvol.lst"), "2");
+    EXPECT_EQ(readText(program.dataDir / "svol.lst"), "19");
+    EXPECT_EQ(readText(program.dataDir / "mvol.lst"), "2");
     EXPECT_EQ(program.pixel(515, 170), red);
     EXPECT_EQ(program.pixel(407, 247), green);
 

@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <thread>
 
@@ -14,18 +12,12 @@
 #include "engine/random.h"
 #include "tests/support/scratch_dir.h"
 
-namespace fs = std::filesystem;
-
 namespace {
 
 struct MusicTest : ::testing::Test {
-    fs::path saved = fs::current_path();
-    fs::path dir = scratchDir("zentory_music_test");
+    ScratchFolder folder{"zentory_music_test"};
     void SetUp() override
     {
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-        fs::current_path(dir);
         headlessReset();
         headlessAudioReset();
         audioOpen(); // the sound part opens the device the music plays on
@@ -36,18 +28,18 @@ struct MusicTest : ::testing::Test {
     {
         headlessHoldMusicPreparation(false);
         shutdownMusic();
-        fs::current_path(saved);
-        fs::remove_all(dir);
     }
-    static void midi(const std::string& name)
+    static void midi(const std::string& name) { writeText(name, std::string("MThd\0\0\0\6\0\0\0\1\1\xE0", 14)); }
+    static void list(const std::string& text) { writeText("music.lst", text); }
+    // Files t0.mid .. t<count - 1>.mid, all listed, spread over lines and tabs.
+    static void manyTracks(int count)
     {
-        std::ofstream(name, std::ios::binary).write("MThd\0\0\0\6\0\0\0\1\1\xE0", 14);
-    }
-    static void list(const std::string& text) { std::ofstream("music.lst") << text; }
-    static std::string readText(const std::string& path)
-    {
-        std::ifstream in(path);
-        return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        std::string text;
+        for (int i = 0; i < count; ++i) {
+            midi("t" + std::to_string(i) + ".mid");
+            text += "t" + std::to_string(i) + ".mid" + (i % 3 ? " " : "\n\t");
+        }
+        list(text);
     }
     std::vector<std::string>& started() { return headlessAudio().musicStarted; }
     // One frame's music update, 16 ms after the last, once the worker is idle.
@@ -77,12 +69,7 @@ TEST_F(MusicTest, NoMusicFirstOrNoDeviceMeansSilenceAndSeventyNamesLoadTheFirstS
     frame();
     EXPECT_TRUE(started().empty());
 
-    std::string text;
-    for (int i = 0; i < 70; ++i) {
-        midi("t" + std::to_string(i) + ".mid");
-        text += "t" + std::to_string(i) + ".mid" + (i % 3 ? " " : "\n\t");
-    }
-    list(text);
+    manyTracks(70);
     bringUpMusic("music.lst");
     ASSERT_EQ(musicTracks.names.size(), 60u);
     EXPECT_EQ(musicTracks.names[59], "t59.mid");
@@ -123,12 +110,7 @@ TEST_F(MusicTest, OneTrackStartsAgainInTheFrameAfterItEndsWithoutTheGamesNumbers
 
 TEST_F(MusicTest, NoFrameWaitsForAPieceAndFewPiecesLiveAtOnce)
 {
-    std::string text;
-    for (int i = 0; i < 60; ++i) {
-        midi("t" + std::to_string(i) + ".mid");
-        text += "t" + std::to_string(i) + ".mid ";
-    }
-    list(text);
+    manyTracks(60);
     headlessHoldMusicPreparation(true); // a synthesizer that takes its time
     bringUpMusic("music.lst");
     for (int i = 0; i < 30; ++i) {
@@ -157,7 +139,7 @@ TEST_F(MusicTest, TracksThatFailToLoadOrToPlayArePassedOver)
     midi("silent.mid");   // starts, but is never reported playing
     midi("brief.mid");    // plays a moment and stops
     midi("vanished.mid"); // gone by the time it is prepared
-    std::ofstream("bad.mid") << "not a midi file";
+    writeText("bad.mid", "not a midi file");
     list("bad.mid missing.mid damaged.mid silent.mid brief.mid vanished.mid good.mid");
     headlessAudio().unplayable.insert("damaged.mid");
     headlessAudio().unpreparable.insert("vanished.mid");
@@ -214,7 +196,7 @@ TEST_F(MusicTest, VolumeIsClampedStoredAndEveryLevelIsLouderThanTheOneBelow)
     EXPECT_DOUBLE_EQ(headlessAudio().musicGain, 1.0);
     EXPECT_EQ(musicMasterValue(0), -5000);
     EXPECT_EQ(musicMasterValue(99), 10000);
-    std::ofstream("mvol.lst") << "57";
+    writeText("mvol.lst", "57");
     EXPECT_EQ(getMusicVolume(), 57);
     bringUpMusic("music.lst");
     EXPECT_EQ(readText("mvol.lst"), "20");

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 #include "app/galaxy_list.h"
 #include "tests/support/program_driver.h"
 #include "tests/support/scratch_dir.h"
@@ -37,7 +35,7 @@ struct Selection : ::testing::Test {
     void addGalaxy(const std::string& name, const char* text = nullptr)
     {
         const fs::path galaxies = program.dataDir / "galaxies";
-        if (text) std::ofstream(galaxies / (name + ".gly")) << text;
+        if (text) writeText(galaxies / (name + ".gly"), text);
         else fs::copy_file(galaxies / "ROMAN.gly", galaxies / (name + ".gly"));
     }
     void clickStandard(int i) { program.click(126, 289 + 35 * i); }
@@ -66,8 +64,8 @@ TEST(GalaxyList, ExtensionInAnyCaseStandardNamesExactlyByteOrderEachNameOnce)
     fs::create_directories(root / "mine" / "folder.gly");
     fs::create_directories(root / "shipped");
     for (const char* name : {"ROMAN.gly", "roman.gly", "Zeta.GLY", "beta.gly", "notes.txt", ".gly"})
-        std::ofstream(root / "mine" / name) << "x";
-    for (const char* name : {"beta.gly", "Alpha.gly", "DOOR.gly"}) std::ofstream(root / "shipped" / name) << "x";
+        writeText(root / "mine" / name, "x");
+    for (const char* name : {"beta.gly", "Alpha.gly", "DOOR.gly"}) writeText(root / "shipped" / name, "x");
     const auto names = listGalaxyFiles({(root / "mine").string(), (root / "shipped").string(), (root / "none").string()});
     EXPECT_EQ(names, (std::vector<std::string>{"Alpha", "Zeta", "beta", "roman"}));
     fs::remove_all(root);

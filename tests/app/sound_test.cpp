@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -13,8 +11,6 @@
 #include "engine/volume_file.h"
 #include "engine/wav.h"
 #include "tests/support/scratch_dir.h"
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -97,35 +93,17 @@ TEST(WavReader, RefusesWhatIsNotAPlayableWave)
 }
 
 struct SoundTest : ::testing::Test {
-    fs::path saved = fs::current_path();
-    fs::path dir = scratchDir("zentory_sound_test");
+    ScratchFolder folder{"zentory_sound_test"};
     void SetUp() override
     {
-        fs::remove_all(dir);
-        fs::create_directories(dir / "sounds");
-        fs::current_path(dir);
+        std::filesystem::create_directories("sounds");
         headlessReset();
         headlessAudioReset();
         resetSoundRateTable();
-        write("sounds/click.wav", wavBytes(16, 200, 200));
+        const auto clip = wavBytes(16, 200, 200);
+        writeText("sounds/click.wav", std::string(clip.begin(), clip.end()));
     }
-    void TearDown() override
-    {
-        shutdownSound();
-        fs::current_path(saved);
-        fs::remove_all(dir);
-    }
-    static void write(const std::string& path, const std::vector<uint8_t>& bytes)
-    {
-        std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                    static_cast<std::streamsize>(bytes.size()));
-    }
-    static void writeText(const std::string& path, const std::string& text) { std::ofstream(path) << text; }
-    static std::string readText(const std::string& path)
-    {
-        std::ifstream in(path);
-        return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    }
+    void TearDown() override { shutdownSound(); }
     int plays() { return static_cast<int>(headlessAudio().plays.size()); }
 };
 

@@ -1,6 +1,9 @@
 #pragma once
 // Shared set-up for tests that draw: a headless display with fonts and a
 // catalogue holding only the test's own pictures.
+#include <gtest/gtest.h>
+
+#include <initializer_list>
 #include <string>
 
 #include "engine/display.h"
@@ -54,4 +57,16 @@ inline int countPixels(uint32_t value)
     int n = 0;
     for (uint32_t p : display->backBuffer.pixels) n += p == value;
     return n;
+}
+
+// Pixels that are not black.
+inline int litPixels() { return screenWidth * screenHeight - countPixels(0); }
+
+struct PixelCheck {
+    int x, y;
+    uint32_t value;
+};
+inline void expectPixels(std::initializer_list<PixelCheck> checks)
+{
+    for (const PixelCheck& c : checks) EXPECT_EQ(pixelAt(c.x, c.y), c.value) << "at " << c.x << ", " << c.y;
 }

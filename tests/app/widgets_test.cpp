@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/widgets.h"
@@ -52,79 +53,56 @@ struct WidgetsTest : ::testing::Test {
     }
 };
 
-TEST_F(WidgetsTest, ClicksCountOnlyStrictlyInside)
+TEST_F(WidgetsTest, ClicksCountOnlyStrictlyInsideAndMinusFivePassesTheFrameValue)
 {
     Button b(100, 50, "go", recordA, "small", 7);
-    EXPECT_EQ(b.width, 80);
-    EXPECT_EQ(b.height, 20);
+    Button framed(300, 50, "", recordB, "small", passFrameValue);
     ButtonSet set;
     set.add(b);
-    const int outside[][2] = {{100, 60}, {180, 60}, {140, 50}, {140, 70}};
-    for (const auto& p : outside) {
-        mouseAt(p[0], p[1], true);
+    set.add(framed);
+    for (auto [x, y] : {std::pair{100, 60}, {180, 60}, {140, 50}, {140, 70}, {101, 60}, {179, 60}, {140, 51}, {140, 69}}) {
+        mouseAt(x, y, true);
         set.click(16);
     }
-    EXPECT_TRUE(calls.empty());
-    const int inside[][2] = {{101, 60}, {179, 60}, {140, 51}, {140, 69}};
-    for (const auto& p : inside) {
-        mouseAt(p[0], p[1], true);
-        set.click(16);
-    }
-    EXPECT_EQ(calls.size(), 4u);
-    // Hovering is no click.
-    mouseAt(140, 60, false);
+    mouseAt(140, 60, false); // hovering is no click
     set.click(16);
-    EXPECT_EQ(calls.size(), 4u);
+    mouseAt(310, 60, true);
+    set.click(41);
+    EXPECT_EQ(calls, (std::vector<std::string>{"a:7", "a:7", "a:7", "a:7", "b:41"}));
 
     // A button without its picture has no size and is never hit; one
     // without a picture name takes "menuNormal".
     Button missing(0, 0, "ghost", recordA, "noSuchImage", 1);
-    Button plain(0, 0, "", recordB, "", 2);
     EXPECT_EQ(missing.width, 0);
-    EXPECT_EQ(plain.width, 100);
+    EXPECT_EQ(Button(0, 0, "", recordB, "", 2).width, 100);
     ButtonSet ghosts;
     ghosts.add(missing);
     mouseAt(0, 0, true);
     clearBackBuffer(0);
     runFrame(ghosts, 5);
-    EXPECT_EQ(calls.size(), 4u);
-    EXPECT_EQ(countPixels(0), screenWidth * screenHeight);
+    EXPECT_EQ(calls.size(), 5u);
+    EXPECT_EQ(litPixels(), 0);
 }
 
-TEST_F(WidgetsTest, MinusFivePassesTheFrameValue)
+TEST_F(WidgetsTest, HoverBrightensRunsTheHoverActionAndInactiveButtonsAreInvisible)
 {
-    Button fixed(10, 10, "", recordA, "small", 7, recordA);
-    Button framed(10, 100, "", recordB, "small", passFrameValue, recordB);
-    ButtonSet set;
-    set.add(fixed);
-    set.add(framed);
-    mouseAt(20, 20, true);
-    runFrame(set, 33);
-    mouseAt(20, 110, true);
-    runFrame(set, 41);
-    EXPECT_EQ(calls, (std::vector<std::string>{"a:7", "a:7", "b:41", "b:41"}));
-}
-
-TEST_F(WidgetsTest, HoverBrightensAndInactiveButtonsAreInvisible)
-{
-    Button b(100, 100, "", recordA, "small", 1, recordB);
+    Button b(100, 100, "", recordA, "small", passFrameValue, recordB);
     ButtonSet set;
     set.add(b);
     mouseAt(300, 300, false);
-    set.draw(10);
-    set.hover(10);
+    runFrame(set, 10);
     EXPECT_EQ(pixelAt(110, 110), 0x404040u);
-    mouseAt(110, 110, true);
-    set.draw(10);
-    set.hover(10);
+    mouseAt(110, 110, false);
+    runFrame(set, 33);
     EXPECT_EQ(pixelAt(110, 110), 0xA4A4A4u);
     EXPECT_EQ(pixelAt(99, 110), 0u);
 
     b.setActive(false);
     clearBackBuffer(0);
+    mouseAt(110, 110, true);
     runFrame(set, 10);
-    EXPECT_EQ(pixelAt(110, 110), 0u); // not drawn, not tinted
-    EXPECT_EQ(calls, (std::vector<std::string>{"b:1"}));
+    EXPECT_EQ(pixelAt(110, 110), 0u); // not drawn, not tinted, not clicked
+    EXPECT_EQ(calls, (std::vector<std::string>{"b:33"}));
 }
 
 // Each action notes how many clicks had sounded.
