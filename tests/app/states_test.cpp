@@ -6,7 +6,6 @@
 #include "app/screens.h"
 #include "app/states.h"
 #include "engine/input.h"
-#include "game/galaxy.h"
 
 namespace {
 
@@ -31,7 +30,6 @@ struct StatesTest : ::testing::Test {
     {
         resetStatesForTests();
         resetInputForTests();
-        gameGalaxy.gameInProgress = 0;
     }
 };
 
@@ -77,32 +75,6 @@ TEST_F(StatesTest, TheFirstFrameRegistersEveryStateAndRunsTheTitle)
     mouseState.leftPressed = true;
     appFrame(16);
     EXPECT_EQ(currentStateName(), "menu");
-}
-
-TEST_F(StatesTest, RememberingAndReturningActions)
-{
-    registerState("menu", stateA);
-    registerState("attackHuman", stateB);
-    registerState("stats", stateA);
-    // With no game opened, resuming does nothing.
-    setState("attackHuman");
-    menuFromGame(0);
-    EXPECT_EQ(currentStateName(), "menu");
-    resumeGame(0);
-    EXPECT_EQ(currentStateName(), "menu");
-    // Once a board was opened it returns to where the menu was opened from.
-    gameGalaxy.gameInProgress = 1;
-    resumeGame(0);
-    EXPECT_EQ(currentStateName(), "attackHuman");
-
-    showStatistics(0);
-    EXPECT_EQ(currentStateName(), "stats");
-    continueAfterStatistics(0);
-    EXPECT_EQ(currentStateName(), "attackHuman");
-    // An empty slot switches nowhere.
-    statsReturnState.clear();
-    continueAfterStatistics(0);
-    EXPECT_EQ(currentStateName(), "attackHuman");
 }
 
 } // namespace
