@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "engine/random.h"
 
 namespace {
@@ -19,42 +21,24 @@ uint32_t seedGivingTop()
     return (next - 2531011u) * inverseOf(214013u);
 }
 
-TEST(Random, KnownSequenceFromASeed)
-{
-    seedRandom(1);
-    EXPECT_EQ(randomInt(30000), 41);
-    EXPECT_EQ(randomInt(30000), 18467);
-    EXPECT_EQ(randomInt(30000), 6334);
-}
-
 TEST(Random, RangesOfEveryKindOfArgument)
 {
     seedRandom(12345);
     for (int i = 0; i < 5000; ++i) {
         EXPECT_EQ(randomInt(0), 0);
         EXPECT_EQ(randomInt(1), 0);
-        int r = randomInt(100);
-        EXPECT_GE(r, 0);
-        EXPECT_LT(r, 100);
-        int big = randomInt(40000);
-        EXPECT_GE(big, 0);
-        EXPECT_LE(big, 40000);
-        int neg = randomInt(-7);
-        EXPECT_GE(neg, 0);
-        EXPECT_LT(neg, 7);
-        int huge = randomInt(2147483647);
-        EXPECT_GE(huge, 0);
+        const int r = randomInt(100), big = randomInt(40000), neg = randomInt(-7), huge = randomInt(2147483647);
+        EXPECT_TRUE(r >= 0 && r < 100 && big >= 0 && big <= 40000 && neg >= 0 && neg < 7 && huge >= 0)
+            << r << " " << big << " " << neg << " " << huge;
     }
 }
 
 TEST(Random, LargeArgumentsReachTheArgumentItselfOnTheTopValue)
 {
-    seedRandom(seedGivingTop());
-    EXPECT_EQ(randomInt(40000), 40000);
-    seedRandom(seedGivingTop());
-    EXPECT_EQ(randomInt(32767), 32767);
-    seedRandom(seedGivingTop());
-    EXPECT_EQ(randomInt(32766), 32767 % 32766);
+    for (auto [n, top] : {std::pair{40000, 40000}, {32767, 32767}, {32766, 1}}) {
+        seedRandom(seedGivingTop());
+        EXPECT_EQ(randomInt(n), top) << n;
+    }
 }
 
 } // namespace
