@@ -12,6 +12,7 @@
 
 #include "game/galaxy.h"
 #include "game/galaxy_file.h"
+#include "tests/support/scratch_dir.h"
 
 namespace fs = std::filesystem;
 
@@ -50,36 +51,19 @@ extern "C" int fsync(int fd)
 
 namespace {
 
-// Each test writes into its own temporary galaxy folder.
+// Each test writes into its own scratch galaxy folder.
 class GalaxyFiles : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        root = fs::temp_directory_path() /
-               ("zentory_galaxy_files_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(root);
-        fs::create_directories(root);
-        setGalaxyFolder((root / "galaxies").string());
-    }
+    ScratchFolder folder{"zentory_galaxy_files"};
+    fs::path root = folder.dir;
+    void SetUp() override { setGalaxyFolder((root / "galaxies").string()); }
     void TearDown() override
     {
         syncTarget.clear();
         fileSyncError = folderSyncError = 0;
         setGalaxyFolder("galaxies");
-        fs::remove_all(root);
     }
-    std::string fileText(const std::string& name)
-    {
-        std::ifstream in(galaxyPath(name), std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
-    void writeFile(const std::string& name, const std::string& text)
-    {
-        fs::create_directories(galaxyFolder());
-        std::ofstream(galaxyPath(name), std::ios::binary) << text;
-    }
-    fs::path root;
+    std::string fileText(const std::string& name) { return readText(galaxyPath(name)); }
 };
 
 std::string resetGalaxyText()
@@ -269,7 +253,8 @@ TEST_F(GalaxyFiles, MissingFileGivesAResetGalaxyWithTheName)
     EXPECT_EQ(g.name, "nowhere");
     EXPECT_EQ(g.playerCount, 2);
     EXPECT_EQ(g.slotCount(), 100);
-    writeFile("broken", "2 lots\n1 2 3");
+    fs::create_directories(galaxyFolder());
+    writeText(galaxyPath("broken"), "2 lots\n1 2 3");
     g.playerCount = 7;
     EXPECT_FALSE(g.loadFile("broken"));
     EXPECT_EQ(g.name, "broken");
