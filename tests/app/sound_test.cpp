@@ -19,27 +19,18 @@ namespace {
 std::vector<uint8_t> wavBytes(int bits, uint32_t dataSize, size_t present, uint32_t fmtSize = 16, uint16_t formatTag = 1)
 {
     std::vector<uint8_t> v;
-    auto put = [&v](uint32_t x, int bytes) {
-        for (int i = 0; i < bytes; ++i) v.push_back(static_cast<uint8_t>(x >> (8 * i)));
+    auto put = [&v](uint32_t x) {
+        for (int i = 0; i < 4; ++i) v.push_back(static_cast<uint8_t>(x >> (8 * i)));
     };
-    auto tag = [&put](const char* t) { put(static_cast<uint32_t>(t[0] | t[1] << 8 | t[2] << 16 | t[3] << 24), 4); };
-    tag("RIFF");
-    put(0, 4);
-    tag("WAVE");
-    tag("LIST");
-    put(3, 4);
-    put(0x030201, 4);
-    tag("fmt ");
-    put(fmtSize, 4);
-    put(formatTag | 1u << 16, 4);
-    put(22050, 4);
-    put(22050 * bits / 8, 4);
-    put(static_cast<uint32_t>(bits / 8) | static_cast<uint32_t>(bits) << 16, 4);
+    // "RIFF", its size (set below), "WAVE", a 3-byte "LIST" chunk with its pad byte, then "fmt ".
+    for (uint32_t x : {0x46464952u, 0u, 0x45564157u, 0x5453494Cu, 3u, 0x030201u, 0x20746D66u, fmtSize,
+                       formatTag | 1u << 16, 22050u, 22050u * bits / 8, uint32_t(bits / 8) | uint32_t(bits) << 16})
+        put(x);
     v.resize(v.size() + fmtSize - 16, 0);
-    tag("data");
-    put(dataSize, 4);
+    put(0x61746164u); // "data"
+    put(dataSize);
     for (size_t i = 0; i < present; ++i) v.push_back(static_cast<uint8_t>(0x40 + i % 7));
-    uint32_t riff = static_cast<uint32_t>(v.size() - 8);
+    const uint32_t riff = static_cast<uint32_t>(v.size() - 8);
     std::memcpy(v.data() + 4, &riff, 4);
     return v;
 }
