@@ -77,10 +77,6 @@ TEST_F(BoardTurn, PlacementOffersItsStepsAndEndsWhenTheArmiesAreOut)
 {
     ASSERT_TRUE(program.runUntil("placeHuman", 200));
     EXPECT_EQ(gameGalaxy.turn, 1);
-    program.key(keys::escape);
-    EXPECT_EQ(menuReturnState, "placeHuman");
-    setState("placeHuman");
-    program.frame();
     const uint32_t nextTurnSpot = program.pixel(700, 530);
     armiesToPlace = 13;
     program.frame();
@@ -104,11 +100,8 @@ TEST_F(BoardTurn, PlacementOffersItsStepsAndEndsWhenTheArmiesAreOut)
     EXPECT_EQ(program.state(), "attackHuman");
     EXPECT_NE(program.pixel(700, 530), nextTurnSpot); // "Next Turn" shows only now
 
-    // "Menu" and "Stats" remember the phase; Escape does nothing on the statistics.
-    program.click(30, 556);
-    EXPECT_EQ(menuReturnState, "attackHuman");
-    setState("attackHuman");
-    program.frame();
+    // "Stats" remembers the phase ("Menu" is walked by the whole-game test);
+    // Escape does nothing on the statistics.
     program.click(660, 556);
     program.key(keys::escape);
     ASSERT_EQ(program.state(), "stats");
