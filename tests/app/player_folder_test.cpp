@@ -120,7 +120,9 @@ TEST_F(PlayerFolderTest, AReadOnlyDataFolderSendsVolumesAndSavedGalaxiesToThePla
 TEST_F(PlayerFolderTest, AWritableDataFolderKeepsEverythingInIt)
 {
     // A read-only galaxies folder alone moves the player's files too.
-    if (makeReadOnly(data / "galaxies")) EXPECT_FALSE(playerFolderFor(data.string()).empty());
+    if (makeReadOnly(data / "galaxies")) {
+        EXPECT_FALSE(playerFolderFor(data.string()).empty());
+    }
     makeWritable(data / "galaxies");
     ASSERT_EQ(playerFolderFor(data.string()), "");
     usePlayerFolder(playerFolderFor(data.string()));
