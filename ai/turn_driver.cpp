@@ -48,6 +48,16 @@ AiStepReport step()
     return report;
 }
 
+// The first frame of a placement or attack phase: its first step is due at once.
+void startPhaseOnce()
+{
+    if (phaseStarted) return;
+    phaseStarted = true;
+    placementDone = false;
+    pauseTimer = -5;
+    gameGalaxy.clearLabels();
+}
+
 void makeButtons()
 {
     if (aiButtonsMade) return;
@@ -103,12 +113,7 @@ void placeAIScreen(int elapsedMs)
     const int elapsed = frameMs(elapsedMs);
     makeButtons();
     drawAIScreen(elapsed);
-    if (!phaseStarted) {
-        phaseStarted = true;
-        placementDone = false;
-        pauseTimer = -5;
-        gameGalaxy.clearLabels();
-    }
+    startPhaseOnce();
     pauseTimer -= elapsed;
     if (placementDone && pauseTimer < 0) {
         phaseStarted = false;
@@ -130,12 +135,7 @@ void attackAIScreen(int elapsedMs)
     const int elapsed = frameMs(elapsedMs);
     makeButtons();
     drawAIScreen(elapsed);
-    if (!phaseStarted) {
-        phaseStarted = true;
-        placementDone = false;
-        pauseTimer = -5;
-        gameGalaxy.clearLabels();
-    }
+    startPhaseOnce();
     int previousOwner = noOwner;
     if (aiTurns.battleAttackers < 1) {
         pauseTimer -= elapsed;

@@ -4,44 +4,16 @@
 
 #include "ai/planning.h"
 #include "ai/turn_sequence.h"
+#include "bench/dense_galaxy.h"
 #include "engine/random.h"
 #include "game/rules.h"
 
 namespace {
 
-// 100 stars on a 10 by 10 grid, every cell cut by one diagonal: 261 links that
-// never cross, about as many as a plane map of 100 stars can hold. Kinds cycle
-// through normal, normal, golden, normal, dark; eight players.
 Galaxy denseGalaxy()
 {
     Galaxy g;
-    const int side = 10, n = side * side;
-    g.layoutStars.assign(n, Star{});
-    g.gameStars.assign(n, Star{});
-    g.links.assign(static_cast<size_t>(n) * n, 0);
-    const char* kinds[] = {"normalStar", "normalStar", "goldenStar", "normalStar", "darkStar"};
-    for (int i = 0; i < n; ++i) {
-        Star& s = g.layoutStars[i];
-        s.x = 40 + 75 * (i % side);
-        s.y = 30 + 48 * (i / side);
-        s.kind = kinds[i % 5];
-        s.active = 1;
-    }
-    auto link = [&](int a, int b) {
-        g.links[static_cast<size_t>(a) * n + b] = 1;
-        g.links[static_cast<size_t>(b) * n + a] = 1;
-    };
-    for (int r = 0; r < side; ++r)
-        for (int c = 0; c < side; ++c) {
-            const int i = r * side + c;
-            if (c + 1 < side) link(i, i + 1);
-            if (r + 1 < side) link(i, i + side);
-            if (c + 1 < side && r + 1 < side) link(i, i + side + 1);
-        }
-    g.playerCount = 8;
-    demoMode = 1;
-    g.prepareGameStars();
-    g.setUpGame(1);
+    makeDenseGalaxy(g);
     return g;
 }
 

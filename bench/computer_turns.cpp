@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <string>
 
+#include "bench/dense_galaxy.h"
 #include "tests/support/program_driver.h"
 
 namespace {
@@ -25,35 +26,6 @@ double threadCpuMs()
     return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
 }
 
-// 100 stars on a 10 by 10 grid, every cell cut by one diagonal: as many links
-// as a plane map of 100 stars can hold without crossings; eight players.
-void makeDenseGame(Galaxy& g)
-{
-    const int side = 10, n = side * side;
-    g.layoutStars.assign(n, Star{});
-    g.links.assign(static_cast<size_t>(n) * n, 0);
-    const char* kinds[] = {"normalStar", "normalStar", "goldenStar", "normalStar", "darkStar"};
-    for (int i = 0; i < n; ++i) {
-        Star& s = g.layoutStars[i];
-        s.x = 40 + 75 * (i % side);
-        s.y = 30 + 48 * (i / side);
-        s.kind = kinds[i % 5];
-        s.active = 1;
-    }
-    for (int r = 0; r < side; ++r)
-        for (int c = 0; c < side; ++c) {
-            const int i = r * side + c;
-            if (c + 1 < side) g.setLink(i, i + 1, 1);
-            if (r + 1 < side) g.setLink(i, i + side, 1);
-            if (c + 1 < side && r + 1 < side) g.setLink(i, i + side + 1, 1);
-        }
-    g.name = "DENSE";
-    g.playerCount = 8;
-    demoMode = 1;
-    g.prepareGameStars();
-    g.setUpGame(1);
-}
-
 // One iteration is one 16 ms frame of a demonstration game at normal speed:
 // placements, attack choices and battle rounds as they come.
 void PacedComputerTurnFramesDense100Stars8Players(benchmark::State& state)
@@ -64,7 +36,7 @@ void PacedComputerTurnFramesDense100Stars8Players(benchmark::State& state)
         state.SkipWithError("the program did not start");
         return;
     }
-    makeDenseGame(gameGalaxy);
+    makeDenseGalaxy(gameGalaxy);
     setState("openPlay");
     double longestMs = 0, longestCpuMs = 0;
     for (auto _ : state) {

@@ -32,6 +32,18 @@ struct ProgramDriver {
         fs::remove(dataDir / "svol.lst");
         fs::remove(dataDir / "mvol.lst");
         fs::current_path(dataDir);
+        resetProcessState();
+        configureProgram();
+        takeBuiltinImageList(listBuiltinImages);
+        if (!startEngine()) return false;
+        frame();
+        return true;
+    }
+
+    // Engine, states, input, screens, the three galaxies and the platform as
+    // in a fresh process.
+    static void resetProcessState()
+    {
         resetEngineForTests();
         resetStatesForTests();
         resetInputForTests();
@@ -40,11 +52,6 @@ struct ProgramDriver {
         previewGalaxy.reset();
         editorGalaxy.reset();
         headlessReset();
-        configureProgram();
-        takeBuiltinImageList(listBuiltinImages);
-        if (!startEngine()) return false;
-        frame();
-        return true;
     }
 
     // Shuts the program down and puts back the process-wide state it changed,
@@ -53,14 +60,7 @@ struct ProgramDriver {
     {
         namespace fs = std::filesystem;
         shutdownEngine();
-        resetEngineForTests();
-        resetStatesForTests();
-        resetInputForTests();
-        resetAllScreensForTests();
-        gameGalaxy.reset();
-        previewGalaxy.reset();
-        editorGalaxy.reset();
-        headlessReset();
+        resetProcessState();
         if (!previousDir.empty()) fs::current_path(previousDir);
         std::error_code ec;
         fs::remove_all(dataDir, ec);
