@@ -2,12 +2,12 @@
 # Installs the build into a scratch prefix and packages it as a .deb, and
 # checks both file lists, the desktop entry, the package's dependencies and
 # that the installed program finds its data from another working directory.
-# Usage: check_install.sh <build folder> <scratch folder>
+# Usage: check_install.sh <build folder>
+# It works in a temporary folder of its own, removed when it ends.
 set -uo pipefail
 build=$1
-scratch=$(realpath -m "$2")
-rm -rf "$scratch"
-mkdir -p "$scratch"
+scratch=$(mktemp -d "${TMPDIR:-/tmp}/zentory_install_check.XXXXXX")
+trap 'rm -rf "$scratch"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 expected="bin/zentory

@@ -17,15 +17,11 @@ for tool in Xvfb openbox xdotool xwininfo xprop xwd mogrify; do
   command -v "$tool" >/dev/null || skip "$tool is not installed (scripts/debian-packages lists it)"
 done
 
-# A run that was killed may have left its data folder read-only.
-if [ -d "$out" ]; then
-  chattr -R -i "$out" 2>/dev/null
-  chmod -R u+w "$out" 2>/dev/null
-fi
 rm -rf "$out"
 mkdir -p "$out/shots"
-work="$out/work"
-mkdir -p "$work"
+# The installed copy and the player's folder live in a temporary folder;
+# only the screenshots and the log stay in the output folder.
+work=$(mktemp -d "${TMPDIR:-/tmp}/zentory_play_through.XXXXXX")
 log="$out/log.txt"
 pids=()
 immutable=""
@@ -35,23 +31,24 @@ cleanup() {
   wait 2>/dev/null
   [ -n "$immutable" ] && chattr -i "$immutable" 2>/dev/null
   chmod u+w "$data" 2>/dev/null
+  rm -rf "$work"
 }
 trap cleanup EXIT
 say() { echo "[$(( ($(date +%s%N) - started) / 1000000 )) ms] $*" | tee -a "$log"; }
 fail() {
   say "FAIL: $*"
   echo "screenshots and log in $out"
-  [ -f "$work/zentory.err" ] && tail -n 20 "$work/zentory.err"
+  [ -f "$work/zentory.err" ] && { tail -n 20 "$work/zentory.err"; cp "$work/zentory.err" "$out/"; }
   exit 1
 }
 
 # The program as installed, with its data folder made read-only where this
 # user can (root cannot be kept out by permissions, but by the immutable
 # flag), so that its files must go to the player's folder.
-prefix="$out/prefix"
+prefix="$work/prefix"
 cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1 || fail "cmake --install"
 data="$prefix/share/zentory"
-export XDG_DATA_HOME="$out/home"
+export XDG_DATA_HOME="$work/home"
 player="$data"
 if chattr +i "$data" 2>/dev/null || { [ "$(id -u)" -ne 0 ] && chmod a-w "$data"; }; then
   [ "$(id -u)" -eq 0 ] && immutable="$data"
