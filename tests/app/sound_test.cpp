@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <map>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -40,44 +42,37 @@ TEST(WavReader, ReadsPcmAndPadsAShortFileWithSilence)
     WavClip clip;
     auto full = wavBytes(16, 8, 8);
     ASSERT_TRUE(parseWav(full.data(), full.size(), clip));
-    EXPECT_EQ(clip.channels, 1);
-    EXPECT_EQ(clip.samplesPerSecond, 22050u);
-    EXPECT_EQ(clip.bitsPerSample, 16);
-    EXPECT_EQ(clip.data.size(), 8u);
-
-    auto short8 = wavBytes(8, 10, 4);
-    ASSERT_TRUE(parseWav(short8.data(), short8.size(), clip));
-    ASSERT_EQ(clip.data.size(), 10u);
-    EXPECT_EQ(clip.data[3], 0x40 + 3);
-    EXPECT_EQ(clip.data[9], 0x80); // silence of 8-bit samples
-    auto short16 = wavBytes(16, 10, 4);
-    ASSERT_TRUE(parseWav(short16.data(), short16.size(), clip));
-    EXPECT_EQ(clip.data[9], 0);
+    EXPECT_EQ(std::tuple(clip.channels, clip.samplesPerSecond, clip.bitsPerSample, clip.data.size()),
+              std::tuple(1, 22050u, 16, 8u));
+    // Four bytes present of ten: the rest is 8-bit silence 0x80, or 16-bit silence 0.
+    for (int bits : {8, 16}) {
+        auto bytes = wavBytes(bits, 10, 4);
+        ASSERT_TRUE(parseWav(bytes.data(), bytes.size(), clip));
+        std::vector<uint8_t> expected{0x40, 0x41, 0x42, 0x43};
+        expected.resize(10, bits == 8 ? 0x80 : 0);
+        EXPECT_EQ(clip.data, expected) << bits;
+    }
 }
 
 TEST(WavReader, RefusesWhatIsNotAPlayableWave)
 {
     WavClip clip;
-    auto good = wavBytes(16, 8, 8);
-    auto notRiff = good;
+    const auto good = wavBytes(16, 8, 8);
+    auto notRiff = good, notWave = good, hugeChunk = good;
     notRiff[0] = 'X';
-    auto notWave = good;
     notWave[8] = 'A';
-    auto smallFmt = wavBytes(16, 8, 8, 14);
-    auto emptyData = wavBytes(16, 0, 0);
-    auto extraMissing = wavBytes(16, 8, 8, 16, 3); // not PCM, no extra-bytes count
-    std::vector<uint8_t> noData(good.begin(), good.begin() + 48);
-    for (auto* bad : {&notRiff, &notWave, &smallFmt, &emptyData, &extraMissing, &noData})
-        EXPECT_FALSE(parseWav(bad->data(), bad->size(), clip));
-    EXPECT_FALSE(parseWav(good.data(), 11, clip));
+    // The LIST chunk's size runs far past the end: the search stops safely.
+    hugeChunk[16] = hugeChunk[17] = hugeChunk[18] = hugeChunk[19] = 0xFF;
+    const std::vector<uint8_t> bad[] = {notRiff, notWave, hugeChunk,
+                                        wavBytes(16, 8, 8, 14),     // a "fmt " chunk under 16 bytes
+                                        wavBytes(16, 0, 0),         // empty data
+                                        wavBytes(16, 8, 8, 16, 3),  // not PCM, no extra-bytes count
+                                        {good.begin(), good.begin() + 48}, // no data chunk
+                                        {good.begin(), good.begin() + 11},
+                                        // A short file may be padded, but not to whatever a damaged size claims.
+                                        wavBytes(16, 0x46464952u, 16)};
+    for (const auto& bytes : bad) EXPECT_FALSE(parseWav(bytes.data(), bytes.size(), clip)) << &bytes - bad;
     EXPECT_FALSE(parseWav(nullptr, 0, clip));
-    // A chunk size running far past the end stops the search safely.
-    auto huge = good;
-    huge[16] = huge[17] = huge[18] = huge[19] = 0xFF; // the LIST chunk's size
-    EXPECT_FALSE(parseWav(huge.data(), huge.size(), clip));
-    // A short file may be padded, but not to whatever a damaged size claims.
-    auto claimsGigabyte = wavBytes(16, 0x46464952u, 16);
-    EXPECT_FALSE(parseWav(claimsGigabyte.data(), claimsGigabyte.size(), clip));
     auto atTheLimit = wavBytes(16, kMaxWavDataBytes, 16);
     EXPECT_TRUE(parseWav(atTheLimit.data(), atTheLimit.size(), clip));
     EXPECT_FALSE(readWavFile("no such file.wav", clip));
@@ -106,17 +101,16 @@ TEST_F(SoundTest, VolumeIsClampedAndTheFileHoldsOnlyTheNumber)
     EXPECT_EQ(readText("svol.lst"), "1");
     setSoundVolume(25);
     EXPECT_EQ(readText("svol.lst"), "20");
-    writeText("svol.lst", "57");
-    EXPECT_EQ(getSoundVolume(), 57); // read unclamped
-    bringUpSound("sounds.lst");
-    EXPECT_EQ(readText("svol.lst"), "20");
-    // Read as a number would be typed; one past any int clamps instead of wrapping.
-    const std::pair<const char*, int> files[] = {{"loud", 3}, {"", 3}, {" \n+12 apples", 12}, {"-4", -4},
-                                                 {"99999999999", 20}, {"-99999999999", 1}, {"2147483648", 20}};
+    // Read as a number would be typed, unclamped; one past any int clamps instead of wrapping.
+    const std::pair<const char*, int> files[] = {{"loud", 3},          {"", 3},  {" \n+12 apples", 12},
+                                                 {"-4", -4},           {"99999999999", 20},
+                                                 {"-99999999999", 1},  {"2147483648", 20}, {"57", 57}};
     for (const auto& [text, level] : files) {
         writeText("svol.lst", text);
         EXPECT_EQ(getSoundVolume(), level) << text;
     }
+    bringUpSound("sounds.lst"); // clamps the stored 57
+    EXPECT_EQ(readText("svol.lst"), "20");
 
     // Without a device nothing plays, but the file works as before.
     headlessAudioReset(false);
@@ -167,17 +161,12 @@ TEST_F(SoundTest, TheListStopsAtABrokenRecordAndBadEntriesPlayNothing)
     writeText("sounds.lst", "a 1 sounds/click.wav\n\tb 0 sounds/click.wav c 2 missing.wav d 1 " + longPath +
                                 " a 2 sounds/click.wav e x sounds/click.wav f 1 sounds/click.wav");
     bringUpSound("sounds.lst");
-    auto& s = soundPlayer.sounds;
-    EXPECT_EQ(s.size(), 4u); // a, b, c, d; reading stopped at "e x"
-    ASSERT_TRUE(s.count("a") && s["a"]);
-    EXPECT_EQ(s["a"]->voiceCount, 2); // the later record wins
-    EXPECT_FALSE(s["b"]);             // voice count below 1
-    EXPECT_FALSE(s["c"]);             // missing file
-    EXPECT_FALSE(s["d"]);             // path longer than 79 characters
-    EXPECT_EQ(s.count("f"), 0u);
-    playSound("b");
-    playSound("c");
-    playSound("nothing");
+    // Reading stops at "e x"; the later record of "a" wins; b (no voice), c (missing file) and d (path over
+    // 79 characters) are names without an effect, 0 here.
+    std::map<std::string, int> voices;
+    for (const auto& [name, effect] : soundPlayer.sounds) voices[name] = effect ? effect->voiceCount : 0;
+    EXPECT_EQ(voices, (std::map<std::string, int>{{"a", 2}, {"b", 0}, {"c", 0}, {"d", 0}}));
+    for (const char* name : {"b", "c", "nothing"}) playSound(name);
     EXPECT_EQ(plays(), 0);
     playSound("a");
     EXPECT_EQ(plays(), 1);
