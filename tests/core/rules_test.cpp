@@ -32,7 +32,7 @@ Galaxy builtIn()
     return g;
 }
 
-// A galaxy of the given kinds in slots 0.., with n slots in all.
+// A galaxy of the given kinds in slots 0.., with n slots in all, no star owned.
 Galaxy withKinds(const std::vector<const char*>& kinds, int players, int n = maxStars)
 {
     Galaxy g;
@@ -47,10 +47,11 @@ Galaxy withKinds(const std::vector<const char*>& kinds, int players, int n = max
         s.y = 30 + 60 * static_cast<int>(i / 12);
     }
     g.prepareGameStars();
+    for (Star& s : g.gameStars) s.owner = noOwner;
     return g;
 }
 
-// Player p holds exactly the given stars with the given armies; no other star is owned.
+// Player p holds the given stars with the given armies.
 void give(Galaxy& g, int p, const std::vector<int>& stars, int armies)
 {
     for (int i : stars) {
@@ -58,8 +59,6 @@ void give(Galaxy& g, int p, const std::vector<int>& stars, int armies)
         g.gameStars[i].armies = armies;
     }
 }
-
-unsigned fixedTick() { return 777u; }
 
 } // namespace
 
@@ -84,16 +83,9 @@ TEST_F(Rules, PreparingCopiesTheLayoutAndKeepsLabelsAndScratchValues)
     EXPECT_EQ(fields(g.gameStars[3]), std::tuple(40, 50, std::string(goldenStarKind), 6, 1, 0, 0, std::string(), 0.0, 0.0));
 }
 
-TEST_F(Rules, SetUpReseedsFromTheTickSource)
+TEST_F(Rules, DealAlwaysGoesToTheWeakestAndThenReseedsFromTheTickSource)
 {
-    setTickSource(fixedTick);
-    Galaxy g = builtIn();
-    g.setUpGame(1);
-    EXPECT_EQ(randomState(), 777u);
-}
-
-TEST_F(Rules, DealAlwaysGoesToTheWeakest)
-{
+    setTickSource([] { return 777u; });
     // Mixed kinds, so that the weakest by income is often neither the next
     // player in turn nor the one holding the fewest stars.
     const char *N = normalStarKind, *G = goldenStarKind, *D = darkStarKind;
@@ -101,6 +93,7 @@ TEST_F(Rules, DealAlwaysGoesToTheWeakest)
     const int armiesByIncome[8] = {0, 2, 0, 6, 0, 0, 0, 14};
     for (int seed : {1, 99, 12345, 777}) {
         g.setUpGame(seed);
+        EXPECT_EQ(randomState(), 777u);
         // The deal order comes from the same draws, after the three cautions.
         seedRandom(static_cast<unsigned>(seed));
         for (int p = 0; p < 3; ++p) randomInt(1000);
@@ -129,8 +122,7 @@ TEST_F(Rules, MinimumIncomeIsComputedInTheWrittenOrder)
     demoMode = 0;
     for (Star& s : g.gameStars)
         if (s.owner == 3) s.owner = 1;
-    EXPECT_EQ(g.income(3), 0);
-    EXPECT_EQ(g.placementAllowance(3), 6);
+    EXPECT_EQ(std::pair(g.income(3), g.placementAllowance(3)), std::pair(0, 6));
 }
 
 TEST_F(Rules, SetUpSurvivesOddGalaxies)
@@ -140,50 +132,39 @@ TEST_F(Rules, SetUpSurvivesOddGalaxies)
     EXPECT_EQ(none.minimumIncome, 0.0);
     EXPECT_EQ(soleSurvivor(none), noOwner); // nobody holds a star, nobody is alive
 
-    Galaxy empty;
-    empty.layoutStars.clear();
-    empty.gameStars.clear();
-    empty.links.clear();
+    Galaxy empty = withKinds({}, 2, 0);
     empty.setUpGame(1);
     EXPECT_EQ(empty.players.size(), 2u);
 
-    Galaxy clamped = withKinds({normalStarKind, normalStarKind}, 40);
-    clamped.setUpGame(1);
-    EXPECT_EQ(clamped.playerCount, 8);
-    EXPECT_EQ(clamped.players.size(), 8u);
-    Galaxy lonely = withKinds({normalStarKind, normalStarKind}, -3);
-    lonely.setUpGame(1);
-    EXPECT_EQ(lonely.playerCount, 2);
-    EXPECT_TRUE(std::isfinite(lonely.minimumIncome));
-}
+    for (auto [asked, clamped] : {std::pair{40, 8}, {-3, 2}}) {
+        Galaxy g = withKinds({normalStarKind, normalStarKind}, asked);
+        g.setUpGame(1);
+        EXPECT_EQ(std::tuple(g.playerCount, g.players.size(), std::isfinite(g.minimumIncome)),
+                  std::tuple(clamped, static_cast<size_t>(clamped), true));
+    }
 
-TEST_F(Rules, SetUpDealsEveryStarOfAHugeGalaxy)
-{
     // Beyond 32767 slots the draws reach only some slots, and can return n itself.
     const int n = 40000;
-    Galaxy g;
-    g.playerCount = 3;
-    g.layoutStars.assign(n, Star{});
-    g.links.clear();
+    Galaxy huge;
+    huge.playerCount = 3;
+    huge.layoutStars.assign(n, Star{});
+    huge.links.clear();
     for (int i : {1, 777, n - 2, n - 1}) {
-        g.layoutStars[i].active = 1;
-        g.layoutStars[i].kind = goldenStarKind;
+        huge.layoutStars[i].active = 1;
+        huge.layoutStars[i].kind = goldenStarKind;
     }
-    g.prepareGameStars();
-    g.setUpGame(3);
-    EXPECT_EQ(g.countUnownedStars(g.gameStars), 0);
-    EXPECT_EQ(g.starCount(0) + g.starCount(1) + g.starCount(2), 4);
-    EXPECT_EQ(g.starCount(0), 2);
+    huge.prepareGameStars();
+    huge.setUpGame(3);
+    EXPECT_EQ(huge.countUnownedStars(huge.gameStars), 0);
+    EXPECT_EQ((std::vector{huge.starCount(0), huge.starCount(1), huge.starCount(2)}), (std::vector{2, 1, 1}));
 }
 
 TEST_F(Rules, PlayerWithoutAStarIsOutAtOnce)
 {
     Galaxy g = withKinds({normalStarKind, goldenStarKind}, 4);
     g.setUpGame(8);
-    EXPECT_EQ(g.players[0].alive, 1);
-    EXPECT_EQ(g.players[1].alive, 1);
-    EXPECT_EQ(g.players[2].alive, 0);
-    EXPECT_EQ(g.players[3].alive, 0);
+    const std::vector<Player>& p = g.players;
+    EXPECT_EQ(std::tuple(p[0].alive, p[1].alive, p[2].alive, p[3].alive), std::tuple(1, 1, 0, 0));
     EXPECT_EQ(soleSurvivor(g), noOwner);
     // Taking the other player's only star now ends the game.
     const int target = g.gameStars[0].owner == 1 ? 0 : 1;
@@ -195,7 +176,6 @@ TEST_F(Rules, PlayerWithoutAStarIsOutAtOnce)
 TEST_F(Rules, HumanIncomeAtEveryDifficulty)
 {
     Galaxy g = withKinds({goldenStarKind, normalStarKind, normalStarKind}, 2);
-    for (Star& s : g.gameStars) s.owner = noOwner;
     demoMode = 0;
     const int withThree[] = {6, 4, 3, 2, 1};
     const int withOne[] = {2, 1, 1, 1, 1};
@@ -222,7 +202,6 @@ TEST_F(Rules, AllowanceCapAndFloor)
     // Player 1 holds income 10 (a dark and three normal stars); player 0 holds
     // income 1, so it places the floored minimum income, under a cap of four times it.
     Galaxy g = withKinds({darkStarKind, normalStarKind, normalStarKind, normalStarKind, normalStarKind}, 2);
-    for (Star& s : g.gameStars) s.owner = noOwner;
     give(g, 1, {0, 1, 2, 3}, 0);
     give(g, 0, {4}, 0);
     g.minimumIncome = 8.1;
@@ -241,16 +220,10 @@ TEST_F(Rules, AllowanceCapAndFloor)
 TEST_F(Rules, SumsIncludeInactiveSlotsOnlyThroughTheirOwner)
 {
     Galaxy g = withKinds({normalStarKind}, 2);
-    for (Star& s : g.gameStars) s.owner = noOwner;
-    g.gameStars[0].owner = 1;
-    g.gameStars[0].armies = 3;
-    g.gameStars[50].owner = 1;
-    g.gameStars[50].armies = 2147483647; // an inactive slot: counts for armies, not income
-    g.gameStars[51].owner = 1;
-    g.gameStars[51].armies = 2147483647;
-    EXPECT_EQ(g.starCount(1), 3);
-    EXPECT_EQ(g.income(1), 1);
-    EXPECT_EQ(g.armiesOf(1), 2147483647); // held at the int limit
+    give(g, 1, {0}, 3);
+    give(g, 1, {50, 51}, 2147483647); // inactive slots: they count for armies, not income
+    // The armies are held at the int limit.
+    EXPECT_EQ(std::tuple(g.starCount(1), g.income(1), g.armiesOf(1)), std::tuple(3, 1, 2147483647));
     EXPECT_EQ(g.weakestPlayer(), noOwner); // no players yet
     g.players.assign(2, Player{});
     EXPECT_EQ(g.weakestPlayer(), 0);
@@ -284,34 +257,26 @@ TEST_F(Rules, HumanBattleConquestAndTransfer)
     ASSERT_TRUE(humanBattle(g, mine, theirs, 1));
     EXPECT_EQ(g.gameStars[mine].armies, 1); // the attack lost nothing
     const Conquest c = humanConquest(g, mine, theirs);
-    EXPECT_EQ(c.previousOwner, other);
-    EXPECT_TRUE(c.eliminated);
-    EXPECT_EQ(g.players[other].alive, 0);
-    EXPECT_EQ(g.gameStars[theirs].owner, 0);
-    EXPECT_EQ(g.gameStars[theirs].armies, 0);
-    EXPECT_EQ(g.gameStars[mine].armies, 0); // nothing left to transfer
+    auto armies = [&] { return std::pair(g.gameStars[mine].armies, g.gameStars[theirs].armies); };
+    EXPECT_EQ(std::tuple(c.previousOwner, c.eliminated, g.players[other].alive, g.gameStars[theirs].owner),
+              std::tuple(other, true, 0, 0));
+    EXPECT_EQ(armies(), std::pair(0, 0)); // the one army moved in: nothing left to transfer
     EXPECT_EQ(transferArmies(g, mine, theirs, 3), 0);
 
     g.gameStars[mine].armies = 6;
     EXPECT_EQ(transferArmies(g, mine, theirs, 4), 4);
-    EXPECT_EQ(g.gameStars[mine].armies, 2);
-    EXPECT_EQ(g.gameStars[theirs].armies, 4);
+    EXPECT_EQ(armies(), std::pair(2, 4));
     EXPECT_FALSE(moveArmies(g, theirs, mine, 0)); // calls the move off
     EXPECT_TRUE(moveArmies(g, theirs, mine, 9));  // moves what there is
-    EXPECT_EQ(g.gameStars[mine].armies, 6);
-    EXPECT_EQ(g.gameStars[theirs].armies, 0);
+    EXPECT_EQ(armies(), std::pair(6, 0));
     EXPECT_EQ(transferArmies(g, mine, mine, 3), 0);
     EXPECT_EQ(transferArmies(g, mine, 500, 3), 0);
-}
 
-TEST_F(Rules, HumanBattleLosesNoMoreThanTheSourceHolds)
-{
-    Galaxy g = withKinds({normalStarKind, normalStarKind}, 2);
-    g.setUpGame(2);
-    g.gameStars[0].armies = 20;
-    g.gameStars[1].armies = 1000;
-    EXPECT_FALSE(humanBattle(g, 0, 1, 500));
-    EXPECT_EQ(g.gameStars[0].armies, 0);
+    // Ready to lose more than the source holds: the battle stops when it is empty.
+    g.gameStars[mine].armies = 20;
+    g.gameStars[theirs].armies = 1000;
+    EXPECT_FALSE(humanBattle(g, mine, theirs, 500));
+    EXPECT_EQ(g.gameStars[mine].armies, 0);
 }
 
 TEST_F(Rules, ComputerConquestEliminationAndVictory)
@@ -321,19 +286,14 @@ TEST_F(Rules, ComputerConquestEliminationAndVictory)
     const int a = g.gameStars[0].owner, b = g.gameStars[1].owner, c = g.gameStars[2].owner;
     ASSERT_EQ(std::set<int>({a, b, c}).size(), 3u);
     g.gameStars[0].armies = 0;
-    // b loses star 1 but first gets star 2 from c: c is out, b is not.
-    Conquest first = aiConquest(g, b, 2, 1);
-    EXPECT_EQ(first.previousOwner, c);
-    EXPECT_TRUE(first.eliminated);
-    EXPECT_EQ(g.gameStars[2].armies, 0); // a force of 1 leaves the star empty
-    EXPECT_EQ(soleSurvivor(g), noOwner);
-    Conquest second = aiConquest(g, a, 1, 5);
-    EXPECT_FALSE(second.eliminated); // b still holds star 2
-    EXPECT_EQ(g.gameStars[1].armies, 4);
-    EXPECT_EQ(soleSurvivor(g), noOwner);
-    Conquest third = aiConquest(g, a, 2, 3);
-    EXPECT_TRUE(third.eliminated);
-    EXPECT_EQ(soleSurvivor(g), a);
+    // The conquest's report, the armies left on the star, and the sole survivor.
+    auto after = [&g](const Conquest& q, int star) {
+        return std::tuple(q.previousOwner, q.eliminated, g.gameStars[star].armies, soleSurvivor(g));
+    };
+    // b loses star 1 but first gets star 2 from c: c is out, b is not. A force of 1 leaves the star empty.
+    EXPECT_EQ(after(aiConquest(g, b, 2, 1), 2), std::tuple(c, true, 0, noOwner));
+    EXPECT_EQ(after(aiConquest(g, a, 1, 5), 1), std::tuple(b, false, 4, noOwner)); // b still holds star 2
+    EXPECT_EQ(after(aiConquest(g, a, 2, 3), 2), std::tuple(b, true, 2, a));
     EXPECT_FALSE(eliminateIfBeaten(g, b)); // only ever once
     EXPECT_FALSE(eliminateIfBeaten(g, 99));
 }
@@ -366,8 +326,6 @@ TEST_F(Rules, StartingAGameOnAMissingFileGivesAnEmptyTwoPlayerGame)
     previewGalaxy.name = "missing";
     startNewGame(true, false);
     setGalaxyFolder("galaxies");
-    EXPECT_EQ(demoMode, 1);
-    EXPECT_EQ(gameGalaxy.name, "missing");
-    EXPECT_EQ(gameGalaxy.players.size(), 2u);
-    EXPECT_EQ(soleSurvivor(gameGalaxy), noOwner);
+    EXPECT_EQ(std::tuple(demoMode, gameGalaxy.name, gameGalaxy.players.size(), soleSurvivor(gameGalaxy)),
+              std::tuple(1, std::string("missing"), size_t{2}, noOwner));
 }
