@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <limits>
+#include <tuple>
 
 #include "ai/planning.h"
 #include "engine/random.h"
@@ -12,109 +12,82 @@ namespace {
 // Star values, ordinary defence needs and their two damping steps, and the
 // choice of the best-scored attack, are checked by the recorded games.
 
-// Ten enemy normal stars (player 1, no armies) each linked only to star 0:
-// enemy strength 10 units + 10 income = 20, enemy value 10.
-Galaxy tenAgainstOne(const char* kind, int armies, double caution, double minimumIncome)
+// The given stars of player 0, each linked to all of ten enemy normal stars
+// (player 1, no armies): enemy strength 10 units + 10 income = 20, enemy value 10.
+Galaxy facingTen(std::vector<TestStar> stars, double caution, double minimumIncome)
 {
-    std::vector<TestStar> stars{{kind, 0, armies}};
+    const int own = static_cast<int>(stars.size());
     std::vector<std::pair<int, int>> links;
-    for (int i = 1; i <= 10; ++i) {
+    for (int i = own; i < own + 10; ++i) {
         stars.push_back({NS, 1, 0});
-        links.push_back({0, i});
+        for (int j = 0; j < own; ++j) links.push_back({j, i});
     }
     return makeTestGalaxy(stars, links, 2, caution, minimumIncome);
 }
 
-TEST(DefenceNeeds, WorthlessStarsNeedNothingAndTheTotalTruncatesAsItGoes)
+TEST(DefenceNeeds, WorthlessStarsNeedNothingAndEveryTotalIsFinite)
 {
-    // Star 1 is an interior normal star of a pocket: worth 0, needs 0.
+    // Star 1 is an interior normal star of a pocket: worth 0, needs 0. Player
+    // 1's stars keep the needs they had.
     Galaxy g = makeTestGalaxy({{NS, 0, 0}, {NS, 0, 0}, {NS, 1, 0}, {NS, 1, 5}}, {{1, 0}, {0, 2}, {2, 3}}, 2, 2.0);
-    const int total = computeDefenceNeeds(g, 0);
-    EXPECT_EQ(g.gameStars[1].need, 0.0);
-    EXPECT_GT(g.gameStars[0].need, 0.2);
-    EXPECT_EQ(total, static_cast<int>(g.gameStars[0].need));
-    // Player 1's stars keep the needs they had.
     g.gameStars[2].need = 42.0;
-    computeDefenceNeeds(g, 0);
-    EXPECT_EQ(g.gameStars[2].need, 42.0);
-}
-
-TEST(DefenceNeeds, WithNoOtherPlayersStarEveryNeedIsZero)
-{
-    Galaxy g = makeTestGalaxy({{GS, 0, 3}, {NS, 0, 1}}, {{0, 1}}, 2);
-    g.gameStars[0].need = g.gameStars[1].need = 5.0;
-    EXPECT_EQ(computeDefenceNeeds(g, 0), 0);
-    EXPECT_EQ(g.gameStars[0].need, 0.0);
-    EXPECT_EQ(g.gameStars[1].need, 0.0);
-}
-
-TEST(DefenceNeeds, OtherStarsWorthNothingGiveFiniteNeeds)
-{
-    // Player 1 holds an unlinked normal star (a pocket of its own: worth 0).
-    Galaxy g = makeTestGalaxy({{GS, 0, 0}, {NS, 1, 7}}, {}, 2, 2.0);
     const int total = computeDefenceNeeds(g, 0);
-    EXPECT_TRUE(std::isfinite(g.gameStars[0].need));
-    // The strength 8 + 1 is divided by 1: 9 x 9 / 2.
-    EXPECT_DOUBLE_EQ(g.gameStars[0].need, 40.5);
-    EXPECT_EQ(total, 40);
+    EXPECT_GT(g.gameStars[0].need, 0.2);
+    // The total truncates as it goes.
+    EXPECT_EQ(std::tuple(g.gameStars[1].need, g.gameStars[2].need, total),
+              std::tuple(0.0, 42.0, static_cast<int>(g.gameStars[0].need)));
+
+    // With no star of another player every need is zero.
+    Galaxy alone = makeTestGalaxy({{GS, 0, 3}, {NS, 0, 1}}, {{0, 1}}, 2);
+    alone.gameStars[0].need = alone.gameStars[1].need = 5.0;
+    const int aloneTotal = computeDefenceNeeds(alone, 0);
+    EXPECT_EQ(std::tuple(aloneTotal, alone.gameStars[0].need, alone.gameStars[1].need), std::tuple(0, 0.0, 0.0));
+
+    // Player 1 holds an unlinked normal star (a pocket of its own: worth 0), so
+    // the strength 8 + 1 is divided by 1: 9 x 9 / 2.
+    Galaxy worthless = makeTestGalaxy({{GS, 0, 0}, {NS, 1, 7}}, {}, 2, 2.0);
+    EXPECT_EQ(computeDefenceNeeds(worthless, 0), 40);
+    EXPECT_DOUBLE_EQ(worthless.gameStars[0].need, 40.5);
 }
 
 TEST(RoundHalfDown, ExactHalvesGoDownAndOddValuesAreDefined)
 {
-    EXPECT_EQ(roundHalfDown(2.5), 2);
-    EXPECT_EQ(roundHalfDown(2.51), 3);
-    EXPECT_EQ(roundHalfDown(0.4), 0);
-    EXPECT_EQ(roundHalfDown(3.0), 3);
-    EXPECT_EQ(roundHalfDown(-0.5), -1);
-    EXPECT_EQ(roundHalfDown(-0.4), 0);
-    EXPECT_EQ(roundHalfDown(std::numeric_limits<double>::quiet_NaN()), 0);
-    EXPECT_EQ(roundHalfDown(std::numeric_limits<double>::infinity()), std::numeric_limits<int>::max());
+    const double infinity = std::numeric_limits<double>::infinity(), nan = std::numeric_limits<double>::quiet_NaN();
+    const std::pair<double, int> cases[] = {{2.5, 2},  {2.51, 3}, {0.4, 0}, {3.0, 3}, {-0.5, -1},
+                                            {-0.4, 0}, {nan, 0},  {infinity, std::numeric_limits<int>::max()}};
+    for (auto [x, rounded] : cases) EXPECT_EQ(roundHalfDown(x), rounded) << x;
     EXPECT_EQ(truncToInt(-2.9), -2);
-    EXPECT_EQ(truncToInt(-std::numeric_limits<double>::infinity()), std::numeric_limits<int>::min());
+    EXPECT_EQ(truncToInt(-infinity), std::numeric_limits<int>::min());
 }
 
-TEST(Placement, LabelsTheAdditionAndGivesTheLastStarWhatIsLeft)
+TEST(Placement, LabelsTheAdditionAndTheSurplusSentToTheAttackSource)
 {
-    // Need 7.2 (total 7) above an allowance of 3: all 3 go to the star.
-    Galaxy g = tenAgainstOne(GS, 4, 2.5, 3.0);
-    placeArmiesAI(g, 0);
-    EXPECT_EQ(g.gameStars[0].label, "4+3");
-    EXPECT_EQ(g.gameStars[0].armies, 7);
+    const struct {
+        int armies;
+        double caution, allowance;
+        std::string label;
+        int placed;
+    } cases[] = {
+        {4, 2.5, 3.0, "4+3", 7},      // need 7.2 (total 7) above the allowance: all 3 go to the star
+        {4, 5.0, 8.0, "4+3 + 5", 12}, // need 3.6 (total 3): 3 placed by need, a surplus of 5
+        {60, 2.5, 25.0, " + 25", 85}, // strong enough to need nothing: the whole allowance is surplus
+    };
+    for (const auto& c : cases) {
+        Galaxy g = facingTen({{GS, 0, c.armies}}, c.caution, c.allowance);
+        placeArmiesAI(g, 0);
+        EXPECT_EQ(std::pair(g.gameStars[0].label, g.gameStars[0].armies), std::pair(c.label, c.placed));
+    }
 }
 
 TEST(Placement, AddsEachDeficitRoundedHalfDown)
 {
     // Two golden stars facing the same ten enemies, each needing 3.6 with
     // caution 5; allowance 7 less need 7 leaves no surplus.
-    std::vector<TestStar> stars{{GS, 0, 1}, {GS, 0, 0}};
-    std::vector<std::pair<int, int>> links;
-    for (int i = 2; i < 12; ++i) {
-        stars.push_back({NS, 1, 0});
-        links.push_back({0, i});
-        links.push_back({1, i});
-    }
-    Galaxy g = makeTestGalaxy(stars, links, 2, 5.0, 6.0);
+    Galaxy g = facingTen({{GS, 0, 1}, {GS, 0, 0}}, 5.0, 6.0);
     placeArmiesAI(g, 0);
     // ratio (6 + 1) / 18 x 9 = 3.5: star 0's deficit 2.5 adds 2, and the
     // last star with a whole deficit, 1, gets the remaining 4.
-    EXPECT_EQ(g.gameStars[0].label, "1+2");
-    EXPECT_EQ(g.gameStars[1].label, "0+4");
-    EXPECT_EQ(g.armiesOf(0), 7);
-}
-
-TEST(Placement, TheSurplusGoesToTheAttackSourceAfterItsLabel)
-{
-    // Need 3.6 (total 3), allowance 8: 3 placed by need, a surplus of 5.
-    Galaxy g = tenAgainstOne(GS, 4, 5.0, 8.0);
-    placeArmiesAI(g, 0);
-    EXPECT_EQ(g.gameStars[0].label, "4+3 + 5");
-    EXPECT_EQ(g.gameStars[0].armies, 12);
-
-    // Strong enough to need nothing: the whole allowance is surplus.
-    Galaxy h = tenAgainstOne(GS, 60, 2.5, 25.0);
-    placeArmiesAI(h, 0);
-    EXPECT_EQ(h.gameStars[0].label, " + 25");
-    EXPECT_EQ(h.gameStars[0].armies, 85);
+    EXPECT_EQ(std::tuple(g.gameStars[0].label, g.gameStars[1].label, g.armiesOf(0)), std::tuple("1+2", "0+4", 7));
 }
 
 TEST(Placement, APlayerWithoutStarsPlacesNothing)
@@ -122,9 +95,7 @@ TEST(Placement, APlayerWithoutStarsPlacesNothing)
     Galaxy g = makeTestGalaxy({{NS, 1, 2}, {NS, 1, 2}}, {{0, 1}}, 2, 2.5, 8.0);
     const uint32_t before = randomState();
     placeArmiesAI(g, 0);
-    EXPECT_EQ(g.armiesOf(1), 4);
-    EXPECT_EQ(g.gameStars[0].label, "");
-    EXPECT_EQ(randomState(), before);
+    EXPECT_EQ(std::tuple(g.armiesOf(1), g.gameStars[0].label, randomState()), std::tuple(4, "", before));
 }
 
 TEST(Strength, ModesFollowTheUnitCounts)
@@ -148,36 +119,27 @@ TEST(Attack, FinishingTakesTheLastStarWithTheFirstArmedNeighbour)
     const uint32_t before = randomState();
     int from, to, armies;
     chooseAttackAI(g, 0, from, to, armies);
-    EXPECT_EQ(from, 1);
-    EXPECT_EQ(to, 3);
-    EXPECT_EQ(armies, 5);
-    EXPECT_EQ(g.gameStars[1].armies, 0);
+    EXPECT_EQ(std::tuple(from, to, armies, g.gameStars[1].armies), std::tuple(1, 3, 5, 0));
     ASSERT_EQ(g.attackCandidates.size(), 1u);
     EXPECT_EQ(g.attackCandidates[0].score, 1000000.0);
     EXPECT_EQ(randomState(), before);
 }
 
-TEST(Attack, FinishingWithoutArmedNeighbourFallsBackToThePlan)
+TEST(Attack, NothingToAttackWithOrNoIncomeGivesNoAttack)
 {
     // The last enemy star faces only empty own stars: planning hands it over
     // tentatively, and with no other star left the needs are 0.
     Galaxy g = makeTestGalaxy({{NS, 0, 0}, {NS, 0, 0}, {NS, 1, 9}}, {{0, 2}, {1, 2}}, 2);
     int from, to, armies;
     chooseAttackAI(g, 0, from, to, armies);
-    EXPECT_EQ(from, noOwner);
-    EXPECT_EQ(to, noOwner);
-    EXPECT_EQ(armies, noOwner);
+    EXPECT_EQ(std::tuple(from, to, armies), std::tuple(noOwner, noOwner, noOwner));
     planAttack(g, 0, 12);
     ASSERT_FALSE(g.attackCandidates.empty());
-    EXPECT_EQ(g.attackCandidates[0].from, 0);
-    EXPECT_EQ(g.attackCandidates[0].armies, 12);
-}
+    EXPECT_EQ(std::pair(g.attackCandidates[0].from, g.attackCandidates[0].armies), std::pair(0, 12));
 
-TEST(Attack, APlayerWithoutIncomeProposesNothing)
-{
-    Galaxy g = makeTestGalaxy({{"empty", 0, 9}, {NS, 1, 0}}, {{0, 1}}, 2);
-    planAttack(g, 0, 0);
-    EXPECT_TRUE(g.attackCandidates.empty());
+    Galaxy poor = makeTestGalaxy({{"empty", 0, 9}, {NS, 1, 0}}, {{0, 1}}, 2);
+    planAttack(poor, 0, 0);
+    EXPECT_TRUE(poor.attackCandidates.empty());
 }
 
 TEST(Regions, FloodFindsOnePocketAndItsFrontierOnce)
@@ -191,21 +153,17 @@ TEST(Regions, FloodFindsOnePocketAndItsFrontierOnce)
     floodRegion(0, g);
     EXPECT_EQ(s.interiorList, (std::vector<int>{0, 1}));
     EXPECT_EQ(s.frontierList, (std::vector<int>{2, 4}));
-    EXPECT_TRUE(isInteriorStar(g, 1));
-    EXPECT_FALSE(isInteriorStar(g, 2));
-    EXPECT_EQ(countFrontierStars(g, 0), 2);
-    EXPECT_TRUE(isAttackable(g, 3, 0));
-    EXPECT_FALSE(isAttackable(g, 4, 0));
+    EXPECT_EQ(std::tuple(isInteriorStar(g, 1), isInteriorStar(g, 2), countFrontierStars(g, 0)),
+              std::tuple(true, false, 2));
+    EXPECT_EQ(std::pair(isAttackable(g, 3, 0), isAttackable(g, 4, 0)), std::pair(true, false));
     // Sources by whole armies less need, the first on a tie.
     g.gameStars[2].armies = 3;
     g.gameStars[4].armies = 3;
     EXPECT_EQ(bestSourceStar(g, 3, 0), 2);
     g.gameStars[4].armies = 4;
-    EXPECT_EQ(bestSourceStar(g, 3, 0), 4);
-    EXPECT_EQ(bestSourceStar(g, 3, 1), noOwner);
+    EXPECT_EQ(std::pair(bestSourceStar(g, 3, 0), bestSourceStar(g, 3, 1)), std::pair(4, noOwner));
     // Source 1 is interior with frontier 2 (3 armies) and 4 (4 armies).
-    EXPECT_EQ(frontierAdjustment(g, 1, 10, 4), 10 - 3);
-    EXPECT_EQ(frontierAdjustment(g, 2, 10, 4), 0);
+    EXPECT_EQ(std::pair(frontierAdjustment(g, 1, 10, 4), frontierAdjustment(g, 2, 10, 4)), std::pair(10 - 3, 0));
 }
 
 }  // namespace
