@@ -3,9 +3,9 @@
 #include <cstring>
 #include <initializer_list>
 #include <string>
+#include <utility>
 
-#include "engine/input.h"
-#include "engine/platform/headless.h"
+#include "tests/app/test_support.h"
 
 namespace {
 
@@ -16,21 +16,18 @@ struct InputTest : ::testing::Test {
         resetInputForTests();
         initInput();
     }
-    // Delivers the queued events the way the main loop does, then polls.
-    void frame()
-    {
-        endFrameInput();
-        PlatformEvent e;
-        while (platformPollEvent(e))
-            if (e.type != PlatformEventType::keyDown && e.type != PlatformEventType::keyUp) onMouseMessage(e);
-        pollInput();
-    }
     // Holds exactly these keys in the next frame.
     void hold(std::initializer_list<int> codes)
     {
         for (int c = 0; c < 256; ++c) headlessPushKey(c, false);
         for (int c : codes) headlessPushKey(c, true);
-        frame();
+        nextInputFrame();
+    }
+    // Holds the keys and edits the text line with them.
+    bool edit(std::initializer_list<int> codes, char* text, int limit = 40)
+    {
+        hold(codes);
+        return editTextLine(text, limit);
     }
 };
 
@@ -38,19 +35,18 @@ TEST_F(InputTest, AHeldKeyIsDownEveryFrameButPressedOnlyInTheFirstAndNotInTheBac
 {
     hold({0x1E});
     EXPECT_TRUE(isKeyDown(0x1E) && wasKeyPressed(0x1E));
-    frame();
-    EXPECT_TRUE(isKeyDown(0x1E));
-    EXPECT_FALSE(wasKeyPressed(0x1E));
+    nextInputFrame();
+    EXPECT_TRUE(isKeyDown(0x1E) && !wasKeyPressed(0x1E));
     // Pressed and released between two polls: never seen.
     headlessPushKey(0x30, true);
     headlessPushKey(0x30, false);
-    frame();
+    nextInputFrame();
     EXPECT_FALSE(isKeyDown(0x30) || wasKeyPressed(0x30) || isKeyDown(-1) || wasKeyPressed(256));
     headlessSetFocus(false);
-    frame();
+    nextInputFrame();
     EXPECT_FALSE(isKeyDown(0x1E));
     headlessSetFocus(true);
-    frame();
+    nextInputFrame();
     EXPECT_TRUE(wasKeyPressed(0x1E)); // seen again as a new press
 }
 
@@ -75,33 +71,25 @@ TEST_F(InputTest, RepeatTimingOutlivesAReleaseAndTheClockWrap)
 TEST_F(InputTest, LineEditingKeepsTableOrderLimitsAndFinishesOnReturn)
 {
     char text[41] = "";
-    hold({0x30, 0x1E}); // B, A
-    EXPECT_FALSE(editTextLine(text, 40));
-    hold({0x0B, 0x02, 0x39}); // 0, 1, space
-    editTextLine(text, 40);
+    EXPECT_FALSE(edit({0x30, 0x1E}, text)); // B, A
+    edit({0x0B, 0x02, 0x39}, text);         // 0, 1, space
     EXPECT_STREQ(text, "AB10 ");
     // Return and a letter in the same frame: finished, letter not taken.
-    hold({keys::enter, 0x2C});
-    EXPECT_TRUE(editTextLine(text, 40));
+    EXPECT_TRUE(edit({keys::enter, 0x2C}, text));
     EXPECT_STREQ(text, "AB10 ");
-    hold({keys::keypadEnter});
-    EXPECT_TRUE(editTextLine(text, 40));
+    EXPECT_TRUE(edit({keys::keypadEnter}, text));
 
     // A full line takes no letters but still Backspace.
-    std::memset(text, 'Q', 40);
-    text[40] = 0;
-    hold({0x1E});
-    editTextLine(text, 40);
+    std::strcpy(text, std::string(40, 'Q').c_str());
+    edit({0x1E}, text);
     EXPECT_EQ(std::strlen(text), 40u);
     headlessAdvance(1000);
-    hold({keys::backspace});
-    editTextLine(text, 40);
+    edit({keys::backspace}, text);
     EXPECT_EQ(std::strlen(text), 39u);
     // Backspace on an empty text does nothing; a zero limit takes nothing.
     char empty[2] = "";
     headlessAdvance(1000);
-    hold({keys::backspace, 0x1E});
-    EXPECT_FALSE(editTextLine(empty, 0));
+    EXPECT_FALSE(edit({keys::backspace, 0x1E}, empty, 0));
     EXPECT_STREQ(empty, "");
 }
 
@@ -111,16 +99,15 @@ TEST_F(InputTest, ClickFlagsLiveForOneFrame)
     headlessPushMouse(PlatformEventType::mouseButtonUp, 10, 20);
     headlessPushMouse(PlatformEventType::mouseButtonDown, 11, 21);
     headlessPushMouse(PlatformEventType::mouseButtonDown, 30, 40, 3);
-    frame();
+    nextInputFrame();
     EXPECT_TRUE(leftButtonPressed() && leftButtonReleased() && rightButtonPressed() && isLeftButtonDown());
-    EXPECT_EQ(mouseX(), 30.0);
-    EXPECT_EQ(mouseY(), 40.0);
-    frame();
+    EXPECT_EQ(std::pair(mouseX(), mouseY()), std::pair(30.0, 40.0));
+    nextInputFrame();
     EXPECT_FALSE(leftButtonPressed() || leftButtonReleased() || rightButtonPressed());
     EXPECT_TRUE(isLeftButtonDown()); // held and position stay
     EXPECT_EQ(mouseX(), 30.0);
     headlessPushMouse(PlatformEventType::mouseButtonUp, 5, 6);
-    frame();
+    nextInputFrame();
     EXPECT_FALSE(isLeftButtonDown());
 }
 

@@ -27,8 +27,12 @@ struct MainLoopTest : ::testing::Test {
     }
     void TearDown() override { resetEngineForTests(); }
 
-    // Runs loop turns until the queue is empty and one more turn ran.
-    void turn() { ASSERT_TRUE(engineTurn()); }
+    // One loop turn, ms after the last.
+    void turn(uint32_t ms = 0)
+    {
+        headlessAdvance(ms);
+        ASSERT_TRUE(engineTurn());
+    }
 };
 
 TEST_F(MainLoopTest, ConfigurationIsTakenOnceAFrameInTheSameMillisecondIsSkippedAndQuitEnds)
@@ -37,12 +41,10 @@ TEST_F(MainLoopTest, ConfigurationIsTakenOnceAFrameInTheSameMillisecondIsSkipped
     initEngine("a", "b", "c", nullptr, 1, 2, 3, 4);
     EXPECT_EQ(engineConfig().windowTitle, "test");
     EXPECT_EQ(engineConfig().frameHandler, &recordFrame);
-    headlessAdvance(5);
-    turn();
+    turn(5);
     turn(); // 0 ms later: nothing drawn, nothing presented
     EXPECT_EQ(headlessPresentCount(), 1);
-    headlessAdvance(3);
-    turn();
+    turn(3);
     EXPECT_EQ(frames, std::vector<int>({5, 3}));
     quitApplication();
     EXPECT_FALSE(engineTurn());
@@ -57,22 +59,18 @@ TEST_F(MainLoopTest, TimeSpentMinimisedOrDraggingIsNotPassedToTheNextFrame)
         e.type = type;
         headlessPushEvent(e);
     };
-    headlessAdvance(16);
-    turn();
+    turn(16);
     event(PlatformEventType::minimised);
     turn();
-    headlessAdvance(10000);
-    turn(); // not active: waits, and the clock restarts when it wakes
+    turn(10000); // not active: waits, and the clock restarts when it wakes
     EXPECT_EQ(headlessWaitCount(), 1);
     event(PlatformEventType::restored);
     turn();
-    headlessAdvance(16);
-    turn();
+    turn(16);
     headlessAdvance(5000); // a window drag
     event(PlatformEventType::moveOrSizeEnded);
     turn();
-    headlessAdvance(16);
-    turn();
+    turn(16);
     EXPECT_EQ(frames, std::vector<int>({16, 16, 16}));
 }
 
@@ -80,10 +78,7 @@ TEST_F(MainLoopTest, AnUnfocusedWindowRendersAboutTwoTurnsInAHundredAndTwoFailed
 {
     headlessSetFocus(false);
     uint32_t game = randomState(); // the throttle is not the game's to draw
-    for (int i = 0; i < 2000; ++i) {
-        headlessAdvance(1);
-        turn();
-    }
+    for (int i = 0; i < 2000; ++i) turn(1);
     // Each idle turn sleeps 10 ms; about 2 % of the turns draw.
     EXPECT_GT(frames.size(), 10u);
     EXPECT_LT(frames.size(), 100u);
@@ -92,11 +87,10 @@ TEST_F(MainLoopTest, AnUnfocusedWindowRendersAboutTwoTurnsInAHundredAndTwoFailed
 
     headlessSetFocus(true);
     headlessFailPresents(1); // one failed frame is silent
-    for (int i = 0; i < 2; ++i) headlessAdvance(1), turn();
+    for (int i = 0; i < 2; ++i) turn(1);
     EXPECT_TRUE(headlessErrors().empty());
     headlessFailPresents(2);
-    headlessAdvance(1);
-    turn();
+    turn(1);
     headlessAdvance(1);
     EXPECT_FALSE(engineTurn());
     EXPECT_EQ(headlessErrors(), std::vector<std::string>{"Displaying the next frame failed. The program will now exit. "});

@@ -9,6 +9,7 @@
 #include "engine/display.h"
 #include "engine/draw_text.h"
 #include "engine/image_catalogue.h"
+#include "engine/input.h"
 #include "engine/platform/headless.h"
 
 inline void openTestDisplay()
@@ -31,7 +32,18 @@ inline void closeTestDisplay()
     releaseDisplay();
 }
 
-// A solid picture of one colour, registered under the name with black keyed.
+// Hands the queued platform events over as the main loop does, then reads a
+// fresh frame of input.
+inline void nextInputFrame()
+{
+    endFrameInput();
+    PlatformEvent e;
+    while (platformPollEvent(e))
+        if (e.type != PlatformEventType::keyDown && e.type != PlatformEventType::keyUp) onMouseMessage(e);
+    pollInput();
+}
+
+// A solid picture of one colour.
 inline Image solidImage(int width, int height, uint32_t colour)
 {
     Image image;
@@ -46,7 +58,7 @@ inline void addTestImage(const std::string& name, const Image& image)
     s->width = image.width;
     s->height = image.height;
     setColorKey(*s, 0);
-    if (imageCatalogue.images.count(name)) delete imageCatalogue.images[name];
+    delete imageCatalogue.images[name];
     imageCatalogue.images[name] = s;
 }
 

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
 #include "app/widgets.h"
-#include "engine/input.h"
 #include "engine/platform/headless_audio.h"
 #include "engine/sound.h"
 #include "test_support.h"
@@ -32,18 +32,11 @@ struct WidgetsTest : ::testing::Test {
         shutdownSound();
         closeTestDisplay();
     }
-    // The mouse as the main loop hands it over, then a fresh frame of input.
+    // A frame of input with the mouse moved there, or pressed there.
     void mouseAt(int x, int y, bool click)
     {
-        endFrameInput();
-        PlatformEvent e;
-        e.type = click ? PlatformEventType::mouseButtonDown : PlatformEventType::mouseMove;
-        e.button = 1;
-        e.x = x;
-        e.y = y;
-        e.leftHeld = click;
-        onMouseMessage(e);
-        pollInput();
+        headlessPushMouse(click ? PlatformEventType::mouseButtonDown : PlatformEventType::mouseMove, x, y);
+        nextInputFrame();
     }
     void runFrame(ButtonSet& set, int value)
     {
@@ -184,19 +177,14 @@ TEST_F(WidgetsTest, TextLineBlinksAndEditsUpToForty)
     set.setText(std::string(39, 'Q'));
     headlessPushKey(0x1E, true); // A
     headlessPushKey(0x30, true); // B
-    PlatformEvent e;
-    while (platformPollEvent(e)) {
-    }
-    pollInput();
+    nextInputFrame();
     set.click(0);
     EXPECT_EQ(set.getText(), std::string(39, 'Q') + "A");
 
     set.setText(std::string(120, 'X'));
     EXPECT_EQ(set.getText().size(), 99u);
     set.clear();
-    EXPECT_EQ(set.getText(), "");
-    EXPECT_TRUE(set.textFieldActive);
-    EXPECT_TRUE(set.buttons.empty());
+    EXPECT_EQ(std::tuple(set.getText(), set.textFieldActive, set.buttons.size()), std::tuple("", true, 0u));
 }
 
 } // namespace
