@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "game/galaxy.h"
 #include "tests/support/test_star.h"
 
@@ -17,75 +19,53 @@ int linkEntries(const Galaxy& g)
 TEST(GalaxyReset, IsAnEmptyHundredSlotMap)
 {
     Galaxy g;
-    g.playerCount = 7;
-    g.name = "X";
-    g.selectedStar = 3;
-    g.minimumIncome = 4.5;
+    g.playerCount = 7, g.name = "X", g.selectedStar = 3, g.minimumIncome = 4.5;
+    g.layoutStars.assign(3, testStar(100, 100));
+    g.links.assign(9, 1);
     g.reset();
-    EXPECT_EQ(g.slotCount(), 100);
-    EXPECT_EQ(g.gameStars.size(), 100u);
-    EXPECT_EQ(g.links.size(), 10000u);
-    EXPECT_EQ(linkEntries(g), 0);
-    EXPECT_EQ(g.playerCount, 2);
-    EXPECT_EQ(g.name, "TEST");
-    EXPECT_EQ(g.selectedStar, noOwner);
+    EXPECT_EQ(std::tuple(g.slotCount(), g.gameStars.size(), g.links.size(), linkEntries(g)),
+              std::tuple(100, size_t{100}, size_t{10000}, 0));
+    EXPECT_EQ(std::tuple(g.playerCount, g.name, g.selectedStar), std::tuple(2, std::string("TEST"), noOwner));
     EXPECT_EQ(g.minimumIncome, 4.5); // left as it was
     for (const Star& s : g.layoutStars) EXPECT_EQ(s.active, 0);
 }
 
-TEST(GalaxyStarAt, PointAndRectangleProbes)
+TEST(GalaxyStarAt, ProbesTheControlStripAndTheLowestIndex)
 {
     Galaxy g;
-    g.addStar(testStar(100, 100));                // box 89..111 x 88..112
-    g.addStar(testStar(200, 200, darkStarKind)); // box 175..225 x 176..224
+    g.addStar(testStar(100, 100));                 // box 89..111 x 88..112
+    g.addStar(testStar(200, 200, darkStarKind));   // box 175..225 x 176..224
     g.addStar(testStar(400, 100, goldenStarKind)); // box 384..416 x 84..116
-    EXPECT_EQ(g.starAt(100, 100, 0, 0), 0);
-    EXPECT_EQ(g.starAt(111, 112, 0, 0), 0); // edges are inclusive
-    EXPECT_EQ(g.starAt(112, 100, 0, 0), noOwner);
-    EXPECT_EQ(g.starAt(114, 100, 3, 0), 0);
-    EXPECT_EQ(g.starAt(225, 224, 0, 0), 1);
-    EXPECT_EQ(g.starAt(384, 116, 0, 0), 2);
-    EXPECT_EQ(g.starAt(400, 117, 0, 0), noOwner);
-    EXPECT_EQ(g.starAt(300, 300, 0, 0), noOwner);
-}
+    const struct {
+        double x, y, rx;
+        int star;
+    } probes[] = {{100, 100, 0, 0}, {111, 112, 0, 0}, {112, 100, 0, noOwner}, {114, 100, 3, 0},
+                  {225, 224, 0, 1}, {384, 116, 0, 2}, {400, 117, 0, noOwner}, {300, 300, 0, noOwner}};
+    for (const auto& p : probes) EXPECT_EQ(g.starAt(p.x, p.y, p.rx, 0), p.star) << p.x << ", " << p.y;
 
-TEST(GalaxyStarAt, ControlStripReturnsTheSelection)
-{
-    Galaxy g;
+    // Below the board the selection is returned, but a star reaching y 499 is found above it.
     g.addStar(testStar(100, 480));
     g.selectedStar = 42;
-    EXPECT_EQ(g.starAt(100, 499.5, 0, 0), 42);
-    EXPECT_EQ(g.starAt(100, 600, 50, 50), 42);
-    g.layoutStars[0].y = 490; // box reaches y 502
-    EXPECT_EQ(g.starAt(100, 499.0, 0, 0), 0);
+    EXPECT_EQ(std::pair(g.starAt(100, 499.5, 0, 0), g.starAt(100, 600, 50, 50)), std::pair(42, 42));
+    g.layoutStars[3].y = 490; // box reaches y 502
+    EXPECT_EQ(g.starAt(100, 499.0, 0, 0), 3);
+
+    Galaxy overlapping;
+    overlapping.layoutStars[5] = testStar(100, 100);
+    overlapping.layoutStars[2] = testStar(105, 100);
+    overlapping.layoutStars[1] = testStar(100, 100);
+    overlapping.layoutStars[1].active = 0;
+    EXPECT_EQ(overlapping.starAt(102, 100, 0, 0), 2);
 }
 
-TEST(GalaxyStarAt, LowestIndexWinsAndFreeSlotsAreSkipped)
+TEST(GalaxyPlacement, BoardBoundsAndTouchingBoxesOfANormalStar)
 {
     Galaxy g;
-    g.layoutStars[5] = testStar(100, 100);
-    g.layoutStars[2] = testStar(105, 100);
-    g.layoutStars[1] = testStar(100, 100);
-    g.layoutStars[1].active = 0;
-    EXPECT_EQ(g.starAt(102, 100, 0, 0), 2);
-}
-
-TEST(GalaxyPlacement, BoardBoundsOfANormalStar)
-{
-    Galaxy g;
-    EXPECT_TRUE(g.canPlaceStar(testStar(11, 12)));
-    EXPECT_TRUE(g.canPlaceStar(testStar(788, 482)));
-    EXPECT_FALSE(g.canPlaceStar(testStar(10, 100)));
-    EXPECT_FALSE(g.canPlaceStar(testStar(789, 100))); // would reach x = 800
-    EXPECT_FALSE(g.canPlaceStar(testStar(100, 11)));
-    EXPECT_FALSE(g.canPlaceStar(testStar(100, 483))); // would reach y = 495
-    EXPECT_FALSE(g.canPlaceStar(testStar(2147483600, 100)));
-    EXPECT_FALSE(g.canPlaceStar(testStar(-2147483600, 100)));
-}
-
-TEST(GalaxyPlacement, TouchingBoxesAreRefused)
-{
-    Galaxy g;
+    // At x 789 the image would reach x = 800, at y 483 it would reach y = 495.
+    const std::tuple<int, int, bool> places[] = {{11, 12, true},          {788, 482, true},          {10, 100, false},
+                                                 {789, 100, false},       {100, 11, false},          {100, 483, false},
+                                                 {2147483600, 100, false}, {-2147483600, 100, false}};
+    for (auto [x, y, fits] : places) EXPECT_EQ(g.canPlaceStar(testStar(x, y)), fits) << x << ", " << y;
     g.addStar(testStar(100, 100));
     EXPECT_FALSE(g.canPlaceStar(testStar(122, 100))); // boxes share the column x = 111
     EXPECT_TRUE(g.canPlaceStar(testStar(123, 100)));
@@ -100,14 +80,11 @@ TEST(GalaxyPlacement, LowestFreeSlotIsReused)
     g.setLink(3, 4, 1);
     g.selectedStar = 3;
     g.removeStar(3);
-    EXPECT_EQ(g.layoutStars[3].active, 0);
-    EXPECT_EQ(g.isLinked(3, 4), 0);
-    EXPECT_EQ(g.isLinked(4, 3), 0);
-    EXPECT_EQ(g.selectedStar, noOwner);
+    EXPECT_EQ(std::tuple(g.layoutStars[3].active, g.isLinked(3, 4), g.isLinked(4, 3), g.selectedStar),
+              std::tuple(0, 0, 0, noOwner));
     g.addStar(testStar(300, 300, goldenStarKind));
-    EXPECT_EQ(g.layoutStars[3].active, 1);
-    EXPECT_EQ(g.layoutStars[3].kind, goldenStarKind);
-    EXPECT_EQ(g.layoutStars[10].active, 0);
+    EXPECT_EQ(std::tuple(g.layoutStars[3].active, g.layoutStars[3].kind, g.layoutStars[10].active),
+              std::tuple(1, std::string(goldenStarKind), 0));
 }
 
 TEST(GalaxyPlacement, FullGalaxyAndBadIndicesChangeNothing)
@@ -123,64 +100,42 @@ TEST(GalaxyPlacement, FullGalaxyAndBadIndicesChangeNothing)
     g.setLink(-1, 2, 1);
     g.setLink(2, 100, 1);
     EXPECT_EQ(g.links, before.links);
-    EXPECT_EQ(g.isLinked(100, 0), 0);
-    EXPECT_EQ(g.isLinked(0, -1), 0);
+    EXPECT_EQ(std::pair(g.isLinked(100, 0), g.isLinked(0, -1)), std::pair(0, 0));
 }
 
-TEST(GalaxyLinks, CrossingRules)
+TEST(GalaxyLinks, CrossingRulesFreeSlotsAndUnlinkAll)
 {
     Galaxy g;
-    g.layoutStars[0] = testStar(100, 100);
-    g.layoutStars[1] = testStar(300, 100);
-    g.layoutStars[2] = testStar(200, 50);
-    g.layoutStars[3] = testStar(200, 150);
-    g.layoutStars[4] = testStar(200, 100); // on the segment 0-1
-    g.layoutStars[5] = testStar(400, 100); // collinear with 0-1
-    g.layoutStars[6] = testStar(500, 300);
-
-    g.setLink(0, 1, 1);
-    EXPECT_EQ(g.isLinked(0, 1), 1);
-    EXPECT_EQ(g.isLinked(1, 0), 1);
-
-    const std::vector<int> before = g.links;
-    g.setLink(2, 3, 1); // crosses 0-1 in its interior
-    EXPECT_EQ(g.links, before);
-
-    g.setLink(0, 2, 1); // shares the end star 0
-    EXPECT_EQ(g.isLinked(0, 2), 1);
-    g.setLink(2, 4, 1); // ends on the other link
-    EXPECT_EQ(g.isLinked(2, 4), 1);
-    g.setLink(1, 5, 1); // collinear, touching at star 1
-    EXPECT_EQ(g.isLinked(5, 1), 1);
-    g.setLink(0, 5, 1); // collinear and overlapping: not a proper crossing
-    EXPECT_EQ(g.isLinked(0, 5), 1);
-    g.setLink(6, 6, 1); // a point crosses nothing
-    EXPECT_EQ(g.isLinked(6, 6), 1);
-    EXPECT_EQ(linkEntries(g), 11);
-
-    g.setLink(0, 1, 0);
-    EXPECT_EQ(g.isLinked(0, 1) | g.isLinked(1, 0), 0);
-    g.setLink(2, 3, 1); // no longer crosses anything but 0-5
-    EXPECT_EQ(g.isLinked(2, 3), 0);
-    g.setLink(0, 5, 0);
-    g.setLink(2, 3, 1);
-    EXPECT_EQ(g.isLinked(2, 3), 1);
-}
-
-TEST(GalaxyLinks, FreeSlotsCannotBeLinkedAndUnlinkAllClearsRowAndColumn)
-{
-    Galaxy g;
-    g.layoutStars[0] = testStar(100, 100);
-    g.layoutStars[1] = testStar(300, 100);
-    g.layoutStars[2] = testStar(200, 300);
-    g.setLink(0, 7, 1);
-    EXPECT_EQ(linkEntries(g), 0);
-    g.setLink(0, 1, 1);
-    g.setLink(1, 2, 1);
-    g.setLink(2, 0, 1);
-    g.unlinkAll(1);
-    EXPECT_EQ(linkEntries(g), 2);
-    EXPECT_EQ(g.isLinked(0, 2), 1);
+    // Star 4 lies on the segment 0-1, star 5 is collinear with it.
+    const std::pair<int, int> places[] = {{100, 100}, {300, 100}, {200, 50},  {200, 150},
+                                          {200, 100}, {400, 100}, {500, 300}};
+    for (int i = 0; i < 7; ++i) g.layoutStars[i] = testStar(places[i].first, places[i].second);
+    // Each step sets v on i-j; then i-j is linked both ways or not at all.
+    const struct {
+        int i, j, v, linked;
+    } steps[] = {
+        {0, 1, 1, 1},
+        {2, 3, 1, 0}, // crosses 0-1 in its interior
+        {0, 2, 1, 1}, // shares the end star 0
+        {2, 4, 1, 1}, // ends on the other link
+        {1, 5, 1, 1}, // collinear, touching at star 1
+        {0, 5, 1, 1}, // collinear and overlapping: not a proper crossing
+        {6, 6, 1, 1}, // a point crosses nothing
+        {0, 7, 1, 0}, // slot 7 is free
+        {0, 1, 0, 0},
+        {2, 3, 1, 0}, // still crosses 0-5
+        {0, 5, 0, 0},
+        {2, 3, 1, 1},
+    };
+    for (const auto& s : steps) {
+        g.setLink(s.i, s.j, s.v);
+        EXPECT_EQ(std::pair(g.isLinked(s.i, s.j), g.isLinked(s.j, s.i)), std::pair(s.linked, s.linked))
+            << s.i << "-" << s.j;
+    }
+    EXPECT_EQ(linkEntries(g), 9); // 0-2, 2-3, 2-4, 1-5 both ways, and 6-6
+    g.unlinkAll(2);
+    EXPECT_EQ(linkEntries(g), 3);
+    EXPECT_EQ(g.isLinked(1, 5), 1);
 }
 
 TEST(GalaxyLinks, HugeCoordinatesDoNotBreakTheCrossingTest)
@@ -192,6 +147,5 @@ TEST(GalaxyLinks, HugeCoordinatesDoNotBreakTheCrossingTest)
     g.layoutStars[3] = testStar(2147483647, -2147483647 - 1);
     g.setLink(0, 1, 1);
     g.setLink(2, 3, 1); // the two diagonals cross
-    EXPECT_EQ(g.isLinked(0, 1), 1);
-    EXPECT_EQ(g.isLinked(2, 3), 0);
+    EXPECT_EQ(std::pair(g.isLinked(0, 1), g.isLinked(2, 3)), std::pair(1, 0));
 }
