@@ -1,6 +1,8 @@
 // The human's turn on the game board, played through the real handlers.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "game/rules.h"
 #include "screens/board.h"
 #include "tests/support/program_driver.h"
@@ -28,7 +30,6 @@ struct BoardTurn : ::testing::Test {
                     own = i, enemy = j;
         ASSERT_NE(enemy, noOwner);
     }
-    void TearDown() override { program.stop(); }
 
     Star& star(int s) { return gameGalaxy.gameStars[s]; }
     void clickStar(int s) { program.click(gameGalaxy.layoutStars[s].x, gameGalaxy.layoutStars[s].y); }
@@ -57,10 +58,8 @@ struct BoardTurn : ::testing::Test {
     }
     bool whiteIn(int x, int y, int w, int h)
     {
-        for (int py = y; py < y + h; ++py)
-            for (int px = x; px < x + w; ++px)
-                if ((program.pixel(px, py) & 0xffffffu) == 0xffffffu) return true;
-        return false;
+        const std::vector<uint32_t> area = program.pixels(x, y, w, h);
+        return std::any_of(area.begin(), area.end(), [](uint32_t c) { return (c & 0xffffffu) == 0xffffffu; });
     }
     void toAttackPhase()
     {
@@ -154,9 +153,7 @@ TEST_F(BoardTurn, DragBattleConquestTransferAndMove)
     program.frame();
     const int loser = to.owner;
     EXPECT_EQ(pressChoice(6), "transferToConquered");
-    EXPECT_EQ(to.owner, 0);
-    EXPECT_EQ(to.armies, 0);
-    EXPECT_TRUE(gameGalaxy.players[loser].alive);
+    EXPECT_EQ(std::tuple(to.owner, to.armies, gameGalaxy.players[loser].alive), std::tuple(0, 0, 1));
     const int left = from.armies;
     EXPECT_EQ(pressChoice(1), "attackHuman");
     EXPECT_EQ(from.armies + to.armies, left);

@@ -10,7 +10,6 @@ TEST(MenuFullGame, FromTheTitleThroughAGameAndBackToTheMenu)
 {
     ProgramDriver program;
     ASSERT_TRUE(program.start(scratchDir("full_game")));
-    struct Stop { ProgramDriver& p; ~Stop() { p.stop(); } } stop{program};
     ASSERT_TRUE(program.runUntil("menu", 3000));
     program.key(keys::escape); // no game to resume yet
     program.click(200, 491);   // where "Resume Game" will be

@@ -31,7 +31,6 @@ struct Selection : ::testing::Test {
         program.key(keys::escape);
         registerState("editor", [](int) {}); // kept only while the editor is not registered
     }
-    void TearDown() override { program.stop(); }
     void addGalaxy(const std::string& name, const char* text = nullptr)
     {
         const fs::path galaxies = program.dataDir / "galaxies";
@@ -46,29 +45,21 @@ struct Selection : ::testing::Test {
         return previewGalaxy.name;
     }
     std::string previewAtRow(int r) { return previewAt(579, 42 + 35 * r); }
-    std::vector<uint32_t> messageLine() const
-    {
-        std::vector<uint32_t> out;
-        for (int y = 552; y < 576; ++y)
-            for (int x = 180; x < 480; ++x) out.push_back(program.pixel(x, y));
-        return out;
-    }
+    std::vector<uint32_t> messageLine() const { return program.pixels(180, 552, 300, 24); }
 };
 
 } // namespace
 
 TEST(GalaxyList, ExtensionInAnyCaseStandardNamesExactlyByteOrderEachNameOnce)
 {
-    const fs::path root = scratchDir("galaxy_list");
-    fs::remove_all(root);
-    fs::create_directories(root / "mine" / "folder.gly");
-    fs::create_directories(root / "shipped");
+    ScratchFolder root("galaxy_list");
+    fs::create_directories("mine/folder.gly");
+    fs::create_directories("shipped");
     for (const char* name : {"ROMAN.gly", "roman.gly", "Zeta.GLY", "beta.gly", "notes.txt", ".gly"})
-        writeText(root / "mine" / name, "x");
-    for (const char* name : {"beta.gly", "Alpha.gly", "DOOR.gly"}) writeText(root / "shipped" / name, "x");
-    const auto names = listGalaxyFiles({(root / "mine").string(), (root / "shipped").string(), (root / "none").string()});
-    EXPECT_EQ(names, (std::vector<std::string>{"Alpha", "Zeta", "beta", "roman"}));
-    fs::remove_all(root);
+        writeText(fs::path("mine") / name, "x");
+    for (const char* name : {"beta.gly", "Alpha.gly", "DOOR.gly"}) writeText(fs::path("shipped") / name, "x");
+    const std::vector<std::string> expected = {"Alpha", "Zeta", "beta", "roman"};
+    EXPECT_EQ(listGalaxyFiles({"mine", "shipped", "none"}), expected);
 }
 
 TEST_F(Selection, SixteenFilesScrollOneRowByArrowsAndByTheTrack)

@@ -4,6 +4,7 @@
 // Used by the end-to-end tests, the benchmarks and the screenshot tool.
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "app/resources.h"
 #include "app/screens.h"
@@ -18,13 +19,17 @@
 struct ProgramDriver {
     std::filesystem::path dataDir;
     std::filesystem::path previousDir;
+    bool running = false;
+
+    ~ProgramDriver() { stop(); }
 
     // Copies the shipped data into `folder` (emptied first), enters it and
     // starts the program; the first frame runs the title. False if the
-    // engine did not start.
+    // engine did not start. A program still running is stopped first.
     bool start(const std::filesystem::path& folder)
     {
         namespace fs = std::filesystem;
+        stop();
         previousDir = fs::current_path();
         dataDir = folder;
         fs::remove_all(dataDir);
@@ -32,6 +37,7 @@ struct ProgramDriver {
         fs::remove(dataDir / "svol.lst");
         fs::remove(dataDir / "mvol.lst");
         fs::current_path(dataDir);
+        running = true;
         resetProcessState();
         configureProgram();
         takeBuiltinImageList(listBuiltinImages);
@@ -56,12 +62,15 @@ struct ProgramDriver {
 
     // Shuts the program down and puts back the process-wide state it changed,
     // so that tests after it in the same process start as from a fresh one.
+    // Does nothing when the program is not running.
     void stop()
     {
         namespace fs = std::filesystem;
+        if (!running) return;
+        running = false;
         shutdownEngine();
         resetProcessState();
-        if (!previousDir.empty()) fs::current_path(previousDir);
+        fs::current_path(previousDir);
         std::error_code ec;
         fs::remove_all(dataDir, ec);
     }
@@ -135,4 +144,12 @@ struct ProgramDriver {
     std::string state() const { return currentStateName(); }
     const Image& screen() const { return headlessLastFrame(); }
     uint32_t pixel(int x, int y) const { return headlessLastFrame().at(x, y); }
+    // The pixels of a rectangle, row by row, every `step`-th in each direction.
+    std::vector<uint32_t> pixels(int x, int y, int width, int height, int step = 1) const
+    {
+        std::vector<uint32_t> out;
+        for (int py = y; py < y + height; py += step)
+            for (int px = x; px < x + width; px += step) out.push_back(pixel(px, py));
+        return out;
+    }
 };
