@@ -1,3 +1,4 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -32,20 +33,16 @@ TEST_F(CatalogueTest, EveryBuiltinPictureLoadsAtItsListedSizeWithProgressTextAnd
     std::strcpy(loadingText, "loading..");
     ASSERT_TRUE(bringUpDisplay(false));
     EXPECT_EQ(imageCatalogue.images.size(), builtinImageTable.size());
-    for (const BuiltinImage& b : builtinImageTable) {
-        EXPECT_EQ(imageWidth(b.name), b.width) << b.name;
-        EXPECT_EQ(imageHeight(b.name), b.height) << b.name;
-    }
+    for (const BuiltinImage& b : builtinImageTable)
+        EXPECT_EQ(std::pair(imageWidth(b.name), imageHeight(b.name)), std::pair(b.width, b.height)) << b.name;
     // The progress text was shown before every second of the 28 pictures: 14
     // times, the last time with 22 characters, and it is one longer now.
-    EXPECT_EQ(headlessPresentCount(), 14);
-    EXPECT_EQ(std::strlen(loadingText), 23u);
+    EXPECT_EQ(std::tuple(headlessPresentCount(), std::strlen(loadingText)), std::tuple(14, 23u));
 
     // A second bring-up goes on from there: 23, 24, 25, then "loading.." again.
     ASSERT_TRUE(bringUpDisplay(false));
-    EXPECT_EQ(headlessPresentCount(), 28);
-    EXPECT_EQ(std::strlen(loadingText), 20u);
-    EXPECT_EQ(imageCatalogue.images.size(), 28u);
+    EXPECT_EQ(std::tuple(headlessPresentCount(), std::strlen(loadingText), imageCatalogue.images.size()),
+              std::tuple(28, 20u, 28u));
 
     // Restoring after a loss repaints every picture where it was.
     Surface* before = findImage("title");
@@ -63,16 +60,11 @@ TEST_F(CatalogueTest, ALaterEntryOfTheSameNameWinsAndAMissingSourceFailsLoading)
     openTestDisplay();
     setEntries({{"star", "168"}, {"star", "170"}});
     EXPECT_TRUE(loadAllImages());
-    EXPECT_EQ(imageWidth("star"), 50); // the dark star's size
-    EXPECT_EQ(imageCatalogue.images.size(), 1u);
+    EXPECT_EQ(std::tuple(imageWidth("star"), imageCatalogue.images.size()), std::tuple(50, 1u)); // 170: a dark star
 
     setEntries({{"ok", "168"}, {"missing", "no such picture.bmp"}});
-    try {
-        loadAllImages();
-        FAIL() << "expected an error";
-    } catch (const ImageLoadError& e) {
-        EXPECT_STREQ(e.what(), "Could not create surface from no such picture.bmp");
-    }
+    EXPECT_THAT([] { loadAllImages(); }, ::testing::ThrowsMessage<ImageLoadError>(
+                                             ::testing::StrEq("Could not create surface from no such picture.bmp")));
     setEntries({});
     EXPECT_FALSE(loadAllImages());
 

@@ -33,21 +33,6 @@ uint32_t rgb(const Rgb& c) { return packRgb(c.r, c.g, c.b); }
 
 } // namespace
 
-TEST_F(GalaxyDraw, OwnerBoxUnderTheStarImageOnlyForAPlayer)
-{
-    Star s = testStar(100, 100);
-    s.owner = 3;
-    s.drawOnBoard();
-    const uint32_t box = rgb(playerColours[3]); // from x - 11, y - 12
-    expectPixels({{100, 100, white}, {89, 88, box}, {88, 100, 0}, {111, 111, box}, {100, 113, 0}});
-    for (int owner : {noOwner, 8}) {
-        clearBackBuffer(0);
-        s.owner = owner;
-        s.drawOnBoard();
-        EXPECT_EQ(litPixels(), 1);
-    }
-}
-
 TEST_F(GalaxyDraw, PreviewIsScaledDrawsEachLinkOnceAndTintsTheSelectedStar)
 {
     Galaxy g;
@@ -67,8 +52,21 @@ TEST_F(GalaxyDraw, PreviewIsScaledDrawsEachLinkOnceAndTintsTheSelectedStar)
     EXPECT_EQ(litPixels(), 0);
 }
 
-TEST_F(GalaxyDraw, BoardDrawsTheGameStarsWithOwnersAndLabels)
+TEST_F(GalaxyDraw, BoardDrawsTheGameStarsWithOwnerBoxesAndLabels)
 {
+    // The owner's box lies under the star picture, only for a player.
+    Star s = testStar(100, 100);
+    s.owner = 3;
+    s.drawOnBoard();
+    const uint32_t box = rgb(playerColours[3]); // from x - 11, y - 12
+    expectPixels({{100, 100, white}, {89, 88, box}, {88, 100, 0}, {111, 111, box}, {100, 113, 0}});
+    for (int owner : {noOwner, 8}) {
+        clearBackBuffer(0);
+        s.owner = owner;
+        s.drawOnBoard();
+        EXPECT_EQ(litPixels(), 1);
+    }
+
     Galaxy g;
     g.gameStars[0] = testStar(100, 100);
     g.gameStars[0].owner = 0;

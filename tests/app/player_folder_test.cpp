@@ -8,8 +8,6 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "app/galaxy_list.h"
 #include "app/player_folder.h"
@@ -49,14 +47,6 @@ void makeWritable(const fs::path& folder)
     chmod(folder.c_str(), 0755);
 }
 
-std::string fileText(const fs::path& p)
-{
-    std::ifstream in(p);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 struct PlayerFolderTest : ::testing::Test {
     fs::path root = scratchDir("zentory_player_folder_test");
     fs::path data = root / "share" / "zentory";
@@ -65,11 +55,11 @@ struct PlayerFolderTest : ::testing::Test {
     {
         fs::remove_all(root);
         fs::create_directories(data / "galaxies");
-        std::ofstream(data / "sounds.lst") << "";
-        std::ofstream(data / "music.lst") << "noMusic";
-        std::ofstream(data / "galaxies" / "SHARED.gly") << builtInGalaxyText();
-        std::ofstream(data / "galaxies" / "SHIPPED.gly") << builtInGalaxyText();
-        std::ofstream(data / "svol.lst") << "9";
+        writeText(data / "sounds.lst", "");
+        writeText(data / "music.lst", "noMusic");
+        writeText(data / "galaxies" / "SHARED.gly", builtInGalaxyText());
+        writeText(data / "galaxies" / "SHIPPED.gly", builtInGalaxyText());
+        writeText(data / "svol.lst", "9");
         fs::current_path(data);
         setenv("XDG_DATA_HOME", (root / "home data").c_str(), 1);
     }
@@ -96,10 +86,10 @@ TEST_F(PlayerFolderTest, AReadOnlyDataFolderSendsVolumesAndSavedGalaxiesToThePla
     EXPECT_EQ(readVolumeFile("svol.lst"), 9);
     writeVolumeFile("svol.lst", 14);
     writeVolumeFile("mvol.lst", 2);
-    EXPECT_EQ(fileText(player / "svol.lst"), "14");
+    EXPECT_EQ(readText(player / "svol.lst"), "14");
     EXPECT_EQ(readVolumeFile("svol.lst"), 14);
     EXPECT_EQ(readVolumeFile("mvol.lst"), 2);
-    EXPECT_EQ(fileText(data / "svol.lst"), "9");
+    EXPECT_EQ(readText(data / "svol.lst"), "9");
 
     // The editor's save lands in the player's galaxies; the player's copy of
     // a shipped name wins when loading, and the list shows each name once.
@@ -130,7 +120,7 @@ TEST_F(PlayerFolderTest, AWritableDataFolderKeepsEverythingInIt)
     Galaxy g;
     ASSERT_TRUE(g.loadFile("SHIPPED"));
     ASSERT_TRUE(g.saveFile("MINE"));
-    EXPECT_EQ(fileText(data / "svol.lst"), "11");
+    EXPECT_EQ(readText(data / "svol.lst"), "11");
     EXPECT_TRUE(fs::exists(data / "galaxies" / "MINE.gly"));
     EXPECT_FALSE(fs::exists(root / "home data"));
     // A relative XDG_DATA_HOME is not a place to write to.
