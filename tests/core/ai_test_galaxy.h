@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "game/galaxy.h"
+#include "tests/support/test_star.h"
 
 struct TestStar {
     const char* kind;
@@ -23,11 +24,7 @@ inline Galaxy makeTestGalaxy(const std::vector<TestStar>& stars, const std::vect
     g.gameStars.assign(n, Star{});
     g.links.assign(static_cast<size_t>(n) * n, 0);
     for (int i = 0; i < n; ++i) {
-        Star s;
-        s.x = 20 + 30 * (i % 20);
-        s.y = 20 + 30 * (i / 20);
-        s.kind = stars[i].kind;
-        s.active = 1;
+        Star s = testStar(20 + 30 * (i % 20), 20 + 30 * (i / 20), stars[i].kind);
         g.layoutStars[i] = s;
         s.owner = stars[i].owner;
         s.armies = stars[i].armies;

@@ -10,7 +10,7 @@
 
 namespace {
 
-TEST(AiTurns, ACycleVisitsEveryPlayerInOrderFromTheFirst)
+TEST(AiTurns, ACycleVisitsEveryPlayerInOrderFromTheFirstUnlessTheGameIsDecided)
 {
     // Nobody can attack anybody: each player places, then its turn is over.
     Galaxy g = makeTestGalaxy({{NS, 0, 0}, {NS, 1, 0}, {NS, 2, 0}}, {}, 3, 2.5, 1.0);
@@ -25,6 +25,14 @@ TEST(AiTurns, ACycleVisitsEveryPlayerInOrderFromTheFirst)
                                                            {AiStepKind::Placed, 2}, {AiStepKind::TurnOver, 2}};
     EXPECT_EQ(seen, expected);
     EXPECT_EQ(stepAiTurns(turns, g).kind, AiStepKind::None);
+
+    // A decided game goes straight to its end and takes no step.
+    Galaxy decided = makeTestGalaxy({{NS, 0, 1}, {NS, 1, 1}}, {{0, 1}}, 2);
+    decided.players[1].alive = 0;
+    beginAiTurns(turns, decided, 0);
+    EXPECT_EQ(std::pair(turns.phase, turns.winner), std::pair(AiPhase::GameOver, 0));
+    EXPECT_EQ(stepAiTurns(turns, decided).kind, AiStepKind::None);
+    EXPECT_EQ(std::pair(decided.gameStars[0].armies, decided.gameStars[1].armies), std::pair(1, 1));
 }
 
 // What a conquest does with the armies, and who wins, the recorded games check.
@@ -39,8 +47,7 @@ TEST(AiTurns, AnAttackClearsThePlacementLabelsAndEachRoundLabelsItsTarget)
     const AiStepReport chosen = stepAiTurns(turns, g);
     ASSERT_EQ(chosen.kind, AiStepKind::AttackChosen);
     EXPECT_EQ(std::tuple(chosen.from, chosen.to, chosen.attackers), std::tuple(0, 1, placed));
-    EXPECT_EQ(g.gameStars[0].armies, 0);
-    EXPECT_EQ(g.gameStars[0].label, "");
+    EXPECT_EQ(std::tuple(g.gameStars[0].armies, g.gameStars[0].label), std::tuple(0, ""));
     stepAiTurns(turns, g);
     EXPECT_EQ(g.gameStars[1].label, "1 v " + std::to_string(placed));
 }
@@ -62,26 +69,11 @@ TEST(AiTurns, ARepelledAttackLeavesTheDefendersAndTheAttackersAreLost)
         do r = stepAiTurns(turns, h);
         while (r.kind == AiStepKind::BattleRound);
         ASSERT_EQ(r.kind, AiStepKind::Repelled);
-        EXPECT_EQ(h.gameStars[1].owner, 1);
-        EXPECT_EQ(r.defenders, h.gameStars[1].armies + 1);
         EXPECT_GE(h.gameStars[1].armies, 0);
-        EXPECT_EQ(h.gameStars[0].armies, 0);
-        EXPECT_EQ(turns.battleAttackers, 0);
-        EXPECT_EQ(turns.phase, AiPhase::ChooseAttack);
+        const Star &source = h.gameStars[0], &target = h.gameStars[1];
+        EXPECT_EQ(std::tuple(target.owner, r.defenders, source.armies, turns.battleAttackers, turns.phase),
+                  std::tuple(1, target.armies + 1, 0, 0, AiPhase::ChooseAttack));
     }
-}
-
-TEST(AiTurns, ADecidedGameTakesNoStep)
-{
-    Galaxy g = makeTestGalaxy({{NS, 0, 1}, {NS, 1, 1}}, {{0, 1}}, 2);
-    g.players[1].alive = 0;
-    AiTurns turns;
-    beginAiTurns(turns, g, 0);
-    EXPECT_EQ(turns.phase, AiPhase::GameOver);
-    EXPECT_EQ(turns.winner, 0);
-    const Galaxy before = g;
-    EXPECT_EQ(stepAiTurns(turns, g).kind, AiStepKind::None);
-    EXPECT_EQ(g.gameStars[1].armies, before.gameStars[1].armies);
 }
 
 }  // namespace
