@@ -167,8 +167,7 @@ TEST_F(GalaxyFiles, MalformedCountsAreRefusedWithAResetGalaxy)
     Galaxy ok;
     std::istringstream in(galaxyText(8, 3, 9));
     EXPECT_TRUE(ok.readFrom(in));
-    EXPECT_EQ(ok.slotCount(), 3);
-    EXPECT_EQ(ok.gameStars.size(), 3u);
+    EXPECT_EQ(std::pair(ok.slotCount(), ok.gameStars.size()), std::pair(3, size_t{3}));
 }
 
 TEST_F(GalaxyFiles, UnreadableAndMissingTokensKeepTheirDefaultsAndOtherNumbersAreAccepted)
@@ -198,8 +197,7 @@ TEST_F(GalaxyFiles, UnreadableAndMissingTokensKeepTheirDefaultsAndOtherNumbersAr
                                 "0 0 0 empty 0 0 0\n0 0 0 empty 0 0 0\n" + c.links);
         Galaxy h;
         ASSERT_TRUE(h.readFrom(more)) << c.links;
-        EXPECT_EQ(h.links, c.expected) << c.links;
-        EXPECT_EQ(h.layoutStars[1].x, 300);
+        EXPECT_EQ(std::pair(h.links, h.layoutStars[1].x), std::pair(c.expected, 300)) << c.links;
     }
 
     // Any number is taken in a free slot, as an owner or as armies.

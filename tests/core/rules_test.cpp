@@ -129,8 +129,7 @@ TEST_F(Rules, SetUpSurvivesOddGalaxies)
 {
     Galaxy none = withKinds({}, 3);
     none.setUpGame(1);
-    EXPECT_EQ(none.minimumIncome, 0.0);
-    EXPECT_EQ(soleSurvivor(none), noOwner); // nobody holds a star, nobody is alive
+    EXPECT_EQ(std::pair(none.minimumIncome, soleSurvivor(none)), std::pair(0.0, noOwner)); // nobody holds a star
 
     Galaxy empty = withKinds({}, 2, 0);
     empty.setUpGame(1);
@@ -310,14 +309,12 @@ TEST_F(Rules, TurnOrder)
         EXPECT_EQ(humanPlaysFirst(g), d < 3) << d;
     }
     beginTurnCycle(g);
-    EXPECT_TRUE(humanPlaysFirst(g));
-    EXPECT_EQ(firstComputerPlayer(), 1);
+    EXPECT_EQ(std::pair(humanPlaysFirst(g), firstComputerPlayer()), std::pair(true, 1));
     g.players[0].alive = 0;
     EXPECT_FALSE(humanPlaysFirst(g));
     demoMode = 1;
     g.players[0].alive = 1;
-    EXPECT_FALSE(humanPlaysFirst(g));
-    EXPECT_EQ(firstComputerPlayer(), 0);
+    EXPECT_EQ(std::pair(humanPlaysFirst(g), firstComputerPlayer()), std::pair(false, 0));
 }
 
 TEST_F(Rules, StartingAGameOnAMissingFileGivesAnEmptyTwoPlayerGame)
