@@ -50,7 +50,7 @@ constexpr int A = 0x1E, B = 0x30, C = 0x2E, D = 0x20, E = 0x12, L = 0x26, M = 0x
               S = 0x1F, T = 0x14, W = 0x11, Y = 0x15, one = 0x02, space = 0x39;
 } // namespace scan
 
-TEST_F(EditorTest, FirstOpeningAndClickChains)
+TEST_F(EditorTest, FirstOpeningClickChainsAndAKindChange)
 {
     EXPECT_TRUE(g.layoutStars[0].kind == darkStarKind && place(0) == std::pair(100, 100));
     EXPECT_TRUE(g.layoutStars[1].kind == normalStarKind && place(1) == std::pair(200, 220));
@@ -72,9 +72,15 @@ TEST_F(EditorTest, FirstOpeningAndClickChains)
     EXPECT_TRUE(program.state() == "menu" && g.selectedStar == noOwner);
     openEditor();
     EXPECT_TRUE(linked(1, 2));
+
+    program.click(225, 220); // a new star beside star 1
+    ASSERT_EQ(g.selectedStar, 3);
+    clickButton(20, 520); // golden keeps the place; its box now reaches star 1, the lower index, which goes
+    EXPECT_EQ(std::tuple(g.layoutStars[3].kind, place(3), g.layoutStars[1].active, g.layoutStars[3].active),
+              std::tuple(goldenStarKind, std::pair(225, 220), 0, 1));
 }
 
-TEST_F(EditorTest, ReleaseTidiesUpWhatADragBroke)
+TEST_F(EditorTest, ReleaseTidiesUpWhatADragBrokeAndADraggedStarStaysOnTheBoard)
 {
     for (auto [x, y] : {std::pair(100, 100), {200, 220}, {600, 450}, {100, 300}, {150, 400}, {100, 300}})
         program.click(x, y); // links 0-1 and 3-4; star 2 only ends the chain
@@ -86,10 +92,7 @@ TEST_F(EditorTest, ReleaseTidiesUpWhatADragBroke)
     program.drag(250, 150, 105, 305); // onto star 3: the lower index goes, with its links
     EXPECT_EQ(std::tuple(g.layoutStars[3].active, g.layoutStars[4].active, g.isLinked(3, 4) + g.isLinked(4, 3)),
               std::tuple(0, 1, 0));
-}
 
-TEST_F(EditorTest, ADraggedStarStaysOnTheBoard)
-{
     program.drag(200, 220, 0, 0);
     EXPECT_EQ(place(1), std::pair(12, 13));
     program.drag(12, 13, 799, 499);
@@ -102,17 +105,23 @@ TEST_F(EditorTest, ADraggedStarStaysOnTheBoard)
     EXPECT_EQ(place(1), std::pair(788, 482));
 }
 
-TEST_F(EditorTest, AKindChangeKeepsThePlaceAndTheReleaseRemovesTheLowerOverlap)
+TEST_F(EditorTest, PanelButtonsKeysAndALoadLargerThanTheEditorMakes)
 {
-    program.click(225, 220);
-    ASSERT_EQ(g.selectedStar, 2);
-    clickButton(20, 520); // golden: its box now reaches star 1
-    EXPECT_EQ(std::tuple(g.layoutStars[2].kind, place(2), g.layoutStars[1].active, g.layoutStars[2].active),
-              std::tuple(goldenStarKind, std::pair(225, 220), 0, 1));
-}
+    Galaxy big;
+    big.layoutStars.assign(150, Star{});
+    big.gameStars.assign(150, Star{});
+    big.links.assign(150 * 150, 0);
+    ASSERT_TRUE(big.saveFile("BIG"));
+    program.click(100, 100);
+    program.click(200, 220);
+    program.rightClick(600, 300);
+    clickButton(20, 577);
+    program.click(483 + 96, 28 + 14); // the file's row
+    program.click(44 + 72, 523 + 11); // load
+    ASSERT_EQ(program.state(), "editor");
+    EXPECT_EQ(editorMessage(), "Not loaded: BIG has 150 slots, at most 100");
+    EXPECT_EQ(std::tuple(g.slotCount(), g.name, linked(0, 1)), std::tuple(100, "TEST", true));
 
-TEST_F(EditorTest, PanelButtonsAndKeys)
-{
     program.click(710, 510); // fewer, at 2
     EXPECT_EQ(g.playerCount, 2);
     for (int i = 0; i < 7; ++i) program.click(770, 510);
@@ -193,24 +202,6 @@ TEST_F(EditorTest, AFolderThatCannotBeWrittenIsSaidAndKeepsTheOldFile)
     }
     EXPECT_EQ(editorMessage(), "Not saved: the folder is read-only");
     EXPECT_EQ(fileText("OLD"), before);
-}
-
-TEST_F(EditorTest, AGalaxyLargerThanTheEditorMakesIsNotLoaded)
-{
-    Galaxy big;
-    big.layoutStars.assign(150, Star{});
-    big.gameStars.assign(150, Star{});
-    big.links.assign(150 * 150, 0);
-    ASSERT_TRUE(big.saveFile("BIG"));
-    program.click(100, 100);
-    program.click(200, 220);
-    program.rightClick(600, 300);
-    clickButton(20, 577);
-    program.click(483 + 96, 28 + 14); // the file's row
-    program.click(44 + 72, 523 + 11); // load
-    ASSERT_EQ(program.state(), "editor");
-    EXPECT_EQ(editorMessage(), "Not loaded: BIG has 150 slots, at most 100");
-    EXPECT_EQ(std::tuple(g.slotCount(), g.name, linked(0, 1)), std::tuple(100, "TEST", true));
 }
 
 TEST_F(EditorTest, AMadeGalaxyIsSavedListedLoadedAndPlayedToAWin)

@@ -29,7 +29,6 @@ struct Selection : ::testing::Test {
     {
         ASSERT_TRUE(program.start(scratchDir("selection")));
         program.key(keys::escape);
-        registerState("editor", [](int) {}); // kept only while the editor is not registered
     }
     void addGalaxy(const std::string& name, const char* text = nullptr)
     {
