@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 #include <array>
 #include <tuple>
 #include <utility>
@@ -44,11 +45,7 @@ TEST_F(DisplayTest, ImagesClipAtEveryEdgeNeverCoverTheLastColumnAndCentreOnInteg
 
     clearBackBuffer(0);
     addTestImage("background", solidImage(800, 600, red));
-    drawImage(800, 0, "wide");
-    drawImage(799, 0, "wide");
-    drawImage(0, 599, "wide");
-    drawImage(-100, 0, "wide");
-    drawImage(-2147483647 - 1, -2147483647 - 1, "wide");
+    for (auto [x, y] : {std::pair{800, 0}, {799, 0}, {0, 599}, {-100, 0}, {INT_MIN, INT_MIN}}) drawImage(x, y, "wide");
     drawImage(0, 0, "Background"); // names are case-sensitive
     drawImageCentered(400, 300, "nothing");
     drawImagePart(0, 0, 0, 0, 10, 10, "nothing");

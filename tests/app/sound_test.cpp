@@ -37,11 +37,11 @@ std::vector<uint8_t> wavBytes(int bits, uint32_t dataSize, size_t present, uint3
     return v;
 }
 
-TEST(WavReader, ReadsPcmAndPadsAShortFileWithSilence)
+TEST(WavReader, ReadsPcmPadsAShortFileWithSilenceAndRefusesWhatIsNotAPlayableWave)
 {
     WavClip clip;
-    auto full = wavBytes(16, 8, 8);
-    ASSERT_TRUE(parseWav(full.data(), full.size(), clip));
+    const auto good = wavBytes(16, 8, 8);
+    ASSERT_TRUE(parseWav(good.data(), good.size(), clip));
     EXPECT_EQ(std::tuple(clip.channels, clip.samplesPerSecond, clip.bitsPerSample, clip.data.size()),
               std::tuple(1, 22050u, 16, 8u));
     // Four bytes present of ten: the rest is 8-bit silence 0x80, or 16-bit silence 0.
@@ -52,25 +52,16 @@ TEST(WavReader, ReadsPcmAndPadsAShortFileWithSilence)
         expected.resize(10, bits == 8 ? 0x80 : 0);
         EXPECT_EQ(clip.data, expected) << bits;
     }
-}
 
-TEST(WavReader, RefusesWhatIsNotAPlayableWave)
-{
-    WavClip clip;
-    const auto good = wavBytes(16, 8, 8);
     auto notRiff = good, notWave = good, hugeChunk = good;
     notRiff[0] = 'X';
     notWave[8] = 'A';
-    // The LIST chunk's size runs far past the end: the search stops safely.
-    hugeChunk[16] = hugeChunk[17] = hugeChunk[18] = hugeChunk[19] = 0xFF;
-    const std::vector<uint8_t> bad[] = {notRiff, notWave, hugeChunk,
-                                        wavBytes(16, 8, 8, 14),     // a "fmt " chunk under 16 bytes
-                                        wavBytes(16, 0, 0),         // empty data
-                                        wavBytes(16, 8, 8, 16, 3),  // not PCM, no extra-bytes count
-                                        {good.begin(), good.begin() + 48}, // no data chunk
-                                        {good.begin(), good.begin() + 11},
-                                        // A short file may be padded, but not to whatever a damaged size claims.
-                                        wavBytes(16, 0x46464952u, 16)};
+    hugeChunk[16] = hugeChunk[17] = hugeChunk[18] = hugeChunk[19] = 0xFF; // the LIST chunk runs far past the end
+    // Also refused: "fmt " under 16 bytes, empty data, not PCM without its extra-bytes count, no data chunk,
+    // 11 bytes, and a short file whose damaged size claims more than may be padded.
+    const std::vector<uint8_t> bad[] = {notRiff, notWave, hugeChunk, wavBytes(16, 8, 8, 14), wavBytes(16, 0, 0),
+                                        wavBytes(16, 8, 8, 16, 3), {good.begin(), good.begin() + 48},
+                                        {good.begin(), good.begin() + 11}, wavBytes(16, 0x46464952u, 16)};
     for (const auto& bytes : bad) EXPECT_FALSE(parseWav(bytes.data(), bytes.size(), clip)) << &bytes - bad;
     EXPECT_FALSE(parseWav(nullptr, 0, clip));
     auto atTheLimit = wavBytes(16, kMaxWavDataBytes, 16);
