@@ -42,4 +42,3 @@ inline Galaxy makeTestGalaxy(const std::vector<TestStar>& stars, const std::vect
 
 inline constexpr const char* NS = "normalStar";
 inline constexpr const char* GS = "goldenStar";
-inline constexpr const char* DS = "darkStar";

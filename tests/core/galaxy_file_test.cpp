@@ -209,8 +209,15 @@ TEST_F(GalaxyFiles, UnreadableAndMissingTokensKeepTheirDefaultsAndOtherNumbersAr
     EXPECT_EQ(g.starAt(100, 100, 0, 0), 1);
 }
 
-TEST_F(GalaxyFiles, FilesThatCannotBeLoadedGiveAResetGalaxyWithTheName)
+TEST_F(GalaxyFiles, NamesThatLeaveTheFolderAndBrokenFilesAreRefused)
 {
+    Galaxy saved;
+    EXPECT_FALSE(saved.saveFile("../outside"));
+    EXPECT_FALSE(saved.saveFile(""));
+    EXPECT_FALSE(saved.saveFile(std::string(300, 'a')));
+    EXPECT_FALSE(fs::exists(root / "outside.gly"));
+
+    // What cannot be loaded gives a reset galaxy with the name asked for.
     fs::create_directories(galaxyFolder());
     writeText(galaxyPath("broken"), "2 lots\n1 2 3");
     writeText(root / "outside.gly", galaxyText(2, 1, 1)); // readable, but outside the folder
@@ -265,15 +272,6 @@ TEST_F(GalaxyFiles, SavingFlushesTheFileBeforeTheRenameAndTheFolderAfterAndRepor
     EXPECT_EQ(filesInFolder(), 1);
     fileSyncError = 0, folderSyncError = EIO;
     EXPECT_FALSE(g.saveFile("safe")); // renamed, but perhaps not on the disk
-}
-
-TEST_F(GalaxyFiles, NamesThatLeaveTheFolderAreNotSaved)
-{
-    Galaxy g;
-    EXPECT_FALSE(g.saveFile("../outside"));
-    EXPECT_FALSE(g.saveFile(""));
-    EXPECT_FALSE(g.saveFile(std::string(300, 'a')));
-    EXPECT_FALSE(fs::exists(root / "outside.gly"));
 }
 
 TEST(BuiltInGalaxy, MatchesItsTableOneTokenPerLine)

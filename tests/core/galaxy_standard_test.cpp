@@ -15,15 +15,7 @@ class StandardGalaxies : public ::testing::TestWithParam<int> {
 protected:
     void SetUp() override { setGalaxyFolder(std::string(ZENTORY_SOURCE_DATA_DIR) + "/galaxies"); }
     void TearDown() override { setGalaxyFolder("galaxies"); }
-    bool load(Galaxy& g)
-    {
-        const int index = GetParam();
-        if (index == 0) {
-            g.reset();
-            return g.loadBuiltIn("");
-        }
-        return g.loadFile(standardGalaxyNames[index]);
-    }
+    bool load(Galaxy& g) { return GetParam() == 0 ? g.loadBuiltIn("") : g.loadFile(standardGalaxyNames[GetParam()]); }
 };
 
 // The stars reached over links from the first active one.
