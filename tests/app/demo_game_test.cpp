@@ -128,7 +128,7 @@ TEST_F(ComputerTurns, EachSpeedPacesTheRunnersDemonstrationGame)
     }
 }
 
-TEST_F(ComputerTurns, ADemonstrationRunsToItsWinScreenWhateverTheFrameLengths)
+TEST_F(ComputerTurns, EliminationsAndWinScreensWhateverTheFrameLengths)
 {
     start(true, 5, 25, 400);
     play({1, 16, 7, 33, 16, 250, 16, 3, 4000, 16}, [] {});
@@ -145,11 +145,8 @@ TEST_F(ComputerTurns, ADemonstrationRunsToItsWinScreenWhateverTheFrameLengths)
     int lastSeatTurns = 0;
     for (const Step& s : steps) lastSeatTurns += s.report.player == 4 && s.report.kind == AiStepKind::TurnOver;
     EXPECT_EQ(lastSeatTurns, gameGalaxy.turn - 1);
-}
 
-TEST_F(ComputerTurns, TheHumansLastStarFallsAndTheWinnerStandsOneSecond)
-{
-    start(false, 1, 50, 100);
+    start(false, 1, 50, 100); // the human's last star falls; the winner stands a second
     rig(false);
     play({16}, [] {});
     EXPECT_EQ(eliminations, std::vector<std::string>{"you were eliminated"});
