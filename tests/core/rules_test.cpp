@@ -243,12 +243,8 @@ TEST_F(Rules, HumanBattleConquestAndTransfer)
     g.gameStars[mine].armies = 1;
     g.gameStars[theirs].armies = 0;
 
-    // A defender with 0 armies still needs one lost round; find a seed whose first round the defender loses.
-    unsigned seed = 1;
-    for (;; ++seed) {
-        seedRandom(seed);
-        if (randomInt(2) == 0) break;
-    }
+    // A defender with 0 armies still needs one lost round: from seed 3 the first draw, 0, makes the defender lose it.
+    const unsigned seed = 3;
     seedRandom(seed);
     EXPECT_FALSE(humanBattle(g, mine, theirs, 0)); // ready to lose nothing: no round
     EXPECT_EQ(g.gameStars[theirs].armies, 0);
