@@ -33,7 +33,7 @@ uint32_t rgb(const Rgb& c) { return packRgb(c.r, c.g, c.b); }
 
 } // namespace
 
-TEST_F(GalaxyDraw, PreviewIsScaledDrawsEachLinkOnceAndTintsTheSelectedStar)
+TEST_F(GalaxyDraw, PreviewIsScaledDrawsEachLinkOnceTintsTheSelectedStarAndFarAwayStarsAreSafe)
 {
     Galaxy g;
     g.layoutStars[0] = testStar(100, 100);
@@ -50,6 +50,22 @@ TEST_F(GalaxyDraw, PreviewIsScaledDrawsEachLinkOnceAndTintsTheSelectedStar)
     g.highlightStar(100, 50, 50, 50);
     g.highlightStar(-5, 50, 50, 50);
     EXPECT_EQ(litPixels(), 0);
+
+    g.layoutStars[0] = testStar(2147483647, -2147483647 - 1);
+    g.layoutStars[1] = testStar(400, 300);
+    g.layoutStars[2] = testStar(-2147483647 - 1, 2147483647);
+    g.links[0 * 100 + 2] = 1; // as a file may hold them
+    g.links[0 * 100 + 1] = 1;
+    g.gameStars = g.layoutStars;
+    for (Star& s : g.gameStars) s.owner = 2, s.armies = -2147483647 - 1;
+    g.selectedStar = 0;
+    g.drawPreview(1.0);
+    g.drawPreview(0.5);
+    g.drawBoard();
+    // Links to a star off the screen are left out, as drawLine leaves out any
+    // line with an end off the screen; the star near the middle is drawn.
+    EXPECT_EQ(countPixels(linkColour), 0);
+    EXPECT_EQ(pixelAt(400, 300), white);
 }
 
 TEST_F(GalaxyDraw, BoardDrawsTheGameStarsWithOwnerBoxesAndLabels)
@@ -89,24 +105,4 @@ TEST_F(GalaxyDraw, BoardDrawsTheGameStarsWithOwnerBoxesAndLabels)
     EXPECT_GT(count(113, 80, 160, 130, white), 0);
     EXPECT_GT(count(313, 80, 380, 130, packRgb(55, 255, 25)), 0);
     EXPECT_GT(count(0, 0, 200, 40, white), 0);
-}
-
-TEST_F(GalaxyDraw, FarAwayStarsAndLinksAreSafe)
-{
-    Galaxy g;
-    g.layoutStars[0] = testStar(2147483647, -2147483647 - 1);
-    g.layoutStars[1] = testStar(400, 300);
-    g.layoutStars[2] = testStar(-2147483647 - 1, 2147483647);
-    g.links[0 * 100 + 2] = 1; // as a file may hold them
-    g.links[0 * 100 + 1] = 1;
-    g.gameStars = g.layoutStars;
-    for (Star& s : g.gameStars) s.owner = 2, s.armies = -2147483647 - 1;
-    g.selectedStar = 0;
-    g.drawPreview(1.0);
-    g.drawPreview(0.5);
-    g.drawBoard();
-    // Links to a star off the screen are left out, as drawLine leaves out any
-    // line with an end off the screen; the star near the middle is drawn.
-    EXPECT_EQ(countPixels(linkColour), 0);
-    EXPECT_EQ(pixelAt(400, 300), white);
 }

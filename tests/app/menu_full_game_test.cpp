@@ -34,10 +34,7 @@ TEST(MenuFullGame, FromTheTitleThroughAGameAndBackToTheMenu)
         for (int j = 0; j < g.slotCount(); ++j)
             if (i != j && g.gameStars[i].active && g.gameStars[j].active && g.isLinked(i, j)) mine = i;
     ASSERT_NE(mine, noOwner);
-    for (Star& s : g.gameStars) {
-        s.owner = 1;
-        s.armies = 300;
-    }
+    for (Star& s : g.gameStars) s.owner = 1, s.armies = 300;
     g.gameStars[mine].owner = 0;
     g.gameStars[mine].armies = 0;
     for (int p = 2; p < static_cast<int>(g.players.size()); ++p) g.players[p].alive = 0;

@@ -18,23 +18,12 @@ void switchingState(int)
     calls.push_back("switching drew on");
 }
 
-struct StatesTest : ::testing::Test {
-    void SetUp() override
-    {
-        resetStatesForTests();
-        resetTitleForTests();
-        resetInputForTests();
-        calls.clear();
-    }
-    void TearDown() override
-    {
-        resetStatesForTests();
-        resetInputForTests();
-    }
-};
-
-TEST_F(StatesTest, SwitchesTakeEffectFromTheNextFrameOnlyToRegisteredNames)
+// Only EXPECTs below, so the registry and input are always put back at the end.
+TEST(StatesTest, SwitchesTakeEffectNextFrameOnlyToRegisteredNamesAndTheFirstFrameRegistersEveryState)
 {
+    resetStatesForTests();
+    resetTitleForTests();
+    resetInputForTests();
     registerState("A", stateA);
     registerState("A", stateB); // the first registration stays
     registerState("S", switchingState);
@@ -49,10 +38,9 @@ TEST_F(StatesTest, SwitchesTakeEffectFromTheNextFrameOnlyToRegisteredNames)
     runCurrentState(16);
     runCurrentState(16);
     EXPECT_EQ(calls, std::vector<std::string>({"A", "switching drew on", "B"}));
-}
 
-TEST_F(StatesTest, TheFirstFrameRegistersEveryStateAndRunsTheTitle)
-{
+    resetStatesForTests();
+    calls.clear();
     appFrame(16);
     EXPECT_EQ(currentStateName(), "title");
     for (const char* name : {"title", "menu", "options", "help", "about", "load", "openEditor", "editor", "confirm",
@@ -75,6 +63,8 @@ TEST_F(StatesTest, TheFirstFrameRegistersEveryStateAndRunsTheTitle)
     mouseState.leftPressed = true;
     appFrame(16);
     EXPECT_EQ(currentStateName(), "menu");
+    resetStatesForTests();
+    resetInputForTests();
 }
 
 } // namespace
