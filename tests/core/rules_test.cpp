@@ -10,6 +10,7 @@
 #include "game/galaxy.h"
 #include "game/galaxy_file.h"
 #include "game/rules.h"
+#include "tests/support/test_star.h"
 
 namespace {
 
@@ -24,14 +25,6 @@ protected:
     }
 };
 
-Galaxy builtIn()
-{
-    Galaxy g;
-    g.loadBuiltIn("");
-    g.prepareGameStars();
-    return g;
-}
-
 // A galaxy of the given kinds in slots 0.., with n slots in all, no star owned.
 Galaxy withKinds(const std::vector<const char*>& kinds, int players, int n = maxStars)
 {
@@ -39,13 +32,8 @@ Galaxy withKinds(const std::vector<const char*>& kinds, int players, int n = max
     g.playerCount = players;
     g.layoutStars.assign(n, Star{});
     g.links.assign(static_cast<size_t>(n) * n, 0);
-    for (size_t i = 0; i < kinds.size(); ++i) {
-        Star& s = g.layoutStars[i];
-        s.active = 1;
-        s.kind = kinds[i];
-        s.x = 30 + 60 * static_cast<int>(i % 12);
-        s.y = 30 + 60 * static_cast<int>(i / 12);
-    }
+    for (size_t i = 0; i < kinds.size(); ++i)
+        g.layoutStars[i] = testStar(30 + 60 * static_cast<int>(i % 12), 30 + 60 * static_cast<int>(i / 12), kinds[i]);
     g.prepareGameStars();
     for (Star& s : g.gameStars) s.owner = noOwner;
     return g;
@@ -235,8 +223,7 @@ TEST_F(Rules, HumanBattleConquestAndTransfer)
 {
     Galaxy g = withKinds({normalStarKind, normalStarKind, normalStarKind}, 3);
     g.setUpGame(2); // stars 0..2 to players in some order, each alone
-    const int mine = 0;
-    const int theirs = 1;
+    const int mine = 0, theirs = 1;
     const int other = g.gameStars[theirs].owner;
     g.gameStars[mine].owner = 0;
     g.gameStars[2].owner = other == 1 ? 2 : 1;
@@ -295,7 +282,7 @@ TEST_F(Rules, ComputerConquestEliminationAndVictory)
 
 TEST_F(Rules, TurnOrder)
 {
-    Galaxy g = builtIn();
+    Galaxy g = withKinds({normalStarKind, normalStarKind}, 2);
     g.setUpGame(1);
     demoMode = 0;
     beginTurnCycle(g);
