@@ -28,7 +28,7 @@ struct CatalogueTest : ::testing::Test {
     void TearDown() override { resetEngineForTests(); }
 };
 
-TEST_F(CatalogueTest, EveryBuiltinPictureLoadsAtItsListedSizeWithProgressTextAndIsRepaintedInPlace)
+TEST_F(CatalogueTest, BuiltinPicturesLoadAtTheirSizesWithProgressAreRepaintedInPlaceAndTheListIsRead)
 {
     std::strcpy(loadingText, "loading..");
     ASSERT_TRUE(bringUpDisplay(false));
@@ -52,11 +52,8 @@ TEST_F(CatalogueTest, EveryBuiltinPictureLoadsAtItsListedSizeWithProgressTextAnd
     EXPECT_EQ(restoreAll(), 0);
     EXPECT_EQ(findImage("title"), before);
     EXPECT_EQ(before->image.pixels, painted.pixels);
-}
 
-TEST_F(CatalogueTest, ALaterEntryOfTheSameNameWinsAndAMissingSourceFailsLoading)
-{
-    releaseAllImages();
+    // A later entry of the same name wins; a missing source fails the loading.
     openTestDisplay();
     setEntries({{"star", "168"}, {"star", "170"}});
     EXPECT_TRUE(loadAllImages());

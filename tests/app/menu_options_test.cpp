@@ -25,7 +25,7 @@ struct Menus : ::testing::Test {
 
 } // namespace
 
-TEST_F(Menus, OptionArrowsStopAtTheEndsAndVolumeFilesAreNotRewrittenThere)
+TEST_F(Menus, OptionArrowsStopAtTheEndsHelpRemembersItsPageAndTheHomePageOpensTheManual)
 {
     writeText(program.dataDir / "svol.lst", "20\n");
     writeText(program.dataDir / "mvol.lst", "1\n");
@@ -47,10 +47,7 @@ TEST_F(Menus, OptionArrowsStopAtTheEndsAndVolumeFilesAreNotRewrittenThere)
     }
     program.key(keys::escape);
     EXPECT_EQ(program.state(), "menu");
-}
 
-TEST_F(Menus, HelpRemembersItsPageAndTheHomePageOpensTheManual)
-{
     menuButton(4);
     const auto page1 = helpPage();
     program.click(613, 522); // "Next Page"

@@ -23,15 +23,12 @@ namespace {
 // immutable folder, so that is tried first.
 bool setImmutable(const fs::path& folder, bool on)
 {
-    int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY);
-    if (fd < 0) return false;
+    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY);
     int flags = 0;
-    bool ok = ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
-    if (ok) {
-        flags = on ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
-        ok = ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
-    }
-    close(fd);
+    bool ok = fd >= 0 && ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+    flags = on ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
+    ok = ok && ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+    if (fd >= 0) close(fd);
     return ok;
 }
 
@@ -48,12 +45,11 @@ void makeWritable(const fs::path& folder)
 }
 
 struct PlayerFolderTest : ::testing::Test {
-    fs::path root = scratchDir("zentory_player_folder_test");
+    ScratchFolder scratch{"zentory_player_folder_test"}; // left and removed after TearDown
+    fs::path root = scratch.dir;
     fs::path data = root / "share" / "zentory";
-    fs::path saved = fs::current_path();
     void SetUp() override
     {
-        fs::remove_all(root);
         fs::create_directories(data / "galaxies");
         writeText(data / "sounds.lst", "");
         writeText(data / "music.lst", "noMusic");
@@ -65,11 +61,9 @@ struct PlayerFolderTest : ::testing::Test {
     }
     void TearDown() override
     {
-        fs::current_path(saved);
         makeWritable(data / "galaxies");
         makeWritable(data);
         usePlayerFolder("");
-        fs::remove_all(root);
         unsetenv("XDG_DATA_HOME");
     }
 };
@@ -86,9 +80,8 @@ TEST_F(PlayerFolderTest, AReadOnlyDataFolderSendsVolumesAndSavedGalaxiesToThePla
     EXPECT_EQ(readVolumeFile("svol.lst"), 9);
     writeVolumeFile("svol.lst", 14);
     writeVolumeFile("mvol.lst", 2);
-    EXPECT_EQ(readText(player / "svol.lst"), "14");
-    EXPECT_EQ(readVolumeFile("svol.lst"), 14);
-    EXPECT_EQ(readVolumeFile("mvol.lst"), 2);
+    EXPECT_EQ(std::tuple(readText(player / "svol.lst"), readVolumeFile("svol.lst"), readVolumeFile("mvol.lst")),
+              std::tuple("14", 14, 2));
     EXPECT_EQ(readText(data / "svol.lst"), "9");
 
     // The editor's save lands in the player's galaxies; the player's copy of
@@ -120,9 +113,8 @@ TEST_F(PlayerFolderTest, AWritableDataFolderKeepsEverythingInIt)
     Galaxy g;
     ASSERT_TRUE(g.loadFile("SHIPPED"));
     ASSERT_TRUE(g.saveFile("MINE"));
-    EXPECT_EQ(readText(data / "svol.lst"), "11");
-    EXPECT_TRUE(fs::exists(data / "galaxies" / "MINE.gly"));
-    EXPECT_FALSE(fs::exists(root / "home data"));
+    const bool savedHere = fs::exists(data / "galaxies" / "MINE.gly"), playersMade = fs::exists(root / "home data");
+    EXPECT_EQ(std::tuple(readText(data / "svol.lst"), savedHere, playersMade), std::tuple("11", true, false));
     // A relative XDG_DATA_HOME is not a place to write to.
     setenv("XDG_DATA_HOME", "relative", 1);
     EXPECT_NE(userDataFolder(), "relative/zentory");
