@@ -34,7 +34,7 @@ struct DisplayTest : ::testing::Test {
     void TearDown() override { closeTestDisplay(); }
 };
 
-TEST_F(DisplayTest, ImagesClipAtEveryEdgeNeverCoverTheLastColumnAndCentreOnIntegerHalves)
+TEST_F(DisplayTest, ImagesAndPartsClipAtEveryEdgeNeverCoverTheLastColumnAndCentreOnIntegerHalves)
 {
     drawImage(-30, 0, "wide");
     expectPixels({{0, 0, 31}, {69, 9, 100}, {70, 0, 0}, {0, 10, 0}}); // from source column 30
@@ -43,12 +43,16 @@ TEST_F(DisplayTest, ImagesClipAtEveryEdgeNeverCoverTheLastColumnAndCentreOnInteg
     expectPixels({{750, 0, 1}, {798, 0, 49}, {799, 0, 0}});
     EXPECT_EQ(litPixels(), 49 * 10);
 
+    // Nothing is drawn wholly off the screen, for a name not in the catalogue, or for a part whose source is
+    // empty, negative or reaches past the picture.
     clearBackBuffer(0);
     addTestImage("background", solidImage(800, 600, red));
     for (auto [x, y] : {std::pair{800, 0}, {799, 0}, {0, 599}, {-100, 0}, {INT_MIN, INT_MIN}}) drawImage(x, y, "wide");
     drawImage(0, 0, "Background"); // names are case-sensitive
     drawImageCentered(400, 300, "nothing");
     drawImagePart(0, 0, 0, 0, 10, 10, "nothing");
+    for (auto [srcX, srcY, w, h] : {std::array{0, 0, 0, 5}, {-1, 0, 5, 5}, {0, -1, 5, 5}, {50, 0, 60, 5}})
+        drawImagePart(0, 0, srcX, srcY, w, h, "wide");
     EXPECT_EQ(litPixels(), 0);
     EXPECT_EQ(imageWidth("Background") + imageHeight("nothing"), 0);
     drawImage(0, 595, "wide");
@@ -56,6 +60,15 @@ TEST_F(DisplayTest, ImagesClipAtEveryEdgeNeverCoverTheLastColumnAndCentreOnInteg
 
     drawImageCentered(100, 100, "block"); // 31 x 20 from (85, 90)
     expectPixels({{85, 90, red}, {115, 109, red}, {84, 90, 0}, {116, 109, 0}, {85, 89, 0}});
+
+    // A part wider than the picture is cut to the picture's width; off the left edge its source moves right;
+    // at the right edge its width becomes 799 - x.
+    clearBackBuffer(0);
+    drawImagePart(0, 0, 0, 0, 500, 5, "wide");
+    drawImagePart(-10, 10, 20, 0, 30, 1, "wide");
+    drawImagePart(790, 20, 0, 0, 20, 1, "wide");
+    expectPixels({{99, 0, 100}, {100, 0, 0}, {0, 5, 0}, {0, 10, 31}, {19, 10, 50}, {20, 10, 0}});
+    expectPixels({{798, 20, 9}, {799, 20, 0}});
 }
 
 TEST_F(DisplayTest, BlackOrTheKeyColourAreHolesInEveryDraw)
@@ -76,25 +89,6 @@ TEST_F(DisplayTest, BlackOrTheKeyColourAreHolesInEveryDraw)
     clearBackBuffer(green);
     drawImage(0, 0, "keyed");
     expectPixels({{0, 0, green}, {1, 0, packRgb(0, 0, 255)}});
-}
-
-TEST_F(DisplayTest, ImagePartCutsSizesAndRefusesBadRectangles)
-{
-    // An empty or negative source, or one reaching past the picture: refused whole.
-    for (auto [srcX, srcY, w, h] : {std::array{0, 0, 0, 5}, {-1, 0, 5, 5}, {0, -1, 5, 5}, {50, 0, 60, 5}})
-        drawImagePart(0, 0, srcX, srcY, w, h, "wide");
-    EXPECT_EQ(litPixels(), 0);
-    // A width larger than the picture is cut to the picture's width.
-    drawImagePart(0, 0, 0, 0, 500, 5, "wide");
-    expectPixels({{99, 0, 100}, {100, 0, 0}, {0, 5, 0}});
-    // Off the left edge the source moves right.
-    clearBackBuffer(0);
-    drawImagePart(-10, 0, 20, 0, 30, 1, "wide");
-    expectPixels({{0, 0, 31}, {19, 0, 50}, {20, 0, 0}});
-    // At the right edge the width becomes 799 - x.
-    clearBackBuffer(0);
-    drawImagePart(790, 0, 0, 0, 20, 1, "wide");
-    expectPixels({{798, 0, 9}, {799, 0, 0}});
 }
 
 TEST_F(DisplayTest, TintsLinesAndFilledRectanglesStayOnTheScreen)

@@ -37,12 +37,7 @@ struct DiskAudio {
         // starve while the file grows without end.
         setenv("SDL_DISKAUDIODELAY", "2", 1);
     }
-    size_t bytes() const
-    {
-        std::error_code error;
-        std::uintmax_t size = fs::file_size(file, error);
-        return error ? 0 : static_cast<size_t>(size);
-    }
+    size_t bytes() const { return fs::exists(file) ? static_cast<size_t>(fs::file_size(file)) : 0; }
     // Waits until the output holds at least `target` bytes (or 10 s passed).
     void waitFor(size_t target) const
     {
