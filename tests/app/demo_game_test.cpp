@@ -99,7 +99,7 @@ struct ComputerTurns : ::testing::Test {
     }
 };
 
-TEST_F(ComputerTurns, EachSpeedPacesTheRunnersDemonstrationGame)
+TEST_F(ComputerTurns, EachSpeedPacesTheRunnersGameAndEliminationsLeadToTheWinScreen)
 {
     for (int d : {100, 50, 25}) {
         SCOPED_TRACE(d);
@@ -126,11 +126,8 @@ TEST_F(ComputerTurns, EachSpeedPacesTheRunnersDemonstrationGame)
         }
         EXPECT_EQ(screenTrace, runnerTrace());
     }
-}
 
-TEST_F(ComputerTurns, EliminationsAndWinScreensWhateverTheFrameLengths)
-{
-    start(true, 5, 25, 400);
+    start(true, 5, 25, 400); // to the win screen, whatever the frame lengths
     play({1, 16, 7, 33, 16, 250, 16, 3, 4000, 16}, [] {});
     ASSERT_EQ(program.state(), "win");
     EXPECT_EQ(winMessage, std::string(playerColourNames[soleSurvivor(gameGalaxy)]) + " wins!");
