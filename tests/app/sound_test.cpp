@@ -115,8 +115,7 @@ TEST_F(SoundTest, VolumeIsClampedAndTheFileHoldsOnlyTheNumber)
 
 TEST_F(SoundTest, VoicesStartNoMoreOftenThanTheirCountAllowsAndABusyVoiceIsNotRestarted)
 {
-    // One voice: every two seconds, the first request at once although the
-    // clock starts near 0 with the program.
+    // One voice: every two seconds, the first at once although the clock starts near 0 with the program.
     writeText("sounds.lst", "menuSound 1 sounds/click.wav");
     bringUpSound("sounds.lst");
     headlessSetTicks(0);
@@ -127,9 +126,8 @@ TEST_F(SoundTest, VoicesStartNoMoreOftenThanTheirCountAllowsAndABusyVoiceIsNotRe
     }
     EXPECT_EQ(plays(), 3);
 
-    // Four voices and a 3 s clip: starts at 0, 500, 1000, 1500 on the four
-    // voices; at 2000 and 2500 all are busy and nothing restarts; at 3000 the
-    // first voice is free again.
+    // Four voices and a 3 s clip: starts at 0, 500, 1000, 1500 on the four voices; at 2000 and 2500 all
+    // are busy and nothing restarts; at 3000 the first voice is free again.
     headlessAudioReset();
     resetSoundRateTable();
     writeText("sounds.lst", "menuSound 4 sounds/click.wav");

@@ -5,6 +5,7 @@
 
 #include <initializer_list>
 #include <string>
+#include <tuple>
 
 #include "engine/display.h"
 #include "engine/draw_text.h"
@@ -74,11 +75,8 @@ inline int countPixels(uint32_t value)
 // Pixels that are not black.
 inline int litPixels() { return screenWidth * screenHeight - countPixels(0); }
 
-struct PixelCheck {
-    int x, y;
-    uint32_t value;
-};
-inline void expectPixels(std::initializer_list<PixelCheck> checks)
+// Each {x, y, value}.
+inline void expectPixels(std::initializer_list<std::tuple<int, int, uint32_t>> checks)
 {
-    for (const PixelCheck& c : checks) EXPECT_EQ(pixelAt(c.x, c.y), c.value) << "at " << c.x << ", " << c.y;
+    for (auto [x, y, value] : checks) EXPECT_EQ(pixelAt(x, y), value) << "at " << x << ", " << y;
 }
