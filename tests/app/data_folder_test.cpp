@@ -20,23 +20,20 @@ TEST(DataFolder, TheEnvironmentThenTheCurrentFolderThenBesideOrAboveTheExecutabl
 {
     ScratchFolder folder("zentory_data_folder_test");
     const fs::path root = folder.dir;
+    for (const char* data : {"install/data", "here", "chosen"}) makeDataFolder(root / data);
     fs::create_directories(root / "empty");
-    fs::current_path(root / "empty");
-    unsetenv("ZENTORY_DATA");
-    makeDataFolder(root / "install" / "data");
     fs::create_directories(root / "install" / "build" / "release");
     const std::string executable = (root / "install" / "build" / "release").string();
-    EXPECT_EQ(fs::path(findDataFolder(executable)), root / "install" / "data");
-
-    makeDataFolder(root / "here");
-    makeDataFolder(root / "chosen");
-    fs::current_path(root / "here");
-    EXPECT_EQ(fs::path(findDataFolder(executable)), root / "here");
-    setenv("ZENTORY_DATA", (root / "chosen").c_str(), 1);
-    EXPECT_EQ(fs::path(findDataFolder(executable)), root / "chosen");
-    // A variable naming no data folder is passed over.
-    setenv("ZENTORY_DATA", (root / "empty").c_str(), 1);
-    EXPECT_EQ(fs::path(findDataFolder(executable)), root / "here");
+    // The current folder, ZENTORY_DATA (a folder that is not a data folder is
+    // passed over) and the folder found.
+    const char* const cases[][3] = {{"empty", nullptr, "install/data"}, {"here", nullptr, "here"},
+                                    {"here", "chosen", "chosen"}, {"here", "empty", "here"}};
+    for (const auto& [current, variable, found] : cases) {
+        fs::current_path(root / current);
+        if (variable) setenv("ZENTORY_DATA", (root / variable).c_str(), 1);
+        else unsetenv("ZENTORY_DATA");
+        EXPECT_EQ(fs::path(findDataFolder(executable)), root / found) << current << ", " << (variable ? variable : "-");
+    }
     unsetenv("ZENTORY_DATA");
 
     fs::current_path(root / "empty");

@@ -66,8 +66,7 @@ TEST_F(Selection, SixteenFilesScrollOneRowByArrowsAndByTheTrack)
     for (int i = 0; i < 16; ++i) addGalaxy("F" + std::to_string(100 + i));
     program.click(200, 91);
     EXPECT_EQ(previewAtRow(0), "F100");
-    program.click(772, 520); // down, twice
-    program.click(772, 520);
+    for (int i = 0; i < 2; ++i) program.click(772, 520); // down, twice
     EXPECT_EQ(previewAtRow(0), "F101");
     EXPECT_EQ(previewAtRow(14), "F115");
     program.click(772, 54); // up
