@@ -77,25 +77,21 @@ TEST_F(Selection, SixteenFilesScrollOneRowByArrowsAndByTheTrack)
     EXPECT_EQ(previewAtRow(0), "F100");
 }
 
-TEST_F(Selection, TheHoveredGalaxyIsPreviewedAndTheSelectedOneOtherwise)
-{
-    addGalaxy("OTHER", oneIncomeStar);
-    program.click(200, 91);
-    EXPECT_EQ(std::pair(sameMap(previewGalaxy, builtIn()), previewGalaxy.playerCount), std::pair(true, 5)); // TENTACLES
-    EXPECT_EQ(previewAtRow(0), "OTHER");
-    EXPECT_EQ(previewGalaxy.playerCount, 3);
-    previewAt(600, 590);
-    EXPECT_TRUE(sameMap(previewGalaxy, builtIn()));
-    program.click(579, 42);
-    EXPECT_EQ(previewAt(600, 590), "OTHER");
-    EXPECT_EQ(previewAt(126, 394), "ROMAN");
-}
-
-TEST_F(Selection, StartsOnlyAGameThatCanEndOnTheChosenGalaxyAndDifficultyAndLoadsIntoTheEditor)
+TEST_F(Selection, PreviewsStartsOnlyAGameThatCanEndOnTheChosenGalaxyAndDifficultyAndLoadsIntoTheEditor)
 {
     addGalaxy("BROKEN", "not a galaxy");
     addGalaxy("LONELY", oneIncomeStar);
     program.click(200, 91);
+    // The hovered galaxy is previewed, and the selected one otherwise.
+    EXPECT_EQ(std::pair(sameMap(previewGalaxy, builtIn()), previewGalaxy.playerCount), std::pair(true, 5)); // TENTACLES
+    EXPECT_EQ(previewAtRow(1), "LONELY");
+    EXPECT_EQ(previewGalaxy.playerCount, 3);
+    previewAt(600, 590);
+    EXPECT_TRUE(sameMap(previewGalaxy, builtIn()));
+    program.click(579, 77);
+    EXPECT_EQ(previewAt(600, 590), "LONELY");
+    EXPECT_EQ(previewAt(126, 394), "ROMAN");
+
     program.click(579, 42);
     const auto quiet = messageLine();
     program.click(247, 514); // "start"
