@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "screens/end_and_stats.h"
 #include "tests/support/program_driver.h"
 #include "tests/support/scratch_dir.h"
 
@@ -44,9 +45,20 @@ TEST(MenuFullGame, FromTheTitleThroughAGameAndBackToTheMenu)
     ASSERT_EQ(program.state(), "attackHuman");
     program.click(712, 529); // "Next Turn"
     ASSERT_TRUE(program.runUntil("killed", 120000));
+    EXPECT_EQ(eliminationMessage, "you were eliminated");
     program.click(662, 529); // "ok"
+    ASSERT_EQ(std::pair(program.state(), winMessage), std::pair(std::string("win"), std::string("blue wins!")));
+    // The winner stands a second: "ok" is hidden and Escape does nothing.
+    program.frame();
+    const std::vector<uint32_t> hidden = program.pixels(600, 520, 100, 40);
+    program.key(keys::escape);
+    program.frames(55); // about 940 ms on the screen
+    EXPECT_EQ(program.pixels(600, 520, 100, 40), hidden);
+    program.frames(5);
+    EXPECT_NE(program.pixels(600, 520, 100, 40), hidden);
+    program.key(keys::escape); // the menu remembers the win screen
+    program.click(200, 491);
     ASSERT_EQ(program.state(), "win");
-    program.frames(70);
     program.click(662, 529);
     EXPECT_EQ(program.state(), "menu");
 }
