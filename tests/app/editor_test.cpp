@@ -1,7 +1,4 @@
-// The editor on the headless program, driven with the scripted mouse and
-// keyboard: placing, linking, dragging, typing and removing stars; saving with
-// the overwrite question and the line that says what a save did; and a galaxy
-// made by hand, saved, listed, loaded back and played to a win.
+// The editor on the headless program, driven with the scripted mouse and keyboard.
 #include <gtest/gtest.h>
 #include <fcntl.h>
 #include <unistd.h>

@@ -62,7 +62,6 @@ struct ProgramDriver {
 
     // Shuts the program down and puts back the process-wide state it changed,
     // so that tests after it in the same process start as from a fresh one.
-    // Does nothing when the program is not running.
     void stop()
     {
         namespace fs = std::filesystem;
