@@ -13,24 +13,22 @@
 #include "engine/input.h"
 #include "engine/platform/headless.h"
 
-inline void openTestDisplay()
+inline void closeTestDisplay()
 {
     releaseAllImages();
     releaseDisplay();
+}
+
+inline void openTestDisplay()
+{
+    closeTestDisplay();
     headlessReset();
-    PlatformWindowConfig config;
-    platformOpenWindow(config);
+    platformOpenWindow(PlatformWindowConfig{});
     platformOpenDisplay(false);
     display = new Display;
     display->backBuffer.resize(screenWidth, screenHeight);
     display->ready = true;
     openFonts();
-}
-
-inline void closeTestDisplay()
-{
-    releaseAllImages();
-    releaseDisplay();
 }
 
 // Hands the queued platform events over as the main loop does, then reads a
