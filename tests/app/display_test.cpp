@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <climits>
 #include <array>
+#include <climits>
 #include <tuple>
 #include <utility>
 

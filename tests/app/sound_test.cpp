@@ -10,7 +10,6 @@
 #include "engine/platform/headless.h"
 #include "engine/platform/headless_audio.h"
 #include "engine/sound.h"
-#include "engine/volume_file.h"
 #include "engine/wav.h"
 #include "tests/support/scratch_dir.h"
 
