@@ -49,8 +49,10 @@ struct BoardTurn : ::testing::Test {
         program.frame();
         return after;
     }
+    // The labels of the choice buttons shown in the next frame.
     Labels shownChoices()
     {
+        program.frame();
         Labels shown;
         for (const Button* b : choiceButtons.buttons)
             if (b->active) shown.push_back(b->label);
@@ -71,10 +73,8 @@ TEST_F(BoardTurn, PlacementStatsDragBattleConquestTransferAndMove)
     EXPECT_EQ(gameGalaxy.turn, 1);
     const uint32_t nextTurnSpot = program.pixel(700, 530);
     armiesToPlace = 13;
-    program.frame();
     EXPECT_EQ(shownChoices(), (Labels{"1", "3", "5", "7", "9", "11", "13"}));
     armiesToPlace = 5;
-    program.frame();
     EXPECT_EQ(shownChoices(), (Labels{"1", "2", "3", "4", "5"}));
 
     // Clicks on an enemy star or on the panel place nothing.
@@ -122,16 +122,14 @@ TEST_F(BoardTurn, PlacementStatsDragBattleConquestTransferAndMove)
     dragStars(own, enemy);
     ASSERT_EQ(program.state(), "fightHuman");
     to.armies = 50; // ready to lose 3 against a strong star: the panel stays open
-    program.frame();
-    EXPECT_EQ(gameGalaxy.selectedStar, enemy);
     EXPECT_EQ(shownChoices(), (Labels{"0", "3", "6", "10", "13", "16", "20"}));
+    EXPECT_EQ(gameGalaxy.selectedStar, enemy);
     EXPECT_EQ(pressChoice(1), "fightHuman");
     EXPECT_EQ(from.armies, 17);
     EXPECT_LT(to.armies, 50);
 
     from.armies = 5;
     to.armies = 0;
-    program.frame();
     EXPECT_EQ(shownChoices(), (Labels{"0", "1", "2", "3", "4", "5"}));
     EXPECT_EQ(pressChoice(0), "attackHuman"); // 0 calls the attack off
     EXPECT_EQ(to.armies, 0);

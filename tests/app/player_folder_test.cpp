@@ -89,8 +89,7 @@ TEST_F(PlayerFolderTest, AReadOnlyDataFolderSendsVolumesAndSavedGalaxiesToThePla
     Galaxy mine;
     ASSERT_TRUE(mine.loadFile("SHARED"));
     mine.playerCount = 3;
-    ASSERT_TRUE(mine.saveFile("SHARED"));
-    ASSERT_TRUE(mine.saveFile("MINE"));
+    ASSERT_TRUE(mine.saveFile("SHARED") && mine.saveFile("MINE"));
     EXPECT_TRUE(fs::exists(player / "galaxies" / "MINE.gly"));
     EXPECT_FALSE(fs::exists(data / "galaxies" / "MINE.gly"));
     Galaxy back;

@@ -89,10 +89,7 @@ struct ProgramDriver {
     // Runs frames until the state is `name` or the time runs out; true if reached.
     bool runUntil(const std::string& name, int maxMs, uint32_t ms = 16)
     {
-        for (int t = 0; t <= maxMs; t += static_cast<int>(ms)) {
-            if (currentStateName() == name) return true;
-            frame(ms);
-        }
+        for (int t = 0; t <= maxMs && currentStateName() != name; t += static_cast<int>(ms)) frame(ms);
         return currentStateName() == name;
     }
 
