@@ -54,8 +54,7 @@ TEST_F(Menus, OptionArrowsStopAtTheEndsHelpRemembersItsPageAndTheHomePageOpensTh
     const auto page2 = helpPage();
     program.click(613, 522);
     const auto page3 = helpPage();
-    EXPECT_NE(page1, page2);
-    EXPECT_NE(page2, page3);
+    EXPECT_TRUE(page1 != page2 && page2 != page3);
     program.key(keys::escape);
     menuButton(4);
     EXPECT_EQ(helpPage(), page3);
