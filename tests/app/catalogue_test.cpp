@@ -22,8 +22,7 @@ struct CatalogueTest : ::testing::Test {
         headlessReset();
         configureProgram();
         takeBuiltinImageList(listBuiltinImages);
-        PlatformWindowConfig config;
-        platformOpenWindow(config);
+        platformOpenWindow(PlatformWindowConfig{});
     }
     void TearDown() override { resetEngineForTests(); }
 };

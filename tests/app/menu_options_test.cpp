@@ -8,13 +8,12 @@ namespace {
 constexpr uint32_t green = 0x00FF00, red = 0xFF0000;
 using Texts = std::pair<std::string, std::string>;
 
-// The program on the main menu.
 struct Menus : ::testing::Test {
     ProgramDriver program;
     void SetUp() override
     {
         ASSERT_TRUE(program.start(scratchDir("menus")));
-        program.key(keys::escape);
+        program.key(keys::escape); // past the title to the main menu
     }
     void menuButton(int row) { program.click(200, 91 + 50 * row); } // 0 "Play Zentory" .. 8 "Resume Game"
     std::vector<uint32_t> helpPage() const { return program.pixels(44, 95, 686, 355, 3); }

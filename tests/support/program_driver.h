@@ -82,10 +82,7 @@ struct ProgramDriver {
         for (int guard = 0; guard < 10000 && headlessPresentCount() == before; ++guard)
             if (!engineTurn()) return;
     }
-    void frames(int count, uint32_t ms = 16)
-    {
-        for (int i = 0; i < count; ++i) frame(ms);
-    }
+    void frames(int count, uint32_t ms = 16) { for (int i = 0; i < count; ++i) frame(ms); }
     // Runs frames until the state is `name` or the time runs out; true if reached.
     bool runUntil(const std::string& name, int maxMs, uint32_t ms = 16)
     {
