@@ -57,7 +57,7 @@ TEST(MenuFullGame, FromTheTitleThroughAGameAndBackToTheMenu)
     program.frames(5);
     EXPECT_NE(program.pixels(600, 520, 100, 40), hidden);
     program.key(keys::escape); // the menu remembers the win screen
-    program.click(200, 491);
+    program.click(200, 491);   // "Resume Game"
     ASSERT_EQ(program.state(), "win");
     program.click(662, 529);
     EXPECT_EQ(program.state(), "menu");
