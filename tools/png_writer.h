@@ -1,9 +1,11 @@
 #pragma once
-// A minimal PNG writer: 8-bit RGB, stored (uncompressed) deflate blocks.
+// A minimal PNG writer: 8-bit RGB or RGBA, no filtering, deflated by zlib.
 #include <cstdint>
 #include <cstdio>
 #include <string>
 #include <vector>
+
+#include <zlib.h>
 
 #include "engine/image.h"
 
@@ -40,29 +42,16 @@ inline void chunk(std::vector<uint8_t>& out, const char* type, const std::vector
     put32(out, crc32(body.data(), body.size()));
 }
 
-// Filtered scanlines (a 0 before each row) in stored deflate blocks;
-// colourType 2 is RGB, 6 is RGBA, 8 bits a channel.
+// Filtered scanlines (a 0 before each row), deflated; colourType 2 is RGB,
+// 6 is RGBA, 8 bits a channel.
 inline bool writeRows(const std::string& path, int width, int height, uint8_t colourType,
                       const std::vector<uint8_t>& raw)
 {
-    std::vector<uint8_t> z = {0x78, 0x01};
-    uint32_t a = 1, b = 0;
-    for (uint8_t c : raw) {
-        a = (a + c) % 65521;
-        b = (b + a) % 65521;
-    }
-    for (size_t pos = 0; pos < raw.size() || pos == 0;) {
-        size_t n = std::min<size_t>(65535, raw.size() - pos);
-        z.push_back(pos + n >= raw.size() ? 1 : 0);
-        z.push_back(static_cast<uint8_t>(n));
-        z.push_back(static_cast<uint8_t>(n >> 8));
-        z.push_back(static_cast<uint8_t>(~n));
-        z.push_back(static_cast<uint8_t>(~n >> 8));
-        z.insert(z.end(), raw.begin() + static_cast<long>(pos), raw.begin() + static_cast<long>(pos + n));
-        pos += n;
-        if (n == 0) break;
-    }
-    put32(z, (b << 16) | a);
+    uLongf zSize = compressBound(static_cast<uLong>(raw.size()));
+    std::vector<uint8_t> z(zSize);
+    if (compress2(z.data(), &zSize, raw.data(), static_cast<uLong>(raw.size()), Z_BEST_COMPRESSION) != Z_OK)
+        return false;
+    z.resize(zSize);
     std::vector<uint8_t> out = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     std::vector<uint8_t> ihdr;
     put32(ihdr, static_cast<uint32_t>(width));
