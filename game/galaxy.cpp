@@ -134,15 +134,14 @@ double orientation(double ax, double ay, double bx, double by, double cx, double
     return ax * by - ay * bx + (bx * cy - by * cx) + (ay * cx - ax * cy);
 }
 
-// Only a proper crossing counts: shared ends, touching and collinear segments do not.
+} // namespace
+
 bool segmentsCross(const Star& a, const Star& b, const Star& c, const Star& d)
 {
     if (orientation(a.x, a.y, b.x, b.y, c.x, c.y) * orientation(a.x, a.y, b.x, b.y, d.x, d.y) >= 0)
         return false;
     return orientation(c.x, c.y, d.x, d.y, a.x, a.y) * orientation(c.x, c.y, d.x, d.y, b.x, b.y) < 0;
 }
-
-} // namespace
 
 void Galaxy::setLink(int i, int j, int v)
 {

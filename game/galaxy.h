@@ -71,6 +71,10 @@ int starIncome(const Star& star);
 // Weight used by the computer players: 1, 9, 30 for incomes 1, 3, 7; else 0.
 int starWeight(const Star& star);
 
+// Whether link a-b crosses link c-d. Only a proper crossing counts: shared
+// ends, touching and collinear segments do not.
+bool segmentsCross(const Star& a, const Star& b, const Star& c, const Star& d);
+
 struct Galaxy {
     int selectedStar = noOwner;
     std::string name;

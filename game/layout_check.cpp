@@ -10,8 +10,7 @@
 
 namespace {
 
-// One matrix entry (i, j) with i <= j, with its end points as the crossing
-// test reads them.
+// One matrix entry (i, j) with i <= j, with its end points.
 struct LinkEntry {
     int i, j;
     double ax, ay, bx, by;
@@ -26,20 +25,6 @@ struct Line {
     std::vector<int> members;
     int present; // members still linked
 };
-
-double orientation(double ax, double ay, double bx, double by, double cx, double cy)
-{
-    return ax * by - ay * bx + (bx * cy - by * cx) + (ay * cx - ax * cy);
-}
-
-// The model's crossing test, term for term, so both give the same answer on
-// the same doubles.
-bool crosses(const LinkEntry& s, const LinkEntry& t)
-{
-    if (orientation(s.ax, s.ay, s.bx, s.by, t.ax, t.ay) * orientation(s.ax, s.ay, s.bx, s.by, t.bx, t.by) >= 0)
-        return false;
-    return orientation(t.ax, t.ay, t.bx, t.by, s.ax, s.ay) * orientation(t.ax, t.ay, t.bx, t.by, s.bx, s.by) < 0;
-}
 
 // Where a point lies against a line: the sign says the side, 0 on it.
 double side(const Line& l, double x, double y) { return l.a * x + l.b * y - l.c; }
@@ -96,10 +81,11 @@ bool crossedOnLines(const LinkEntry& e, const std::vector<LinkEntry>& entries, c
     return false;
 }
 
-bool crossedByAny(const LinkEntry& e, const std::vector<LinkEntry>& entries)
+// The model's own crossing test, for coordinates too large for the lines.
+bool crossedByAny(const LinkEntry& e, const std::vector<LinkEntry>& entries, const std::vector<Star>& stars)
 {
-    for (const LinkEntry& other : entries)
-        if (other.present && crosses(e, other)) return true;
+    for (const LinkEntry& t : entries)
+        if (t.present && segmentsCross(stars[e.i], stars[e.j], stars[t.i], stars[t.j])) return true;
     return false;
 }
 
@@ -134,7 +120,7 @@ void retestLinks(Galaxy& galaxy)
         links[ji] = 0;
         setPresent(e, false);
         if (!galaxy.layoutStars[e.i].active || !galaxy.layoutStars[e.j].active) continue;
-        if (exact ? crossedOnLines(e, entries, lines) : crossedByAny(e, entries)) continue;
+        if (exact ? crossedOnLines(e, entries, lines) : crossedByAny(e, entries, galaxy.layoutStars)) continue;
         links[ij] = 1;
         links[ji] = 1;
         setPresent(e, true);
