@@ -48,34 +48,22 @@ void setSpeed(int speed)
     gameSpeedDelay = speedDelays[speed];
 }
 
-// At the ends nothing is set, so the volume file is not rewritten.
-void soundDown(int)
+// One step (-1 or +1, the button's value) within lowest..highest; at the ends
+// nothing is set, so the volume file is not rewritten.
+bool canStep(int level, int step, int lowest, int highest) { return step < 0 ? level > lowest : level < highest; }
+void stepSound(int step)
 {
-    int level = getSoundVolume();
-    if (level > lowestVolume) setSoundVolume(level - 1);
+    const int level = getSoundVolume();
+    if (canStep(level, step, lowestVolume, highestVolume)) setSoundVolume(level + step);
 }
-void soundUp(int)
+void stepMusic(int step)
 {
-    int level = getSoundVolume();
-    if (level < highestVolume) setSoundVolume(level + 1);
+    const int level = getMusicVolume();
+    if (canStep(level, step, lowestVolume, highestVolume)) setMusicVolume(level + step);
 }
-void musicDown(int)
+void stepSpeed(int step)
 {
-    int level = getMusicVolume();
-    if (level > lowestVolume) setMusicVolume(level - 1);
-}
-void musicUp(int)
-{
-    int level = getMusicVolume();
-    if (level < highestVolume) setMusicVolume(level + 1);
-}
-void speedDown(int)
-{
-    if (gameSpeed > 0) setSpeed(gameSpeed - 1);
-}
-void speedUp(int)
-{
-    if (gameSpeed < 2) setSpeed(gameSpeed + 1);
+    if (canStep(gameSpeed, step, 0, 2)) setSpeed(gameSpeed + step);
 }
 
 void makeMenuButtons()
@@ -101,12 +89,12 @@ void makeMenuButtons()
 void makeOptionsButtons()
 {
     options.back = Button(366, 385, "", backFromOptions, "optionsBack", 0);
-    options.soundDown = Button(355, 164, "", soundDown, "decArrow", 0);
-    options.musicDown = Button(355, 241, "", musicDown, "decArrow", 0);
-    options.speedDown = Button(355, 314, "", speedDown, "decArrow", 0);
-    options.soundUp = Button(564, 164, "", soundUp, "incArrow", 0);
-    options.musicUp = Button(564, 241, "", musicUp, "incArrow", 0);
-    options.speedUp = Button(564, 314, "", speedUp, "incArrow", 0);
+    options.soundDown = Button(355, 164, "", stepSound, "decArrow", -1);
+    options.musicDown = Button(355, 241, "", stepMusic, "decArrow", -1);
+    options.speedDown = Button(355, 314, "", stepSpeed, "decArrow", -1);
+    options.soundUp = Button(564, 164, "", stepSound, "incArrow", 1);
+    options.musicUp = Button(564, 241, "", stepMusic, "incArrow", 1);
+    options.speedUp = Button(564, 314, "", stepSpeed, "incArrow", 1);
     for (Button* b : {&options.back, &options.soundDown, &options.musicDown, &options.speedDown, &options.soundUp,
                       &options.musicUp, &options.speedUp})
         options.set.add(*b);
