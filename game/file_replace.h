@@ -5,7 +5,8 @@
 
 // Writes text to temporary (a path in the same folder as path), flushes it to
 // the disk, renames it over path and flushes the folder, so that the rename
-// itself is on the disk too. On failure returns false with the errno value in
-// error and removes temporary; path keeps its old content unless only the
-// flush of the folder failed, after the rename.
+// itself is on the disk too. error is 0 after a success; on failure returns
+// false with the errno value (EIO where none was set) in error and removes
+// temporary; path keeps its old content unless only the flush of the folder
+// failed, after the rename.
 bool replaceFile(const std::string& path, const std::string& temporary, const std::string& text, int& error);

@@ -24,12 +24,7 @@ std::string& folderSetting()
 
 int saveError = 0;
 
-// Keeps the reason before the clean-up can overwrite errno.
-bool saveFailed(int error)
-{
-    saveError = error != 0 ? error : EIO;
-    return false;
-}
+std::string pathIn(const std::string& folder, const std::string& name) { return folder + "/" + name + ".gly"; }
 
 // The text as whitespace-separated tokens. A token is kept only up to a
 // length no number or kind word reaches; a longer one cannot be read.
@@ -109,7 +104,7 @@ void setGalaxyFolder(const std::string& folder) { folderSetting() = folder; }
 
 const std::string& galaxyFolder() { return folderSetting(); }
 
-std::string galaxyPath(const std::string& name) { return galaxyFolder() + "/" + name + ".gly"; }
+std::string galaxyPath(const std::string& name) { return pathIn(galaxyFolder(), name); }
 
 void setPlayerGalaxyFolder(const std::string& folder) { playerFolderSetting() = folder; }
 
@@ -132,7 +127,7 @@ bool galaxyFileExists(const std::string& name)
     if (!isUsableGalaxyName(name)) return false;
     for (const std::string& folder : galaxyFolders()) {
         std::error_code error;
-        if (std::filesystem::exists(folder + "/" + name + ".gly", error)) return true;
+        if (std::filesystem::exists(pathIn(folder, name), error)) return true;
     }
     return false;
 }
@@ -187,7 +182,7 @@ bool Galaxy::loadFile(const std::string& fileName)
     if (!isUsableGalaxyName(fileName)) return false;
     // The player's copy of a galaxy wins over a shipped one of the same name.
     std::ifstream in;
-    if (!playerGalaxyFolder().empty()) in.open(playerGalaxyFolder() + "/" + fileName + ".gly");
+    if (!playerGalaxyFolder().empty()) in.open(pathIn(playerGalaxyFolder(), fileName));
     if (!in.is_open()) in.open(galaxyPath(fileName));
     if (!in) return false;
     return readFrom(in);
@@ -197,11 +192,13 @@ bool Galaxy::loadFile(const std::string& fileName)
 // failed write never destroys a good file.
 bool Galaxy::saveFile(const std::string& fileName)
 {
-    if (!isUsableGalaxyName(fileName)) return saveFailed(EINVAL);
+    if (!isUsableGalaxyName(fileName)) {
+        saveError = EINVAL;
+        return false;
+    }
     const std::string folder = playerGalaxyFolder().empty() ? galaxyFolder() : playerGalaxyFolder();
     std::error_code error;
     std::filesystem::create_directories(folder, error);
-    const std::string path = folder + "/" + fileName + ".gly";
     const std::string temporary = folder + "/." + fileName + ".gly.tmp";
     std::ostringstream out;
     out << playerCount << ' ' << slotCount() << '\n';
@@ -211,10 +208,7 @@ bool Galaxy::saveFile(const std::string& fileName)
     for (int v : links) out << v << ' ';
     // On the disk before it takes the name, so that a power cut cannot leave
     // an empty file under a good name.
-    int replaceError = 0;
-    if (!replaceFile(path, temporary, out.str(), replaceError)) return saveFailed(replaceError);
-    saveError = 0;
-    return true;
+    return replaceFile(pathIn(folder, fileName), temporary, out.str(), saveError);
 }
 
 namespace {
