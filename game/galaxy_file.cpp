@@ -32,12 +32,12 @@ struct TokenReader {
     std::istream& in;
     bool ended = false;
 
-    // False at the end of the text; too long is set for an overlong token.
-    bool next(std::string& token, bool& tooLong)
+    // False at the end of the text and for an overlong token.
+    bool next(std::string& token)
     {
         constexpr size_t longest = 64;
         token.clear();
-        tooLong = false;
+        bool tooLong = false;
         std::streambuf* buffer = in.rdbuf();
         int c = ended || !buffer ? EOF : buffer->sgetc();
         while (c != EOF && std::isspace(static_cast<unsigned char>(c))) c = buffer->snextc();
@@ -49,15 +49,14 @@ struct TokenReader {
             c = buffer->snextc();
         }
         if (token.empty()) ended = true;
-        return !token.empty();
+        return !token.empty() && !tooLong;
     }
 
     // Missing, not a decimal int, or out of range: false, and the field keeps its value.
     bool number(int& field)
     {
         std::string token;
-        bool tooLong = false;
-        if (!next(token, tooLong) || tooLong) return false;
+        if (!next(token)) return false;
         int value = 0;
         const char* end = token.data() + token.size();
         const auto [stop, error] = std::from_chars(token.data(), end, value);
@@ -69,8 +68,7 @@ struct TokenReader {
     void word(std::string& field)
     {
         std::string token;
-        bool tooLong = false;
-        if (next(token, tooLong) && !tooLong) field = std::move(token);
+        if (next(token)) field = std::move(token);
     }
 };
 
