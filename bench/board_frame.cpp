@@ -2,8 +2,6 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <filesystem>
-#include <unistd.h>
 
 #include "game/rules.h"
 #include "screens/board.h"
@@ -16,8 +14,7 @@ namespace {
 void BoardAttackFrame(benchmark::State& state)
 {
     ProgramDriver program;
-    const auto scratch = std::filesystem::temp_directory_path() / ("zentory_bench_board_" + std::to_string(getpid()));
-    if (!program.start(scratch)) {
+    if (!program.start()) {
         state.SkipWithError("the program did not start");
         return;
     }

@@ -3,12 +3,9 @@
 // platform. The longest frame is what a player would see as a stall.
 #include <benchmark/benchmark.h>
 #include <time.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
-#include <filesystem>
-#include <string>
 
 #include "bench/dense_galaxy.h"
 #include "tests/support/program_driver.h"
@@ -31,8 +28,7 @@ double threadCpuMs()
 void PacedComputerTurnFramesDense100Stars8Players(benchmark::State& state)
 {
     ProgramDriver program;
-    const auto folder = std::filesystem::temp_directory_path() / ("zentory_bench_turns_" + std::to_string(getpid()));
-    if (!program.start(folder)) {
+    if (!program.start()) {
         state.SkipWithError("the program did not start");
         return;
     }

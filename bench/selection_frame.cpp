@@ -1,7 +1,6 @@
 // A frame of the galaxy selection screen with a hundred galaxy files: the
 // selected galaxy and the one under the pointer are both read from their files.
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
 #include <string>
 
@@ -13,13 +12,12 @@ void SelectionFrameWithHundredFiles(benchmark::State& state)
 {
     namespace fs = std::filesystem;
     ProgramDriver program;
-    const fs::path folder = fs::temp_directory_path() / ("zentory_bench_selection_" + std::to_string(getpid()));
-    if (!program.start(folder)) {
+    if (!program.start()) {
         state.SkipWithError("the program did not start");
         return;
     }
-    for (int i = 0; i < 100; ++i)
-        fs::copy_file(folder / "galaxies" / "ROMAN.gly", folder / "galaxies" / ("G" + std::to_string(100 + i) + ".gly"));
+    const fs::path galaxies = program.dataDir / "galaxies";
+    for (int i = 0; i < 100; ++i) fs::copy_file(galaxies / "ROMAN.gly", galaxies / ("G" + std::to_string(100 + i) + ".gly"));
     program.key(keys::escape);
     openSelection("selector", gameGalaxy);
     program.frame();

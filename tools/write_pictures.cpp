@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
-#include <unistd.h>
 
 #include "app/pictures/pictures.h"
 #include "app/resources.h"
@@ -29,15 +28,11 @@ int main(int argc, char** argv)
     if (!png::write(dir + "/windowIcon.png", icon)) ++failures;
 
     // Every screen as the game shows it, through the headless platform.
-    std::string scratch = (std::filesystem::temp_directory_path() /
-                           ("zentory_screens_" + std::to_string(getpid()))).string();
-    failures += writeTitleScreenshots(dir, scratch);
-    failures += writeEditorScreenshots(dir, scratch);
-    failures += writeMenuScreenshots(dir, scratch);
-    failures += writeGameComputerScreenshots(dir, scratch);
-    failures += writeGameHumanScreenshots(dir, scratch);
-    std::error_code ec;
-    std::filesystem::remove_all(scratch, ec);
+    failures += writeTitleScreenshots(dir);
+    failures += writeEditorScreenshots(dir);
+    failures += writeMenuScreenshots(dir);
+    failures += writeGameComputerScreenshots(dir);
+    failures += writeGameHumanScreenshots(dir);
     std::printf("pictures written to %s\n", dir.c_str());
     return failures ? 1 : 0;
 }

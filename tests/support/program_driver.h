@@ -2,6 +2,8 @@
 // The whole program on the headless platform, driven frame by frame with a
 // scripted clock, mouse and keyboard, in a scratch copy of the data folder.
 // Used by the end-to-end tests, the benchmarks and the screenshot tool.
+#include <unistd.h>
+
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -23,9 +25,11 @@ struct ProgramDriver {
 
     ~ProgramDriver() { stop(); }
 
-    // Copies the shipped data into `folder` (emptied first), enters it and
+    // Copies the shipped data into `folder` (emptied first; without one, a
+    // folder of this process's own among the temporary files), enters it and
     // starts the program; the first frame runs the title. False if the
     // engine did not start. A program still running is stopped first.
+    bool start() { return start(std::filesystem::temp_directory_path() / ("zentory_program_" + std::to_string(getpid()))); }
     bool start(const std::filesystem::path& folder)
     {
         namespace fs = std::filesystem;

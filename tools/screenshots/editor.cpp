@@ -27,11 +27,11 @@ struct EditorShots {
 
 } // namespace
 
-int writeEditorScreenshots(const std::string& dir, const std::string& scratch)
+int writeEditorScreenshots(const std::string& dir)
 {
     EditorShots s{ProgramDriver{}, dir};
     ProgramDriver& p = s.program;
-    if (!p.start(scratch)) return 1;
+    if (!p.start()) return 1;
     setState("openEditor");
     p.frames(2);
     // A small map: a golden star linked to both first stars, then selected.

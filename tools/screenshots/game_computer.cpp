@@ -36,10 +36,10 @@ void startGame(ProgramDriver& program, bool demo)
 
 } // namespace
 
-int writeGameComputerScreenshots(const std::string& dir, const std::string& scratch)
+int writeGameComputerScreenshots(const std::string& dir)
 {
     ProgramDriver program;
-    if (!program.start(scratch)) return 6;
+    if (!program.start()) return 6;
     setAiStepObserver(noteStep);
     int failures = 0;
 

@@ -28,10 +28,10 @@ void clickChoice(ProgramDriver& program, int k)
 
 } // namespace
 
-int writeGameHumanScreenshots(const std::string& dir, const std::string& scratch)
+int writeGameHumanScreenshots(const std::string& dir)
 {
     ProgramDriver program;
-    if (!program.start(scratch)) return 1;
+    if (!program.start()) return 1;
     int failures = 0;
     auto save = [&](const char* name) {
         if (!png::write(dir + "/" + name, program.screen())) ++failures;

@@ -7,10 +7,10 @@
 #include "tools/png_writer.h"
 #include "tools/screenshots/screenshots.h"
 
-int writeMenuScreenshots(const std::string& dir, const std::string& scratch)
+int writeMenuScreenshots(const std::string& dir)
 {
     ProgramDriver program;
-    if (!program.start(scratch)) return 1;
+    if (!program.start()) return 1;
     int failures = 0;
     auto save = [&](const std::string& name) {
         if (!png::write(dir + "/" + name + ".png", program.screen())) ++failures;

@@ -4,10 +4,9 @@
 // program through the headless driver to each screen and saves it.
 #include <string>
 
-// Each returns the number of files it failed to write. `scratch` is a folder
-// the function may use for the program's data.
-int writeTitleScreenshots(const std::string& dir, const std::string& scratch);
-int writeEditorScreenshots(const std::string& dir, const std::string& scratch);
-int writeMenuScreenshots(const std::string& dir, const std::string& scratch);
-int writeGameComputerScreenshots(const std::string& dir, const std::string& scratch);
-int writeGameHumanScreenshots(const std::string& dir, const std::string& scratch);
+// Each returns the number of files it failed to write.
+int writeTitleScreenshots(const std::string& dir);
+int writeEditorScreenshots(const std::string& dir);
+int writeMenuScreenshots(const std::string& dir);
+int writeGameComputerScreenshots(const std::string& dir);
+int writeGameHumanScreenshots(const std::string& dir);
