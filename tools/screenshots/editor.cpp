@@ -5,7 +5,6 @@
 
 #include "game/galaxy_file.h"
 #include "tests/support/program_driver.h"
-#include "tools/png_writer.h"
 #include "tools/screenshots/screenshots.h"
 
 namespace {
@@ -15,7 +14,7 @@ struct EditorShots {
     const std::string& dir;
     int failures = 0;
 
-    void shot(const char* name) { failures += png::write(dir + "/" + name + ".png", program.screen()) ? 0 : 1; }
+    void shot(const char* name) { failures += writeScreen(dir, name); }
     void button(int x, int y) { program.click(x + 60, y + 9); }
     void rename(std::initializer_list<int> codes)
     {

@@ -3,7 +3,6 @@
 #include "game/galaxy_file.h"
 #include "game/rules.h"
 #include "tests/support/program_driver.h"
-#include "tools/png_writer.h"
 #include "tools/screenshots/screenshots.h"
 
 namespace {
@@ -20,11 +19,6 @@ bool runToStep(ProgramDriver& program, AiStepKind kind, bool drawIt = true)
     if (lastStep != kind) return false;
     if (drawIt) program.frame();
     return true;
-}
-
-int save(ProgramDriver& program, const std::string& file, bool reached)
-{
-    return reached && png::write(file, program.screen()) ? 0 : 1;
 }
 
 void startGame(ProgramDriver& program, bool demo)
@@ -46,10 +40,10 @@ int writeGameComputerScreenshots(const std::string& dir)
     startGame(program, false);
     program.runUntil("placeHuman", 1000);
     setState("startAI");
-    failures += save(program, dir + "/screen_computer_placement.png", runToStep(program, AiStepKind::Placed));
+    failures += writeScreen(dir, "screen_computer_placement", runToStep(program, AiStepKind::Placed));
     bool battle = runToStep(program, AiStepKind::AttackChosen);
     program.frames(2);
-    failures += save(program, dir + "/screen_computer_battle.png", battle);
+    failures += writeScreen(dir, "screen_computer_battle", battle);
 
     // The human keeps one star against a blue empire.
     for (Star& s : gameGalaxy.gameStars)
@@ -60,21 +54,21 @@ int writeGameComputerScreenshots(const std::string& dir)
     setState("startAI");
     const bool killed = program.runUntil("killed", 60000);
     program.frame();
-    failures += save(program, dir + "/screen_killed.png", killed);
+    failures += writeScreen(dir, "screen_killed", killed);
     program.key(1);
     program.frames(70);
-    failures += save(program, dir + "/screen_win.png", program.state() == "win");
+    failures += writeScreen(dir, "screen_win", program.state() == "win");
 
     startGame(program, false);
     program.runUntil("placeHuman", 1000);
     showStatistics(0);
     program.frame();
-    failures += save(program, dir + "/screen_stats.png", program.state() == "stats");
+    failures += writeScreen(dir, "screen_stats", program.state() == "stats");
 
     startGame(program, true);
     battle = runToStep(program, AiStepKind::AttackChosen);
     program.frames(2);
-    failures += save(program, dir + "/screen_demo.png", battle);
+    failures += writeScreen(dir, "screen_demo", battle);
 
     setAiStepObserver(nullptr);
     program.stop();

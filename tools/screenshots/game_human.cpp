@@ -3,7 +3,6 @@
 #include "game/rules.h"
 #include "screens/board.h"
 #include "tests/support/program_driver.h"
-#include "tools/png_writer.h"
 #include "tools/screenshots/screenshots.h"
 
 namespace {
@@ -33,9 +32,6 @@ int writeGameHumanScreenshots(const std::string& dir)
     ProgramDriver program;
     if (!program.start()) return 1;
     int failures = 0;
-    auto save = [&](const char* name) {
-        if (!png::write(dir + "/" + name, program.screen())) ++failures;
-    };
     difficulty = 2;
     previewGalaxy.name = "TENTACLES";
     startNewGame(false, true);
@@ -49,7 +45,7 @@ int writeGameHumanScreenshots(const std::string& dir)
     armiesToPlace = 13;
     program.moveTo(a.x, a.y);
     program.frame();
-    save("screen_board_placement.png");
+    failures += writeScreen(dir, "screen_board_placement");
 
     armiesToPlace = 1;
     program.click(a.x, a.y);
@@ -58,25 +54,25 @@ int writeGameHumanScreenshots(const std::string& dir)
     program.frame();
     program.moveTo((a.x + b.x) / 2, (a.y + b.y) / 2);
     program.frame();
-    save("screen_board_drag.png");
+    failures += writeScreen(dir, "screen_board_drag");
     program.moveTo(b.x, b.y);
     program.frame();
     program.release(b.x, b.y);
     program.frame();
     gameGalaxy.gameStars[enemy].armies = 3;
     program.frame();
-    save("screen_board_battle.png");
+    failures += writeScreen(dir, "screen_board_battle");
 
     clickChoice(program, 6);
-    save("screen_board_transfer.png");
+    failures += writeScreen(dir, "screen_board_transfer");
     clickChoice(program, 3);
     program.drag(b.x, b.y, a.x, a.y);
     program.frame();
-    save("screen_board_move.png");
+    failures += writeScreen(dir, "screen_board_move");
 
     setState("noSupport");
     program.frames(2);
-    save("screen_board_no_support.png");
+    failures += writeScreen(dir, "screen_board_no_support");
     program.stop();
     return failures;
 }

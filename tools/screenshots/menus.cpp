@@ -4,7 +4,6 @@
 #include <fstream>
 
 #include "tests/support/program_driver.h"
-#include "tools/png_writer.h"
 #include "tools/screenshots/screenshots.h"
 
 int writeMenuScreenshots(const std::string& dir)
@@ -12,27 +11,24 @@ int writeMenuScreenshots(const std::string& dir)
     ProgramDriver program;
     if (!program.start()) return 1;
     int failures = 0;
-    auto save = [&](const std::string& name) {
-        if (!png::write(dir + "/" + name + ".png", program.screen())) ++failures;
-    };
     auto menuButton = [&](int row) { program.click(200, 91 + 50 * row); };
     program.key(keys::escape);
     program.moveTo(600, 580);
     program.frame();
-    save("screen_menu");
+    failures += writeScreen(dir, "screen_menu");
     menuButton(3);
-    save("screen_options");
+    failures += writeScreen(dir, "screen_options");
     program.key(keys::escape);
     menuButton(4);
     for (int page = 1; page <= 3; ++page) {
-        save("screen_help" + std::to_string(page));
+        failures += writeScreen(dir, "screen_help" + std::to_string(page));
         program.click(613, 522);
     }
     program.key(keys::escape);
     menuButton(5);
     program.moveTo(400, 300);
     program.frame();
-    save("screen_about");
+    failures += writeScreen(dir, "screen_about");
     program.key(keys::escape);
 
     // Enough galaxy files for the scroll arrows, one of them selected and
@@ -49,18 +45,18 @@ int writeMenuScreenshots(const std::string& dir)
     program.click(105, 541); // "normal"
     program.moveTo(579, 147);
     program.frame();
-    save("screen_selection");
+    failures += writeScreen(dir, "screen_selection");
     program.click(579, 42); // BROKEN
     program.click(247, 514);
     program.moveTo(600, 580);
     program.frame();
-    save("screen_selection_refused");
+    failures += writeScreen(dir, "screen_selection_refused");
     openSelection("editor", editorGalaxy);
     program.frame();
     program.click(126, 394);
     program.moveTo(600, 580);
     program.frame();
-    save("screen_selection_editor");
+    failures += writeScreen(dir, "screen_selection_editor");
     program.stop();
     return failures;
 }

@@ -4,6 +4,16 @@
 // program through the headless driver to each screen and saves it.
 #include <string>
 
+#include "engine/platform/headless.h"
+#include "tools/png_writer.h"
+
+// Writes the frame last shown as <dir>/<name>.png when the screen was
+// reached; 0 when written, else 1.
+inline int writeScreen(const std::string& dir, const std::string& name, bool reached = true)
+{
+    return reached && png::write(dir + "/" + name + ".png", headlessLastFrame()) ? 0 : 1;
+}
+
 // Each returns the number of files it failed to write.
 int writeTitleScreenshots(const std::string& dir);
 int writeEditorScreenshots(const std::string& dir);

@@ -1,5 +1,4 @@
 #include "tests/support/program_driver.h"
-#include "tools/png_writer.h"
 #include "tools/screenshots/screenshots.h"
 
 int writeTitleScreenshots(const std::string& dir)
@@ -7,7 +6,7 @@ int writeTitleScreenshots(const std::string& dir)
     ProgramDriver program;
     if (!program.start()) return 1;
     program.frames(14);
-    int failures = png::write(dir + "/screen_title.png", program.screen()) ? 0 : 1;
+    int failures = writeScreen(dir, "screen_title");
     program.stop();
     return failures;
 }
