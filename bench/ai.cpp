@@ -10,16 +10,10 @@
 
 namespace {
 
-Galaxy denseGalaxy()
+void BM_PlanAttackDense100Stars8Players(benchmark::State& state)
 {
     Galaxy g;
     makeDenseGalaxy(g);
-    return g;
-}
-
-void BM_PlanAttackDense100Stars8Players(benchmark::State& state)
-{
-    Galaxy g = denseGalaxy();
     computeStarValues(g);
     seedRandom(1);
     size_t candidates = 0;
