@@ -17,7 +17,6 @@
 
 namespace {
 
-constexpr int keyEscape = 0x01;
 // A frame after a long stall counts as this long at most, so that the timers
 // cannot overflow; one step per frame is all the driver ever takes anyway.
 constexpr int longestFrameMs = 60000;
@@ -71,7 +70,7 @@ void finishFrame(int elapsedMs)
     aiButtons.draw(elapsedMs);
     aiButtons.hover(elapsedMs);
     aiButtons.click(elapsedMs);
-    if (wasKeyPressed(keyEscape)) menuFromComputerTurn(0);
+    if (wasKeyPressed(keys::escape)) menuFromComputerTurn(0);
 }
 
 // The cycle ended or the game is decided without a conquest in this frame
@@ -142,9 +141,8 @@ void attackAIScreen(int elapsedMs)
     } else {
         stepTimer -= elapsed;
         if (validStar(aiTurns.attackTo)) {
-            const Star& target = gameGalaxy.gameStars[aiTurns.attackTo];
-            gameGalaxy.gameStars[aiTurns.attackTo].label =
-                std::to_string(target.armies + 1) + " v " + std::to_string(aiTurns.battleAttackers);
+            Star& target = gameGalaxy.gameStars[aiTurns.attackTo];
+            target.label = std::to_string(target.armies + 1) + " v " + std::to_string(aiTurns.battleAttackers);
         }
         if (stepTimer < 0) {
             // One round per frame at most: after a stall the battle goes on at
