@@ -22,8 +22,6 @@ int dragTarget = noOwner;
 
 namespace {
 
-constexpr int keyEscape = 0x01;
-
 Button nextTurnButton;
 Button statsButton;
 Button menuButton;
@@ -118,7 +116,7 @@ void runHudButtons(int elapsedMs)
     hudButtons.draw(elapsedMs);
     hudButtons.hover(elapsedMs);
     hudButtons.click(elapsedMs);
-    if (wasKeyPressed(keyEscape)) menuFromGame(0);
+    if (wasKeyPressed(keys::escape)) menuFromGame(0);
 }
 
 void openPlayScreen(int)
@@ -169,7 +167,7 @@ void noSupportScreen(int elapsedMs)
     noSupportButtons.draw(elapsedMs);
     noSupportButtons.hover(elapsedMs);
     noSupportButtons.click(elapsedMs);
-    if (wasKeyPressed(keyEscape)) goOnAttacking(0);
+    if (wasKeyPressed(keys::escape)) goOnAttacking(0);
 }
 
 void placeHumanScreen(int elapsedMs)

@@ -23,7 +23,6 @@ int winTimer = 0;
 
 namespace {
 
-constexpr int keyEscape = 0x01;
 // How long the winner's message stands before it may be dismissed.
 constexpr int winHoldMs = 1000;
 
@@ -108,7 +107,7 @@ void killedScreen(int elapsedMs)
     drawPlayScreen(elapsedMs);
     white(20, 500, 500, 70, eliminationMessage);
     runButtons(killedButtons, elapsedMs);
-    if (wasKeyPressed(keyEscape)) continueAfterElimination(0);
+    if (wasKeyPressed(keys::escape)) continueAfterElimination(0);
 }
 
 void winScreen(int elapsedMs)
@@ -125,7 +124,7 @@ void winScreen(int elapsedMs)
     drawPlayScreen(elapsedMs);
     white(20, 500, 500, 70, winMessage);
     runButtons(winButtons, elapsedMs);
-    if (winTimer < 0 && wasKeyPressed(keyEscape)) menuFromWin(0);
+    if (winTimer < 0 && wasKeyPressed(keys::escape)) menuFromWin(0);
 }
 
 void statsScreen(int elapsedMs)

@@ -8,7 +8,6 @@
 #include "engine/input.h"
 
 namespace {
-constexpr int keyEscape = 0x01;
 constexpr int helpPageCount = 3;
 // Shown once per run: the countdown is never reset.
 int titleCountdown = 2000;
@@ -35,7 +34,7 @@ void nextHelpPage(int) { helpPage = helpPage % helpPageCount + 1; }
 
 void titleScreen(int elapsedMs)
 {
-    if (wasKeyPressed(keyEscape) || leftButtonPressed()) setState("menu");
+    if (wasKeyPressed(keys::escape) || leftButtonPressed()) setState("menu");
     titleCountdown -= elapsedMs;
     drawImage(0, 0, "title");
     if (titleCountdown < 0) setState("menu");
@@ -60,7 +59,7 @@ void helpScreen(int)
     help.set.draw(0);
     help.set.hover(0);
     help.set.click(0);
-    if (wasKeyPressed(keyEscape)) backFromHelp(0);
+    if (wasKeyPressed(keys::escape)) backFromHelp(0);
 }
 
 void aboutScreen(int)
@@ -77,7 +76,7 @@ void aboutScreen(int)
     about.set.draw(0);
     about.set.hover(0);
     about.set.click(0);
-    if (wasKeyPressed(keyEscape)) backFromAbout(0);
+    if (wasKeyPressed(keys::escape)) backFromAbout(0);
 }
 
 void resetTitleForTests() { titleCountdown = 2000; }
