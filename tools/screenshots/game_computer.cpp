@@ -10,14 +10,14 @@ namespace {
 AiStepKind lastStep = AiStepKind::None;
 void noteStep(const Galaxy&, const AiStepReport& r) { lastStep = r.kind; }
 
-// Frames until the driver's last step is `kind` (and one more frame when
-// asked, so that what the step changed is drawn); false when it never came.
-bool runToStep(ProgramDriver& program, AiStepKind kind, bool drawIt = true)
+// Frames until the driver's last step is `kind`, and one more, so that what
+// the step changed is drawn; false when it never came.
+bool runToStep(ProgramDriver& program, AiStepKind kind)
 {
     lastStep = AiStepKind::None;
     for (int i = 0; i < 20000 && lastStep != kind; ++i) program.frame();
     if (lastStep != kind) return false;
-    if (drawIt) program.frame();
+    program.frame();
     return true;
 }
 
