@@ -82,6 +82,13 @@ void ButtonSet::draw(int value)
     }
 }
 
+void ButtonSet::run(int value)
+{
+    draw(value);
+    hover(value);
+    click(value);
+}
+
 static int argumentFor(const Button& b, int value) { return b.argument == passFrameValue ? value : b.argument; }
 
 void ButtonSet::hover(int value)

@@ -58,6 +58,8 @@ struct ButtonSet {
     // Edits the text line, then runs every active button under a fresh left
     // click, in list order, each with the click sound "menuSound".
     void click(int value);
+    // A screen's frame of the set: draw, hover and click.
+    void run(int value);
 };
 
 // The longest text the line editor of a set takes.

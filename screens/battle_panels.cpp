@@ -63,9 +63,7 @@ bool panelFrame(int elapsedMs, ButtonAction action)
     drawStarInfo(elapsedMs);
     choiceAction = action;
     setChoices(source().armies, 0);
-    choiceButtons.draw(elapsedMs);
-    choiceButtons.hover(elapsedMs);
-    choiceButtons.click(elapsedMs);
+    choiceButtons.run(elapsedMs);
     return isGameStar(dragSource) && isGameStar(dragTarget);
 }
 

@@ -113,9 +113,7 @@ void setChoices(int max, int min)
 
 void runHudButtons(int elapsedMs)
 {
-    hudButtons.draw(elapsedMs);
-    hudButtons.hover(elapsedMs);
-    hudButtons.click(elapsedMs);
+    hudButtons.run(elapsedMs);
     if (wasKeyPressed(keys::escape)) menuFromGame(0);
 }
 
@@ -164,9 +162,7 @@ void noSupportScreen(int elapsedMs)
     }
     drawPlayScreen(elapsedMs);
     drawTextInBox(120, 510, 500, 50, 255, 255, 255, "Your empire cannot support any more troops!", false);
-    noSupportButtons.draw(elapsedMs);
-    noSupportButtons.hover(elapsedMs);
-    noSupportButtons.click(elapsedMs);
+    noSupportButtons.run(elapsedMs);
     if (wasKeyPressed(keys::escape)) goOnAttacking(0);
 }
 
@@ -187,9 +183,7 @@ void placeHumanScreen(int elapsedMs)
 
     setChoices(armiesToPlace, 1);
     choiceAction = setPlacementStep;
-    choiceButtons.draw(elapsedMs);
-    choiceButtons.hover(elapsedMs);
-    choiceButtons.click(elapsedMs);
+    choiceButtons.run(elapsedMs);
 
     if (leftButtonPressed()) {
         const int s = boardStarUnderPointer();

@@ -49,13 +49,6 @@ void white(int x, int y, int w, int h, const std::string& text, bool leftAligned
     drawTextInBox(x, y, w, h, 255, 255, 255, text.c_str(), leftAligned);
 }
 
-void runButtons(ButtonSet& set, int elapsedMs)
-{
-    set.draw(elapsedMs);
-    set.hover(elapsedMs);
-    set.click(elapsedMs);
-}
-
 } // namespace
 
 void checkElimination(int previousOwner, const std::string& nextState)
@@ -106,7 +99,7 @@ void killedScreen(int elapsedMs)
     }
     drawPlayScreen(elapsedMs);
     white(20, 500, 500, 70, eliminationMessage);
-    runButtons(killedButtons, elapsedMs);
+    killedButtons.run(elapsedMs);
     if (wasKeyPressed(keys::escape)) continueAfterElimination(0);
 }
 
@@ -123,7 +116,7 @@ void winScreen(int elapsedMs)
     winOk.setActive(winTimer < 1);
     drawPlayScreen(elapsedMs);
     white(20, 500, 500, 70, winMessage);
-    runButtons(winButtons, elapsedMs);
+    winButtons.run(elapsedMs);
     if (winTimer < 0 && wasKeyPressed(keys::escape)) menuFromWin(0);
 }
 
@@ -151,7 +144,7 @@ void statsScreen(int elapsedMs)
         std::snprintf(text, sizeof text, "%d", g.armiesOf(i));
         white(649, y, 150, 30, text);
     }
-    runButtons(statsButtons, elapsedMs);
+    statsButtons.run(elapsedMs);
     white(310, 38, 150, 30, "Stars");
     white(468, 38, 150, 30, "Income");
     white(649, 38, 150, 30, "Armies");

@@ -135,9 +135,7 @@ void updateScrolling()
         scrollArrows.add(arrowDownButton);
         arrowsMade = true;
     }
-    scrollArrows.draw(0);
-    scrollArrows.hover(0);
-    scrollArrows.click(0);
+    scrollArrows.run(0);
 
     const Track t = scrollTrack();
     const int halfWidth = std::max(2, imageWidth("bullet") / 2);
@@ -256,15 +254,11 @@ void loadScreen(int)
     drawTextInBox(29, 217, 150, 25, 255, 255, 255, players, false);
 
     if (selectionMode == "editor") {
-        editorModeButtons.draw(0);
-        editorModeButtons.hover(0);
-        editorModeButtons.click(0);
+        editorModeButtons.run(0);
         if (wasKeyPressed(keys::escape)) cancelAction(0);
         return;
     }
-    playModeButtons.draw(0);
-    playModeButtons.hover(0);
-    playModeButtons.click(0);
+    playModeButtons.run(0);
     if (wasKeyPressed(keys::escape)) backFromGalaxySelection(0);
     drawImage(23, 492 + 20 * difficulty, "selectionArrow");
     if (refusedGalaxy != selectedGalaxy) refusal.clear();

@@ -56,9 +56,7 @@ void helpScreen(int)
     drawImage(0, 0, "background");
     drawImage(328, 39, "help");
     drawImage(44, 95, "help" + std::to_string(helpPage));
-    help.set.draw(0);
-    help.set.hover(0);
-    help.set.click(0);
+    help.set.run(0);
     if (wasKeyPressed(keys::escape)) backFromHelp(0);
 }
 
@@ -73,9 +71,7 @@ void aboutScreen(int)
     }
     drawImage(0, 0, "background");
     drawImage(241, 19, "aboutText");
-    about.set.draw(0);
-    about.set.hover(0);
-    about.set.click(0);
+    about.set.run(0);
     if (wasKeyPressed(keys::escape)) backFromAbout(0);
 }
 

@@ -127,9 +127,7 @@ void menuScreen(int)
     if (!menu.made) makeMenuButtons();
     menu.resume.setActive(gameInProgressForResume());
     drawImage(0, 0, "mainMenu");
-    menu.set.draw(0);
-    menu.set.hover(0);
-    menu.set.click(0);
+    menu.set.run(0);
     if (menu.resume.active && wasKeyPressed(keys::escape)) resumeGame(0);
 }
 
@@ -143,9 +141,7 @@ void optionsScreen(int)
     drawLevelBar(241, getMusicVolume());
     drawTextInBox(400, 314, 120, 20, 255, 255, 255, gameSpeedNames[std::clamp(gameSpeed, 0, 2)],
                   false);
-    options.set.draw(0);
-    options.set.hover(0);
-    options.set.click(0);
+    options.set.run(0);
     if (wasKeyPressed(keys::escape)) setState("menu");
 }
 
