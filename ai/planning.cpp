@@ -54,7 +54,6 @@ bool anyInNeighbour(int s, F test)
 }
 
 int slotCount(const Galaxy& g) { return static_cast<int>(g.gameStars.size()); }
-bool validStar(const Galaxy& g, int s) { return s >= 0 && s < slotCount(g); }
 bool validPlayer(const Galaxy& g, int p) { return p >= 0 && p < static_cast<int>(g.players.size()); }
 
 bool interior(const Galaxy& g, int s)
@@ -337,7 +336,7 @@ int computeDefenceNeeds(Galaxy& galaxy, int player)
 
 bool isInteriorStar(const Galaxy& galaxy, int star)
 {
-    if (!validStar(galaxy, star)) return true;
+    if (!galaxy.isGameStar(star)) return true;
     buildNeighbours(galaxy);
     return interior(galaxy, star);
 }
@@ -350,7 +349,7 @@ int countFrontierStars(const Galaxy& galaxy, int player)
 
 bool isAttackable(const Galaxy& galaxy, int star, int player)
 {
-    if (!validStar(galaxy, star)) return false;
+    if (!galaxy.isGameStar(star)) return false;
     buildNeighbours(galaxy);
     return attackable(galaxy, star, player);
 }
@@ -375,14 +374,14 @@ StrengthMode assessStrength(int player, const std::vector<Star>& stars)
 
 int bestSourceStar(const Galaxy& galaxy, int target, int player)
 {
-    if (!validStar(galaxy, target)) return noOwner;
+    if (!galaxy.isGameStar(target)) return noOwner;
     buildNeighbours(galaxy);
     return bestSource(galaxy, target, player);
 }
 
 void floodRegion(int star, const Galaxy& galaxy)
 {
-    if (!validStar(galaxy, star)) return;
+    if (!galaxy.isGameStar(star)) return;
     buildNeighbours(galaxy);
     const size_t n = galaxy.gameStars.size();
     if (scratch.visited.size() != n) scratch.visited.assign(n, 0);
@@ -392,7 +391,7 @@ void floodRegion(int star, const Galaxy& galaxy)
 
 int frontierAdjustment(const Galaxy& galaxy, int source, int sourceNeed, int target)
 {
-    if (!validStar(galaxy, source)) return 0;
+    if (!galaxy.isGameStar(source)) return 0;
     buildNeighbours(galaxy);
     return adjustment(galaxy, source, sourceNeed, target);
 }
@@ -469,7 +468,7 @@ void placeArmiesAI(Galaxy& galaxy, int player)
         starValues(galaxy);
         if (!galaxy.attackCandidates.empty()) {
             const int from = galaxy.attackCandidates[0].from;
-            if (validStar(galaxy, from)) {
+            if (galaxy.isGameStar(from)) {
                 Star& s = stars[from];
                 s.label = s.label + " + " + std::to_string(surplus);
                 s.armies += surplus;
@@ -488,7 +487,7 @@ void chooseAttackAI(Galaxy& galaxy, int player, int& from, int& to, int& armies)
     plan(galaxy, player, 0);
     if (galaxy.attackCandidates.empty()) return;
     const AttackCandidate& best = galaxy.attackCandidates[0];
-    if (!validStar(galaxy, best.from) || best.targets.empty()) return;
+    if (!galaxy.isGameStar(best.from) || best.targets.empty()) return;
     int send = best.armies;
     Star& source = galaxy.gameStars[best.from];
     if (send > source.armies) send = source.armies;

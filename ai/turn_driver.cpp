@@ -38,8 +38,6 @@ int pauseMs() { return 5 * gameSpeedDelay; }
 
 int frameMs(int elapsedMs) { return std::clamp(elapsedMs, 0, longestFrameMs); }
 
-bool validStar(int s) { return s >= 0 && s < static_cast<int>(gameGalaxy.gameStars.size()); }
-
 AiStepReport step()
 {
     const AiStepReport report = stepAiTurns(aiTurns, gameGalaxy);
@@ -140,7 +138,7 @@ void attackAIScreen(int elapsedMs)
         pauseTimer -= elapsed;
     } else {
         stepTimer -= elapsed;
-        if (validStar(aiTurns.attackTo)) {
+        if (gameGalaxy.isGameStar(aiTurns.attackTo)) {
             Star& target = gameGalaxy.gameStars[aiTurns.attackTo];
             target.label = std::to_string(target.armies + 1) + " v " + std::to_string(aiTurns.battleAttackers);
         }

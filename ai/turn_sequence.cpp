@@ -7,8 +7,6 @@
 
 namespace {
 
-bool validStar(const Galaxy& g, int s) { return s >= 0 && s < static_cast<int>(g.gameStars.size()); }
-
 void nextPlayer(AiTurns& turns, const Galaxy& galaxy)
 {
     turns.currentPlayer += 1;
@@ -19,7 +17,7 @@ AiStepReport battleRound(AiTurns& turns, Galaxy& galaxy, AiStepReport report)
 {
     report.from = turns.attackFrom;
     report.to = turns.attackTo;
-    if (!validStar(galaxy, turns.attackTo) || !validStar(galaxy, turns.attackFrom) || turns.battleAttackers < 1) {
+    if (!galaxy.isGameStar(turns.attackTo) || !galaxy.isGameStar(turns.attackFrom) || turns.battleAttackers < 1) {
         turns.battleAttackers = 0;
         turns.phase = AiPhase::ChooseAttack;
         report.kind = AiStepKind::Repelled;
@@ -109,7 +107,7 @@ AiStepReport stepAiTurns(AiTurns& turns, Galaxy& galaxy)
         report.from = from;
         report.to = to;
         report.attackers = armies;
-        report.defenders = validStar(galaxy, to) ? galaxy.gameStars[to].armies + 1 : 0;
+        report.defenders = galaxy.isGameStar(to) ? galaxy.gameStars[to].armies + 1 : 0;
         return report;
     }
     case AiPhase::Battle:

@@ -98,6 +98,8 @@ struct Galaxy {
     int getSelectedStar() const { return selectedStar; }
     // Number of slots n.
     int slotCount() const { return static_cast<int>(layoutStars.size()); }
+    // Whether s indexes a slot of gameStars.
+    bool isGameStar(int s) const { return s >= 0 && s < static_cast<int>(gameStars.size()); }
 
     // Geometry and editing, on layoutStars.
     // First active slot whose image box overlaps the rectangle of half-sizes

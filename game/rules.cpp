@@ -13,8 +13,6 @@ GameStartedHandler gameStartedHandler = nullptr;
 
 bool validPlayer(const Galaxy& g, int p) { return p >= 0 && p < static_cast<int>(g.players.size()); }
 
-bool validGameStar(const Galaxy& g, int i) { return i >= 0 && i < static_cast<int>(g.gameStars.size()); }
-
 int clampToInt(int64_t v) { return static_cast<int>(std::clamp<int64_t>(v, INT_MIN, INT_MAX)); }
 
 // Each side loses an army with probability one half; computed without
@@ -199,7 +197,7 @@ bool placementCapped(const Galaxy& galaxy, int p) { return galaxy.placementAllow
 
 bool humanBattle(Galaxy& galaxy, int source, int target, int readyToLose)
 {
-    if (!validGameStar(galaxy, source) || !validGameStar(galaxy, target) || source == target) return false;
+    if (!galaxy.isGameStar(source) || !galaxy.isGameStar(target) || source == target) return false;
     Star& from = galaxy.gameStars[source];
     Star& to = galaxy.gameStars[target];
     const int64_t stopAt = static_cast<int64_t>(from.armies) - std::clamp(readyToLose, 0, std::max(from.armies, 0));
@@ -224,7 +222,7 @@ Conquest conquer(Galaxy& galaxy, int attacker, int target, int occupants)
 
 Conquest humanConquest(Galaxy& galaxy, int source, int target)
 {
-    if (!validGameStar(galaxy, source) || !validGameStar(galaxy, target) || source == target) return {};
+    if (!galaxy.isGameStar(source) || !galaxy.isGameStar(target) || source == target) return {};
     Star& from = galaxy.gameStars[source];
     loseOne(from.armies);
     return conquer(galaxy, from.owner, target, 0);
@@ -232,13 +230,13 @@ Conquest humanConquest(Galaxy& galaxy, int source, int target)
 
 Conquest aiConquest(Galaxy& galaxy, int attacker, int target, int force)
 {
-    if (!validGameStar(galaxy, target)) return {};
+    if (!galaxy.isGameStar(target)) return {};
     return conquer(galaxy, attacker, target, std::max(force, 1) - 1);
 }
 
 int transferArmies(Galaxy& galaxy, int source, int target, int m)
 {
-    if (!validGameStar(galaxy, source) || !validGameStar(galaxy, target) || source == target) return 0;
+    if (!galaxy.isGameStar(source) || !galaxy.isGameStar(target) || source == target) return 0;
     Star& from = galaxy.gameStars[source];
     Star& to = galaxy.gameStars[target];
     const int moved = std::clamp(m, 0, std::max(from.armies, 0));
