@@ -139,7 +139,6 @@ struct ProgramDriver {
     }
 
     std::string state() const { return currentStateName(); }
-    const Image& screen() const { return headlessLastFrame(); }
     uint32_t pixel(int x, int y) const { return headlessLastFrame().at(x, y); }
     // The pixels of a rectangle, row by row, every `step`-th in each direction.
     std::vector<uint32_t> pixels(int x, int y, int width, int height, int step = 1) const
