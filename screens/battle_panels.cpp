@@ -2,22 +2,14 @@
 
 #include "app/screens.h"
 #include "app/states.h"
-#include "engine/draw_text.h"
 #include "game/galaxy.h"
 #include "game/rules.h"
 #include "screens/board.h"
 
 namespace {
 
-bool isGameStar(int s) { return s >= 0 && s < static_cast<int>(gameGalaxy.gameStars.size()); }
-
 Star& source() { return gameGalaxy.gameStars[dragSource]; }
 Star& target() { return gameGalaxy.gameStars[dragTarget]; }
-
-void white(int x, int y, int w, int h, const char* text)
-{
-    drawTextInBox(x, y, w, h, 255, 255, 255, text, false);
-}
 
 void fightChoice(int k)
 {
@@ -74,19 +66,19 @@ void fightHumanScreen(int elapsedMs)
     if (!panelFrame(elapsedMs, fightChoice)) return;
     char text[96];
     std::snprintf(text, sizeof text, "attackers: %d defenders: %d", source().armies, target().armies + 1);
-    white(180, 500, 450, 30, text);
-    white(180, 540, 120, 20, "attack till..");
-    white(306, 581, 120, 19, "..are destroyed");
+    drawWhiteText(180, 500, 450, 30, text);
+    drawWhiteText(180, 540, 120, 20, "attack till..");
+    drawWhiteText(306, 581, 120, 19, "..are destroyed");
 }
 
 void transferToConqueredScreen(int elapsedMs)
 {
     if (!panelFrame(elapsedMs, transferChoice)) return;
-    white(180, 500, 450, 30, "transfer to conquered planet:");
+    drawWhiteText(180, 500, 450, 30, "transfer to conquered planet:");
 }
 
 void moveHumanScreen(int elapsedMs)
 {
     if (!panelFrame(elapsedMs, moveChoice)) return;
-    white(180, 500, 450, 30, "transfer to planet and end turn:");
+    drawWhiteText(180, 500, 450, 30, "transfer to planet and end turn:");
 }

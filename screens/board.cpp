@@ -31,16 +31,7 @@ ButtonSet noSupportButtons;
 Button noSupportOk;
 bool noSupportMade = false;
 
-void white(int x, int y, int w, int h, const char* text, bool leftAligned = false)
-{
-    drawTextInBox(x, y, w, h, 255, 255, 255, text, leftAligned);
-}
-
 int starUnderPointer() { return gameGalaxy.starAt(mouseX(), mouseY(), 0, 0); }
-
-// Star slots the model holds: starAt may return the selection, which need not
-// be a slot of the game stars.
-bool isGameStar(int s) { return s >= 0 && s < static_cast<int>(gameGalaxy.gameStars.size()); }
 
 bool ownedByHuman(int s) { return isGameStar(s) && gameGalaxy.gameStars[s].owner == 0; }
 
@@ -63,6 +54,13 @@ void startComputerTurns(int elapsedMs)
 }
 
 } // namespace
+
+void drawWhiteText(int x, int y, int w, int h, const char* text, bool leftAligned)
+{
+    drawTextInBox(x, y, w, h, 255, 255, 255, text, leftAligned);
+}
+
+bool isGameStar(int s) { return s >= 0 && s < static_cast<int>(gameGalaxy.gameStars.size()); }
 
 std::string incomeText(const std::string& kind)
 {
@@ -97,7 +95,7 @@ void drawStarInfo(int)
         line += " AI";
     }
     line += "     Income: " + incomeText(star.kind);
-    white(20, 480, 500, 20, line.c_str(), true);
+    drawWhiteText(20, 480, 500, 20, line.c_str(), true);
 }
 
 void setChoices(int max, int min)
@@ -161,7 +159,7 @@ void noSupportScreen(int elapsedMs)
         noSupportButtons.add(noSupportOk);
     }
     drawPlayScreen(elapsedMs);
-    drawTextInBox(120, 510, 500, 50, 255, 255, 255, "Your empire cannot support any more troops!", false);
+    drawWhiteText(120, 510, 500, 50, "Your empire cannot support any more troops!");
     noSupportButtons.run(elapsedMs);
     if (wasKeyPressed(keys::escape)) goOnAttacking(0);
 }
@@ -177,9 +175,9 @@ void placeHumanScreen(int elapsedMs)
     char text[160];
     std::snprintf(text, sizeof text, "Place %d armies %sby clicking on one of your (%s) stars.", placementStep,
                   placementCapped(gameGalaxy, 0) ? "(maximum reached) " : "", playerColourNames[0]);
-    white(180, 500, 450, 30, text);
+    drawWhiteText(180, 500, 450, 30, text);
     std::snprintf(text, sizeof text, "Remaining armies: %d", armiesToPlace);
-    white(180, 530, 450, 30, text);
+    drawWhiteText(180, 530, 450, 30, text);
 
     setChoices(armiesToPlace, 1);
     choiceAction = setPlacementStep;
@@ -206,8 +204,8 @@ void attackHumanScreen(int elapsedMs)
     gameGalaxy.highlightStar(starUnderPointer(), 100, 100, 100);
     runHudButtons(elapsedMs);
     drawStarInfo(elapsedMs);
-    white(180, 500, 450, 30, "drag armies to enemy planets to attack");
-    white(180, 530, 450, 30, "drag armies to own planets to move and end turn");
+    drawWhiteText(180, 500, 450, 30, "drag armies to enemy planets to attack");
+    drawWhiteText(180, 530, 450, 30, "drag armies to own planets to move and end turn");
 
     if (!dragging && leftButtonPressed()) {
         dragSource = boardStarUnderPointer();
@@ -216,7 +214,7 @@ void attackHumanScreen(int elapsedMs)
     if (!dragging) return;
     char text[16];
     std::snprintf(text, sizeof text, "%d", gameGalaxy.gameStars[dragSource].armies);
-    white(static_cast<int>(mouseX()) + 20, static_cast<int>(mouseY()), 20, 20, text);
+    drawWhiteText(static_cast<int>(mouseX()) + 20, static_cast<int>(mouseY()), 20, 20, text);
     if (isLeftButtonDown()) return;
     dragging = false;
     dragTarget = boardStarUnderPointer();

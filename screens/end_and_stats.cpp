@@ -15,6 +15,7 @@
 #include "engine/input.h"
 #include "game/galaxy.h"
 #include "game/rules.h"
+#include "screens/board.h"
 
 std::string eliminationMessage;
 std::string afterElimination;
@@ -43,11 +44,6 @@ std::string colourName(int p) { return p >= 0 && p < maxPlayers ? playerColourNa
 // In the demonstration game the human's seat is a computer player like any
 // other, so the messages name it by colour.
 bool isHuman(int p) { return p == 0 && !demoMode; }
-
-void white(int x, int y, int w, int h, const std::string& text, bool leftAligned = false)
-{
-    drawTextInBox(x, y, w, h, 255, 255, 255, text.c_str(), leftAligned);
-}
 
 } // namespace
 
@@ -98,7 +94,7 @@ void killedScreen(int elapsedMs)
         killedButtons.add(killedOk);
     }
     drawPlayScreen(elapsedMs);
-    white(20, 500, 500, 70, eliminationMessage);
+    drawWhiteText(20, 500, 500, 70, eliminationMessage.c_str());
     killedButtons.run(elapsedMs);
     if (wasKeyPressed(keys::escape)) continueAfterElimination(0);
 }
@@ -115,7 +111,7 @@ void winScreen(int elapsedMs)
     winTimer = std::max(winTimer - std::max(elapsedMs, 0), -1);
     winOk.setActive(winTimer < 1);
     drawPlayScreen(elapsedMs);
-    white(20, 500, 500, 70, winMessage);
+    drawWhiteText(20, 500, 500, 70, winMessage.c_str());
     winButtons.run(elapsedMs);
     if (winTimer < 0 && wasKeyPressed(keys::escape)) menuFromWin(0);
 }
@@ -138,16 +134,16 @@ void statsScreen(int elapsedMs)
         const std::string name = i == 0 ? "you" : colourName(i) + " AI";
         drawTextInBox(105, y, 200, 30, c.r, c.g, c.b, name.c_str(), true);
         std::snprintf(text, sizeof text, "%d", g.starCount(i));
-        white(310, y, 150, 30, text);
+        drawWhiteText(310, y, 150, 30, text);
         std::snprintf(text, sizeof text, "%d", g.players[i].alive ? g.placementAllowance(i) : 0);
-        white(468, y, 150, 30, text);
+        drawWhiteText(468, y, 150, 30, text);
         std::snprintf(text, sizeof text, "%d", g.armiesOf(i));
-        white(649, y, 150, 30, text);
+        drawWhiteText(649, y, 150, 30, text);
     }
     statsButtons.run(elapsedMs);
-    white(310, 38, 150, 30, "Stars");
-    white(468, 38, 150, 30, "Income");
-    white(649, 38, 150, 30, "Armies");
+    drawWhiteText(310, 38, 150, 30, "Stars");
+    drawWhiteText(468, 38, 150, 30, "Income");
+    drawWhiteText(649, 38, 150, 30, "Armies");
 }
 
 void resetEndScreensForTests()
