@@ -23,8 +23,10 @@ namespace {
 
 bool editorFirstOpen = true;
 
-Button normalButton, goldenButton, darkButton, clearButton, menuButton, loadButton, saveButton;
-Button fewerPlayersButton, morePlayersButton, removeButton, unlinkButton, yesButton, noButton;
+// The panel's buttons, the selected star's and the question's; the sets
+// below refer to them.
+std::array<Button, 9> panelButtonList;
+std::array<Button, 2> starButtonList, confirmButtonList;
 ButtonSet editorButtons;
 ButtonSet starButtons;
 ButtonSet confirmButtons;
@@ -132,29 +134,24 @@ void keep(int) { setState("editor"); }
 
 void makeButtons()
 {
+    panelButtonList = {Button(20, 500, "normal star", chooseKind, "", 0),
+                       Button(20, 520, "golden star", chooseKind, "", 1),
+                       Button(20, 540, "dark star", chooseKind, "", 2),
+                       Button(188, 500, "clear", clearGalaxy, "", 0),
+                       Button(357, 500, "menu", backToMenu, "", 0),
+                       Button(20, 577, "load", loadGalaxy, "", 0),
+                       Button(421, 577, "save", saveGalaxy, "", 0),
+                       Button(700, 500, "", fewerPlayers, "decArrow", 0),
+                       Button(760, 500, "", morePlayers, "incArrow", 0)};
+    starButtonList = {Button(188, 525, "remove", removeSelected, "", 0),
+                      Button(357, 525, "unlink", unlinkSelected, "", 0)};
+    confirmButtonList = {Button(316, 258, "yes", overwrite, "", 0), Button(458, 258, "no", keep, "", 0)};
     editorButtons.clear();
     starButtons.clear();
     confirmButtons.clear();
-    normalButton = Button(20, 500, "normal star", chooseKind, "", 0);
-    goldenButton = Button(20, 520, "golden star", chooseKind, "", 1);
-    darkButton = Button(20, 540, "dark star", chooseKind, "", 2);
-    clearButton = Button(188, 500, "clear", clearGalaxy, "", 0);
-    menuButton = Button(357, 500, "menu", backToMenu, "", 0);
-    loadButton = Button(20, 577, "load", loadGalaxy, "", 0);
-    saveButton = Button(421, 577, "save", saveGalaxy, "", 0);
-    fewerPlayersButton = Button(700, 500, "", fewerPlayers, "decArrow", 0);
-    morePlayersButton = Button(760, 500, "", morePlayers, "incArrow", 0);
-    removeButton = Button(188, 525, "remove", removeSelected, "", 0);
-    unlinkButton = Button(357, 525, "unlink", unlinkSelected, "", 0);
-    yesButton = Button(316, 258, "yes", overwrite, "", 0);
-    noButton = Button(458, 258, "no", keep, "", 0);
-    for (Button* b : {&normalButton, &goldenButton, &darkButton, &clearButton, &menuButton, &loadButton,
-                      &saveButton, &fewerPlayersButton, &morePlayersButton})
-        editorButtons.add(*b);
-    starButtons.add(removeButton);
-    starButtons.add(unlinkButton);
-    confirmButtons.add(yesButton);
-    confirmButtons.add(noButton);
+    for (Button& b : panelButtonList) editorButtons.add(b);
+    for (Button& b : starButtonList) starButtons.add(b);
+    for (Button& b : confirmButtonList) confirmButtons.add(b);
 }
 
 const char* describe(const std::string& kind)
