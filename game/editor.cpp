@@ -32,7 +32,7 @@ ButtonSet starButtons;
 ButtonSet confirmButtons;
 
 // The panel's line, in two parts drawn one above the other.
-std::string messageHead, messageDetail, messageWhole;
+std::string messageHead, messageDetail;
 int messageLeftMs = 0;
 
 // A drag moves the selected star only when the press that began it was on
@@ -47,7 +47,6 @@ void say(const std::string& head, const std::string& detail)
 {
     messageHead = head;
     messageDetail = detail;
-    messageWhole = head + " " + detail;
     messageLeftMs = editorMessageMs;
 }
 
@@ -232,11 +231,7 @@ void handleMouse()
 
 } // namespace
 
-const std::string& editorMessage()
-{
-    static const std::string none;
-    return messageLeftMs > 0 ? messageWhole : none;
-}
+std::string editorMessage() { return messageLeftMs > 0 ? messageHead + " " + messageDetail : ""; }
 
 std::string saveFailureReason(int error)
 {
@@ -311,7 +306,6 @@ void resetEditorForTests()
     confirmButtons = ButtonSet{};
     messageHead.clear();
     messageDetail.clear();
-    messageWhole.clear();
     messageLeftMs = 0;
     pressedOnBoard = false;
     loadPending = false;

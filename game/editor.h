@@ -12,7 +12,7 @@ extern int currentKind;
 // How long the panel's line about a save or a refused galaxy stays.
 constexpr int editorMessageMs = 4000;
 // The line shown in the panel now ("" for none), e.g. "Saved: NOVA".
-const std::string& editorMessage();
+std::string editorMessage();
 
 // Why a save failed with this errno value, in the player's words.
 std::string saveFailureReason(int error);
