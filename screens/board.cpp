@@ -27,9 +27,9 @@ Button statsButton;
 Button menuButton;
 std::array<Button, 7> choiceButtonSlots;
 
+// Made on the screen's first frame, while it is still empty.
 ButtonSet noSupportButtons;
 Button noSupportOk;
-bool noSupportMade = false;
 
 int starUnderPointer() { return gameGalaxy.starAt(mouseX(), mouseY(), 0, 0); }
 
@@ -153,8 +153,7 @@ void playScreen(int elapsedMs)
 
 void noSupportScreen(int elapsedMs)
 {
-    if (!noSupportMade) {
-        noSupportMade = true;
+    if (noSupportButtons.buttons.empty()) {
         noSupportOk = Button(630, 525, "ok", goOnAttacking, "", passFrameValue);
         noSupportButtons.add(noSupportOk);
     }
@@ -236,5 +235,4 @@ void resetBoardForTests()
     choiceButtonSlots = {};
     noSupportButtons = ButtonSet{};
     noSupportOk = Button{};
-    noSupportMade = false;
 }

@@ -27,15 +27,13 @@ namespace {
 // How long the winner's message stands before it may be dismissed.
 constexpr int winHoldMs = 1000;
 
+// Each set is made on its screen's first frame, while it is still empty.
 ButtonSet killedButtons;
 ButtonSet winButtons;
 ButtonSet statsButtons;
 Button killedOk;
 Button winOk;
 Button statsContinue;
-bool killedMade = false;
-bool winMade = false;
-bool statsMade = false;
 
 bool validPlayer(int p) { return p >= 0 && p < static_cast<int>(gameGalaxy.players.size()) && p < maxPlayers; }
 
@@ -88,8 +86,7 @@ void continueAfterElimination(int)
 
 void killedScreen(int elapsedMs)
 {
-    if (!killedMade) {
-        killedMade = true;
+    if (killedButtons.buttons.empty()) {
         killedOk = Button(600, 520, "ok", continueAfterElimination, "", passFrameValue);
         killedButtons.add(killedOk);
     }
@@ -101,8 +98,7 @@ void killedScreen(int elapsedMs)
 
 void winScreen(int elapsedMs)
 {
-    if (!winMade) {
-        winMade = true;
+    if (winButtons.buttons.empty()) {
         winOk = Button(600, 520, "ok", menuFromWin, "", passFrameValue);
         winButtons.add(winOk);
     }
@@ -118,8 +114,7 @@ void winScreen(int elapsedMs)
 
 void statsScreen(int elapsedMs)
 {
-    if (!statsMade) {
-        statsMade = true;
+    if (statsButtons.buttons.empty()) {
         statsContinue = Button(500, 100, "continue", continueAfterStatistics, "silverButton", passFrameValue);
         statsButtons.add(statsContinue);
     }
@@ -154,5 +149,4 @@ void resetEndScreensForTests()
     winTimer = 0;
     killedButtons = winButtons = statsButtons = ButtonSet{};
     killedOk = winOk = statsContinue = Button{};
-    killedMade = winMade = statsMade = false;
 }

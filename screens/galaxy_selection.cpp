@@ -45,7 +45,6 @@ Button difficultyButtons[5];
 // Made on the first frame that needs them and kept for the run.
 ButtonSet scrollArrows;
 Button arrowUpButton, arrowDownButton;
-bool arrowsMade = false;
 
 // Why the last "start" or "demo" started nothing, shown until another galaxy
 // is selected; refusedGalaxy is the selection it was about.
@@ -128,12 +127,11 @@ int offsetOfRow(int row, const Track& t)
 void updateScrolling()
 {
     if (fileCount() <= visibleRows) return;
-    if (!arrowsMade) {
+    if (scrollArrows.buttons.empty()) {
         arrowUpButton = Button(753, 30, "", scrollUp, "arrowUp", 0);
         arrowDownButton = Button(753, 545 - imageHeight("arrowUp"), "", scrollDown, "arrowDown", 0);
         scrollArrows.add(arrowUpButton);
         scrollArrows.add(arrowDownButton);
-        arrowsMade = true;
     }
     scrollArrows.run(0);
 
@@ -274,7 +272,6 @@ void resetSelectionForTests()
     firstFileRow = 0;
     for (ButtonSet* set : {&standardButtons, &fileRowButtons, &editorModeButtons, &playModeButtons, &scrollArrows})
         set->clear();
-    arrowsMade = false;
     refusal.clear();
     refusedGalaxy = -1;
     // The values this screen sets for a game, as at program start.
