@@ -273,7 +273,6 @@ void editorScreen(int elapsedMs)
     drawEditorScreen(elapsedMs);
     handleMouse();
     editorGalaxy.highlightStar(editorGalaxy.starAt(mouseX(), mouseY(), 0, 0), 100, 100, 100);
-    editorButtons.setText(editorGalaxy.name);
     editorButtons.enableTextField(164, 577);
     editorButtons.hover(elapsedMs);
     editorButtons.click(elapsedMs);
