@@ -156,8 +156,7 @@ bool Galaxy::readFrom(std::istream& in)
         for (Star& s : game) readRecord(tokens, s);
         matrix.assign(static_cast<size_t>(n) * n, 0);
         int count = n * n;
-        if (!tokens.ended) ok = tokens.number(count) || tokens.ended;
-        ok = ok && count == n * n;
+        ok = (tokens.number(count) || tokens.ended) && count == n * n;
         for (int& entry : matrix) tokens.number(entry);
     }
     if (!ok) {
