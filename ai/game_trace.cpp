@@ -1,6 +1,6 @@
 #include "ai/game_trace.h"
 
-#include <cstdio>
+#include <string>
 
 std::string traceLine(const Galaxy& g, const AiStepReport& r)
 {
@@ -11,20 +11,12 @@ std::string traceLine(const Galaxy& g, const AiStepReport& r)
     case AiStepKind::Conquered: what = "conquered"; break;
     default: return {};
     }
-    char buffer[64];
-    std::string line;
-    std::snprintf(buffer, sizeof buffer, "turn %d player %d %s", g.turn, r.player, what);
-    line += buffer;
-    if (r.kind != AiStepKind::Placed) {
-        std::snprintf(buffer, sizeof buffer, " %d->%d", r.from, r.to);
-        line += buffer;
-    }
+    std::string line = "turn " + std::to_string(g.turn) + " player " + std::to_string(r.player) + ' ' + what;
+    if (r.kind != AiStepKind::Placed) line += ' ' + std::to_string(r.from) + "->" + std::to_string(r.to);
     line += " |";
     for (size_t i = 0; i < g.gameStars.size(); ++i) {
         const Star& s = g.gameStars[i];
-        if (!s.active) continue;
-        std::snprintf(buffer, sizeof buffer, " %zu:%d/%d", i, s.owner, s.armies);
-        line += buffer;
+        if (s.active) line += ' ' + std::to_string(i) + ':' + std::to_string(s.owner) + '/' + std::to_string(s.armies);
     }
     line += '\n';
     return line;
