@@ -45,7 +45,7 @@ void moveChoice(int k)
 // stars (the panel then closes).
 bool panelFrame(int elapsedMs, ButtonAction action)
 {
-    if (!isGameStar(dragSource) || !isGameStar(dragTarget)) {
+    if (!gameGalaxy.isGameStar(dragSource) || !gameGalaxy.isGameStar(dragTarget)) {
         setState("attackHuman");
         return false;
     }
@@ -56,7 +56,7 @@ bool panelFrame(int elapsedMs, ButtonAction action)
     choiceAction = action;
     setChoices(source().armies, 0);
     choiceButtons.run(elapsedMs);
-    return isGameStar(dragSource) && isGameStar(dragTarget);
+    return gameGalaxy.isGameStar(dragSource) && gameGalaxy.isGameStar(dragTarget);
 }
 
 } // namespace

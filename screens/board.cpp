@@ -31,9 +31,10 @@ std::array<Button, 7> choiceButtonSlots;
 ButtonSet noSupportButtons;
 Button noSupportOk;
 
+// May be the selection, which need not be a slot of the game stars.
 int starUnderPointer() { return gameGalaxy.starAt(mouseX(), mouseY(), 0, 0); }
 
-bool ownedByHuman(int s) { return isGameStar(s) && gameGalaxy.gameStars[s].owner == 0; }
+bool ownedByHuman(int s) { return gameGalaxy.isGameStar(s) && gameGalaxy.gameStars[s].owner == 0; }
 
 // A click in the panel strip is a click on a button there, never on a star,
 // even while a star is selected.
@@ -60,8 +61,6 @@ void drawWhiteText(int x, int y, int w, int h, const char* text, bool leftAligne
     drawTextInBox(x, y, w, h, 255, 255, 255, text, leftAligned);
 }
 
-bool isGameStar(int s) { return s >= 0 && s < static_cast<int>(gameGalaxy.gameStars.size()); }
-
 std::string incomeText(const std::string& kind)
 {
     if (kind == normalStarKind) return "1";
@@ -81,7 +80,7 @@ void drawPlayScreen(int)
 void drawStarInfo(int)
 {
     const int s = starUnderPointer();
-    if (!isGameStar(s)) return;
+    if (!gameGalaxy.isGameStar(s)) return;
     const Star& star = gameGalaxy.gameStars[s];
     std::string line;
     if (star.kind == normalStarKind) line = "Normal Star";
@@ -217,7 +216,8 @@ void attackHumanScreen(int elapsedMs)
     if (isLeftButtonDown()) return;
     dragging = false;
     dragTarget = boardStarUnderPointer();
-    if (!isGameStar(dragTarget) || dragTarget == dragSource || !gameGalaxy.isLinked(dragTarget, dragSource)) return;
+    if (!gameGalaxy.isGameStar(dragTarget) || dragTarget == dragSource || !gameGalaxy.isLinked(dragTarget, dragSource))
+        return;
     setState(gameGalaxy.gameStars[dragTarget].owner == 0 ? "moveHuman" : "fightHuman");
 }
 

@@ -23,9 +23,6 @@ extern int dragTarget;
 
 // Text in white, centred in the box unless leftAligned.
 void drawWhiteText(int x, int y, int w, int h, const char* text, bool leftAligned = false);
-// Star slots the model holds: starAt may return the selection, which need not
-// be a slot of the game stars.
-bool isGameStar(int s);
 // The one-line description of the star under the pointer.
 void drawStarInfo(int elapsedMs);
 // "1", "3" or "7" for the three star kinds, "" for anything else.
