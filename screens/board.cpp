@@ -1,6 +1,7 @@
 #include "screens/board.h"
 
 #include <cstdio>
+#include <string>
 
 #include "app/screens.h"
 #include "app/states.h"
@@ -47,6 +48,15 @@ void runChoice(int k)
 
 void setPlacementStep(int k) { placementStep = choiceValues[k]; }
 
+// "1", "3" or "7" for the three star kinds, "" for anything else.
+std::string incomeText(const std::string& kind)
+{
+    if (kind == normalStarKind) return "1";
+    if (kind == goldenStarKind) return "3";
+    if (kind == darkStarKind) return "7";
+    return "";
+}
+
 // Hands the turn to the computer players in this same frame.
 void startComputerTurns(int elapsedMs)
 {
@@ -59,14 +69,6 @@ void startComputerTurns(int elapsedMs)
 void drawWhiteText(int x, int y, int w, int h, const char* text, bool leftAligned)
 {
     drawTextInBox(x, y, w, h, 255, 255, 255, text, leftAligned);
-}
-
-std::string incomeText(const std::string& kind)
-{
-    if (kind == normalStarKind) return "1";
-    if (kind == goldenStarKind) return "3";
-    if (kind == darkStarKind) return "7";
-    return "";
 }
 
 void drawPlayScreen(int)

@@ -2,7 +2,6 @@
 // The game board's own state, shared by the human's phases (board.cpp) and the
 // battle, transfer and move panels (battle_panels.cpp).
 #include <array>
-#include <string>
 
 #include "app/widgets.h"
 
@@ -25,8 +24,6 @@ extern int dragTarget;
 void drawWhiteText(int x, int y, int w, int h, const char* text, bool leftAligned = false);
 // The one-line description of the star under the pointer.
 void drawStarInfo(int elapsedMs);
-// "1", "3" or "7" for the three star kinds, "" for anything else.
-std::string incomeText(const std::string& kind);
 // Fills choiceValues from min up to max (spread over the seven buttons when
 // the range is wider) and shows the buttons holding at most max.
 void setChoices(int max, int min);
