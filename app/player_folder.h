@@ -4,14 +4,13 @@
 // tree), else the player's folder under $XDG_DATA_HOME.
 #include <string>
 
-// Whether the program may create and replace files in the folder: the data
-// folder and its galaxies/ folder are both checked.
+// Whether the program may create and replace files in the folder.
 bool isWritableFolder(const std::string& folder);
 // $XDG_DATA_HOME/zentory, or ~/.local/share/zentory when the variable is unset,
 // empty or not absolute; empty when no home folder is known either.
 std::string userDataFolder();
 // The folder for the player's files given the data folder; empty when the
-// data folder itself is writable (nothing moves).
+// data folder and its galaxies/ folder are both writable (nothing moves).
 std::string playerFolderFor(const std::string& dataFolder);
 // Hands the folder to the volume files and the galaxy files (its galaxies/
 // subfolder); an empty folder keeps everything in the data folder.
