@@ -65,9 +65,7 @@ void makeButtons()
 
 void finishFrame(int elapsedMs)
 {
-    aiButtons.draw(elapsedMs);
-    aiButtons.hover(elapsedMs);
-    aiButtons.click(elapsedMs);
+    aiButtons.run(elapsedMs);
     if (wasKeyPressed(keys::escape)) menuFromComputerTurn(0);
 }
 

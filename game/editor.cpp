@@ -290,9 +290,7 @@ void confirmScreen(int elapsedMs)
     fillRect(300, 200, 300, 94, 54, 182, 151);
     const std::string question = editorGalaxy.name + ": file exists. Overwrite?";
     drawTextInBox(310, 210, 280, 30, 255, 255, 255, question.c_str(), false);
-    confirmButtons.draw(elapsedMs);
-    confirmButtons.hover(elapsedMs);
-    confirmButtons.click(elapsedMs);
+    confirmButtons.run(elapsedMs);
     if (wasKeyPressed(keys::escape)) keep(0);
 }
 
