@@ -31,7 +31,6 @@ int pauseTimer = 0;
 int stepTimer = 0;
 ButtonSet aiButtons;
 Button aiMenuButton;
-bool aiButtonsMade = false;
 AiStepObserver stepObserver = nullptr;
 
 int pauseMs() { return 5 * gameSpeedDelay; }
@@ -57,8 +56,7 @@ void startPhaseOnce()
 
 void makeButtons()
 {
-    if (aiButtonsMade) return;
-    aiButtonsMade = true;
+    if (!aiButtons.buttons.empty()) return;
     aiMenuButton = Button(661, 531, "menu", menuFromComputerTurn, "", passFrameValue);
     aiButtons.add(aiMenuButton);
 }
@@ -177,6 +175,5 @@ void resetTurnDriverForTests()
     pauseTimer = stepTimer = 0;
     aiButtons = ButtonSet{};
     aiMenuButton = Button{};
-    aiButtonsMade = false;
     stepObserver = nullptr;
 }
