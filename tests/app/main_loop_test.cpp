@@ -8,6 +8,7 @@
 #include "engine/platform/font.h"
 #include "engine/platform/headless.h"
 #include "engine/random.h"
+#include "tests/support/scratch_dir.h"
 
 namespace {
 
@@ -15,6 +16,7 @@ std::vector<int> frames;
 void recordFrame(int elapsedMs) { frames.push_back(elapsedMs); }
 
 struct MainLoopTest : ::testing::Test {
+    ScratchFolder folder{"main_loop"}; // the engine writes its volume files here
     void SetUp() override
     {
         resetEngineForTests();
