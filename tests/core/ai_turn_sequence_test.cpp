@@ -2,7 +2,6 @@
 
 #include <tuple>
 
-#include "ai/planning.h"
 #include "ai/turn_sequence.h"
 #include "engine/random.h"
 #include "game/rules.h"
