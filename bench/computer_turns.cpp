@@ -8,7 +8,7 @@
 #include <chrono>
 
 #include "bench/dense_galaxy.h"
-#include "tests/support/program_driver.h"
+#include "tools/program_driver.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "tests/support/program_driver.h"
+#include "tools/program_driver.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include "game/rules.h"
 #include "screens/board.h"
-#include "tests/support/program_driver.h"
+#include "tools/program_driver.h"
 #include "tests/support/scratch_dir.h"
 
 namespace {

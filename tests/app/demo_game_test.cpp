@@ -10,7 +10,7 @@
 #include "ai/turn_driver.h"
 #include "game/rules.h"
 #include "screens/end_and_stats.h"
-#include "tests/support/program_driver.h"
+#include "tools/program_driver.h"
 #include "tests/support/scratch_dir.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include "app/galaxy_list.h"
 #include "game/editor.h"
 #include "game/galaxy_file.h"
-#include "tests/support/program_driver.h"
+#include "tools/program_driver.h"
 #include "tests/support/scratch_dir.h"
 
 namespace fs = std::filesystem;

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "screens/end_and_stats.h"
-#include "tests/support/program_driver.h"
+#include "tools/program_driver.h"
 #include "tests/support/scratch_dir.h"
 
 // Title, menu, a galaxy, a human turn left for the menu and resumed, then a

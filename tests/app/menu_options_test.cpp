@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "tests/support/program_driver.h"
+#include "tools/program_driver.h"
 #include "tests/support/scratch_dir.h"
 
 namespace {

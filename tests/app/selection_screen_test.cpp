@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/galaxy_list.h"
-#include "tests/support/program_driver.h"
+#include "tools/program_driver.h"
 #include "tests/support/scratch_dir.h"
 
 namespace fs = std::filesystem;

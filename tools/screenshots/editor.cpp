@@ -4,7 +4,7 @@
 #include <unistd.h>
 
 #include "game/galaxy_file.h"
-#include "tests/support/program_driver.h"
+#include "tools/program_driver.h"
 #include "tools/screenshots/screenshots.h"
 
 namespace {

@@ -2,7 +2,7 @@
 #include "ai/turn_driver.h"
 #include "game/galaxy_file.h"
 #include "game/rules.h"
-#include "tests/support/program_driver.h"
+#include "tools/program_driver.h"
 #include "tools/screenshots/screenshots.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // and the message shown when no army may be placed.
 #include "game/rules.h"
 #include "screens/board.h"
-#include "tests/support/program_driver.h"
+#include "tools/program_driver.h"
 #include "tools/screenshots/screenshots.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "tests/support/program_driver.h"
+#include "tools/program_driver.h"
 #include "tools/screenshots/screenshots.h"
 
 int writeMenuScreenshots(const std::string& dir)

@@ -1,4 +1,4 @@
-#include "tests/support/program_driver.h"
+#include "tools/program_driver.h"
 #include "tools/screenshots/screenshots.h"
 
 int writeTitleScreenshots(const std::string& dir)
