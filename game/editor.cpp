@@ -15,6 +15,7 @@
 #include "game/galaxy.h"
 #include "game/galaxy_file.h"
 #include "game/layout_check.h"
+#include "game/start_check.h"
 
 const std::array<const char*, 3> starKindNames = {normalStarKind, goldenStarKind, darkStarKind};
 int currentKind = 0;
@@ -31,8 +32,8 @@ ButtonSet editorButtons;
 ButtonSet starButtons;
 ButtonSet confirmButtons;
 
-// The panel's line, in two parts drawn one above the other.
-std::string messageHead, messageDetail;
+// The panel's line, in two or three parts drawn one above the other.
+std::string messageHead, messageDetail, messageNote;
 int messageLeftMs = 0;
 
 // A drag moves the selected star only when the press that began it was on
@@ -43,10 +44,11 @@ bool pressedOnBoard = false;
 Galaxy galaxyBeforeLoad;
 bool loadPending = false;
 
-void say(const std::string& head, const std::string& detail)
+void say(const std::string& head, const std::string& detail, const std::string& note = "")
 {
     messageHead = head;
     messageDetail = detail;
+    messageNote = note;
     messageLeftMs = editorMessageMs;
 }
 
@@ -99,12 +101,23 @@ void removeSelected(int) { editorGalaxy.removeStar(editorGalaxy.selectedStar); }
 
 void unlinkSelected(int) { editorGalaxy.unlinkAll(editorGalaxy.selectedStar); }
 
+void warnUnlinked()
+{
+    const std::string line = startRefusalText(StartRefusal::notLinked);
+    const size_t cut = line.find(": ");
+    say("Saved: " + editorGalaxy.name, line.substr(0, cut + 1), line.substr(cut + 2));
+}
+
 void writeGalaxy()
 {
-    if (editorGalaxy.saveFile(editorGalaxy.name))
-        say("Saved:", editorGalaxy.name);
-    else
+    if (!editorGalaxy.saveFile(editorGalaxy.name))
         say("Not saved:", saveFailureReason(lastSaveError()));
+    else if (!incomeStarsLinked(editorGalaxy))
+        // Saved all the same: the work is kept and can be linked later. The
+        // selection screen's line, broken after its colon to fit the panel.
+        warnUnlinked();
+    else
+        say("Saved:", editorGalaxy.name);
 }
 
 void saveGalaxy(int)
@@ -183,6 +196,7 @@ void drawEditorScreen(int elapsedMs)
         messageLeftMs -= elapsedMs;
         drawTextInBox(552, 527, 244, 22, 255, 255, 255, messageHead.c_str(), false);
         drawTextInBox(552, 550, 244, 22, 255, 255, 255, messageDetail.c_str(), false);
+        drawTextInBox(552, 573, 244, 22, 255, 255, 255, messageNote.c_str(), false);
     }
 }
 
@@ -231,7 +245,11 @@ void handleMouse()
 
 } // namespace
 
-std::string editorMessage() { return messageLeftMs > 0 ? messageHead + " " + messageDetail : ""; }
+std::string editorMessage()
+{
+    if (messageLeftMs <= 0) return "";
+    return messageHead + " " + messageDetail + (messageNote.empty() ? "" : " " + messageNote);
+}
 
 std::string saveFailureReason(int error)
 {
@@ -303,6 +321,7 @@ void resetEditorForTests()
     confirmButtons = ButtonSet{};
     messageHead.clear();
     messageDetail.clear();
+    messageNote.clear();
     messageLeftMs = 0;
     pressedOnBoard = false;
     loadPending = false;

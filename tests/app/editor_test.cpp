@@ -135,13 +135,14 @@ TEST_F(EditorTest, PanelButtonsKeysAndALoadLargerThanTheEditorMakes)
 TEST_F(EditorTest, SavingAsksBeforeOverwritingRefusesNamesItCannotSaveAndSaysWhenTheFolderIsReadOnly)
 {
     rename("OLD");
-    save();
-    EXPECT_EQ(editorMessage(), "Saved: OLD");
+    save(); // the first opening's two stars, not linked: saved with a warning
+    EXPECT_EQ(editorMessage(), "Saved: OLD Not all stars are linked: this galaxy cannot be won.");
     program.frames(editorMessageMs / 16 + 2);
     EXPECT_EQ(editorMessage(), "");
 
     const std::string before = fileText("OLD");
-    program.click(400, 300);
+    program.click(100, 100);
+    program.click(200, 220); // linked now
     save(); // the question, on its panel
     EXPECT_EQ(std::tuple(program.state(), g.selectedStar, program.pixel(305, 285)),
               std::tuple("confirm", noOwner, packRgb(54, 182, 151)));
