@@ -3,14 +3,23 @@
 #include <string>
 
 #include "ai/planning.h"
+#include "game/end_on_points.h"
 #include "game/rules.h"
 
 namespace {
 
-void nextPlayer(AiTurns& turns, const Galaxy& galaxy)
+void nextPlayer(AiTurns& turns, const Galaxy& galaxy, AiStepReport& report)
 {
     turns.currentPlayer += 1;
-    turns.phase = turns.currentPlayer >= galaxy.playerCount ? AiPhase::CycleDone : AiPhase::Place;
+    if (turns.currentPlayer < galaxy.playerCount) {
+        turns.phase = AiPhase::Place;
+    } else if (endsOnPoints(galaxy)) {
+        turns.phase = AiPhase::GameOver;
+        turns.winner = report.winner = pointsLeader(galaxy);
+        turns.wonOnPoints = report.wonOnPoints = true;
+    } else {
+        turns.phase = AiPhase::CycleDone;
+    }
 }
 
 AiStepReport battleRound(AiTurns& turns, Galaxy& galaxy, AiStepReport report)
@@ -31,6 +40,7 @@ AiStepReport battleRound(AiTurns& turns, Galaxy& galaxy, AiStepReport report)
     report.defenders = target.armies + 1;
     if (target.armies <= -1) {
         const Conquest conquest = aiConquest(galaxy, turns.currentPlayer, turns.attackTo, turns.battleAttackers);
+        noteConquest(galaxy);
         turns.battleAttackers = 0;
         computeStarValues(galaxy);
         if (target.value < 0.01) {
@@ -81,6 +91,7 @@ AiStepReport stepAiTurns(AiTurns& turns, Galaxy& galaxy)
     AiStepReport report;
     report.player = turns.currentPlayer;
     report.winner = turns.winner;
+    report.wonOnPoints = turns.wonOnPoints;
     switch (turns.phase) {
     case AiPhase::Place:
         galaxy.clearLabels();
@@ -96,7 +107,7 @@ AiStepReport stepAiTurns(AiTurns& turns, Galaxy& galaxy)
             turns.attackFrom = turns.attackTo = noOwner;
             turns.battleAttackers = 0;
             report.kind = AiStepKind::TurnOver;
-            nextPlayer(turns, galaxy);
+            nextPlayer(turns, galaxy, report);
             return report;
         }
         turns.attackFrom = from;

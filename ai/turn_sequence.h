@@ -13,7 +13,7 @@ enum class AiPhase {
     ChooseAttack,  // next step: clear the labels and choose an attack
     Battle,        // next step: one round of the running battle
     CycleDone,     // every player has had its turn; beginAiTurns starts the next cycle
-    GameOver,      // one player is left
+    GameOver,      // one player is left, or the game ended on points
 };
 
 enum class AiStepKind {
@@ -41,8 +41,10 @@ struct AiStepReport {
     int previousOwner = noOwner;
     bool eliminated = false;
     int returnedArmies = 0;
-    // The single player left after this step, or noOwner.
+    // The single player left after this step, or the player ahead when the
+    // step ended the game on points; noOwner while the game goes on.
     int winner = noOwner;
+    bool wonOnPoints = false;
 };
 
 struct AiTurns {
@@ -53,6 +55,8 @@ struct AiTurns {
     // Attackers still fighting; below 1 means no battle is running.
     int battleAttackers = 0;
     int winner = noOwner;
+    // The cycle ended a game that made no progress (end_on_points.h).
+    bool wonOnPoints = false;
 };
 
 // Starts a cycle of computer turns at firstPlayer (1, or 0 in the

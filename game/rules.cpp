@@ -45,6 +45,7 @@ void startNewGame(bool demo, bool builtIn)
 void Galaxy::prepareGameStars()
 {
     turn = 0;
+    lastConquestTurn = 0;
     gameStars.resize(layoutStars.size());
     for (size_t i = 0; i < layoutStars.size(); ++i) {
         const Star& from = layoutStars[i];
