@@ -9,9 +9,9 @@
 
 // A cycle of turns ending with this many turns in a row in which no star
 // changed owner ends the game.
-constexpr int quietTurnsToEnd = 200;
+constexpr int quietTurnsToEnd = 1200;
 // The cycle of this turn ends the game whatever happens in it.
-constexpr int lastComputerTurn = 2000;
+constexpr int lastComputerTurn = 2500;
 
 // Player 0 takes part: a normal game with player 0 alive.
 bool humanInPlay(const Galaxy& galaxy);
