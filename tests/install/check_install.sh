@@ -91,6 +91,8 @@ for p in libsdl2-2.0-0 libsdl2-mixer-2.0-0 libsdl2-ttf-2.0-0 fonts-dejavu-core t
   [[ "$depends" == *"$p"* ]] || fail ".deb does not depend on $p: $depends"
 done
 [ "$(dpkg-deb -f "$deb" Recommends)" = "xdg-utils" ] || fail ".deb does not recommend xdg-utils"
+version=$(dpkg-parsechangelog -l "$src/packaging/changelog" -S Version)
+[ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "the .deb is not version $version of packaging/changelog"
 
 # Debian's checks of the package, its AppStream data and its manual page;
 # any finding fails (info-level notes are printed only).
