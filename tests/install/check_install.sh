@@ -12,7 +12,7 @@ scratch=$(mktemp -d "${TMPDIR:-/tmp}/zentory_install_check.XXXXXX")
 trap 'rm -rf "$scratch"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-for tool in lintian appstreamcli mandoc desktop-file-validate; do
+for tool in lintian appstreamcli mandoc desktop-file-validate convert; do
   command -v "$tool" >/dev/null || fail "$tool is missing: scripts/setup installs it (scripts/debian-packages)"
 done
 
@@ -54,9 +54,16 @@ for size in $sizes; do
   head -c 24 "$prefix/share/icons/hicolor/${size}x${size}/apps/zentory.png" | od -An -tx1 | tr -d ' \n' |
     grep -q "^89504e470d0a1a0a0000000d49484452$(printf %08x "$size")" || fail "icon ${size} is not a ${size}-pixel PNG"
 done
-# The painted SVG is well-formed and has the square the PNGs have.
-grep -q '<svg xmlns="http://www.w3.org/2000/svg" width="64" height="64"' \
-  "$prefix/share/icons/hicolor/scalable/apps/zentory.svg" || fail "the SVG icon is not a 64-unit SVG"
+# Painted at its own size, the 256-pixel icon has edges a pixel wide: about 6 %
+# of its visible pixels are partly transparent, against 44 % in the 64-pixel
+# one enlarged.
+soft=$(convert "$prefix/share/icons/hicolor/256x256/apps/zentory.png" -alpha extract -depth 8 gray:- | od -An -tu1 -v |
+  awk '{for (i = 1; i <= NF; i++) if ($i == 255) solid++; else if ($i > 0) soft++} END {print int(100 * soft / (solid + soft))}')
+[ "$soft" -le 15 ] || fail "the 256-pixel icon is blurred ($soft % of its pixels are soft edge)"
+# The SVG is the design's 64-unit square, and complete.
+svg="$prefix/share/icons/hicolor/scalable/apps/zentory.svg"
+grep -q '<svg xmlns="http://www.w3.org/2000/svg" width="64" height="64" viewBox="0 0 64 64">' "$svg" &&
+  [ "$(tail -n 1 "$svg")" = "</svg>" ] || fail "the SVG icon is not the design's 64-unit square"
 desktop-file-validate "$prefix/share/applications/$id.desktop" || fail "desktop entry"
 grep -qx 'Exec=zentory' "$prefix/share/applications/$id.desktop" || fail "desktop entry runs another program"
 
