@@ -88,7 +88,7 @@ say "X server $DISPLAY with openbox"
 
 export SDL_AUDIODRIVER=dummy
 unset SDL_VIDEODRIVER
-(cd / && exec "$prefix/bin/zentory") >"$work/zentory.out" 2>"$work/zentory.err" &
+(cd / && exec "$prefix/games/zentory") >"$work/zentory.out" 2>"$work/zentory.err" &
 game=$!
 pids+=($game)
 launched=$(date +%s%N)
