@@ -20,7 +20,6 @@ bool videoStarted = false;
 // What the window shows now; an unchanged frame is not uploaded again.
 std::vector<uint32_t> shownFrame;
 bool mustRedraw = true;
-bool keys[256] = {};
 uint32_t lastPresent = 0;
 
 // Frames are capped at about 60 per second: where no real vsync paces
@@ -82,7 +81,6 @@ bool platformOpenWindow(const PlatformWindowConfig& config)
     // Take the keyboard at start, also where no window manager hands it over.
     SDL_RaiseWindow(window);
     SDL_ShowCursor(config.showCursor ? SDL_ENABLE : SDL_DISABLE);
-    std::fill(std::begin(keys), std::end(keys), false);
     return true;
 }
 
@@ -162,7 +160,6 @@ bool platformPollEvent(PlatformEvent& out)
             case SDL_WINDOWEVENT_SHOWN: out.type = PlatformEventType::restored; return true;
             case SDL_WINDOWEVENT_MOVED:
             case SDL_WINDOWEVENT_SIZE_CHANGED: mustRedraw = true; out.type = PlatformEventType::moveOrSizeEnded; return true;
-            case SDL_WINDOWEVENT_FOCUS_LOST: std::fill(std::begin(keys), std::end(keys), false); break;
             case SDL_WINDOWEVENT_EXPOSED: mustRedraw = true; break;
             default: break;
             }
@@ -178,7 +175,6 @@ bool platformPollEvent(PlatformEvent& out)
             }
             int code = set1CodeFromSdlScancode(e.key.keysym.scancode);
             if (code <= 0 || code > 255) break;
-            keys[code] = down;
             out.type = down ? PlatformEventType::keyDown : PlatformEventType::keyUp;
             out.code = code;
             return true;
@@ -255,12 +251,6 @@ bool platformLoadBmp(const char* path, Image& out)
     }
     SDL_FreeSurface(rgb);
     return true;
-}
-
-bool platformKeyDown(int code)
-{
-    if (code < 0 || code > 255 || !platformHasFocus()) return false;
-    return keys[code];
 }
 
 bool platformOpenUrl(const char* url)
