@@ -20,6 +20,10 @@ bool videoStarted = false;
 // What the window shows now; an unchanged frame is not uploaded again.
 std::vector<uint32_t> shownFrame;
 bool mustRedraw = true;
+// The window is made hidden and shown once the first frame is in it, so
+// that nothing empty ever shows (nor the first window where the renderer
+// has SDL make the window again).
+bool windowShown = false;
 uint32_t lastPresent = 0;
 
 // Frames are capped at about 60 per second: where no real vsync paces
@@ -52,12 +56,28 @@ void setIcon(const Image* icon)
     SDL_FreeSurface(s);
 }
 
+void showWindowWithFirstFrame()
+{
+    SDL_ShowWindow(window);
+    // Take the keyboard at start, also where no window manager hands it over.
+    SDL_RaiseWindow(window);
+    windowShown = true;
+    // A hidden window keeps no picture: draw the frame again at once.
+    SDL_RenderClear(renderer);
+    SDL_RenderCopy(renderer, texture, nullptr, nullptr);
+    SDL_RenderPresent(renderer);
+}
+
 void toggleFullScreen()
 {
     if (!window) return;
     bool full = (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
     SDL_SetWindowFullscreen(window, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
-    if (full) SDL_SetWindowSize(window, 800, 600);
+    if (!full) return;
+    // A window that started in full screen was made borderless (see below).
+    SDL_SetWindowBordered(window, SDL_TRUE);
+    SDL_SetWindowSize(window, 800, 600);
+    SDL_SetWindowPosition(window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
 }
 
 } // namespace
@@ -71,15 +91,25 @@ bool platformOpenWindow(const PlatformWindowConfig& config)
         }
         videoStarted = true;
     }
-    Uint32 flags = SDL_WINDOW_SHOWN | (config.fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
-    window = SDL_CreateWindow(config.title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 800, 600, flags);
+    Uint32 flags = SDL_WINDOW_HIDDEN;
+    SDL_Rect place = {SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 800, 600};
+    if (config.fullScreen) {
+        flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+        // The window manager hears of the full screen only after the window
+        // is shown; until then a borderless window over the whole desktop
+        // looks the same, where a decorated 800x600 one would flash first.
+        if (SDL_GetDisplayBounds(0, &place) == 0)
+            flags |= SDL_WINDOW_BORDERLESS;
+        else
+            place = {SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 800, 600};
+    }
+    window = SDL_CreateWindow(config.title, place.x, place.y, place.w, place.h, flags);
     if (!window) {
         std::fprintf(stderr, "zentory: no window: %s\n", SDL_GetError());
         return false;
     }
+    windowShown = false;
     setIcon(config.icon);
-    // Take the keyboard at start, also where no window manager hands it over.
-    SDL_RaiseWindow(window);
     SDL_ShowCursor(config.showCursor ? SDL_ENABLE : SDL_DISABLE);
     return true;
 }
@@ -138,6 +168,7 @@ int platformPresent(const Image& frame)
         SDL_RenderPresent(renderer);
         shownFrame = frame.pixels;
         mustRedraw = false;
+        if (!windowShown) showWindowWithFirstFrame();
     }
     uint32_t spent = SDL_GetTicks() - lastPresent;
     if (spent < minimumFrameMs) SDL_Delay(minimumFrameMs - spent);
@@ -155,7 +186,10 @@ bool platformPollEvent(PlatformEvent& out)
         case SDL_WINDOWEVENT:
             switch (e.window.event) {
             case SDL_WINDOWEVENT_MINIMIZED:
-            case SDL_WINDOWEVENT_HIDDEN: out.type = PlatformEventType::minimised; return true;
+            case SDL_WINDOWEVENT_HIDDEN:
+                // Not yet shown is not minimised: the first frame shows it.
+                if (!windowShown) break;
+                out.type = PlatformEventType::minimised; return true;
             case SDL_WINDOWEVENT_RESTORED:
             case SDL_WINDOWEVENT_SHOWN: out.type = PlatformEventType::restored; return true;
             case SDL_WINDOWEVENT_MOVED:
@@ -204,7 +238,9 @@ void platformWaitEvent() { SDL_WaitEventTimeout(nullptr, 100); }
 
 bool platformHasFocus()
 {
-    return window && (SDL_GetWindowFlags(window) & SDL_WINDOW_INPUT_FOCUS) != 0;
+    // Until the first frame shows it the window cannot have the keyboard; it
+    // is not in the background either, and its first frame must not wait.
+    return window && (!windowShown || (SDL_GetWindowFlags(window) & SDL_WINDOW_INPUT_FOCUS) != 0);
 }
 
 void platformPostQuit()
