@@ -34,7 +34,7 @@ void transferToConqueredScreen(int elapsedMs);
 void moveHumanScreen(int elapsedMs);
 
 // Elimination, victory and statistics. (screens/end_and_stats.cpp)
-void checkElimination(int previousOwner, const std::string& nextState);
+// The "ok" of the "killed" screen: the next announcement, or the game goes on.
 void continueAfterElimination(int);
 void killedScreen(int elapsedMs);
 void winScreen(int elapsedMs);

@@ -5,7 +5,7 @@
 #include "engine/display.h"
 #include "engine/main_loop.h"
 #include "engine/platform/platform.h"
-#include "game/rules.h"
+#include "game/game_state.h"
 
 static void openPlayAfterSetUp() { setState("openPlay"); }
 

@@ -1,6 +1,7 @@
 #include "app/states.h"
 
 #include "app/screens.h"
+#include "game/human_turn.h"
 
 StateRegistry stateRegistry;
 std::string menuReturnState;
@@ -57,7 +58,11 @@ void menuFromGame(int) { remember(menuReturnState, "menu"); }
 void menuFromComputerTurn(int) { remember(menuReturnState, "menu"); }
 void menuFromWin(int) { remember(menuReturnState, "menu"); }
 void showStatistics(int) { remember(statsReturnState, "stats"); }
-void nextTurn(int) { setState("startAI"); }
+void nextTurn(int)
+{
+    endHumanTurn(gameState);
+    setState("startAI");
+}
 void goOnAttacking(int) { setState("attackHuman"); }
 void openEditorAction(int) { setState("openEditor"); }
 void optionsAction(int) { setState("options"); }

@@ -11,3 +11,8 @@ extern std::string afterElimination;
 extern std::string winMessage;
 // Milliseconds left before the "win" screen may be left.
 extern int winTimer;
+
+// After a core operation that may have put a player out or ended the game:
+// announces what the game state recorded ("killed", then "win"), or goes on
+// with nextState at once.
+void announceOrGo(const std::string& nextState);

@@ -15,7 +15,7 @@
 #include "engine/input.h"
 #include "game/galaxy.h"
 #include "game/galaxy_file.h"
-#include "game/rules.h"
+#include "game/game_state.h"
 #include "game/start_check.h"
 
 namespace {

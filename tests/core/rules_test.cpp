@@ -9,6 +9,7 @@
 #include "engine/random.h"
 #include "game/galaxy.h"
 #include "game/galaxy_file.h"
+#include "game/game_state.h"
 #include "game/rules.h"
 #include "tests/support/test_star.h"
 
