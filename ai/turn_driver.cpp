@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <string>
 
-#include "app/screens.h"
 #include "app/states.h"
 #include "app/widgets.h"
 #include "engine/draw_text.h"
@@ -16,6 +15,7 @@
 #include "game/game_state.h"
 #include "game/rules.h"
 #include "screens/end_and_stats.h"
+#include "screens/screens.h"
 
 namespace {
 

@@ -1,5 +1,6 @@
 #include "app/start_up.h"
 
+#include "app/registration.h"
 #include "app/resources.h"
 #include "app/states.h"
 #include "engine/display.h"

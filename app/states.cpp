@@ -1,6 +1,6 @@
 #include "app/states.h"
 
-#include "app/screens.h"
+#include "game/galaxy.h"
 #include "game/human_turn.h"
 
 StateRegistry stateRegistry;
@@ -25,16 +25,6 @@ std::string currentStateName() { return stateRegistry.currentName; }
 void runCurrentState(int elapsedMs)
 {
     if (stateRegistry.currentHandler) stateRegistry.currentHandler(elapsedMs);
-}
-
-void appFrame(int elapsedMs)
-{
-    if (stateRegistry.firstFrame) {
-        stateRegistry.firstFrame = false;
-        registerAllStates();
-        setState("title");
-    }
-    runCurrentState(elapsedMs);
 }
 
 void resetStatesForTests()
@@ -72,6 +62,6 @@ void quitAction(int) { quitApplication(); }
 void backFromOptions(int) { setState("menu"); }
 void resumeGame(int)
 {
-    if (gameInProgressForResume()) setState(menuReturnState);
+    if (gameGalaxy.gameInProgress != 0) setState(menuReturnState);
 }
 void continueAfterStatistics(int) { setState(statsReturnState); }

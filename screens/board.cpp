@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <string>
 
-#include "app/screens.h"
 #include "app/states.h"
 #include "engine/display.h"
 #include "engine/draw_text.h"
@@ -11,6 +10,7 @@
 #include "game/galaxy.h"
 #include "game/human_turn.h"
 #include "game/rules.h"
+#include "screens/screens.h"
 
 ButtonSet hudButtons;
 ButtonSet choiceButtons;

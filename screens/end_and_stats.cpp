@@ -7,7 +7,6 @@
 #include <cstdio>
 #include <string>
 
-#include "app/screens.h"
 #include "app/states.h"
 #include "app/widgets.h"
 #include "engine/display.h"
@@ -16,6 +15,7 @@
 #include "game/galaxy.h"
 #include "game/game_state.h"
 #include "screens/board.h"
+#include "screens/screens.h"
 
 std::string eliminationMessage;
 std::string afterElimination;

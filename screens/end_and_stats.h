@@ -1,6 +1,6 @@
 #pragma once
 // What the end-of-game screens show and where the game goes on
-// (end_and_stats.cpp); the handlers are declared in app/screens.h.
+// (end_and_stats.cpp); the handlers are declared in screens/screens.h.
 #include <string>
 
 // Text of the "killed" screen.

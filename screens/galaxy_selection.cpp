@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "app/galaxy_list.h"
-#include "app/screens.h"
 #include "app/states.h"
 #include "app/widgets.h"
 #include "engine/display.h"
@@ -17,6 +16,7 @@
 #include "game/galaxy_file.h"
 #include "game/game_state.h"
 #include "game/start_check.h"
+#include "screens/screens.h"
 
 namespace {
 

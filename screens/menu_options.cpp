@@ -3,7 +3,6 @@
 #include <filesystem>
 #include <system_error>
 
-#include "app/screens.h"
 #include "app/states.h"
 #include "app/widgets.h"
 #include "engine/display.h"
@@ -13,6 +12,7 @@
 #include "engine/open_url.h"
 #include "engine/sound.h"
 #include "game/galaxy.h"
+#include "screens/screens.h"
 
 int gameSpeed = 1;
 int gameSpeedDelay = 50;
@@ -125,7 +125,7 @@ void openHomePage(int)
 void menuScreen(int)
 {
     if (!menu.made) makeMenuButtons();
-    menu.resume.setActive(gameInProgressForResume());
+    menu.resume.setActive(gameGalaxy.gameInProgress != 0);
     drawImage(0, 0, "mainMenu");
     menu.set.run(0);
     if (menu.resume.active && wasKeyPressed(keys::escape)) resumeGame(0);
