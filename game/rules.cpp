@@ -231,8 +231,6 @@ int transferArmies(Galaxy& galaxy, int source, int target, int m)
     return actual;
 }
 
-bool moveArmies(Galaxy& galaxy, int source, int target, int m) { return transferArmies(galaxy, source, target, m) > 0; }
-
 bool eliminateIfBeaten(Galaxy& galaxy, int q)
 {
     if (!galaxy.isPlayer(q) || !galaxy.players[q].alive || galaxy.income(q) != 0) return false;

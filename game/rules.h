@@ -47,10 +47,9 @@ Conquest humanConquest(Galaxy& galaxy, int source, int target);
 Conquest aiConquest(Galaxy& galaxy, int attacker, int target, int force);
 
 // Moves m armies (clamped to 0..source armies) from source to target; returns
-// the number moved. Used for the transfer after a conquest and for the move.
+// the number moved: the transfer after a conquest, the move, the armies a
+// computer player takes back from a worthless conquest.
 int transferArmies(Galaxy& galaxy, int source, int target, int m);
-// The human's move between own linked stars; true when it ends the turn (m > 0).
-bool moveArmies(Galaxy& galaxy, int source, int target, int m);
 
 // q is alive and has no income left: q is eliminated. True when it happened now.
 bool eliminateIfBeaten(Galaxy& galaxy, int q);
