@@ -1,21 +1,21 @@
-// The end of players and of the game: the elimination check after every
-// conquest, the screens that announce an eliminated player and the winner,
-// and the statistics table.
+// The end of players and of the game: the screens that announce the
+// eliminations and the winner the game state recorded, and the statistics
+// table.
 #include "screens/end_and_stats.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <string>
 
-#include "app/screens.h"
 #include "app/states.h"
 #include "app/widgets.h"
 #include "engine/display.h"
 #include "engine/draw_text.h"
 #include "engine/input.h"
 #include "game/galaxy.h"
-#include "game/rules.h"
+#include "game/game_state.h"
 #include "screens/board.h"
+#include "screens/screens.h"
 
 std::string eliminationMessage;
 std::string afterElimination;
@@ -35,8 +35,6 @@ Button killedOk;
 Button winOk;
 Button statsContinue;
 
-bool validPlayer(int p) { return p >= 0 && p < static_cast<int>(gameGalaxy.players.size()) && p < maxPlayers; }
-
 std::string colourName(int p) { return p >= 0 && p < maxPlayers ? playerColourNames[p] : ""; }
 
 // In the demonstration game the human's seat is a computer player like any
@@ -45,43 +43,39 @@ bool isHuman(int p) { return p == 0 && !demoMode; }
 
 } // namespace
 
-void checkElimination(int previousOwner, const std::string& nextState)
+namespace {
+
+// Shows the next recorded elimination, else the winner, else goes on.
+void announceNext()
 {
-    const int p = previousOwner;
-    if (!validPlayer(p)) {
-        setState(nextState);
+    const int p = nextUnannounced(gameState);
+    if (p != noOwner) {
+        eliminationMessage = isHuman(p) ? "you were eliminated" : colourName(p) + " was eliminated";
+        setState("killed");
         return;
     }
-    // The conquest rules already mark a player left without income as out;
-    // the same test here serves a caller that changed an owner by other means.
-    eliminateIfBeaten(gameGalaxy, p);
-    // A player out since an earlier conquest may still hold stars that yield
-    // nothing: losing one of those announces nothing again.
-    if (gameGalaxy.players[p].alive || gameGalaxy.starCount(p) > 0) {
-        // Such a loss may still leave a single player: the game is over then.
-        if (soleSurvivor(gameGalaxy) != noOwner) {
-            afterElimination = nextState;
-            continueAfterElimination(0);
-        } else {
-            setState(nextState);
-        }
+    if (gameState.phase != GamePhase::Over) {
+        setState(afterElimination);
         return;
     }
-    eliminationMessage = isHuman(p) ? "you were eliminated" : colourName(p) + " was eliminated";
+    const int w = gameState.winner;
+    winMessage = isHuman(w) ? "you win!" : colourName(w) + " wins!";
+    winTimer = winHoldMs;
+    setState("win");
+}
+
+} // namespace
+
+void announceOrGo(const std::string& nextState)
+{
     afterElimination = nextState;
-    setState("killed");
+    announceNext();
 }
 
 void continueAfterElimination(int)
 {
-    const int w = soleSurvivor(gameGalaxy);
-    if (w == noOwner) {
-        setState(afterElimination);
-        return;
-    }
-    winMessage = isHuman(w) ? "you win!" : colourName(w) + " wins!";
-    winTimer = winHoldMs;
-    setState("win");
+    markAnnounced(gameState);
+    announceNext();
 }
 
 void killedScreen(int elapsedMs)

@@ -1,11 +1,11 @@
 // The title, the help pages and the about screen.
 #include <string>
 
-#include "app/screens.h"
 #include "app/states.h"
 #include "app/widgets.h"
 #include "engine/display.h"
 #include "engine/input.h"
+#include "screens/screens.h"
 
 namespace {
 constexpr int helpPageCount = 3;

@@ -4,7 +4,6 @@
 #include <string>
 #include <system_error>
 
-#include "app/screens.h"
 #include "app/states.h"
 #include "app/widgets.h"
 #include "engine/display.h"
@@ -14,6 +13,7 @@
 #include "engine/open_url.h"
 #include "engine/sound.h"
 #include "game/galaxy.h"
+#include "screens/screens.h"
 
 int gameSpeed = 1;
 int gameSpeedDelay = 50;
@@ -145,7 +145,7 @@ void drawManualNote(int elapsedMs)
 void menuScreen(int elapsedMs)
 {
     if (!menu.made) makeMenuButtons();
-    menu.resume.setActive(gameInProgressForResume());
+    menu.resume.setActive(gameGalaxy.gameInProgress != 0);
     drawImage(0, 0, "mainMenu");
     menu.set.run(0);
     drawManualNote(elapsedMs);
