@@ -44,29 +44,45 @@ void writeEvent(std::string& out, const AiStepReport& r)
 
 void recordGame(std::string& out, const Galaxy& loaded, unsigned seed, int maxTurns)
 {
-    Galaxy g = loaded;
-    g.prepareGameStars();
-    g.setUpGame(static_cast<int>(seed));
-    seedRandom(seed);
     out += "game " + std::to_string(seed) + '\n';
-    // No star holds noOwner with armies -1, so the first line lists them all.
-    std::vector<Written> last(g.gameStars.size(), Written{noOwner, -1});
-    writeStars(out, g, last);
-    AiTurns turns;
-    while (g.turn < maxTurns && turns.phase != AiPhase::GameOver) {
-        beginTurnCycle(g);
-        out += "turn " + std::to_string(g.turn) + '\n';
-        beginAiTurns(turns, g, firstComputerPlayer());
-        while (turns.phase != AiPhase::CycleDone && turns.phase != AiPhase::GameOver)
-            writeEvent(out, stepAiTurns(turns, g));
+    std::vector<Written> last;
+    DemoGameObserver observer;
+    observer.dealt = [&](const Galaxy& g) {
+        // No star holds noOwner with armies -1, so the first line lists them all.
+        last.assign(g.gameStars.size(), Written{noOwner, -1});
         writeStars(out, g, last);
-    }
-    const int winner = turns.phase == AiPhase::GameOver ? turns.winner : noOwner;
+    };
+    observer.cycleBegun = [&](const Galaxy& g) { out += "turn " + std::to_string(g.turn) + '\n'; };
+    observer.stepped = [&](const Galaxy&, const AiStepReport& r) { writeEvent(out, r); };
+    observer.cycleEnded = [&](const Galaxy& g) { writeStars(out, g, last); };
+    Galaxy g;
+    const int winner = playDemoGame(g, loaded, seed, maxTurns, observer);
     out += "end turn " + std::to_string(g.turn) + " winner " + std::to_string(winner) + " random " +
            std::to_string(randomState()) + '\n';
 }
 
 } // namespace
+
+int playDemoGame(Galaxy& g, const Galaxy& loaded, unsigned seed, int maxTurns, const DemoGameObserver& observer)
+{
+    g = loaded;
+    g.prepareGameStars();
+    g.setUpGame(static_cast<int>(seed));
+    seedRandom(seed);
+    if (observer.dealt) observer.dealt(g);
+    AiTurns turns;
+    while (g.turn < maxTurns && turns.phase != AiPhase::GameOver) {
+        beginTurnCycle(g);
+        if (observer.cycleBegun) observer.cycleBegun(g);
+        beginAiTurns(turns, g, firstComputerPlayer());
+        while (turns.phase != AiPhase::CycleDone && turns.phase != AiPhase::GameOver) {
+            const AiStepReport r = stepAiTurns(turns, g);
+            if (observer.stepped) observer.stepped(g, r);
+        }
+        if (observer.cycleEnded) observer.cycleEnded(g);
+    }
+    return turns.phase == AiPhase::GameOver ? turns.winner : noOwner;
+}
 
 std::string recordDemoGames(const Galaxy& loaded, unsigned firstSeed, int games, int maxTurns)
 {

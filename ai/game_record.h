@@ -15,9 +15,26 @@
 //   <player> repelled <from>-><to>
 //   = <slot>:<owner>/<armies> ...     the stars that changed in the cycle
 //   end turn <t> winner <p> random <generator state>   (winner -5: turn cap)
+#include <functional>
 #include <string>
 
+#include "ai/turn_sequence.h"
 #include "game/galaxy.h"
+
+// What a caller of playDemoGame follows; an empty member is skipped.
+struct DemoGameObserver {
+    std::function<void(const Galaxy&)> dealt;       // after the deal
+    std::function<void(const Galaxy&)> cycleBegun;  // the cycle's turn is counted
+    std::function<void(const Galaxy&, const AiStepReport&)> stepped;
+    std::function<void(const Galaxy&)> cycleEnded;
+};
+
+// One seeded demonstration game on galaxy, made from loaded: prepared and set
+// up with the seed, the generator seeded with it again, then cycles of
+// computer turns (player 0 first) until one player is left or maxTurns
+// cycles are played. Returns the winner, or noOwner at the turn cap. The
+// caller sets demoMode.
+int playDemoGame(Galaxy& galaxy, const Galaxy& loaded, unsigned seed, int maxTurns, const DemoGameObserver& observer);
 
 // The records of the games with seeds firstSeed .. firstSeed + games - 1 on a
 // copy of loaded, each capped at maxTurns turn cycles. demoMode is 1 while

@@ -54,8 +54,6 @@ bool anyInNeighbour(int s, F test)
 }
 
 int slotCount(const Galaxy& g) { return static_cast<int>(g.gameStars.size()); }
-bool validPlayer(const Galaxy& g, int p) { return p >= 0 && p < static_cast<int>(g.players.size()); }
-
 bool interior(const Galaxy& g, int s)
 {
     const int owner = g.gameStars[s].owner;
@@ -329,7 +327,7 @@ void computeStarValues(Galaxy& galaxy)
 
 int computeDefenceNeeds(Galaxy& galaxy, int player)
 {
-    if (!validPlayer(galaxy, player)) return 0;
+    if (!galaxy.isPlayer(player)) return 0;
     computeStarValues(galaxy);
     return defenceNeeds(galaxy, player);
 }
@@ -404,14 +402,14 @@ int frontierAdjustment(int source, int sourceNeed, int target)
 void planAttack(Galaxy& galaxy, int player, int extraArmies)
 {
     galaxy.attackCandidates.clear();
-    if (!validPlayer(galaxy, player)) return;
+    if (!galaxy.isPlayer(player)) return;
     buildNeighbours(galaxy);
     plan(galaxy, player, extraArmies);
 }
 
 void placeArmiesAI(Galaxy& galaxy, int player)
 {
-    if (!validPlayer(galaxy, player)) return;
+    if (!galaxy.isPlayer(player)) return;
     std::vector<Star>& stars = galaxy.gameStars;
     const int n = slotCount(galaxy);
     buildNeighbours(galaxy);
@@ -480,7 +478,7 @@ void placeArmiesAI(Galaxy& galaxy, int player)
 void chooseAttackAI(Galaxy& galaxy, int player, int& from, int& to, int& armies)
 {
     from = to = armies = noOwner;
-    if (!validPlayer(galaxy, player)) return;
+    if (!galaxy.isPlayer(player)) return;
     buildNeighbours(galaxy);
     starValues(galaxy);
     defenceNeeds(galaxy, player);

@@ -7,13 +7,15 @@
 #include <algorithm>
 #include <string>
 
-#include "app/screens.h"
 #include "app/states.h"
 #include "app/widgets.h"
 #include "engine/draw_text.h"
 #include "engine/input.h"
 #include "game/galaxy.h"
+#include "game/game_state.h"
 #include "game/rules.h"
+#include "screens/end_and_stats.h"
+#include "screens/screens.h"
 
 namespace {
 
@@ -22,7 +24,7 @@ namespace {
 constexpr int longestFrameMs = 60000;
 
 // The player whose turn runs, the attack and the attackers still fighting.
-AiTurns aiTurns;
+AiTurns& aiTurns = gameState.computerTurns;
 bool phaseStarted = false;
 bool placementDone = false;
 // Counts down to the next placement or attack choice; stands still in a battle.
@@ -39,7 +41,7 @@ int frameMs(int elapsedMs) { return std::clamp(elapsedMs, 0, longestFrameMs); }
 
 AiStepReport step()
 {
-    const AiStepReport report = stepAiTurns(aiTurns, gameGalaxy);
+    const AiStepReport report = stepComputerTurns(gameState);
     if (stepObserver) stepObserver(gameGalaxy, report);
     return report;
 }
@@ -72,8 +74,8 @@ void finishFrame(int elapsedMs)
 void leaveFinishedCycle()
 {
     phaseStarted = false;
-    if (aiTurns.phase == AiPhase::GameOver)
-        continueAfterElimination(0);
+    if (gameState.phase == GamePhase::Over)
+        announceOrGo("play");
     else
         setState("play");
 }
@@ -92,7 +94,7 @@ void startAIScreen(int elapsedMs)
 {
     makeButtons();
     drawAIScreen(elapsedMs);
-    beginAiTurns(aiTurns, gameGalaxy, firstComputerPlayer());
+    beginComputerTurns(gameState);
     phaseStarted = false;
     if (aiTurns.phase == AiPhase::Place)
         setState("placeAI");
@@ -129,7 +131,7 @@ void attackAIScreen(int elapsedMs)
     makeButtons();
     drawAIScreen(elapsed);
     startPhaseOnce();
-    int previousOwner = noOwner;
+    bool conquered = false;
     if (aiTurns.battleAttackers < 1) {
         pauseTimer -= elapsed;
     } else {
@@ -142,11 +144,11 @@ void attackAIScreen(int elapsedMs)
             // One round per frame at most: after a stall the battle goes on at
             // its pace instead of being fought out unseen.
             const AiStepReport report = step();
-            if (report.kind == AiStepKind::Conquered) previousOwner = report.previousOwner;
+            conquered = report.kind == AiStepKind::Conquered;
             stepTimer = gameSpeedDelay;
         }
     }
-    if (previousOwner == noOwner) {
+    if (!conquered) {
         if (pauseTimer < 0 && aiTurns.battleAttackers < 1) {
             pauseTimer = pauseMs();
             gameGalaxy.clearLabels();
@@ -163,14 +165,14 @@ void attackAIScreen(int elapsedMs)
             }
         }
     } else {
-        checkElimination(previousOwner, "attackAI");
+        announceOrGo("attackAI");
     }
     finishFrame(elapsed);
 }
 
 void resetTurnDriverForTests()
 {
-    aiTurns = AiTurns{};
+    gameState.computerTurns = AiTurns{};
     phaseStarted = placementDone = false;
     pauseTimer = stepTimer = 0;
     aiButtons = ButtonSet{};

@@ -1,6 +1,6 @@
 #pragma once
 // The on-screen driver of the computer turns (turn_driver.cpp): what it
-// offers beyond the state handlers declared in app/screens.h.
+// offers beyond the state handlers declared in screens/screens.h.
 #include "ai/turn_sequence.h"
 
 // Called after every step the driver makes, with the step's report: the

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "ai/planning.h"
+#include "engine/random.h"
 #include "game/end_on_points.h"
 #include "game/rules.h"
 
@@ -53,10 +54,9 @@ AiStepReport battleRound(AiTurns& turns, Galaxy& galaxy, AiStepReport report)
         report.previousOwner = conquest.previousOwner;
         report.eliminated = conquest.eliminated;
         report.defenders = target.armies + 1;
-        const int winner = soleSurvivor(galaxy);
-        if (winner != noOwner) {
-            turns.winner = winner;
-            report.winner = winner;
+        if (conquest.winner != noOwner) {
+            turns.winner = conquest.winner;
+            report.winner = conquest.winner;
             turns.phase = AiPhase::GameOver;
         } else {
             turns.phase = AiPhase::ChooseAttack;
@@ -126,6 +126,33 @@ AiStepReport stepAiTurns(AiTurns& turns, Galaxy& galaxy)
     case AiPhase::CycleDone:
     case AiPhase::GameOver:
         break;
+    }
+    return report;
+}
+
+void beginComputerTurns(GameState& state)
+{
+    const int first = firstComputerPlayer();
+    state.cycleStart = CycleStart{state.galaxy.gameStars, state.galaxy.players, randomState(), first};
+    state.phase = GamePhase::ComputerTurns;
+    beginAiTurns(state.computerTurns, state.galaxy, first);
+    if (state.computerTurns.phase != AiPhase::GameOver) return;
+    state.winner = state.computerTurns.winner;
+    state.phase = GamePhase::Over;
+}
+
+AiStepReport stepComputerTurns(GameState& state)
+{
+    const AiStepReport report = stepAiTurns(state.computerTurns, state.galaxy);
+    if (report.kind == AiStepKind::Conquered) {
+        recordConquest(state, Conquest{report.previousOwner, report.eliminated, report.winner});
+    } else if (state.phase != GamePhase::ComputerTurns) {
+    } else if (state.computerTurns.phase == AiPhase::CycleDone) {
+        state.phase = GamePhase::TurnStart;
+    } else if (report.wonOnPoints) {
+        state.winner = report.winner;
+        state.wonOnPoints = true;
+        state.phase = GamePhase::Over;
     }
     return report;
 }

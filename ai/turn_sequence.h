@@ -6,15 +6,7 @@
 // when its timers say; the match runner calls it back to back. Both play the
 // same game from the same galaxy and seed, because the steps and their random
 // draws are the same.
-#include "game/galaxy.h"
-
-enum class AiPhase {
-    Place,         // next step: clear the labels and place the armies
-    ChooseAttack,  // next step: clear the labels and choose an attack
-    Battle,        // next step: one round of the running battle
-    CycleDone,     // every player has had its turn; beginAiTurns starts the next cycle
-    GameOver,      // one player is left, or the game ended on points
-};
+#include "game/game_state.h"
 
 enum class AiStepKind {
     None,          // nothing was done (cycle over, game over)
@@ -47,21 +39,17 @@ struct AiStepReport {
     bool wonOnPoints = false;
 };
 
-struct AiTurns {
-    AiPhase phase = AiPhase::CycleDone;
-    int currentPlayer = noOwner;
-    int attackFrom = noOwner;
-    int attackTo = noOwner;
-    // Attackers still fighting; below 1 means no battle is running.
-    int battleAttackers = 0;
-    int winner = noOwner;
-    // The cycle ended a game that made no progress (end_on_points.h).
-    bool wonOnPoints = false;
-};
-
 // Starts a cycle of computer turns at firstPlayer (1, or 0 in the
 // demonstration game): the next step is that player's placement. A game that
 // is already decided goes straight to GameOver.
 void beginAiTurns(AiTurns& turns, const Galaxy& galaxy, int firstPlayer);
 // Does the next step and says what it did.
 AiStepReport stepAiTurns(AiTurns& turns, Galaxy& galaxy);
+
+// The computer turns of the game in play. A new cycle: the phase becomes
+// ComputerTurns and the cycle's start is kept in cycleStart (a game already
+// decided is Over at once).
+void beginComputerTurns(GameState& state);
+// The next step of the running cycle, its conquest recorded in the state
+// (recordConquest); after the last player the phase becomes TurnStart.
+AiStepReport stepComputerTurns(GameState& state);

@@ -1,11 +1,12 @@
 #include "app/start_up.h"
 
+#include "app/registration.h"
 #include "app/resources.h"
 #include "app/states.h"
 #include "engine/display.h"
 #include "engine/main_loop.h"
 #include "engine/platform/platform.h"
-#include "game/rules.h"
+#include "game/game_state.h"
 
 static void openPlayAfterSetUp() { setState("openPlay"); }
 

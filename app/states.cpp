@@ -1,6 +1,7 @@
 #include "app/states.h"
 
-#include "app/screens.h"
+#include "game/galaxy.h"
+#include "game/human_turn.h"
 
 StateRegistry stateRegistry;
 std::string menuReturnState;
@@ -26,16 +27,6 @@ void runCurrentState(int elapsedMs)
     if (stateRegistry.currentHandler) stateRegistry.currentHandler(elapsedMs);
 }
 
-void appFrame(int elapsedMs)
-{
-    if (stateRegistry.firstFrame) {
-        stateRegistry.firstFrame = false;
-        registerAllStates();
-        setState("title");
-    }
-    runCurrentState(elapsedMs);
-}
-
 void resetStatesForTests()
 {
     stateRegistry = StateRegistry{};
@@ -57,7 +48,11 @@ void menuFromGame(int) { remember(menuReturnState, "menu"); }
 void menuFromComputerTurn(int) { remember(menuReturnState, "menu"); }
 void menuFromWin(int) { remember(menuReturnState, "menu"); }
 void showStatistics(int) { remember(statsReturnState, "stats"); }
-void nextTurn(int) { setState("startAI"); }
+void nextTurn(int)
+{
+    endHumanTurn(gameState);
+    setState("startAI");
+}
 void goOnAttacking(int) { setState("attackHuman"); }
 void openEditorAction(int) { setState("openEditor"); }
 void optionsAction(int) { setState("options"); }
@@ -67,6 +62,6 @@ void quitAction(int) { quitApplication(); }
 void backFromOptions(int) { setState("menu"); }
 void resumeGame(int)
 {
-    if (gameInProgressForResume()) setState(menuReturnState);
+    if (gameGalaxy.gameInProgress != 0) setState(menuReturnState);
 }
 void continueAfterStatistics(int) { setState(statsReturnState); }

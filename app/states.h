@@ -1,6 +1,7 @@
 #pragma once
 // The application-state machine: named states, one current, its handler
-// called once per frame; and the state-switching actions buttons use.
+// called once per frame; and the state-switching actions buttons use. It
+// knows the handlers only by name; app/registration.cpp names them.
 #include <map>
 #include <string>
 #include <vector>
@@ -23,8 +24,6 @@ void registerState(const std::string& name, StateHandler handler);
 void setState(const std::string& name);
 std::string currentStateName();
 void runCurrentState(int elapsedMs);
-// The frame handler: registers every state on its first call, then runs the current one.
-void appFrame(int elapsedMs);
 void resetStatesForTests();
 
 // State-switching actions; the int is ignored.

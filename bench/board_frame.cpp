@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "game/rules.h"
+#include "game/game_state.h"
 #include "screens/board.h"
 #include "tools/program_driver.h"
 

@@ -1,19 +1,50 @@
 #pragma once
-// The galaxy editor: the states "openEditor", "editor" and "confirm" (their
-// handlers are declared in app/screens.h) and the values that outlive them.
+// The galaxy editor's operations on the editorGalaxy: placing, typing,
+// linking, unlinking, dragging and removing stars, the tidy-up, the player
+// count, loading and saving. The editor's screens (screens/editor.cpp) read
+// the pointer and the buttons and call these.
 #include <array>
 #include <string>
+
+#include "game/galaxy.h"
 
 // The kinds a star can be given, by button: normal, golden, dark.
 extern const std::array<const char*, 3> starKindNames;
 // Index into starKindNames of the kind for new stars; kept for the whole run.
 extern int currentKind;
 
-// How long the panel's line about a save or a refused galaxy stays.
-constexpr int editorMessageMs = 4000;
-// The line shown in the panel now ("" for none), e.g. "Saved: NOVA".
-std::string editorMessage();
+// The galaxy the editor opens with the first time: a dark and a normal star.
+void startFirstEditorGalaxy();
+// The selected slot if it holds a star, else noOwner.
+int editorSelection();
+// New stars get this kind, and so does the selected star.
+void chooseStarKind(int kind);
+// One more or one fewer player, within 2 to 8.
+void changePlayerCount(int delta);
+void removeSelectedStar();
+void unlinkSelectedStar();
+// A press at (x, y) on the board: links the selected star to a star there,
+// places a star of the current kind there when there is room, and selects
+// what lies there.
+void pressOnEditorBoard(double x, double y);
+// Moves the selected star to (x, y), kept whole on the board.
+void dragSelectedStar(double x, double y);
+// On release: of two stars that touch or two links that cross, one goes.
+void tidyEditorGalaxy();
 
+// Loading goes through the selection screen, which fills the editorGalaxy:
+// the galaxy before it is kept, and a galaxy larger than the editor makes is
+// refused afterwards (the tidy-up grows with the square of the links).
+void keepGalaxyBeforeLoad();
+// After a load: "" when it is kept, else why it was refused (the galaxy
+// before it is back).
+std::string refuseOversizedLoad();
+
+enum class SaveCheck { Ready, NoName, BuiltIn, Exists };
+// Whether the galaxy can be saved under its name as it is.
+SaveCheck checkSave();
+// Writes the galaxy under its name: "" on success, else why it failed.
+std::string saveEditorGalaxy();
 // Why a save failed with this errno value, in the player's words.
 std::string saveFailureReason(int error);
 

@@ -2,7 +2,6 @@
 
 #include <cstdint>
 
-Galaxy gameGalaxy;
 Galaxy previewGalaxy;
 Galaxy editorGalaxy;
 
@@ -19,10 +18,8 @@ const std::array<Rgb, maxPlayers> playerColours = {{
 const std::array<const char*, maxPlayers> playerColourNames = {
     "green", "blue", "purple", "red", "dark green", "yellow", "brown", "light purple"};
 
-int difficulty = 2;
 const std::array<const char*, 5> difficultyNames = {"simple", "easy", "normal", "hard", "impossible"};
 const std::array<double, 5> humanIncomeFactor = {2.0, 1.5, 1.0, 0.75, 0.5};
-int demoMode = 1;
 
 int starImageWidth(const std::string& kind)
 {

@@ -102,6 +102,8 @@ struct Galaxy {
     int slotCount() const { return static_cast<int>(layoutStars.size()); }
     // Whether s indexes a slot of gameStars.
     bool isGameStar(int s) const { return s >= 0 && s < static_cast<int>(gameStars.size()); }
+    // Whether p indexes a record of players.
+    bool isPlayer(int p) const { return p >= 0 && p < static_cast<int>(players.size()); }
 
     // Geometry and editing, on layoutStars.
     // First active slot whose image box overlaps the rectangle of half-sizes
@@ -143,8 +145,9 @@ struct Galaxy {
     void highlightStar(int index, int r, int g, int b) const;
 };
 
-// The three galaxies of the run.
-extern Galaxy gameGalaxy;
+// The three galaxies of the run. The one in play is part of the game state
+// (game_state.h).
+extern Galaxy& gameGalaxy;
 extern Galaxy previewGalaxy;
 extern Galaxy editorGalaxy;
 
@@ -156,9 +159,10 @@ struct Rgb {
 extern const std::array<Rgb, maxPlayers> playerColours;
 extern const std::array<const char*, maxPlayers> playerColourNames;
 
-// 0 "simple" .. 4 "impossible"; 2 at start.
-extern int difficulty;
+// 0 "simple" .. 4 "impossible"; 2 at start. Part of the game state.
+extern int& difficulty;
 extern const std::array<const char*, 5> difficultyNames;
 extern const std::array<double, 5> humanIncomeFactor;
-// 1 while no human plays (demonstration game, and at start), 0 in a normal game.
-extern int demoMode;
+// 1 while no human plays (demonstration game, and at start), 0 in a normal
+// game. Part of the game state.
+extern int& demoMode;

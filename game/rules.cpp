@@ -9,9 +9,6 @@
 namespace {
 
 TickSource tickSource = nullptr;
-GameStartedHandler gameStartedHandler = nullptr;
-
-bool validPlayer(const Galaxy& g, int p) { return p >= 0 && p < static_cast<int>(g.players.size()); }
 
 int clampToInt(int64_t v) { return static_cast<int>(std::clamp<int64_t>(v, INT_MIN, INT_MAX)); }
 
@@ -27,20 +24,6 @@ void loseOne(int& armies)
 void setTickSource(TickSource source) { tickSource = source; }
 
 unsigned tickSeed() { return tickSource ? tickSource() : 1u; }
-
-void setGameStartedHandler(GameStartedHandler handler) { gameStartedHandler = handler; }
-
-void startNewGame(bool demo, bool builtIn)
-{
-    if (builtIn)
-        gameGalaxy.loadBuiltIn(previewGalaxy.name);
-    else
-        gameGalaxy.loadFile(previewGalaxy.name);
-    gameGalaxy.prepareGameStars();
-    gameGalaxy.setUpGame(static_cast<int>(tickSeed()));
-    demoMode = demo ? 1 : 0;
-    if (gameStartedHandler) gameStartedHandler();
-}
 
 void Galaxy::prepareGameStars()
 {
@@ -188,7 +171,7 @@ void beginTurnCycle(Galaxy& galaxy)
 
 bool humanPlaysFirst(const Galaxy& galaxy)
 {
-    if (demoMode != 0 || !validPlayer(galaxy, 0) || !galaxy.players[0].alive) return false;
+    if (demoMode != 0 || !galaxy.isPlayer(0) || !galaxy.players[0].alive) return false;
     return !(galaxy.turn == 1 && difficulty >= 3);
 }
 
@@ -216,6 +199,7 @@ Conquest conquer(Galaxy& galaxy, int attacker, int target, int occupants)
     s.owner = attacker;
     s.armies = occupants;
     result.eliminated = eliminateIfBeaten(galaxy, result.previousOwner);
+    result.winner = soleSurvivor(galaxy);
     return result;
 }
 
@@ -248,11 +232,9 @@ int transferArmies(Galaxy& galaxy, int source, int target, int m)
     return actual;
 }
 
-bool moveArmies(Galaxy& galaxy, int source, int target, int m) { return transferArmies(galaxy, source, target, m) > 0; }
-
 bool eliminateIfBeaten(Galaxy& galaxy, int q)
 {
-    if (!validPlayer(galaxy, q) || !galaxy.players[q].alive || galaxy.income(q) != 0) return false;
+    if (!galaxy.isPlayer(q) || !galaxy.players[q].alive || galaxy.income(q) != 0) return false;
     galaxy.players[q].alive = 0;
     return true;
 }

@@ -13,16 +13,6 @@ using TickSource = unsigned (*)();
 void setTickSource(TickSource source);
 unsigned tickSeed();
 
-// What startNewGame does once the game galaxy is ready (the application
-// switches to the board's "openPlay" state). Nothing when not installed.
-using GameStartedHandler = void (*)();
-void setGameStartedHandler(GameStartedHandler handler);
-
-// Loads the game galaxy (the built-in one, or the file named by previewGalaxy),
-// prepares and sets it up with the tick seed, sets demoMode, and calls the
-// game-started handler.
-void startNewGame(bool demo, bool builtIn);
-
 // A turn cycle: the counter goes up when the board's "play" state is entered.
 void beginTurnCycle(Galaxy& galaxy);
 // The human plays first in this cycle: a normal game, player 0 alive, and not
@@ -41,22 +31,25 @@ bool placementCapped(const Galaxy& galaxy, int p);
 // is humanConquest.
 bool humanBattle(Galaxy& galaxy, int source, int target, int readyToLose);
 
+// What a conquest decided. Every conquest, the human's and the computer
+// players', is settled here and only here: the previous owner is out when it
+// is left without income, and a last player alive wins.
 struct Conquest {
     int previousOwner = noOwner;
     // The previous owner was eliminated by this conquest.
     bool eliminated = false;
+    // The single player left after it, or noOwner.
+    int winner = noOwner;
 };
 // The human took target from source: one army moves in (target 0, source - 1).
-// The previous owner's elimination test runs.
 Conquest humanConquest(Galaxy& galaxy, int source, int target);
 // A computer player's force took target: force - 1 armies stay there.
 Conquest aiConquest(Galaxy& galaxy, int attacker, int target, int force);
 
 // Moves m armies (clamped to 0..source armies) from source to target; returns
-// the number moved. Used for the transfer after a conquest and for the move.
+// the number moved: the transfer after a conquest, the move, the armies a
+// computer player takes back from a worthless conquest.
 int transferArmies(Galaxy& galaxy, int source, int target, int m);
-// The human's move between own linked stars; true when it ends the turn (m > 0).
-bool moveArmies(Galaxy& galaxy, int source, int target, int m);
 
 // q is alive and has no income left: q is eliminated. True when it happened now.
 bool eliminateIfBeaten(Galaxy& galaxy, int q);

@@ -1,10 +1,11 @@
 #include <cstdio>
 
-#include "app/screens.h"
 #include "app/states.h"
 #include "game/galaxy.h"
-#include "game/rules.h"
+#include "game/human_turn.h"
 #include "screens/board.h"
+#include "screens/end_and_stats.h"
+#include "screens/screens.h"
 
 namespace {
 
@@ -13,27 +14,25 @@ Star& target() { return gameGalaxy.gameStars[dragTarget]; }
 
 void fightChoice(int k)
 {
-    const int readyToLose = choiceValues[k];
-    if (readyToLose <= 0) {
-        setState("attackHuman");
-        return;
+    switch (fightBattle(gameState, dragSource, dragTarget, choiceValues[k])) {
+    case BattleOutcome::Held: break;
+    case BattleOutcome::Cancelled:
+    case BattleOutcome::SourceEmptied: setState("attackHuman"); break;
+    case BattleOutcome::Conquered:
+        announceOrGo(gameState.phase == GamePhase::HumanTransfer ? "transferToConquered" : "attackHuman");
+        break;
     }
-    const bool fell = humanBattle(gameGalaxy, dragSource, dragTarget, readyToLose);
-    if (source().armies <= 0) setState("attackHuman");
-    if (!fell) return;
-    const Conquest conquest = humanConquest(gameGalaxy, dragSource, dragTarget);
-    checkElimination(conquest.previousOwner, source().armies > 0 ? "transferToConquered" : "attackHuman");
 }
 
 void transferChoice(int k)
 {
-    transferArmies(gameGalaxy, dragSource, dragTarget, choiceValues[k]);
+    transferAfterConquest(gameState, choiceValues[k]);
     setState("attackHuman");
 }
 
 void moveChoice(int k)
 {
-    if (!moveArmies(gameGalaxy, dragSource, dragTarget, choiceValues[k])) {
+    if (!moveAndEndTurn(gameState, dragSource, dragTarget, choiceValues[k])) {
         setState("attackHuman");
         return;
     }

@@ -3,20 +3,20 @@
 #include <cstdio>
 #include <string>
 
-#include "app/screens.h"
 #include "app/states.h"
 #include "engine/display.h"
 #include "engine/draw_text.h"
 #include "engine/input.h"
 #include "game/galaxy.h"
+#include "game/human_turn.h"
 #include "game/rules.h"
+#include "screens/screens.h"
 
 ButtonSet hudButtons;
 ButtonSet choiceButtons;
 std::array<int, 7> choiceValues{};
 ButtonAction choiceAction = nullptr;
 int placementStep = 1;
-int armiesToPlace = 0;
 bool dragging = false;
 int dragSource = noOwner;
 int dragTarget = noOwner;
@@ -34,8 +34,6 @@ Button noSupportOk;
 
 // May be the selection, which need not be a slot of the game stars.
 int starUnderPointer() { return gameGalaxy.starAt(mouseX(), mouseY(), 0, 0); }
-
-bool ownedByHuman(int s) { return gameGalaxy.isGameStar(s) && gameGalaxy.gameStars[s].owner == 0; }
 
 // A click in the panel strip is a click on a button there, never on a star,
 // even while a star is selected.
@@ -136,13 +134,12 @@ void openPlayScreen(int)
 
 void playScreen(int elapsedMs)
 {
-    beginTurnCycle(gameGalaxy);
-    if (!humanPlaysFirst(gameGalaxy)) {
+    startTurnCycle(gameState);
+    if (gameState.phase == GamePhase::ComputerTurns) {
         startComputerTurns(elapsedMs);
         return;
     }
-    armiesToPlace = gameGalaxy.placementAllowance(0);
-    if (armiesToPlace <= 0) {
+    if (gameState.phase != GamePhase::HumanPlacement) {
         setState("noSupport");
         noSupportScreen(elapsedMs);
     } else {
@@ -168,8 +165,10 @@ void placeHumanScreen(int elapsedMs)
 {
     drawPlayScreen(elapsedMs);
     const int hovered = starUnderPointer();
-    if (ownedByHuman(hovered)) gameGalaxy.highlightStar(hovered, 100, 100, 100);
+    if (gameGalaxy.isGameStar(hovered) && gameGalaxy.gameStars[hovered].owner == 0)
+        gameGalaxy.highlightStar(hovered, 100, 100, 100);
     drawStarInfo(elapsedMs);
+    const int armiesToPlace = gameState.armiesToPlace;
     if (placementStep > armiesToPlace) placementStep = armiesToPlace;
 
     char text[160];
@@ -183,14 +182,9 @@ void placeHumanScreen(int elapsedMs)
     choiceAction = setPlacementStep;
     choiceButtons.run(elapsedMs);
 
-    if (leftButtonPressed()) {
-        const int s = boardStarUnderPointer();
-        if (ownedByHuman(s)) {
-            gameGalaxy.gameStars[s].armies += placementStep;
-            armiesToPlace -= placementStep;
-            if (armiesToPlace < 1) setState("attackHuman");
-        }
-    }
+    if (leftButtonPressed() && placeArmies(gameState, boardStarUnderPointer(), placementStep) > 0 &&
+        gameState.phase != GamePhase::HumanPlacement)
+        setState("attackHuman");
     dragging = false;
     dragSource = dragTarget = noOwner;
     runHudButtons(elapsedMs);
@@ -209,7 +203,7 @@ void attackHumanScreen(int elapsedMs)
 
     if (!dragging && leftButtonPressed()) {
         dragSource = boardStarUnderPointer();
-        dragging = ownedByHuman(dragSource) && gameGalaxy.gameStars[dragSource].armies > 0;
+        dragging = canDragFrom(gameGalaxy, dragSource);
     }
     if (!dragging) return;
     char text[16];
@@ -218,9 +212,8 @@ void attackHumanScreen(int elapsedMs)
     if (isLeftButtonDown()) return;
     dragging = false;
     dragTarget = boardStarUnderPointer();
-    if (!gameGalaxy.isGameStar(dragTarget) || dragTarget == dragSource || !gameGalaxy.isLinked(dragTarget, dragSource))
-        return;
-    setState(gameGalaxy.gameStars[dragTarget].owner == 0 ? "moveHuman" : "fightHuman");
+    const DropKind drop = dropKind(gameGalaxy, dragSource, dragTarget);
+    if (drop != DropKind::Nothing) setState(drop == DropKind::Move ? "moveHuman" : "fightHuman");
 }
 
 void resetBoardForTests()
@@ -230,7 +223,6 @@ void resetBoardForTests()
     choiceValues = {};
     choiceAction = nullptr;
     placementStep = 1;
-    armiesToPlace = 0;
     dragging = false;
     dragSource = dragTarget = noOwner;
     nextTurnButton = statsButton = menuButton = Button{};

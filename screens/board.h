@@ -15,7 +15,6 @@ extern std::array<int, 7> choiceValues;
 extern ButtonAction choiceAction;
 // Armies placed per click; 1 at the start of each human turn.
 extern int placementStep;
-extern int armiesToPlace;
 extern bool dragging;
 extern int dragSource;
 extern int dragTarget;

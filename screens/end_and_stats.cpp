@@ -1,21 +1,21 @@
-// The end of players and of the game: the elimination check after every
-// conquest, the screens that announce an eliminated player and the winner,
-// and the statistics table.
+// The end of players and of the game: the screens that announce the
+// eliminations and the winner the game state recorded, and the statistics
+// table.
 #include "screens/end_and_stats.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <string>
 
-#include "app/screens.h"
 #include "app/states.h"
 #include "app/widgets.h"
 #include "engine/display.h"
 #include "engine/draw_text.h"
 #include "engine/input.h"
 #include "game/galaxy.h"
-#include "game/rules.h"
+#include "game/game_state.h"
 #include "screens/board.h"
+#include "screens/screens.h"
 
 std::string eliminationMessage;
 std::string afterElimination;
@@ -26,6 +26,13 @@ namespace {
 
 // How long the winner's message stands before it may be dismissed.
 constexpr int winHoldMs = 1000;
+// How long an elimination stands in the demonstration game before the game
+// goes on by itself: nobody may be there to click.
+constexpr int demoKilledMs = 2000;
+int killedTimer = 0;
+// The killed screen was left in this frame: a click on "ok", Escape and the
+// timer together must not pass over the next announcement.
+bool killedLeft = false;
 
 // Each set is made on its screen's first frame, while it is still empty.
 ButtonSet killedButtons;
@@ -35,8 +42,6 @@ Button killedOk;
 Button winOk;
 Button statsContinue;
 
-bool validPlayer(int p) { return p >= 0 && p < static_cast<int>(gameGalaxy.players.size()) && p < maxPlayers; }
-
 std::string colourName(int p) { return p >= 0 && p < maxPlayers ? playerColourNames[p] : ""; }
 
 // In the demonstration game the human's seat is a computer player like any
@@ -45,55 +50,69 @@ bool isHuman(int p) { return p == 0 && !demoMode; }
 
 } // namespace
 
-void checkElimination(int previousOwner, const std::string& nextState)
-{
-    const int p = previousOwner;
-    if (!validPlayer(p)) {
-        setState(nextState);
-        return;
-    }
-    // The conquest rules already mark a player left without income as out;
-    // the same test here serves a caller that changed an owner by other means.
-    eliminateIfBeaten(gameGalaxy, p);
-    // A player out since an earlier conquest may still hold stars that yield
-    // nothing: losing one of those announces nothing again.
-    if (gameGalaxy.players[p].alive || gameGalaxy.starCount(p) > 0) {
-        // Such a loss may still leave a single player: the game is over then.
-        if (soleSurvivor(gameGalaxy) != noOwner) {
-            afterElimination = nextState;
-            continueAfterElimination(0);
-        } else {
-            setState(nextState);
-        }
-        return;
-    }
-    eliminationMessage = isHuman(p) ? "you were eliminated" : colourName(p) + " was eliminated";
-    afterElimination = nextState;
-    setState("killed");
-}
+namespace {
 
-void continueAfterElimination(int)
+// Shows the next recorded elimination, else the winner, else goes on.
+void announceNext()
 {
-    const int w = soleSurvivor(gameGalaxy);
-    if (w == noOwner) {
+    const int p = nextUnannounced(gameState);
+    if (p != noOwner) {
+        eliminationMessage = isHuman(p) ? "you were eliminated" : colourName(p) + " was eliminated";
+        killedTimer = demoKilledMs;
+        setState("killed");
+        return;
+    }
+    if (gameState.phase != GamePhase::Over) {
         setState(afterElimination);
         return;
     }
-    winMessage = isHuman(w) ? "you win!" : colourName(w) + " wins!";
+    const int w = gameState.winner;
+    // The human is out whenever a game ends on points: no "you win" then.
+    winMessage = isHuman(w) ? "you win!" : colourName(w) + (gameState.wonOnPoints ? " wins on points" : " wins!");
     winTimer = winHoldMs;
     setState("win");
 }
 
+} // namespace
+
+void announceOrGo(const std::string& nextState)
+{
+    afterElimination = nextState;
+    announceNext();
+}
+
+void continueAfterElimination(int)
+{
+    markAnnounced(gameState);
+    announceNext();
+}
+
+namespace {
+
+void leaveKilled(int)
+{
+    if (killedLeft) return;
+    killedLeft = true;
+    continueAfterElimination(0);
+}
+
+} // namespace
+
 void killedScreen(int elapsedMs)
 {
     if (killedButtons.buttons.empty()) {
-        killedOk = Button(600, 520, "ok", continueAfterElimination, "", passFrameValue);
+        killedOk = Button(600, 520, "ok", leaveKilled, "", passFrameValue);
         killedButtons.add(killedOk);
     }
+    killedLeft = false;
     drawPlayScreen(elapsedMs);
     drawWhiteText(20, 500, 500, 70, eliminationMessage.c_str());
     killedButtons.run(elapsedMs);
-    if (wasKeyPressed(keys::escape)) continueAfterElimination(0);
+    if (wasKeyPressed(keys::escape)) leaveKilled(0);
+    if (demoMode) {
+        killedTimer -= std::max(elapsedMs, 0);
+        if (killedTimer <= 0) leaveKilled(0);
+    }
 }
 
 void winScreen(int elapsedMs)
@@ -147,6 +166,8 @@ void resetEndScreensForTests()
     afterElimination.clear();
     winMessage.clear();
     winTimer = 0;
+    killedTimer = 0;
+    killedLeft = false;
     killedButtons = winButtons = statsButtons = ButtonSet{};
     killedOk = winOk = statsContinue = Button{};
 }

@@ -1,6 +1,6 @@
 #pragma once
 // What the end-of-game screens show and where the game goes on
-// (end_and_stats.cpp); the handlers are declared in app/screens.h.
+// (end_and_stats.cpp); the handlers are declared in screens/screens.h.
 #include <string>
 
 // Text of the "killed" screen.
@@ -11,3 +11,8 @@ extern std::string afterElimination;
 extern std::string winMessage;
 // Milliseconds left before the "win" screen may be left.
 extern int winTimer;
+
+// After a core operation that may have put a player out or ended the game:
+// announces what the game state recorded ("killed", then "win"), or goes on
+// with nextState at once.
+void announceOrGo(const std::string& nextState);

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "app/galaxy_list.h"
-#include "app/screens.h"
 #include "app/states.h"
 #include "app/widgets.h"
 #include "engine/display.h"
@@ -15,8 +14,9 @@
 #include "engine/input.h"
 #include "game/galaxy.h"
 #include "game/galaxy_file.h"
-#include "game/rules.h"
+#include "game/game_state.h"
 #include "game/start_check.h"
+#include "screens/screens.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 // The title, the help pages and the about screen.
 #include <string>
 
-#include "app/screens.h"
 #include "app/states.h"
 #include "app/widgets.h"
 #include "engine/display.h"
 #include "engine/input.h"
+#include "screens/screens.h"
 
 namespace {
 constexpr int helpPageCount = 3;
@@ -60,7 +60,7 @@ void helpScreen(int)
     if (wasKeyPressed(keys::escape)) backFromHelp(0);
 }
 
-void aboutScreen(int)
+void aboutScreen(int elapsedMs)
 {
     if (!about.made) {
         about.homePage = Button(50, 472, "", openHomePage, "aboutMoreGames", 0);
@@ -72,6 +72,7 @@ void aboutScreen(int)
     drawImage(0, 0, "background");
     drawImage(241, 19, "aboutText");
     about.set.run(0);
+    drawManualNote(elapsedMs);
     if (wasKeyPressed(keys::escape)) backFromAbout(0);
 }
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "app/registration.h"
 #include "app/resources.h"
-#include "app/screens.h"
 #include "app/start_up.h"
 #include "app/states.h"
 #include "engine/display.h"
@@ -17,6 +17,7 @@
 #include "engine/main_loop.h"
 #include "engine/platform/headless.h"
 #include "game/galaxy.h"
+#include "screens/screens.h"
 
 struct ProgramDriver {
     std::filesystem::path dataDir;

@@ -19,11 +19,9 @@
 #include <string>
 #include <vector>
 
+#include "ai/game_record.h"
 #include "ai/game_trace.h"
-#include "ai/turn_sequence.h"
-#include "engine/random.h"
 #include "game/galaxy_file.h"
-#include "game/rules.h"
 
 namespace {
 
@@ -102,31 +100,16 @@ struct GameResult {
 
 GameResult playGame(Galaxy& g, const Galaxy& loaded, unsigned seed, const Options& o)
 {
-    g = loaded;
-    g.prepareGameStars();
-    g.setUpGame(static_cast<int>(seed));
-    seedRandom(seed);
     GameResult result;
-    AiTurns turns;
-    while (true) {
-        if (g.turn >= o.maxTurns) {
-            result.capped = true;
-            break;
-        }
-        beginTurnCycle(g);
-        beginAiTurns(turns, g, firstComputerPlayer());
-        while (turns.phase != AiPhase::CycleDone && turns.phase != AiPhase::GameOver) {
-            const AiStepReport r = stepAiTurns(turns, g);
-            if (o.trace) std::fputs(traceLine(g, r).c_str(), stdout);
-            if (r.kind != AiStepKind::AttackChosen && r.kind != AiStepKind::BattleRound && !armiesSound(g))
-                result.fault = true;
-        }
-        if (turns.phase == AiPhase::GameOver) {
-            result.winner = turns.winner;
-            result.onPoints = turns.wonOnPoints;
-            break;
-        }
-    }
+    DemoGameObserver observer;
+    observer.stepped = [&](const Galaxy& played, const AiStepReport& r) {
+        if (o.trace) std::fputs(traceLine(played, r).c_str(), stdout);
+        if (r.kind != AiStepKind::AttackChosen && r.kind != AiStepKind::BattleRound && !armiesSound(played))
+            result.fault = true;
+        if (r.wonOnPoints) result.onPoints = true;
+    };
+    result.winner = playDemoGame(g, loaded, seed, o.maxTurns, observer);
+    result.capped = result.winner == noOwner;
     result.turns = g.turn;
     return result;
 }

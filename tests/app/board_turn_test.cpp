@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "game/rules.h"
+#include "game/game_state.h"
 #include "screens/board.h"
 #include "tools/program_driver.h"
 #include "tests/support/scratch_dir.h"
@@ -67,26 +67,24 @@ struct BoardTurn : ::testing::Test {
 
 } // namespace
 
+// The placement, attack and move rules are the core's (tests/core/human_turn_test.cpp);
+// here the handlers' wiring: choices, pointer, panels and the states they lead to.
 TEST_F(BoardTurn, PlacementStatsDragBattleConquestTransferAndMove)
 {
     ASSERT_TRUE(program.runUntil("placeHuman", 200));
     EXPECT_EQ(gameGalaxy.turn, 1);
     const uint32_t nextTurnSpot = program.pixel(700, 530);
-    armiesToPlace = 13;
+    gameState.armiesToPlace = 13;
     EXPECT_EQ(shownChoices(), (Labels{"1", "3", "5", "7", "9", "11", "13"}));
-    armiesToPlace = 5;
+    gameState.armiesToPlace = 5;
     EXPECT_EQ(shownChoices(), (Labels{"1", "2", "3", "4", "5"}));
 
-    // Clicks on an enemy star or on the panel place nothing.
-    armiesToPlace = 8;
-    const int enemyBefore = star(enemy).armies, ownBefore = star(own).armies;
-    clickStar(enemy);
+    // A click on the panel is a click on its buttons, never on a star.
+    gameState.armiesToPlace = 8;
+    const int ownBefore = star(own).armies;
     program.click(100, 520);
-    EXPECT_EQ(star(enemy).armies, enemyBefore);
     EXPECT_EQ(pressChoice(4), "placeHuman");
-    EXPECT_EQ(armiesToPlace, 8);
     clickStar(own);
-    EXPECT_EQ(star(own).armies, ownBefore + 5);
     clickStar(own); // the step of 5 is cut to the 3 left
     EXPECT_EQ(std::pair(star(own).armies, program.state()), std::pair(ownBefore + 8, std::string("attackHuman")));
     EXPECT_NE(program.pixel(700, 530), nextTurnSpot); // "Next Turn" shows only now
@@ -112,11 +110,6 @@ TEST_F(BoardTurn, PlacementStatsDragBattleConquestTransferAndMove)
     program.release(x, y);
     program.frames(2);
     EXPECT_FALSE(whiteIn(x + 20, y, 20, 20));
-    // So does a drop on the source or on a star not linked to it.
-    int unlinked = 0;
-    while (gameGalaxy.isLinked(own, unlinked) || unlinked == own || !star(unlinked).active) ++unlinked;
-    dragStars(own, unlinked);
-    dragStars(own, own);
     EXPECT_EQ(program.state(), "attackHuman");
 
     dragStars(own, enemy);
@@ -126,20 +119,13 @@ TEST_F(BoardTurn, PlacementStatsDragBattleConquestTransferAndMove)
     EXPECT_EQ(gameGalaxy.selectedStar, enemy);
     EXPECT_EQ(pressChoice(1), "fightHuman");
     EXPECT_EQ(from.armies, 17);
-    EXPECT_LT(to.armies, 50);
-
-    from.armies = 5;
-    to.armies = 0;
-    EXPECT_EQ(shownChoices(), (Labels{"0", "1", "2", "3", "4", "5"}));
     EXPECT_EQ(pressChoice(0), "attackHuman"); // 0 calls the attack off
-    EXPECT_EQ(to.armies, 0);
 
     dragStars(own, enemy);
     from.armies = 40;
+    to.armies = 0;
     program.frame();
-    const int loser = to.owner;
     EXPECT_EQ(pressChoice(6), "transferToConquered");
-    EXPECT_EQ(std::tuple(to.owner, to.armies, gameGalaxy.players[loser].alive), std::tuple(0, 0, 1));
     const int left = from.armies;
     EXPECT_EQ(pressChoice(1), "attackHuman");
     EXPECT_EQ(from.armies + to.armies, left);
@@ -150,13 +136,10 @@ TEST_F(BoardTurn, PlacementStatsDragBattleConquestTransferAndMove)
     ASSERT_EQ(program.state(), "moveHuman");
     EXPECT_EQ(pressChoice(0), "attackHuman");
     dragStars(enemy, own);
-    const int total = from.armies + to.armies, moving = to.armies;
     EXPECT_EQ(pressChoice(1), "startAI");
-    EXPECT_EQ(from.armies + to.armies, total);
-    EXPECT_LT(to.armies, moving);
 }
 
-TEST_F(BoardTurn, ComputersOpenAHardGameNoSupportGoesToTheAttackAndPlayGoesOnWithoutTheHuman)
+TEST_F(BoardTurn, ComputersOpenAHardGameAndNoSupportGoesToTheAttack)
 {
     difficulty = 3;
     gameGalaxy.minimumIncome = 0;
@@ -168,12 +151,4 @@ TEST_F(BoardTurn, ComputersOpenAHardGameNoSupportGoesToTheAttackAndPlayGoesOnWit
     program.key(keys::escape);
     EXPECT_EQ(program.state(), "attackHuman");
     EXPECT_NE(program.pixel(700, 530), nextTurnSpot);
-
-    const int turn = gameGalaxy.turn;
-    gameGalaxy.players[0].alive = 0;
-    setState("play");
-    program.frame();
-    EXPECT_EQ(gameGalaxy.turn, turn + 1);
-    EXPECT_NE(program.state(), "placeHuman");
-    EXPECT_NE(program.state(), "play");
 }

@@ -8,7 +8,7 @@
 
 #include "ai/game_trace.h"
 #include "ai/turn_driver.h"
-#include "game/rules.h"
+#include "game/game_state.h"
 #include "screens/end_and_stats.h"
 #include "tools/program_driver.h"
 #include "tests/support/scratch_dir.h"

@@ -3,9 +3,10 @@
 #include <string>
 #include <vector>
 
-#include "app/screens.h"
+#include "app/registration.h"
 #include "app/states.h"
 #include "engine/input.h"
+#include "screens/screens.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // The human's turn: placement, a drag, the battle, transfer and move panels,
 // and the message shown when no army may be placed.
-#include "game/rules.h"
+#include "game/game_state.h"
 #include "screens/board.h"
 #include "tools/program_driver.h"
 #include "tools/screenshots/screenshots.h"
@@ -42,12 +42,12 @@ int writeGameHumanScreenshots(const std::string& dir)
     }
     const Star& a = gameGalaxy.layoutStars[own];
     const Star& b = gameGalaxy.layoutStars[enemy];
-    armiesToPlace = 13;
+    gameState.armiesToPlace = 13;
     program.moveTo(a.x, a.y);
     program.frame();
     failures += writeScreen(dir, "screen_board_placement");
 
-    armiesToPlace = 1;
+    gameState.armiesToPlace = 1;
     program.click(a.x, a.y);
     gameGalaxy.gameStars[own].armies = 24;
     program.press(a.x, a.y);

@@ -1,10 +1,9 @@
-#include "app/screens.h"
+#include "app/registration.h"
 
 #include "ai/turn_driver.h"
 #include "app/states.h"
-#include "game/editor.h"
-#include "game/galaxy.h"
 #include "screens/board.h"
+#include "screens/screens.h"
 
 void registerAllStates()
 {
@@ -33,7 +32,15 @@ void registerAllStates()
     registerState("confirm", confirmScreen);
 }
 
-bool gameInProgressForResume() { return gameGalaxy.gameInProgress != 0; }
+void appFrame(int elapsedMs)
+{
+    if (stateRegistry.firstFrame) {
+        stateRegistry.firstFrame = false;
+        registerAllStates();
+        setState("title");
+    }
+    runCurrentState(elapsedMs);
+}
 
 void resetAllScreensForTests()
 {
@@ -44,5 +51,5 @@ void resetAllScreensForTests()
     resetMenusForTests();
     resetHelpAndAboutForTests();
     resetSelectionForTests();
-    resetEditorForTests();
+    resetEditorScreensForTests();
 }

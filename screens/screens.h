@@ -1,14 +1,10 @@
 #pragma once
 // Every screen's state handlers and the few values screens share. Each group
-// lives in its own file under screens/ (the editor in game/editor.cpp, the
-// computer turns in ai/turn_driver.cpp); registerAllStates names them all.
+// lives in its own file under screens/ (the computer turns in
+// ai/turn_driver.cpp); app/registration.cpp names them all.
 #include <string>
 
 struct Galaxy;
-
-void registerAllStates();
-// Whether "Resume Game" may act: a game board was opened.
-bool gameInProgressForResume();
 
 // Game speed, set by the options screen and read by the computer turns:
 // gameSpeed 0, 1, 2 is slow, normal, fast; gameSpeedDelay 100, 50, 25 ms.
@@ -34,7 +30,7 @@ void transferToConqueredScreen(int elapsedMs);
 void moveHumanScreen(int elapsedMs);
 
 // Elimination, victory and statistics. (screens/end_and_stats.cpp)
-void checkElimination(int previousOwner, const std::string& nextState);
+// The "ok" of the "killed" screen: the next announcement, or the game goes on.
 void continueAfterElimination(int);
 void killedScreen(int elapsedMs);
 void winScreen(int elapsedMs);
@@ -56,8 +52,11 @@ void resetSelectionForTests();
 void menuScreen(int elapsedMs);
 void optionsScreen(int elapsedMs);
 // Opens our manual (manual.html in the data folder) in the desktop's browser
-// without waiting; a failure shows nothing. The int is ignored.
+// without waiting. Without an opener, or without the manual, the menu and the
+// about screen show where the manual is (or should be) for a few seconds,
+// through drawManualNote. The int is ignored.
 void openHomePage(int);
+void drawManualNote(int elapsedMs);
 void resetMenusForTests();
 
 // Help and about. (screens/info_screens.cpp)
@@ -65,12 +64,12 @@ void helpScreen(int elapsedMs);
 void aboutScreen(int elapsedMs);
 void resetHelpAndAboutForTests();
 
-// The galaxy editor. (game/editor.cpp)
+// The galaxy editor. (screens/editor.cpp)
 void openEditorScreen(int elapsedMs);
 void editorScreen(int elapsedMs);
 void confirmScreen(int elapsedMs);
-
-// Puts every screen's process-wide state back as at program start, so that
-// tests can run the program again in the same process. Each screen group adds
-// its own reset here.
-void resetAllScreensForTests();
+// How long the panel's line about a save or a refused galaxy stays.
+constexpr int editorMessageMs = 4000;
+// The line shown in the panel now ("" for none), e.g. "Saved: NOVA".
+std::string editorMessage();
+void resetEditorScreensForTests();

@@ -1,0 +1,84 @@
+#include "game/human_turn.h"
+
+#include <algorithm>
+
+#include "game/rules.h"
+
+namespace {
+
+bool ownedByHuman(const Galaxy& galaxy, int star) { return galaxy.isGameStar(star) && galaxy.gameStars[star].owner == 0; }
+
+} // namespace
+
+void startTurnCycle(GameState& state)
+{
+    beginTurnCycle(state.galaxy);
+    state.transferFrom = state.transferTo = noOwner;
+    if (!humanPlaysFirst(state.galaxy)) {
+        state.armiesToPlace = 0;
+        state.phase = GamePhase::ComputerTurns;
+        return;
+    }
+    state.armiesToPlace = state.galaxy.placementAllowance(0);
+    state.phase = state.armiesToPlace > 0 ? GamePhase::HumanPlacement : GamePhase::HumanAttack;
+}
+
+int placeArmies(GameState& state, int star, int step)
+{
+    if (state.phase != GamePhase::HumanPlacement || !ownedByHuman(state.galaxy, star)) return 0;
+    const int placed = std::min(step, state.armiesToPlace);
+    if (placed <= 0) return 0;
+    state.galaxy.gameStars[star].armies += placed;
+    state.armiesToPlace -= placed;
+    if (state.armiesToPlace < 1) state.phase = GamePhase::HumanAttack;
+    return placed;
+}
+
+bool canDragFrom(const Galaxy& galaxy, int star) { return ownedByHuman(galaxy, star) && galaxy.gameStars[star].armies > 0; }
+
+DropKind dropKind(const Galaxy& galaxy, int from, int to)
+{
+    if (!canDragFrom(galaxy, from) || !galaxy.isGameStar(to) || to == from || !galaxy.isLinked(to, from))
+        return DropKind::Nothing;
+    return galaxy.gameStars[to].owner == 0 ? DropKind::Move : DropKind::Attack;
+}
+
+BattleOutcome fightBattle(GameState& state, int from, int to, int readyToLose)
+{
+    Galaxy& g = state.galaxy;
+    if (readyToLose <= 0 || state.phase != GamePhase::HumanAttack || dropKind(g, from, to) != DropKind::Attack)
+        return BattleOutcome::Cancelled;
+    if (!humanBattle(g, from, to, readyToLose))
+        return g.gameStars[from].armies > 0 ? BattleOutcome::Held : BattleOutcome::SourceEmptied;
+    const Conquest conquest = humanConquest(g, from, to);
+    if (g.gameStars[from].armies > 0) {
+        state.phase = GamePhase::HumanTransfer;
+        state.transferFrom = from;
+        state.transferTo = to;
+    }
+    recordConquest(state, conquest);
+    return BattleOutcome::Conquered;
+}
+
+int transferAfterConquest(GameState& state, int m)
+{
+    if (state.phase != GamePhase::HumanTransfer) return 0;
+    const int moved = transferArmies(state.galaxy, state.transferFrom, state.transferTo, m);
+    state.transferFrom = state.transferTo = noOwner;
+    state.phase = GamePhase::HumanAttack;
+    return moved;
+}
+
+bool moveAndEndTurn(GameState& state, int from, int to, int m)
+{
+    if (state.phase != GamePhase::HumanAttack || dropKind(state.galaxy, from, to) != DropKind::Move) return false;
+    if (transferArmies(state.galaxy, from, to, m) == 0) return false;
+    endHumanTurn(state);
+    return true;
+}
+
+void endHumanTurn(GameState& state)
+{
+    state.transferFrom = state.transferTo = noOwner;
+    state.phase = GamePhase::ComputerTurns;
+}

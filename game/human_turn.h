@@ -1,0 +1,44 @@
+#pragma once
+// The human's turn as operations on the game state: the board and its panels
+// read the pointer and the buttons, and call these for every rule.
+#include "game/game_state.h"
+
+// A new turn cycle (the board's "play"): counts the turn. When the human
+// plays first the phase becomes HumanPlacement with the turn's allowance, or
+// HumanAttack when the empire supports no more armies; otherwise the computer
+// players begin (ComputerTurns).
+void startTurnCycle(GameState& state);
+
+// Places step armies (cut to what is left) on one of the human's stars in
+// the placement phase; the attack phase follows once nothing is left.
+// Returns the armies placed: 0 for any other star or phase.
+int placeArmies(GameState& state, int star, int step);
+
+// A drag may start on a star of the human with armies on it.
+bool canDragFrom(const Galaxy& galaxy, int star);
+enum class DropKind { Nothing, Attack, Move };
+// What dropping armies dragged from one star onto another does: a linked
+// star of another player is attacked, a linked own star receives the move.
+DropKind dropKind(const Galaxy& galaxy, int from, int to);
+
+enum class BattleOutcome {
+    Cancelled,      // ready to lose 0 (or no battle possible): nothing fought
+    Held,           // the attacker lost what it was ready to lose; the star holds
+    SourceEmptied,  // the source ran out of armies; the star holds
+    Conquered,      // the star fell; recorded in the state (recordConquest)
+};
+// The human's battle from one star on another, up to readyToLose of its own
+// armies. A conquest opens the transfer (HumanTransfer) while the source has
+// armies left, or goes back to HumanAttack; or it ends the game.
+BattleOutcome fightBattle(GameState& state, int from, int to, int readyToLose);
+
+// The transfer after a conquest: moves m armies (cut to the source's) and
+// goes back to the attack phase. Returns the armies moved.
+int transferAfterConquest(GameState& state, int m);
+
+// The move between two own stars: m = 0 calls it off (false); any other m
+// moves the armies and ends the human's turn (true).
+bool moveAndEndTurn(GameState& state, int from, int to, int m);
+
+// The human's turn is over ("Next Turn" or a move): the computer players follow.
+void endHumanTurn(GameState& state);

@@ -1,0 +1,187 @@
+// The human's turn and the end of a game, on the game state alone.
+#include <gtest/gtest.h>
+
+#include <tuple>
+#include <vector>
+
+#include "ai/turn_sequence.h"
+#include "engine/random.h"
+#include "game/human_turn.h"
+#include "tests/core/ai_test_galaxy.h"
+
+namespace {
+
+constexpr const char* unknownKind = "blackHole"; // yields no income
+
+// The human (0) holds stars 0 and 1; player 1 holds 2 and 3; player 2 holds 4.
+// Links: 0-1, 0-2, 1-3, 2-4. Star 3 is of a kind that yields nothing.
+struct HumanTurn : ::testing::Test {
+    GameState& s = gameState;
+    Galaxy& g = gameState.galaxy;
+
+    void SetUp() override
+    {
+        g = makeTestGalaxy({{NS, 0, 4}, {NS, 0, 0}, {NS, 1, 0}, {unknownKind, 1, 0}, {NS, 2, 6}},
+                           {{0, 1}, {0, 2}, {1, 3}, {2, 4}}, 3);
+        demoMode = 0;
+        difficulty = 2;
+        g.minimumIncome = 0;
+        beginGame(s);
+    }
+    void TearDown() override
+    {
+        demoMode = 1;
+        difficulty = 2;
+        gameState = GameState{};
+    }
+    int& armies(int star) { return g.gameStars[star].armies; }
+    // Straight to the attack phase of turn 1.
+    void toAttack()
+    {
+        startTurnCycle(s);
+        s.phase = GamePhase::HumanAttack;
+    }
+};
+
+} // namespace
+
+TEST_F(HumanTurn, TurnStartDecidesWhoBeginsAndWhatMayBePlaced)
+{
+    startTurnCycle(s);
+    EXPECT_EQ(std::tuple(g.turn, s.phase, s.armiesToPlace), std::tuple(1, GamePhase::HumanPlacement, 2));
+    // At the support cap the human places nothing and goes straight to the attack.
+    armies(0) = 8;
+    startTurnCycle(s);
+    EXPECT_EQ(std::tuple(g.turn, s.phase, s.armiesToPlace), std::tuple(2, GamePhase::HumanAttack, 0));
+    // Once the human is out the computers play alone (who begins is rules_test's).
+    g.players[0].alive = 0;
+    startTurnCycle(s);
+    EXPECT_EQ(s.phase, GamePhase::ComputerTurns);
+}
+
+TEST_F(HumanTurn, PlacementGoesOntoOwnStarsInStepsCutToWhatIsLeft)
+{
+    startTurnCycle(s);
+    s.armiesToPlace = 8;
+    const struct {
+        int star, step, placed, left;
+    } clicks[] = {{2, 5, 0, 8}, {99, 5, 0, 8}, {noOwner, 5, 0, 8}, {1, 0, 0, 8}, {1, 5, 5, 3}, {0, 5, 3, 0}, {0, 1, 0, 0}};
+    for (const auto& c : clicks) {
+        SCOPED_TRACE(testing::Message() << "star " << c.star << " step " << c.step);
+        EXPECT_EQ(placeArmies(s, c.star, c.step), c.placed);
+        EXPECT_EQ(s.armiesToPlace, c.left);
+    }
+    EXPECT_EQ(std::tuple(armies(0), armies(1), armies(2), s.phase), std::tuple(7, 5, 0, GamePhase::HumanAttack));
+}
+
+TEST_F(HumanTurn, ADropIsAnAttackAMoveOrNothing)
+{
+    const struct {
+        int from, to;
+        DropKind kind;
+    } drops[] = {
+        {0, 2, DropKind::Attack},  {0, 1, DropKind::Move},     {0, 4, DropKind::Nothing}, // not linked
+        {0, 0, DropKind::Nothing}, {0, 77, DropKind::Nothing}, {0, noOwner, DropKind::Nothing},
+        {1, 3, DropKind::Nothing}, // no armies to send
+        {2, 0, DropKind::Nothing}, // not the human's star
+    };
+    for (const auto& d : drops) EXPECT_EQ(dropKind(g, d.from, d.to), d.kind) << d.from << " -> " << d.to;
+}
+
+TEST_F(HumanTurn, BattlesEndHeldEmptiedCancelledOrConquered)
+{
+    toAttack();
+    armies(2) = 1000;
+    // Ready to lose 3 of 20 against a thousand: exactly 3 are lost and the star holds.
+    armies(0) = 20;
+    EXPECT_EQ(fightBattle(s, 0, 2, 3), BattleOutcome::Held);
+    EXPECT_EQ(armies(0), 17);
+    EXPECT_EQ(fightBattle(s, 0, 2, 0), BattleOutcome::Cancelled);
+    EXPECT_EQ(fightBattle(s, 0, 1, 5), BattleOutcome::Cancelled); // an own star is no battle
+    EXPECT_EQ(fightBattle(s, 0, 2, 99), BattleOutcome::SourceEmptied);
+    EXPECT_EQ(std::pair(armies(0), s.phase), std::pair(0, GamePhase::HumanAttack));
+
+    // A conquest with armies to spare opens the transfer; only it may follow.
+    armies(0) = 2000;
+    armies(2) = 0;
+    seedRandom(3);
+    EXPECT_EQ(fightBattle(s, 0, 2, 2000), BattleOutcome::Conquered);
+    const int left = armies(0);
+    EXPECT_EQ(std::tuple(g.gameStars[2].owner, armies(2), left), std::tuple(0, 0, 1999));
+    EXPECT_EQ(std::tuple(s.phase, s.transferFrom, s.transferTo), std::tuple(GamePhase::HumanTransfer, 0, 2));
+    EXPECT_EQ(fightBattle(s, 0, 2, 5), BattleOutcome::Cancelled);
+    EXPECT_FALSE(moveAndEndTurn(s, 0, 1, 5));
+    EXPECT_EQ(transferAfterConquest(s, 5000), left); // cut to what the source holds
+    EXPECT_EQ(std::tuple(armies(0), armies(2), s.phase), std::tuple(0, left, GamePhase::HumanAttack));
+    EXPECT_EQ(transferAfterConquest(s, 1), 0);
+
+    // One army that wins its round moves in: nothing is left to transfer.
+    armies(1) = 1;
+    g.gameStars[3].kind = normalStarKind;
+    seedRandom(3); // the first draw makes the defender lose
+    EXPECT_EQ(fightBattle(s, 1, 3, 1), BattleOutcome::Conquered);
+    EXPECT_EQ(std::tuple(armies(1), armies(3), s.phase), std::tuple(0, 0, GamePhase::HumanAttack));
+}
+
+TEST_F(HumanTurn, OnlyAMoveOfArmiesEndsTheTurn)
+{
+    toAttack();
+    EXPECT_FALSE(moveAndEndTurn(s, 0, 1, 0));
+    EXPECT_FALSE(moveAndEndTurn(s, 0, 2, 3)); // an enemy star is no move
+    EXPECT_EQ(s.phase, GamePhase::HumanAttack);
+    EXPECT_TRUE(moveAndEndTurn(s, 0, 1, 9));
+    EXPECT_EQ(std::tuple(armies(0), armies(1), s.phase), std::tuple(0, 4, GamePhase::ComputerTurns));
+}
+
+TEST_F(HumanTurn, EachEliminationIsRecordedOnceWhenItHappensAndTheLastPlayerWins)
+{
+    toAttack();
+    armies(0) = 5000;
+    // Player 1 keeps a star that yields nothing: losing its last income puts it
+    // out now, and losing that star later announces nothing more.
+    EXPECT_EQ(fightBattle(s, 0, 2, 5000), BattleOutcome::Conquered);
+    EXPECT_EQ(std::tuple(s.unannounced, g.players[1].alive, g.starCount(1)), std::tuple(std::vector{1}, 0, 1));
+    EXPECT_EQ(nextUnannounced(s), 1);
+    markAnnounced(s);
+    EXPECT_EQ(nextUnannounced(s), noOwner);
+    transferAfterConquest(s, 0);
+    armies(1) = 5000;
+    EXPECT_EQ(fightBattle(s, 1, 3, 5000), BattleOutcome::Conquered);
+    EXPECT_EQ(std::pair(s.unannounced.size(), s.phase), std::pair(size_t{0}, GamePhase::HumanTransfer));
+
+    // The fall of the last other player is announced, then the human has won.
+    transferAfterConquest(s, 0);
+    armies(2) = 5000;
+    EXPECT_EQ(fightBattle(s, 2, 4, 5000), BattleOutcome::Conquered);
+    EXPECT_EQ(std::tuple(s.unannounced, s.winner, s.phase), std::tuple(std::vector{2}, 0, GamePhase::Over));
+    EXPECT_EQ(fightBattle(s, 4, 2, 5), BattleOutcome::Cancelled); // nothing goes on after the end
+}
+
+TEST_F(HumanTurn, ComputerCyclesKeepTheirStartAndRecordTheirConquests)
+{
+    // Player 1 overwhelms the human's only star.
+    g = makeTestGalaxy({{NS, 0, 0}, {NS, 1, 100}}, {{0, 1}}, 2);
+    demoMode = 0;
+    const std::vector<Star> before = g.gameStars;
+    seedRandom(11);
+    beginComputerTurns(s);
+    EXPECT_EQ(std::tuple(s.phase, s.cycleStart.random, s.cycleStart.firstPlayer, s.cycleStart.stars[1].armies),
+              std::tuple(GamePhase::ComputerTurns, 11u, 1, 100));
+    while (s.computerTurns.phase != AiPhase::CycleDone && s.computerTurns.phase != AiPhase::GameOver)
+        stepComputerTurns(s);
+    EXPECT_EQ(s.cycleStart.stars[1].armies, 100); // the start is kept as it was
+    EXPECT_NE(g.gameStars[1].armies, before[1].armies);
+    EXPECT_EQ(std::tuple(s.unannounced, s.winner, s.phase), std::tuple(std::vector{0}, 1, GamePhase::Over));
+
+    // A cycle that ends without a winner leads to the next turn.
+    g = makeTestGalaxy({{NS, 0, 0}, {NS, 1, 0}}, {}, 2);
+    beginGame(s);
+    beginComputerTurns(s);
+    while (s.computerTurns.phase != AiPhase::CycleDone) stepComputerTurns(s);
+    EXPECT_EQ(s.phase, GamePhase::TurnStart);
+
+    // A game already decided ends as its cycle begins.
+    g.players[0].alive = 0;
+    beginComputerTurns(s);
+    EXPECT_EQ(std::pair(s.phase, s.winner), std::pair(GamePhase::Over, 1));
+}
