@@ -5,6 +5,7 @@
 #include <fstream>
 #include <tuple>
 
+#include "ai/game_record.h"
 #include "ai/turn_sequence.h"
 #include "engine/random.h"
 #include "game/end_on_points.h"
@@ -38,18 +39,15 @@ struct Ending {
 Ending playDemo(int galaxyIndex, unsigned seed, int maxTurns)
 {
     demoMode = 1;
-    Galaxy g = standardGalaxy(galaxyIndex);
-    g.prepareGameStars();
-    g.setUpGame(static_cast<int>(seed));
-    seedRandom(seed);
-    AiTurns turns;
-    while (g.turn < maxTurns && turns.phase != AiPhase::GameOver) {
-        beginTurnCycle(g);
-        beginAiTurns(turns, g, firstComputerPlayer());
-        while (turns.phase != AiPhase::CycleDone && turns.phase != AiPhase::GameOver) stepAiTurns(turns, g);
-    }
-    if (turns.phase != AiPhase::GameOver) return Ending{g.turn};
-    return Ending{g.turn, turns.winner, turns.wonOnPoints, g.lastConquestTurn, pointsLeader(g)};
+    Galaxy g;
+    Ending end;
+    DemoGameObserver observer;
+    observer.stepped = [&](const Galaxy&, const AiStepReport& r) { end.onPoints = r.wonOnPoints; };
+    end.winner = playDemoGame(g, standardGalaxy(galaxyIndex), seed, maxTurns, observer);
+    end.turn = g.turn;
+    end.lastConquestTurn = g.lastConquestTurn;
+    end.leaderAtEnd = pointsLeader(g);
+    return end;
 }
 
 } // namespace
