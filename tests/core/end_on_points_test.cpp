@@ -7,7 +7,6 @@
 
 #include "ai/game_record.h"
 #include "ai/turn_sequence.h"
-#include "engine/random.h"
 #include "game/end_on_points.h"
 #include "game/galaxy_file.h"
 #include "game/rules.h"
