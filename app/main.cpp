@@ -26,10 +26,11 @@ int main(int, char** argv)
         platformShowError(errorCaption, missing.c_str());
         return 1;
     }
-    if (!enterDataFolder(executableDir(argv[0])))
+    const DataFolder data = enterDataFolder(executableDir(argv[0]));
+    if (data.path.empty())
         std::fprintf(stderr, "zentory: data folder not found; running without sounds, music and galaxy files\n");
     std::error_code ec;
-    usePlayerFolder(playerFolderFor(std::filesystem::current_path(ec).string()));
+    usePlayerFolder(playerFolderFor(std::filesystem::current_path(ec).string(), data.installed));
     configureProgram();
     return runMainLoop(listBuiltinImages) ? 0 : 1;
 }

@@ -28,9 +28,9 @@ std::string userDataFolder()
     return std::string(home) + "/.local/share/zentory";
 }
 
-std::string playerFolderFor(const std::string& dataFolder)
+std::string playerFolderFor(const std::string& dataFolder, bool installed)
 {
-    if (isWritableFolder(dataFolder) && isWritableFolder(dataFolder + "/galaxies")) return {};
+    if (!installed && isWritableFolder(dataFolder) && isWritableFolder(dataFolder + "/galaxies")) return {};
     return userDataFolder();
 }
 

@@ -15,14 +15,44 @@ void initInput()
     inputState.keyboard = true;
 }
 
+static void forgetGatheredKeys()
+{
+    std::memset(inputState.heldKeys, 0, sizeof inputState.heldKeys);
+    std::memset(inputState.pressedSincePoll, 0, sizeof inputState.pressedSincePoll);
+    inputState.pendingCount = 0;
+}
+
 void pollInput()
 {
     if (!inputState.keyboard) return;
-    std::memcpy(inputState.previousKeys, inputState.currentKeys, sizeof inputState.currentKeys);
-    std::memset(inputState.currentKeys, 0, sizeof inputState.currentKeys);
-    // In the background the platform reports every key up.
-    for (int code = 1; code < 256; ++code)
-        if (platformKeyDown(code)) inputState.currentKeys[code] = 0x80;
+    // In the background every key reads up, and keys held when the window
+    // lost the keyboard are forgotten, so none stays stuck down; the platform
+    // reports a key still held as a new press when the keyboard comes back.
+    if (!platformHasFocus()) forgetGatheredKeys();
+    for (int code = 0; code < 256; ++code) {
+        bool pressed = inputState.pressedSincePoll[code];
+        inputState.pressedKeys[code] = pressed ? 0x80 : 0;
+        inputState.currentKeys[code] = pressed || inputState.heldKeys[code] ? 0x80 : 0;
+    }
+    std::memcpy(inputState.typed, inputState.pendingTyped, sizeof inputState.typed);
+    inputState.typedCount = inputState.pendingCount;
+    std::memset(inputState.pressedSincePoll, 0, sizeof inputState.pressedSincePoll);
+    inputState.pendingCount = 0;
+}
+
+void onKeyMessage(const PlatformEvent& e)
+{
+    if (!inputState.keyboard || e.code <= 0 || e.code > 255) return;
+    bool& held = inputState.heldKeys[e.code];
+    if (e.type == PlatformEventType::keyUp) {
+        held = false;
+        return;
+    }
+    if (e.type != PlatformEventType::keyDown || held) return;
+    held = true;
+    inputState.pressedSincePoll[e.code] = true;
+    if (inputState.pendingCount < maxTypedPerFrame)
+        inputState.pendingTyped[inputState.pendingCount++] = static_cast<uint8_t>(e.code);
 }
 
 void onMouseMessage(const PlatformEvent& e)
@@ -44,19 +74,14 @@ void endFrameInput()
 
 void shutdownInput()
 {
-    inputState.keyboard = false;
-    std::memset(inputState.currentKeys, 0, sizeof inputState.currentKeys);
-    std::memset(inputState.previousKeys, 0, sizeof inputState.previousKeys);
+    inputState = InputState{};
 }
 
 static bool validCode(int code) { return code >= 0 && code < 256; }
 
 bool isKeyDown(int keyCode) { return validCode(keyCode) && inputState.currentKeys[keyCode] != 0; }
 
-bool wasKeyPressed(int keyCode)
-{
-    return validCode(keyCode) && inputState.currentKeys[keyCode] != 0 && inputState.previousKeys[keyCode] == 0;
-}
+bool wasKeyPressed(int keyCode) { return validCode(keyCode) && inputState.pressedKeys[keyCode] != 0; }
 
 bool isKeyRepeated(int keyCode, unsigned intervalMs)
 {
@@ -79,33 +104,42 @@ bool leftButtonPressed() { return mouseState.leftPressed; }
 bool leftButtonReleased() { return mouseState.leftReleased; }
 bool rightButtonPressed() { return mouseState.rightPressed; }
 
-namespace {
-struct TypedKey {
-    int code;
-    char character;
-};
-// The order characters are appended in when several keys go down in one frame.
-constexpr TypedKey typedKeys[] = {
-    {0x1E, 'A'}, {0x30, 'B'}, {0x2E, 'C'}, {0x20, 'D'}, {0x12, 'E'}, {0x21, 'F'}, {0x22, 'G'}, {0x23, 'H'},
-    {0x17, 'I'}, {0x24, 'J'}, {0x25, 'K'}, {0x26, 'L'}, {0x32, 'M'}, {0x31, 'N'}, {0x18, 'O'}, {0x19, 'P'},
-    {0x10, 'Q'}, {0x13, 'R'}, {0x1F, 'S'}, {0x14, 'T'}, {0x16, 'U'}, {0x2F, 'V'}, {0x11, 'W'}, {0x2D, 'X'},
-    {0x15, 'Y'}, {0x2C, 'Z'}, {0x02, '1'}, {0x03, '2'}, {0x04, '3'}, {0x05, '4'}, {0x06, '5'}, {0x07, '6'},
-    {0x08, '7'}, {0x09, '8'}, {0x0A, '9'}, {0x0B, '0'}, {0x39, ' '},
-};
-} // namespace
+// The character a key types into a text line, 0 for none: upper-case
+// letters, digits and space only.
+static char typedCharacter(int code)
+{
+    static const char rows[][11] = {"1234567890", "QWERTYUIOP", "ASDFGHJKL", "ZXCVBNM"};
+    static const int rowStarts[] = {0x02, 0x10, 0x1E, 0x2C};
+    if (code == keys::space) return ' ';
+    for (int r = 0; r < 4; ++r) {
+        int i = code - rowStarts[r];
+        if (i >= 0 && i < static_cast<int>(std::strlen(rows[r]))) return rows[r][i];
+    }
+    return 0;
+}
 
 bool editTextLine(char* text, int maxLength)
 {
     if (!text) return false;
-    if (wasKeyPressed(keys::enter) || wasKeyPressed(keys::keypadEnter)) return true;
     size_t length = std::strlen(text);
-    if (isKeyRepeated(keys::backspace, 140) && length > 0) text[--length] = 0;
-    for (const TypedKey& k : typedKeys) {
-        if (wasKeyPressed(k.code) && static_cast<long long>(length) < maxLength) {
-            text[length++] = k.character;
+    bool erased = false;
+    for (int i = 0; i < inputState.typedCount; ++i) {
+        int code = inputState.typed[i];
+        if (code == keys::enter || code == keys::keypadEnter) return true;
+        if (code == keys::backspace) {
+            if (length > 0) text[--length] = 0;
+            // The press is the repeat's first answer: it repeats from here.
+            keyRepeatTable[keys::backspace] = platformTicks();
+            erased = true;
+            continue;
+        }
+        char c = typedCharacter(code);
+        if (c && static_cast<long long>(length) < maxLength) {
+            text[length++] = c;
             text[length] = 0;
         }
     }
+    if (!erased && isKeyRepeated(keys::backspace, 140) && length > 0) text[--length] = 0;
     return false;
 }
 

@@ -1,15 +1,30 @@
 #pragma once
 // The keyboard and mouse as each frame sees them: a 256-key snapshot in PC
 // set-1 scan codes taken once per frame, and the mouse record filled by the
-// mouse events that arrive between frames.
+// mouse events that arrive between frames. The key snapshot is built from the
+// key events since the last frame, so a tap shorter than a frame still counts
+// as a press and typed keys keep their order.
 #include <cstdint>
 
 #include "engine/platform/platform.h"
 
+// Presses kept for one frame; more in one frame are dropped (no one types
+// that fast: a frame is about 16 ms).
+constexpr int maxTypedPerFrame = 64;
+
 struct InputState {
     bool keyboard = false; // set up by initInput
+    // The frame's snapshot: down at any moment since the last poll, and went
+    // down since the last poll.
     uint8_t currentKeys[256] = {};
-    uint8_t previousKeys[256] = {};
+    uint8_t pressedKeys[256] = {};
+    uint8_t typed[maxTypedPerFrame] = {}; // codes in the order they went down
+    int typedCount = 0;
+    // Gathered from the events until the next poll.
+    bool heldKeys[256] = {};
+    bool pressedSincePoll[256] = {};
+    uint8_t pendingTyped[maxTypedPerFrame] = {};
+    int pendingCount = 0;
 };
 
 struct MouseState {
@@ -26,12 +41,17 @@ extern MouseState mouseState;
 // Called by the main loop.
 void initInput();
 void pollInput();
+// A key went down or up (the platform's set-1 code); a down for a key that is
+// already down is the system's auto-repeat, not a press.
+void onKeyMessage(const PlatformEvent& event);
 void onMouseMessage(const PlatformEvent& event);
 void endFrameInput();
 void shutdownInput();
 
 // Facade.
+// Down at any moment since the previous frame.
 bool isKeyDown(int keyCode);
+// Went down since the previous frame.
 bool wasKeyPressed(int keyCode);
 // True at once, then again each time more than intervalMs have passed since
 // its last true answer, which is remembered even across a release.
@@ -42,10 +62,13 @@ bool isLeftButtonDown();
 bool leftButtonPressed();
 bool leftButtonReleased();
 bool rightButtonPressed();
-// One frame of editing an upper-case line; true when Return or keypad Enter
-// finished it. Never writes more than maxLength characters and the zero.
+// One frame of editing an upper-case line: the frame's presses are taken in
+// the order they happened (letters, digits, space, Backspace), a held
+// Backspace repeats; true when Return or keypad Enter finished it, and keys
+// after it in the same frame are not taken. Never writes more than maxLength
+// characters and the zero.
 bool editTextLine(char* text, int maxLength);
-// Forgets the repeat table and both snapshots, for tests.
+// Forgets the repeat table, the snapshots and the gathered events, for tests.
 void resetInputForTests();
 
 namespace keys {

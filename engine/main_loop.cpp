@@ -141,7 +141,7 @@ static void handleEvent(const PlatformEvent& event)
     case PlatformEventType::mouseButtonUp: onMouseMessage(event); break;
     case PlatformEventType::displayLost: restoreAll(); break;
     case PlatformEventType::keyDown:
-    case PlatformEventType::keyUp: break; // the keyboard is read as a snapshot each frame
+    case PlatformEventType::keyUp: onKeyMessage(event); break;
     }
 }
 

@@ -60,7 +60,7 @@ void helpScreen(int)
     if (wasKeyPressed(keys::escape)) backFromHelp(0);
 }
 
-void aboutScreen(int)
+void aboutScreen(int elapsedMs)
 {
     if (!about.made) {
         about.homePage = Button(50, 472, "", openHomePage, "aboutMoreGames", 0);
@@ -72,6 +72,7 @@ void aboutScreen(int)
     drawImage(0, 0, "background");
     drawImage(241, 19, "aboutText");
     about.set.run(0);
+    drawManualNote(elapsedMs);
     if (wasKeyPressed(keys::escape)) backFromAbout(0);
 }
 

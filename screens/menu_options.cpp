@@ -1,6 +1,7 @@
 // The main menu, the options screen and the home page.
 #include <algorithm>
 #include <filesystem>
+#include <string>
 #include <system_error>
 
 #include "app/states.h"
@@ -25,6 +26,14 @@ constexpr int lowestVolume = 1;
 constexpr int highestVolume = 20;
 // The manual that stands in for a web site, in the data folder.
 constexpr const char* manualFile = "manual.html";
+// Where there is no browser to open it, the menu and the about screen say for
+// a while where it lies, so that the button is never silent.
+constexpr int manualNoteMs = 6000;
+struct ManualNote {
+    std::string text;
+    int msLeft = 0;
+};
+ManualNote manualNote;
 
 struct MenuButtons {
     bool made = false;
@@ -114,20 +123,32 @@ void drawLevelBar(int y, int level)
 
 void openHomePage(int)
 {
-    // The data folder is the working directory; without the manual there is
-    // nothing worth opening.
+    // The data folder is the working directory.
     std::error_code ec;
-    std::filesystem::path manual = std::filesystem::absolute(manualFile, ec);
-    if (ec || !std::filesystem::is_regular_file(manual, ec)) return;
-    openUrl(fileUrl(manual.string()));
+    const std::filesystem::path manual = std::filesystem::absolute(manualFile, ec);
+    if (ec) return;
+    if (!std::filesystem::is_regular_file(manual, ec)) {
+        manualNote = {"No manual at " + manual.string(), manualNoteMs};
+        return;
+    }
+    if (!openUrl(fileUrl(manual.string()))) manualNote = {"Manual: " + manual.string(), manualNoteMs};
 }
 
-void menuScreen(int)
+void drawManualNote(int elapsedMs)
+{
+    if (manualNote.msLeft <= 0) return;
+    fillRect(0, 548, 800, 32, 0, 0, 0);
+    drawTextInBox(16, 552, 768, 24, 255, 255, 255, manualNote.text.c_str(), false);
+    manualNote.msLeft -= std::max(elapsedMs, 0);
+}
+
+void menuScreen(int elapsedMs)
 {
     if (!menu.made) makeMenuButtons();
     menu.resume.setActive(gameGalaxy.gameInProgress != 0);
     drawImage(0, 0, "mainMenu");
     menu.set.run(0);
+    drawManualNote(elapsedMs);
     if (menu.resume.active && wasKeyPressed(keys::escape)) resumeGame(0);
 }
 
@@ -149,5 +170,6 @@ void resetMenusForTests()
 {
     menu = MenuButtons{};
     options = OptionsButtons{};
+    manualNote = ManualNote{};
     setSpeed(1);
 }

@@ -52,8 +52,11 @@ void resetSelectionForTests();
 void menuScreen(int elapsedMs);
 void optionsScreen(int elapsedMs);
 // Opens our manual (manual.html in the data folder) in the desktop's browser
-// without waiting; a failure shows nothing. The int is ignored.
+// without waiting. Without an opener, or without the manual, the menu and the
+// about screen show where the manual is (or should be) for a few seconds,
+// through drawManualNote. The int is ignored.
 void openHomePage(int);
+void drawManualNote(int elapsedMs);
 void resetMenusForTests();
 
 // Help and about. (screens/info_screens.cpp)

@@ -19,7 +19,6 @@ struct Headless {
     int waits = 0;
     bool windowOpen = false;
     bool displayOpen = false;
-    bool keys[256] = {};
     bool leftHeld = false;
     std::vector<std::string> errors;
     std::vector<std::string> openedUrls;
@@ -110,8 +109,6 @@ bool platformPollEvent(PlatformEvent& event)
     if (h.events.empty()) return false;
     event = h.events.front();
     h.events.pop_front();
-    if (event.type == PlatformEventType::keyDown || event.type == PlatformEventType::keyUp)
-        if (event.code >= 0 && event.code < 256) h.keys[event.code] = event.type == PlatformEventType::keyDown;
     return true;
 }
 
@@ -137,12 +134,6 @@ void platformSleep(uint32_t ms)
 void platformShowError(const char*, const char* text) { h.errors.emplace_back(text ? text : ""); }
 
 bool platformLoadBmp(const char*, Image&) { return false; }
-
-bool platformKeyDown(int code)
-{
-    if (code < 0 || code > 255 || !h.focused) return false;
-    return h.keys[code];
-}
 
 bool platformOpenUrl(const char* url)
 {

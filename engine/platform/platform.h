@@ -60,8 +60,6 @@ void platformSleep(uint32_t ms);
 void platformShowError(const char* caption, const char* text);
 // Reads a BMP file into an image; false when it cannot be read.
 bool platformLoadBmp(const char* path, Image& out);
-// True while key `code` (set 1) is held, for the keyboard snapshot.
-bool platformKeyDown(int code);
 // Asks the desktop to open an address in its default handler (a browser) and
 // returns at once; false when the request could not be made.
 bool platformOpenUrl(const char* url);

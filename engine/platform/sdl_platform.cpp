@@ -20,7 +20,10 @@ bool videoStarted = false;
 // What the window shows now; an unchanged frame is not uploaded again.
 std::vector<uint32_t> shownFrame;
 bool mustRedraw = true;
-bool keys[256] = {};
+// The window is made hidden and shown once the first frame is in it, so
+// that nothing empty ever shows (nor the first window where the renderer
+// has SDL make the window again).
+bool windowShown = false;
 uint32_t lastPresent = 0;
 
 // Frames are capped at about 60 per second: where no real vsync paces
@@ -53,12 +56,28 @@ void setIcon(const Image* icon)
     SDL_FreeSurface(s);
 }
 
+void showWindowWithFirstFrame()
+{
+    SDL_ShowWindow(window);
+    // Take the keyboard at start, also where no window manager hands it over.
+    SDL_RaiseWindow(window);
+    windowShown = true;
+    // A hidden window keeps no picture: draw the frame again at once.
+    SDL_RenderClear(renderer);
+    SDL_RenderCopy(renderer, texture, nullptr, nullptr);
+    SDL_RenderPresent(renderer);
+}
+
 void toggleFullScreen()
 {
     if (!window) return;
     bool full = (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
     SDL_SetWindowFullscreen(window, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
-    if (full) SDL_SetWindowSize(window, 800, 600);
+    if (!full) return;
+    // A window that started in full screen was made borderless (see below).
+    SDL_SetWindowBordered(window, SDL_TRUE);
+    SDL_SetWindowSize(window, 800, 600);
+    SDL_SetWindowPosition(window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
 }
 
 } // namespace
@@ -72,17 +91,26 @@ bool platformOpenWindow(const PlatformWindowConfig& config)
         }
         videoStarted = true;
     }
-    Uint32 flags = SDL_WINDOW_SHOWN | (config.fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
-    window = SDL_CreateWindow(config.title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 800, 600, flags);
+    Uint32 flags = SDL_WINDOW_HIDDEN;
+    SDL_Rect place = {SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 800, 600};
+    if (config.fullScreen) {
+        flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+        // The window manager hears of the full screen only after the window
+        // is shown; until then a borderless window over the whole desktop
+        // looks the same, where a decorated 800x600 one would flash first.
+        if (SDL_GetDisplayBounds(0, &place) == 0)
+            flags |= SDL_WINDOW_BORDERLESS;
+        else
+            place = {SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 800, 600};
+    }
+    window = SDL_CreateWindow(config.title, place.x, place.y, place.w, place.h, flags);
     if (!window) {
         std::fprintf(stderr, "zentory: no window: %s\n", SDL_GetError());
         return false;
     }
+    windowShown = false;
     setIcon(config.icon);
-    // Take the keyboard at start, also where no window manager hands it over.
-    SDL_RaiseWindow(window);
     SDL_ShowCursor(config.showCursor ? SDL_ENABLE : SDL_DISABLE);
-    std::fill(std::begin(keys), std::end(keys), false);
     return true;
 }
 
@@ -140,6 +168,7 @@ int platformPresent(const Image& frame)
         SDL_RenderPresent(renderer);
         shownFrame = frame.pixels;
         mustRedraw = false;
+        if (!windowShown) showWindowWithFirstFrame();
     }
     uint32_t spent = SDL_GetTicks() - lastPresent;
     if (spent < minimumFrameMs) SDL_Delay(minimumFrameMs - spent);
@@ -157,12 +186,14 @@ bool platformPollEvent(PlatformEvent& out)
         case SDL_WINDOWEVENT:
             switch (e.window.event) {
             case SDL_WINDOWEVENT_MINIMIZED:
-            case SDL_WINDOWEVENT_HIDDEN: out.type = PlatformEventType::minimised; return true;
+            case SDL_WINDOWEVENT_HIDDEN:
+                // Not yet shown is not minimised: the first frame shows it.
+                if (!windowShown) break;
+                out.type = PlatformEventType::minimised; return true;
             case SDL_WINDOWEVENT_RESTORED:
             case SDL_WINDOWEVENT_SHOWN: out.type = PlatformEventType::restored; return true;
             case SDL_WINDOWEVENT_MOVED:
             case SDL_WINDOWEVENT_SIZE_CHANGED: mustRedraw = true; out.type = PlatformEventType::moveOrSizeEnded; return true;
-            case SDL_WINDOWEVENT_FOCUS_LOST: std::fill(std::begin(keys), std::end(keys), false); break;
             case SDL_WINDOWEVENT_EXPOSED: mustRedraw = true; break;
             default: break;
             }
@@ -178,7 +209,6 @@ bool platformPollEvent(PlatformEvent& out)
             }
             int code = set1CodeFromSdlScancode(e.key.keysym.scancode);
             if (code <= 0 || code > 255) break;
-            keys[code] = down;
             out.type = down ? PlatformEventType::keyDown : PlatformEventType::keyUp;
             out.code = code;
             return true;
@@ -208,7 +238,9 @@ void platformWaitEvent() { SDL_WaitEventTimeout(nullptr, 100); }
 
 bool platformHasFocus()
 {
-    return window && (SDL_GetWindowFlags(window) & SDL_WINDOW_INPUT_FOCUS) != 0;
+    // Until the first frame shows it the window cannot have the keyboard; it
+    // is not in the background either, and its first frame must not wait.
+    return window && (!windowShown || (SDL_GetWindowFlags(window) & SDL_WINDOW_INPUT_FOCUS) != 0);
 }
 
 void platformPostQuit()
@@ -255,12 +287,6 @@ bool platformLoadBmp(const char* path, Image& out)
     }
     SDL_FreeSurface(rgb);
     return true;
-}
-
-bool platformKeyDown(int code)
-{
-    if (code < 0 || code > 255 || !platformHasFocus()) return false;
-    return keys[code];
 }
 
 bool platformOpenUrl(const char* url)

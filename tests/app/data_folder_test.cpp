@@ -20,24 +20,38 @@ TEST(DataFolder, TheEnvironmentThenTheCurrentFolderThenBesideOrAboveTheExecutabl
 {
     ScratchFolder folder("zentory_data_folder_test");
     const fs::path root = folder.dir;
-    for (const char* data : {"install/data", "here", "chosen"}) makeDataFolder(root / data);
+    for (const char* data : {"install/data", "here", "chosen", "usr/share/zentory"}) makeDataFolder(root / data);
     fs::create_directories(root / "empty");
     fs::create_directories(root / "install" / "build" / "release");
+    fs::create_directories(root / "usr" / "bin");
     const std::string executable = (root / "install" / "build" / "release").string();
     // The current folder, ZENTORY_DATA (a folder that is not a data folder is
-    // passed over) and the folder found.
-    const char* const cases[][3] = {{"empty", nullptr, "install/data"}, {"here", nullptr, "here"},
-                                    {"here", "chosen", "chosen"}, {"here", "empty", "here"}};
-    for (const auto& [current, variable, found] : cases) {
-        fs::current_path(root / current);
-        if (variable) setenv("ZENTORY_DATA", (root / variable).c_str(), 1);
+    // passed over), the executable's folder, the folder found and whether it
+    // is an install's, which the game never writes to.
+    struct Case {
+        const char *current, *variable, *executable, *found;
+        bool installed;
+    };
+    const Case cases[] = {{"empty", nullptr, "install/build/release", "install/data", false},
+                          {"here", nullptr, "install/build/release", "here", false},
+                          {"here", "chosen", "install/build/release", "chosen", false},
+                          {"here", "empty", "install/build/release", "here", false},
+                          {"empty", nullptr, "usr/bin", "usr/share/zentory", true},
+                          {"empty", "usr/share/zentory", "usr/bin", "usr/share/zentory", false},
+                          {"usr/share/zentory", nullptr, "usr/bin", "usr/share/zentory", false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.current) + ", " + (c.variable ? c.variable : "-") + ", " + c.executable);
+        fs::current_path(root / c.current);
+        if (c.variable) setenv("ZENTORY_DATA", (root / c.variable).c_str(), 1);
         else unsetenv("ZENTORY_DATA");
-        EXPECT_EQ(fs::path(findDataFolder(executable)), root / found) << current << ", " << (variable ? variable : "-");
+        const DataFolder found = findDataFolder((root / c.executable).string());
+        EXPECT_EQ(fs::path(found.path), root / c.found);
+        EXPECT_EQ(found.installed, c.installed);
     }
     unsetenv("ZENTORY_DATA");
 
     fs::current_path(root / "empty");
-    ASSERT_TRUE(enterDataFolder(executable));
+    ASSERT_EQ(fs::path(enterDataFolder(executable).path), root / "install" / "data");
     EXPECT_EQ(fs::current_path(), root / "install" / "data");
     fs::remove(root / "install" / "data" / "music.lst");
     EXPECT_FALSE(isDataFolder((root / "install" / "data").string()));

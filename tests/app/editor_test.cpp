@@ -35,12 +35,18 @@ struct EditorTest : ::testing::Test {
     int starAt(int x, int y) const { return g.starAt(x, y, 0, 0); }
     bool linked(int i, int j) const { return g.isLinked(i, j) != 0 && g.isLinked(j, i) != 0; }
     std::pair<int, int> place(int i) const { return {g.layoutStars[i].x, g.layoutStars[i].y}; }
-    // Clears the name line and types capitals, digits and spaces with their set-1 key codes.
+    // Clears the name line and types capitals, digits and spaces with their set-1 key codes, every key
+    // a tap shorter than a frame, all inside one frame.
     void rename(const std::string& text)
     {
-        for (int i = 0; i < 50 && !g.name.empty(); ++i) program.key(keys::backspace), program.frames(10);
         const std::string rows = "1234567890....QWERTYUIOP....ASDFGHJKL.....ZXCVBNM"; // from code 0x02
-        for (char c : text) program.key(c == ' ' ? keys::space : 0x02 + static_cast<int>(rows.find(c)));
+        std::vector<int> codes(g.name.size(), keys::backspace);
+        for (char c : text) codes.push_back(c == ' ' ? keys::space : 0x02 + static_cast<int>(rows.find(c)));
+        for (int code : codes) {
+            headlessPushKey(code, true);
+            headlessPushKey(code, false);
+        }
+        program.frame();
     }
 };
 

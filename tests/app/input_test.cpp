@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <initializer_list>
 #include <string>
@@ -17,10 +18,12 @@ struct InputTest : ::testing::Test {
         resetInputForTests();
         initInput();
     }
-    // Holds exactly these keys in the next frame.
+    // Holds exactly these keys in the next frame: the others go up, and these go down unless they are
+    // down already.
     void hold(std::initializer_list<int> codes)
     {
-        for (int c = 0; c < 256; ++c) headlessPushKey(c, false);
+        for (int c = 0; c < 256; ++c)
+            if (std::find(codes.begin(), codes.end(), c) == codes.end()) headlessPushKey(c, false);
         for (int c : codes) headlessPushKey(c, true);
         nextInputFrame();
     }
@@ -32,23 +35,30 @@ struct InputTest : ::testing::Test {
     }
 };
 
-TEST_F(InputTest, AHeldKeyIsPressedOnlyInTheFirstFrameNotInTheBackgroundAndRepeatsOnItsOwnClock)
+TEST_F(InputTest, EveryPressBetweenTwoFramesCountsOnceAndNoKeyStaysStuck)
 {
     hold({0x1E});
     EXPECT_TRUE(isKeyDown(0x1E) && wasKeyPressed(0x1E));
+    headlessPushKey(0x1E, true); // the system's auto-repeat
     nextInputFrame();
     EXPECT_TRUE(isKeyDown(0x1E) && !wasKeyPressed(0x1E));
-    // Pressed and released between two polls: never seen.
-    headlessPushKey(0x30, true);
-    headlessPushKey(0x30, false);
+    // A tap inside one frame, and a held key let go and struck again: both pressed in the next frame only.
+    const std::pair<int, bool> events[] = {{0x30, true}, {0x30, false}, {0x1E, false}, {0x1E, true}};
+    for (auto [code, down] : events) headlessPushKey(code, down);
     nextInputFrame();
-    EXPECT_FALSE(isKeyDown(0x30) || wasKeyPressed(0x30) || isKeyDown(-1) || wasKeyPressed(256));
+    EXPECT_TRUE(wasKeyPressed(0x30) && isKeyDown(0x30) && wasKeyPressed(0x1E));
+    nextInputFrame();
+    EXPECT_FALSE(wasKeyPressed(0x30) || isKeyDown(0x30) || wasKeyPressed(0x1E));
+    EXPECT_FALSE(isKeyDown(-1) || wasKeyPressed(256));
+    // Keys held when the keyboard goes to another window are forgotten there.
     headlessSetFocus(false);
     nextInputFrame();
     EXPECT_FALSE(isKeyDown(0x1E));
     headlessSetFocus(true);
     nextInputFrame();
-    EXPECT_TRUE(wasKeyPressed(0x1E)); // seen again as a new press
+    EXPECT_FALSE(isKeyDown(0x1E));
+    hold({0x1E});
+    EXPECT_TRUE(wasKeyPressed(0x1E));
 
     // {ms later, held, repeated}: exactly 140 ms is not more, across the clock wrap too; after a release
     // the time still counts from the last true answer (125 ms after the wrap).
@@ -62,29 +72,60 @@ TEST_F(InputTest, AHeldKeyIsPressedOnlyInTheFirstFrameNotInTheBackgroundAndRepea
     }
 }
 
-TEST_F(InputTest, LineEditingKeepsTableOrderLimitsAndFinishesOnReturn)
+// Taps (down and up) of these set-1 codes before the next frame.
+void tap(std::initializer_list<int> codes)
 {
+    for (int c : codes) {
+        headlessPushKey(c, true);
+        headlessPushKey(c, false);
+    }
+}
+
+TEST_F(InputTest, LineEditingTakesEveryTapOfAFrameInOrderWithinTheLimit)
+{
+    // "SMALL TEST GALAXY": 17 taps inside one frame.
     char text[41] = "";
-    EXPECT_FALSE(edit({0x30, 0x1E}, text)); // B, A
-    edit({0x0B, 0x02, 0x39}, text);         // 0, 1, space
-    EXPECT_STREQ(text, "AB10 ");
-    // Return and a letter in the same frame: finished, letter not taken.
-    EXPECT_TRUE(edit({keys::enter, 0x2C}, text));
-    EXPECT_STREQ(text, "AB10 ");
+    tap({0x1F, 0x32, 0x1E, 0x26, 0x26, 0x39, 0x14, 0x12, 0x1F, 0x14, 0x39, 0x22, 0x1E, 0x26, 0x1E, 0x2D, 0x15});
+    nextInputFrame();
+    EXPECT_FALSE(editTextLine(text, 40));
+    EXPECT_STREQ(text, "SMALL TEST GALAXY");
+    // Digits, a Backspace between taps, then Return: what came before Return is taken, nothing after it.
+    std::strcpy(text, "");
+    tap({0x30, 0x1E, 0x0E, 0x0B, 0x02, keys::enter, 0x2C});
+    nextInputFrame();
+    EXPECT_TRUE(editTextLine(text, 40));
+    EXPECT_STREQ(text, "B01");
     EXPECT_TRUE(edit({keys::keypadEnter}, text));
 
-    // A full line takes no letters but still Backspace.
+    // Two Backspace taps 60 ms apart both erase; a held one repeats 140 ms after its press, not before.
+    std::strcpy(text, "ABCDE");
+    const std::tuple<uint32_t, bool, const char*> backspaces[] = {
+        {1000, false, "ABCD"}, {60, false, "ABC"}, {200, true, "AB"}, {140, true, "AB"}, {1, true, "A"}};
+    for (auto [ms, keepHeld, after] : backspaces) {
+        headlessAdvance(ms);
+        if (keepHeld) {
+            hold({keys::backspace});
+        } else {
+            tap({keys::backspace});
+            nextInputFrame();
+        }
+        editTextLine(text, 40);
+        EXPECT_STREQ(text, after) << ms;
+    }
+
+    // A full line takes no letters but still Backspace; a zero limit takes nothing; a flood of taps in one
+    // frame keeps the first 64.
     std::strcpy(text, std::string(40, 'Q').c_str());
     edit({0x1E}, text);
     EXPECT_EQ(std::strlen(text), 40u);
-    headlessAdvance(1000);
-    edit({keys::backspace}, text);
-    EXPECT_EQ(std::strlen(text), 39u);
-    // Backspace on an empty text does nothing; a zero limit takes nothing.
     char empty[2] = "";
-    headlessAdvance(1000);
     EXPECT_FALSE(edit({keys::backspace, 0x1E}, empty, 0));
     EXPECT_STREQ(empty, "");
+    char wide[101] = "";
+    for (int i = 0; i < 70; ++i) tap({0x1E});
+    nextInputFrame();
+    editTextLine(wide, 100);
+    EXPECT_EQ(std::string(wide), std::string(64, 'A'));
 }
 
 TEST_F(InputTest, ClickFlagsLiveForOneFrame)

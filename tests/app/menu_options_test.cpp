@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
+#include "engine/open_url.h"
 #include "tools/program_driver.h"
 #include "tests/support/scratch_dir.h"
+
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -24,7 +29,7 @@ struct Menus : ::testing::Test {
 
 } // namespace
 
-TEST_F(Menus, OptionArrowsStopAtTheEndsHelpRemembersItsPageAndTheHomePageOpensTheManual)
+TEST_F(Menus, OptionArrowsStopAtTheEndsAndHelpRemembersItsPage)
 {
     writeText(program.dataDir / "svol.lst", "20\n");
     writeText(program.dataDir / "mvol.lst", "1\n");
@@ -61,14 +66,67 @@ TEST_F(Menus, OptionArrowsStopAtTheEndsHelpRemembersItsPageAndTheHomePageOpensTh
     EXPECT_EQ(helpPage(), page1);
     program.click(126, 522); // "Main Menu"
 
-    menuButton(6); // "Homepage"
     menuButton(5); // "About"
-    program.click(156, 502);
-    const std::string manual = "file://" + (std::filesystem::current_path() / "manual.html").string();
-    EXPECT_EQ(headlessOpenedUrls(), (std::vector<std::string>{manual, manual}));
     EXPECT_EQ(program.state(), "about");
     program.click(645, 502);
     EXPECT_EQ(program.state(), "menu");
     menuButton(7); // "Quit Game"
     EXPECT_FALSE(engineState().running || engineState().failed);
+}
+
+// The platform's opener reports success even where the desktop has no
+// xdg-open, so the game asks only when it found one on PATH; otherwise it says
+// for a few seconds where the manual is.
+TEST_F(Menus, HomepageOpensTheManualOnlyThroughAnOpenerOnThePathElseSaysWhereItIs)
+{
+    const std::string savedPath = getenv("PATH") ? getenv("PATH") : "";
+    const fs::path bin = program.dataDir / "bin", plain = program.dataDir / "plain", dir = program.dataDir / "dir";
+    for (const fs::path& folder : {bin, plain, dir / "xdg-open"}) fs::create_directories(folder);
+    writeText(bin / "xdg-open", "#!/bin/sh\n");
+    writeText(plain / "xdg-open", "not a program");
+    fs::permissions(bin / "xdg-open", fs::perms::owner_all);
+    fs::permissions(plain / "xdg-open", fs::perms::owner_read | fs::perms::owner_write);
+    // PATH, and the opener found: only an executable file counts.
+    const std::pair<std::string, std::string> paths[] = {{"", ""},
+                                                         {plain.string() + ":" + dir.string(), ""},
+                                                         {"::" + plain.string() + ":" + bin.string(), bin / "xdg-open"}};
+    for (const auto& [path, opener] : paths) {
+        setenv("PATH", path.c_str(), 1);
+        EXPECT_EQ(findUrlOpener(), opener) << path;
+    }
+
+    const std::string manual = fileUrl((fs::current_path() / "manual.html").string());
+    const auto noteBand = [&] { return program.pixels(0, 548, 800, 32, 2); };
+    const auto plainBand = noteBand();
+    menuButton(6); // "Homepage", with an opener
+    EXPECT_EQ(headlessOpenedUrls(), std::vector<std::string>{manual});
+    EXPECT_EQ(noteBand(), plainBand);
+
+    struct Case {
+        const char* screen;
+        bool manualThere;
+        int x, y; // the screen's Homepage button
+    };
+    setenv("PATH", plain.c_str(), 1);
+    std::vector<std::vector<uint32_t>> notes;
+    for (const Case& c : {Case{"menu", true, 200, 391}, Case{"about", true, 156, 502}, Case{"menu", false, 200, 391}}) {
+        SCOPED_TRACE(std::string(c.screen) + (c.manualThere ? "" : ", no manual"));
+        if (!c.manualThere) fs::rename("manual.html", "manual.moved");
+        if (std::string(c.screen) == "about") menuButton(5);
+        program.frame();
+        const auto before = noteBand();
+        program.click(c.x, c.y);
+        const auto shown = noteBand();
+        notes.push_back(shown);
+        EXPECT_EQ(program.state(), c.screen);
+        EXPECT_NE(shown, before) << "the note is drawn";
+        program.frames(300); // 4.8 s
+        EXPECT_EQ(noteBand(), shown) << "still there after a few seconds";
+        program.frames(100);
+        EXPECT_EQ(noteBand(), before) << "gone after 6 s";
+        if (std::string(c.screen) == "about") program.key(keys::escape);
+    }
+    EXPECT_NE(notes[0], notes[2]) << "a missing manual is told apart";
+    EXPECT_EQ(headlessOpenedUrls().size(), 1u);
+    setenv("PATH", savedPath.c_str(), 1);
 }

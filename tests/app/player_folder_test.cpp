@@ -72,8 +72,8 @@ TEST_F(PlayerFolderTest, AReadOnlyDataFolderSendsVolumesAndSavedGalaxiesToThePla
 {
     if (!makeReadOnly(data)) GTEST_SKIP() << "cannot make a folder read-only for this user on this file system";
     const fs::path player = root / "home data" / "zentory";
-    ASSERT_EQ(fs::path(playerFolderFor(data.string())), player);
-    usePlayerFolder(playerFolderFor(data.string()));
+    ASSERT_EQ(fs::path(playerFolderFor(data.string(), false)), player);
+    usePlayerFolder(playerFolderFor(data.string(), false));
     EXPECT_FALSE(fs::exists(player)) << "created only on first need";
 
     // The shipped level is read until the player chooses one.
@@ -103,17 +103,19 @@ TEST_F(PlayerFolderTest, AWritableDataFolderKeepsEverythingInIt)
 {
     // A read-only galaxies folder alone moves the player's files too.
     if (makeReadOnly(data / "galaxies")) {
-        EXPECT_FALSE(playerFolderFor(data.string()).empty());
+        EXPECT_FALSE(playerFolderFor(data.string(), false).empty());
     }
     makeWritable(data / "galaxies");
-    ASSERT_EQ(playerFolderFor(data.string()), "");
-    usePlayerFolder(playerFolderFor(data.string()));
+    ASSERT_EQ(playerFolderFor(data.string(), false), "");
+    usePlayerFolder(playerFolderFor(data.string(), false));
     writeVolumeFile("svol.lst", 11);
     Galaxy g;
     ASSERT_TRUE(g.loadFile("SHIPPED"));
     ASSERT_TRUE(g.saveFile("MINE"));
     const bool savedHere = fs::exists(data / "galaxies" / "MINE.gly"), playersMade = fs::exists(root / "home data");
     EXPECT_EQ(std::tuple(readText(data / "svol.lst"), savedHere, playersMade), std::tuple("11", true, false));
+    // An installed data folder is never written to, even where it could be.
+    EXPECT_EQ(fs::path(playerFolderFor(data.string(), true)), root / "home data" / "zentory");
     // A relative XDG_DATA_HOME is not a place to write to.
     setenv("XDG_DATA_HOME", "relative", 1);
     EXPECT_NE(userDataFolder(), "relative/zentory");

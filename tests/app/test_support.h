@@ -37,8 +37,12 @@ inline void nextInputFrame()
 {
     endFrameInput();
     PlatformEvent e;
-    while (platformPollEvent(e))
-        if (e.type != PlatformEventType::keyDown && e.type != PlatformEventType::keyUp) onMouseMessage(e);
+    while (platformPollEvent(e)) {
+        if (e.type == PlatformEventType::keyDown || e.type == PlatformEventType::keyUp)
+            onKeyMessage(e);
+        else
+            onMouseMessage(e);
+    }
     pollInput();
 }
 

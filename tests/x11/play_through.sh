@@ -10,6 +10,7 @@ build=$(realpath "$1")
 out=$(realpath -m "$2")
 mode=$3
 here=$(cd "$(dirname "$0")" && pwd)
+source "$here/x_session.sh"
 started=$(date +%s%N)
 
 skip() { echo "SKIPPED: $*"; exit 77; }
@@ -74,48 +75,16 @@ linkBase=$((2 + 14 * starCount + 1))
 linked() { [ "${tokens[linkBase + $1 * starCount + $2]}" != 0 ]; }
 
 # --- the X server, the window manager and the program
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.err" &
-pids+=($!)
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || skip "Xvfb did not start: $(tail -n 3 "$work/xvfb.err")"
-export DISPLAY=":$(cat "$work/display")"
-unset WAYLAND_DISPLAY
-openbox >"$work/openbox.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.1; done
-xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id' || fail "openbox did not start"
+start_x_session
 say "X server $DISPLAY with openbox"
 
 export SDL_AUDIODRIVER=dummy
 unset SDL_VIDEODRIVER
-(cd / && exec "$prefix/bin/zentory") >"$work/zentory.out" 2>"$work/zentory.err" &
+(cd / && exec "$prefix/games/zentory") >"$work/zentory.out" 2>"$work/zentory.err" &
 game=$!
 pids+=($game)
 launched=$(date +%s%N)
-wid=""
-for _ in $(seq 100); do
-  wid=$(xdotool search --onlyvisible --pid "$game" 2>/dev/null | head -n 1)
-  [ -n "$wid" ] && break
-  sleep 0.1
-done
-[ -n "$wid" ] || fail "no window appeared"
-
-# Where the 800x600 picture lies: SDL scales it by the smaller of the two
-# ratios and centres it.
-geometry() {
-  local info
-  info=$(xwininfo -id "$wid")
-  winX=$(awk '/Absolute upper-left X/ {print $NF}' <<<"$info")
-  winY=$(awk '/Absolute upper-left Y/ {print $NF}' <<<"$info")
-  winW=$(awk '/Width:/ {print $NF}' <<<"$info")
-  winH=$(awk '/Height:/ {print $NF}' <<<"$info")
-  if ((winW * 600 <= winH * 800)); then num=$winW den=800; else num=$winH den=600; fi
-  offX=$(((winW - 800 * num / den) / 2))
-  offY=$(((winH - 600 * num / den) / 2))
-}
-# Screen position of the middle of logical pixel ($1, $2).
-sx() { echo $((winX + offX + (2 * $1 + 1) * num / (2 * den))); }
-sy() { echo $((winY + offY + (2 * $1 + 1) * num / (2 * den))); }
+find_window "$game" || fail "no window appeared"
 
 shotCount=0
 # A screenshot of the whole screen from the X server (xwd: fast to take and
@@ -123,29 +92,7 @@ shotCount=0
 shot() {
   sleep "${2:-0.25}"
   shotCount=$((shotCount + 1))
-  current="$out/shots/$(printf '%02d' "$shotCount")-$1.xwd"
-  xwd -root -silent >"$current" || fail "xwd failed"
-  local h
-  read -r -a h < <(od -An -tu4 --endian=big -N 80 "$current" | tr -s ' \n' ' ')
-  # Header fields: size, ..., byte order (7), bits per pixel (11), bytes per
-  # line (12), ..., colour map entries (19) of 12 bytes each. Pixels come
-  # packed in 3 or 4 bytes, lines padded.
-  pixelBase=$((h[0] + h[19] * 12))
-  lineBytes=${h[12]}
-  pixelBytes=$((h[11] / 8))
-  ((pixelBytes == 3 || pixelBytes == 4)) || fail "xwd gave ${h[11]} bits a pixel"
-  lsbFirst=$((h[7] == 0))
-}
-# Sets r g b of logical pixel ($1, $2) of the last screenshot.
-pixel() {
-  local x y c
-  x=$(sx "$1"); y=$(sy "$2")
-  read -r -a c < <(od -An -tu1 -j $((pixelBase + y * lineBytes + x * pixelBytes)) -N "$pixelBytes" "$current")
-  if ((lsbFirst)); then r=${c[2]} g=${c[1]} b=${c[0]}; else r=${c[pixelBytes - 3]} g=${c[pixelBytes - 2]} b=${c[pixelBytes - 1]}; fi
-}
-near() { # r g b within tolerance of ($1, $2, $3)
-  local dr=$((r - $1)) dg=$((g - $2)) db=$((b - $3))
-  ((dr * dr + dg * dg + db * db < ${4:-2700}))
+  grab "$out/shots/$(printf '%02d' "$shotCount")-$1.xwd"
 }
 colours=("2 202 40" "104 141 248" "128 8 98" "212 84 28" "9 115 104" "218 253 53" "141 127 7" "244 127 243")
 # Owner of star $1 from the colour behind the corner of its picture, also
@@ -164,24 +111,6 @@ owner() {
   done
   ((bestD < 2700)) && echo "$best" || echo -1
 }
-# Whether anything but the dark board is drawn in a logical rectangle's middle row.
-drawnAt() { # x y w h
-  local k lit=0
-  for k in 1 3 5 7; do
-    pixel $(($1 + $3 * k / 8)) $(($2 + $4 / 2))
-    ((r + g + b > 150)) && lit=$((lit + 1))
-  done
-  ((lit >= 2))
-}
-
-click() { # logical x y
-  xdotool mousemove "$(sx "$1")" "$(sy "$2")"
-  sleep 0.06
-  xdotool mousedown 1
-  sleep 0.08
-  xdotool mouseup 1
-  sleep 0.06
-}
 drag() { # from x y to x y, the button held while the pointer moves in steps
   local k
   xdotool mousemove "$(sx "$1")" "$(sy "$2")"
@@ -195,8 +124,8 @@ drag() { # from x y to x y, the button held while the pointer moves in steps
   xdotool mouseup 1
   sleep 0.06
 }
-# Keys are held for a few frames: the game reads the keyboard as a snapshot
-# once a frame.
+# Keys held for a few frames, as a player holds them (start_and_taps.sh
+# checks short taps).
 key() {
   local k
   for k in "$@"; do

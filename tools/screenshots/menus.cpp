@@ -1,5 +1,6 @@
 // The main menu, the options, the three help pages, the about screen and the
 // galaxy selection screen in play and in editor mode.
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
@@ -16,6 +17,16 @@ int writeMenuScreenshots(const std::string& dir)
     program.moveTo(600, 580);
     program.frame();
     failures += writeScreen(dir, "screen_menu");
+    // "Homepage" where no opener is on PATH: the menu says where the manual is.
+    const char* path = std::getenv("PATH");
+    const std::string savedPath = path ? path : "";
+    setenv("PATH", "", 1);
+    menuButton(6);
+    program.moveTo(600, 580);
+    program.frame();
+    failures += writeScreen(dir, "screen_menu_manual");
+    setenv("PATH", savedPath.c_str(), 1);
+    program.frames(400); // until the note is gone
     menuButton(3);
     failures += writeScreen(dir, "screen_options");
     program.key(keys::escape);
