@@ -29,7 +29,8 @@ ButtonSet editorButtons;
 ButtonSet starButtons;
 ButtonSet confirmButtons;
 
-// The panel's line, in two parts drawn one above the other.
+// The panel's line, in two parts drawn one above the other; a detail with
+// a part in brackets takes a third line for it.
 std::string messageHead, messageDetail;
 int messageLeftMs = 0;
 
@@ -175,7 +176,11 @@ void drawEditorScreen(int elapsedMs)
     if (messageLeftMs > 0) {
         messageLeftMs -= elapsedMs;
         drawTextInBox(552, 527, 244, 22, 255, 255, 255, messageHead.c_str(), false);
-        drawTextInBox(552, 550, 244, 22, 255, 255, 255, messageDetail.c_str(), false);
+        const size_t bracket = messageDetail.find(" (");
+        const std::string first = messageDetail.substr(0, bracket);
+        drawTextInBox(552, 550, 244, 22, 255, 255, 255, first.c_str(), false);
+        if (bracket != std::string::npos)
+            drawTextInBox(552, 570, 244, 20, 255, 255, 255, messageDetail.c_str() + bracket + 1, false);
     }
 }
 
