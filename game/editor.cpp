@@ -3,8 +3,6 @@
 #include "game/editor.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 
 #include "app/screens.h"
 #include "app/states.h"
@@ -104,7 +102,7 @@ void writeGalaxy()
     if (editorGalaxy.saveFile(editorGalaxy.name))
         say("Saved:", editorGalaxy.name);
     else
-        say("Not saved:", saveFailureReason(lastSaveError()));
+        say("Not saved:", lastSaveFailure());
 }
 
 void saveGalaxy(int)
@@ -232,19 +230,6 @@ void handleMouse()
 } // namespace
 
 std::string editorMessage() { return messageLeftMs > 0 ? messageHead + " " + messageDetail : ""; }
-
-std::string saveFailureReason(int error)
-{
-    switch (error) {
-    case EACCES:
-    case EPERM:
-    case EROFS: return "the folder is read-only";
-    case ENOSPC:
-    case EDQUOT: return "the disk is full";
-    case EINVAL: return "not a usable file name";
-    default: return std::strerror(error);
-    }
-}
 
 void openEditorScreen(int)
 {

@@ -14,7 +14,4 @@ constexpr int editorMessageMs = 4000;
 // The line shown in the panel now ("" for none), e.g. "Saved: NOVA".
 std::string editorMessage();
 
-// Why a save failed with this errno value, in the player's words.
-std::string saveFailureReason(int error);
-
 void resetEditorForTests();

@@ -47,15 +47,17 @@ struct Selection : ::testing::Test {
 
 } // namespace
 
-TEST(GalaxyList, ExtensionInAnyCaseStandardNamesExactlyByteOrderEachNameOnce)
+TEST(GalaxyList, OnlyFilesTheLoaderOpensStandardNamesExactlyNaturalOrderEachNameOnce)
 {
     ScratchFolder root("galaxy_list");
     fs::create_directories("mine/folder.gly");
     fs::create_directories("shipped");
-    for (const char* name : {"ROMAN.gly", "roman.gly", "Zeta.GLY", "beta.gly", "notes.txt", ".gly"})
+    // "Zeta.GLY" would list but never open: the loader asks for "Zeta.gly".
+    for (const char* name : {"ROMAN.gly", "roman.gly", "Zeta.GLY", "beta.gly", "notes.txt", ".gly", "MAP 10.gly"})
         writeText(fs::path("mine") / name, "x");
-    for (const char* name : {"beta.gly", "Alpha.gly", "DOOR.gly"}) writeText(fs::path("shipped") / name, "x");
-    const std::vector<std::string> expected = {"Alpha", "Zeta", "beta", "roman"};
+    for (const char* name : {"beta.gly", "Alpha.gly", "DOOR.gly", "Beta.gly", "MAP 2.gly", "MAP 02.gly", "map 3.gly"})
+        writeText(fs::path("shipped") / name, "x");
+    const std::vector<std::string> expected = {"Alpha", "Beta", "beta", "MAP 02", "MAP 2", "map 3", "MAP 10", "roman"};
     EXPECT_EQ(listGalaxyFiles({"mine", "shipped", "none"}), expected);
 }
 
