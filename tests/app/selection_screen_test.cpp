@@ -126,3 +126,23 @@ TEST_F(Selection, PreviewsStartsOnlyAGameThatCanEndOnTheChosenGalaxyAndDifficult
                   std::tuple("editor", "ROMAN", true));
     }
 }
+
+TEST_F(Selection, APreviewedFileIsReadOncePerVisitOfTheScreen)
+{
+    addGalaxy("TWICE", oneIncomeStar);
+    program.click(200, 91);
+    EXPECT_EQ(previewAtRow(0), "TWICE");
+    EXPECT_EQ(previewGalaxy.playerCount, 3);
+    // Changed while the screen is open: moving away and back shows what was read.
+    std::string four = oneIncomeStar;
+    four[0] = '4';
+    addGalaxy("TWICE", four.c_str());
+    previewAt(600, 590);
+    previewAtRow(0);
+    EXPECT_EQ(previewGalaxy.playerCount, 3);
+    // A new visit reads it again.
+    program.key(keys::escape);
+    program.click(200, 91);
+    previewAtRow(0);
+    EXPECT_EQ(previewGalaxy.playerCount, 4);
+}
