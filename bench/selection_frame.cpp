@@ -66,6 +66,9 @@ void SelectionFrameOverTheLargestGalaxyFile(benchmark::State& state)
     if (previewGalaxy.slotCount() != maxFileStars) state.SkipWithError("the largest galaxy is not previewed");
     program.stop();
 }
-BENCHMARK(SelectionFrameOverTheLargestGalaxyFile)->Unit(benchmark::kMicrosecond)->Repetitions(3)->ReportAggregatesOnly(true);
+BENCHMARK(SelectionFrameOverTheLargestGalaxyFile)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true);
 
 } // namespace
