@@ -1,8 +1,6 @@
 #include "game/editor.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 
 #include "game/galaxy_file.h"
 #include "game/layout_check.h"
@@ -111,20 +109,7 @@ SaveCheck checkSave()
 
 std::string saveEditorGalaxy()
 {
-    return editorGalaxy.saveFile(editorGalaxy.name) ? "" : saveFailureReason(lastSaveError());
-}
-
-std::string saveFailureReason(int error)
-{
-    switch (error) {
-    case EACCES:
-    case EPERM:
-    case EROFS: return "the folder is read-only";
-    case ENOSPC:
-    case EDQUOT: return "the disk is full";
-    case EINVAL: return "not a usable file name";
-    default: return std::strerror(error);
-    }
+    return editorGalaxy.saveFile(editorGalaxy.name) ? "" : lastSaveFailure();
 }
 
 void resetEditorForTests()

@@ -53,7 +53,5 @@ enum class SaveCheck { Ready, NoName, Standard, Exists };
 SaveCheck checkSave();
 // Writes the galaxy under its name: "" on success, else why it failed.
 std::string saveEditorGalaxy();
-// Why a save failed with this errno value, in the player's words.
-std::string saveFailureReason(int error);
 
 void resetEditorForTests();
