@@ -93,11 +93,16 @@ void unlinkSelected(int) { unlinkSelectedStar(); }
 
 void writeGalaxy()
 {
+    const std::string& name = editorGalaxy.name;
     const std::string failure = saveEditorGalaxy();
-    if (failure.empty())
-        say("Saved:", fitName(editorGalaxy.name, "", messageWidth));
-    else
+    if (failure.empty()) {
+        say("Saved:", fitName(name, "", messageWidth));
+    } else if (failure.rfind(name + " ", 0) == 0) { // "NAME is read-only"
+        const std::string rest = failure.substr(name.size());
+        say("Not saved:", fitName(name, rest, messageWidth) + rest);
+    } else {
         say("Not saved:", failure);
+    }
 }
 
 void saveGalaxy(int)

@@ -146,6 +146,12 @@ TEST_F(EditorTest, PanelButtonsKeysAndLoadsThatKeepTheWorkOrTheSelection)
         EXPECT_EQ(editorMessage(), said);
         EXPECT_EQ(std::tuple(g.slotCount(), g.name, linked(0, 1)), std::tuple(100, "TEST", true));
     }
+    // A long name is cut to the panel, not drawn across the screen's edge.
+    const std::string longName(120, 'L');
+    std::ofstream(galaxyPath(longName)) << "2 x";
+    const std::vector<uint32_t> edge = program.pixels(797, 527, 3, 22);
+    loadFile(longName);
+    EXPECT_EQ(program.pixels(797, 527, 3, 22), edge);
 
     program.click(710, 510); // fewer, at 2
     EXPECT_EQ(g.playerCount, 2);
