@@ -8,14 +8,6 @@
 const std::array<const char*, 3> starKindNames = {normalStarKind, goldenStarKind, darkStarKind};
 int currentKind = 0;
 
-namespace {
-
-// The galaxy as it was before "load", for a galaxy too large to edit.
-Galaxy galaxyBeforeLoad;
-bool loadPending = false;
-
-} // namespace
-
 void startFirstEditorGalaxy()
 {
     editorGalaxy.reset();
@@ -85,29 +77,33 @@ void dragSelectedStar(double x, double y)
 
 void tidyEditorGalaxy() { validateLayout(editorGalaxy); }
 
-void keepGalaxyBeforeLoad()
+bool isTypeableName(const std::string& name)
 {
-    galaxyBeforeLoad = editorGalaxy;
-    loadPending = true;
+    if (name.size() > static_cast<size_t>(editorNameLength)) return false;
+    return std::all_of(name.begin(), name.end(),
+                       [](char c) { return c == ' ' || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'); });
 }
 
-std::string refuseOversizedLoad()
+std::string loadIntoEditor(bool builtIn, const std::string& fileName)
 {
-    if (!loadPending) return "";
-    loadPending = false;
-    if (editorGalaxy.slotCount() <= maxStars) return "";
-    const std::string name = editorGalaxy.name;
-    const int slots = editorGalaxy.slotCount();
-    editorGalaxy = galaxyBeforeLoad;
-    return name + " has " + std::to_string(slots) + " slots, at most " + std::to_string(maxStars);
+    Galaxy loaded;
+    if (!(builtIn ? loaded.loadBuiltIn(fileName) : loaded.loadFile(fileName))) return "cannot be read";
+    if (loaded.slotCount() > maxStars)
+        return "too large for the editor (" + std::to_string(loaded.slotCount()) + " places, at most " +
+               std::to_string(maxStars) + ")";
+    loaded.name = builtIn ? editorGalaxy.name : isTypeableName(fileName) ? fileName : "";
+    editorGalaxy = std::move(loaded);
+    return "";
 }
 
 SaveCheck checkSave()
 {
     const std::string& name = editorGalaxy.name;
     if (name.empty()) return SaveCheck::NoName;
-    // Its file would be listed nowhere, so it could never be loaded again.
-    if (name == builtInGalaxyName) return SaveCheck::BuiltIn;
+    // The built-in one's file would be listed nowhere, and a file under
+    // another standard name would replace the shipped one for good.
+    for (const char* standard : standardGalaxyNames)
+        if (name == standard) return SaveCheck::Standard;
     return galaxyFileExists(name) ? SaveCheck::Exists : SaveCheck::Ready;
 }
 
@@ -119,6 +115,4 @@ std::string saveEditorGalaxy()
 void resetEditorForTests()
 {
     currentKind = 0;
-    loadPending = false;
-    galaxyBeforeLoad.reset();
 }

@@ -71,15 +71,21 @@ int hiddenFiles() { return std::max(0, fileCount() - visibleRows); }
 
 // The source of a selection: standard index 0 is the built-in galaxy, 1..5
 // the standard files, fileRowBase + f the file row f.
+// The name of a selection's galaxy, "" for none.
+std::string sourceName(int which)
+{
+    if (which >= 0 && which < standardCount) return standardGalaxyNames[which];
+    if (which >= fileRowBase && which - fileRowBase < fileCount()) return galaxyFileNames[which - fileRowBase];
+    return "";
+}
+
 void loadGalaxy(Galaxy& galaxy, int which)
 {
     if (which == 0) {
         // Keeps the galaxy's name, as the built-in galaxy is not a file.
         galaxy.loadBuiltIn(builtInGalaxyName);
-    } else if (which > 0 && which < standardCount) {
-        galaxy.loadFile(standardGalaxyNames[which]);
-    } else if (which >= fileRowBase && which - fileRowBase < fileCount()) {
-        galaxy.loadFile(galaxyFileNames[which - fileRowBase]);
+    } else if (!sourceName(which).empty()) {
+        galaxy.loadFile(sourceName(which));
     } else {
         galaxy.reset();
     }
@@ -232,7 +238,11 @@ void demoAction(int) { beginGame(true); }
 
 void loadAction(int)
 {
-    loadGalaxy(*targetGalaxy, selectedGalaxy);
+    // The editor checks what it is given before it lets go of its work.
+    if (selectionMode == "editor")
+        loadIntoEditorScreen(selectedGalaxy == 0, sourceName(selectedGalaxy));
+    else
+        loadGalaxy(*targetGalaxy, selectedGalaxy);
     setState(selectionMode);
 }
 
