@@ -146,13 +146,12 @@ AiStepReport stepComputerTurns(GameState& state)
     const AiStepReport report = stepAiTurns(state.computerTurns, state.galaxy);
     if (report.kind == AiStepKind::Conquered) {
         recordConquest(state, Conquest{report.previousOwner, report.eliminated, report.winner});
-    } else if (state.phase != GamePhase::ComputerTurns) {
-    } else if (state.computerTurns.phase == AiPhase::CycleDone) {
-        state.phase = GamePhase::TurnStart;
-    } else if (report.wonOnPoints) {
+    } else if (state.phase == GamePhase::ComputerTurns && report.wonOnPoints) {
         state.winner = report.winner;
         state.wonOnPoints = true;
         state.phase = GamePhase::Over;
+    } else if (state.phase == GamePhase::ComputerTurns && state.computerTurns.phase == AiPhase::CycleDone) {
+        state.phase = GamePhase::TurnStart;
     }
     return report;
 }

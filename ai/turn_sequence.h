@@ -51,5 +51,6 @@ AiStepReport stepAiTurns(AiTurns& turns, Galaxy& galaxy);
 // decided is Over at once).
 void beginComputerTurns(GameState& state);
 // The next step of the running cycle, its conquest recorded in the state
-// (recordConquest); after the last player the phase becomes TurnStart.
+// (recordConquest); after the last player the phase becomes TurnStart, or
+// Over when the game ended on points.
 AiStepReport stepComputerTurns(GameState& state);
