@@ -93,7 +93,7 @@ TEST(EndOnPoints, TheLeaderHasMoreIncomeThenStarsThenArmiesThenTheLowerIndex)
 
 TEST(EndOnPoints, OnlyAGameWithoutTheHumanEndsOnPoints)
 {
-    // Two players who cannot reach each other: no star ever changes owner.
+    // Three players and no links: no star ever changes owner.
     for (int demo : {0, 1}) {
         for (int humanAlive : {0, 1}) {
             SCOPED_TRACE(testing::Message() << "demo " << demo << ", human alive " << humanAlive);
