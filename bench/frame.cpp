@@ -6,6 +6,7 @@
 #include "app/states.h"
 #include "engine/display.h"
 #include "engine/draw_text.h"
+#include "engine/image_catalogue.h"
 #include "engine/main_loop.h"
 #include "engine/platform/headless.h"
 

@@ -7,9 +7,7 @@
 #include <cstring>
 #include <string>
 
-#include "engine/draw_text.h"
-#include "engine/image_catalogue.h"
-#include "engine/main_loop.h"
+#include "engine/engine_config.h"
 #include "engine/platform/platform.h"
 
 Display* display = nullptr;
@@ -20,18 +18,8 @@ void setBuiltinPictureSource(BuiltinPictureSource source) { builtinSource = sour
 
 bool paintBuiltin(int id, Image& out) { return builtinSource && builtinSource(id, out); }
 
-static void fillCatalogueEntries()
+bool openDisplay(bool windowed)
 {
-    const std::vector<ImageEntry>& builtin = builtinImageList();
-    if (!builtin.empty())
-        setEntries(builtin);
-    else
-        readImageListFile(engineConfig().imageListFile.c_str());
-}
-
-bool bringUpDisplay(bool windowed)
-{
-    releaseAllImages();
     releaseDisplay();
     display = new Display;
     display->windowed = windowed;
@@ -43,14 +31,6 @@ bool bringUpDisplay(bool windowed)
         return false;
     }
     display->ready = true;
-    openFonts();
-    fillCatalogueEntries();
-    try {
-        loadAllImages();
-    } catch (const ImageLoadError& e) {
-        platformShowError("Error", e.what());
-        return false;
-    }
     return true;
 }
 
@@ -74,12 +54,10 @@ int present()
     return platformPresent(display->backBuffer);
 }
 
-int restoreAll()
+int restoreDisplay()
 {
     if (!display) return -1;
-    int result = platformRestoreDisplay();
-    if (result == 0) reloadAllImages();
-    return result;
+    return platformRestoreDisplay();
 }
 
 // The leading decimal digits of a source name a built-in picture; 0 otherwise.
@@ -186,11 +164,10 @@ static void blit(const Surface& s, int sl, int st, int sr, int sb, int dx, int d
     }
 }
 
-void drawImage(int x, int y, const std::string& name)
+void drawSurface(int x, int y, const Surface& surface)
 {
     if (!display || x > 799 || y > 599) return;
-    const Surface* s = findImage(name);
-    if (!s) return;
+    const Surface* s = &surface;
     // 64-bit so that far-off positions cannot overflow.
     long long left = x < 0 ? -static_cast<long long>(x) : 0;
     long long top = y < 0 ? -static_cast<long long>(y) : 0;
@@ -201,18 +178,10 @@ void drawImage(int x, int y, const std::string& name)
          std::max(x, 0), std::max(y, 0));
 }
 
-void drawImageCentered(int cx, int cy, const std::string& name)
-{
-    const Surface* s = findImage(name);
-    if (!s) return;
-    drawImage(cx - s->width / 2, cy - s->height / 2, name);
-}
-
-void drawImagePart(int x, int y, int srcX, int srcY, int width, int height, const std::string& name)
+void drawSurfacePart(int x, int y, int srcX, int srcY, int width, int height, const Surface& surface)
 {
     if (!display || x > 799 || y > 599 || width < 1 || height < 1 || srcX < 0 || srcY < 0) return;
-    const Surface* s = findImage(name);
-    if (!s) return;
+    const Surface* s = &surface;
     width = std::min(width, s->width);
     height = std::min(height, s->height);
     long long sl = srcX, st = srcY, sr = static_cast<long long>(srcX) + width, sb = static_cast<long long>(srcY) + height;
@@ -233,18 +202,6 @@ void drawImagePart(int x, int y, int srcX, int srcY, int width, int height, cons
     if (sr > s->width || sb > s->height || sl >= sr || st >= sb) return;
     blit(*s, static_cast<int>(sl), static_cast<int>(st), static_cast<int>(sr), static_cast<int>(sb),
          static_cast<int>(dx), static_cast<int>(dy));
-}
-
-int imageWidth(const std::string& name)
-{
-    const Surface* s = findImage(name);
-    return s ? s->width : 0;
-}
-
-int imageHeight(const std::string& name)
-{
-    const Surface* s = findImage(name);
-    return s ? s->height : 0;
 }
 
 void tintRect(int x, int y, int width, int height, int dr, int dg, int db)

@@ -37,16 +37,15 @@ struct Display {
 
 extern Display* display; // null until the display is brought up
 
-// Bring-up: releases the images and any old display, makes a new one, opens the
-// fonts and loads every image of the catalogue. On failure the message is shown
-// in an error box and false is returned.
-bool bringUpDisplay(bool windowed);
+// Replaces any old display with a new one and the platform's means of showing
+// it. On failure the message is shown in an error box and false is returned.
+bool openDisplay(bool windowed);
 void releaseDisplay();
 void clearBackBuffer(uint32_t value);
 // Shows the back buffer: 0 on success, a negative platform result otherwise.
 int present();
-// After the platform lost its render target: rebuild it and reload every image.
-int restoreAll();
+// After the platform lost its render target: rebuild it; 0 on success.
+int restoreDisplay();
 
 // The pictures held in the program: the application hands the engine a
 // painter that fills an image for a numeric id, false for an unknown id.
@@ -61,10 +60,7 @@ bool reloadFromSource(Surface& surface, const std::string& source, int width, in
 // The colour as r | g << 8 | b << 16; pixels of that colour are not drawn.
 void setColorKey(Surface& surface, uint32_t colour);
 
-// Facade drawing operations; a name that is not in the catalogue draws nothing.
-void drawImage(int x, int y, const std::string& name);
-void drawImageCentered(int cx, int cy, const std::string& name);
-void drawImagePart(int x, int y, int srcX, int srcY, int width, int height, const std::string& name);
-int imageWidth(const std::string& name);
-int imageHeight(const std::string& name);
+// The clipping of the named drawing operations (image_catalogue.h), on a surface.
+void drawSurface(int x, int y, const Surface& surface);
+void drawSurfacePart(int x, int y, int srcX, int srcY, int width, int height, const Surface& surface);
 void tintRect(int x, int y, int width, int height, int dr, int dg, int db);

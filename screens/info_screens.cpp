@@ -4,7 +4,7 @@
 #include "app/screens.h"
 #include "app/states.h"
 #include "app/widgets.h"
-#include "engine/display.h"
+#include "engine/image_catalogue.h"
 #include "engine/input.h"
 
 namespace {
