@@ -33,7 +33,7 @@ void BoardLikeFrame(benchmark::State& state)
         for (int i = 0; i < 24; ++i) drawImageCentered(40 + (i % 8) * 95, 60 + (i / 8) * 140, stars[i % 3]);
         for (int i = 0; i < 30; ++i) drawText(30 + (i % 10) * 75, 90 + (i / 10) * 140, 255, 255, 255, "12+3", 14, false);
         for (int i = 0; i < 10; ++i) tintRect(20 + i * 70, 520, 60, 30, 40, 40, 40);
-        benchmark::DoNotOptimize(display->backBuffer.pixels.data());
+        benchmark::DoNotOptimize(drawnFrame().pixels.data());
     }
     resetEngineForTests();
 }

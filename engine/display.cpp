@@ -42,16 +42,66 @@ void releaseDisplay()
     display = nullptr;
 }
 
+static void drawClear(const DrawCall& call)
+{
+    std::fill(display->backBuffer.pixels.begin(), display->backBuffer.pixels.end(), static_cast<uint32_t>(call.args[0]));
+}
+
 void clearBackBuffer(uint32_t value)
 {
     if (!display) return;
-    std::fill(display->backBuffer.pixels.begin(), display->backBuffer.pixels.end(), value);
+    // Calls not drawn yet are covered by the clear; drawn ones changed the buffer.
+    if (display->drawnCalls > 0) display->shownIntact = false;
+    display->calls.clear();
+    display->drawnCalls = 0;
+    DrawCall call;
+    call.draw = drawClear;
+    call.args[0] = static_cast<int>(value);
+    display->calls.push_back(std::move(call));
+}
+
+void queueDrawing(DrawCall call)
+{
+    if (display) display->calls.push_back(std::move(call));
+}
+
+static void drawWaitingCalls()
+{
+    if (display->drawnCalls == display->calls.size()) return;
+    for (size_t i = display->drawnCalls; i < display->calls.size(); ++i) display->calls[i].draw(display->calls[i]);
+    display->drawnCalls = display->calls.size();
+    display->shownIntact = false;
+}
+
+const Image& drawnFrame()
+{
+    static const Image none;
+    if (!display) return none;
+    drawWaitingCalls();
+    return display->backBuffer;
+}
+
+void surfacesChanging()
+{
+    if (!display) return;
+    drawWaitingCalls();
+    display->shownIntact = false;
 }
 
 int present()
 {
     if (!display || !display->ready) return -1;
-    return platformPresent(display->backBuffer);
+    Display& d = *display;
+    const bool fromClear = !d.calls.empty() && d.calls.front().draw == drawClear;
+    const bool same = d.shownIntact && d.drawnCalls == 0 && fromClear && d.calls == d.shownCalls;
+    if (!same) drawWaitingCalls();
+    const int result = platformPresent(d.backBuffer, !same);
+    // Only a frame drawn from a clear is told by its calls alone.
+    std::swap(d.calls, d.shownCalls);
+    d.calls.clear();
+    d.drawnCalls = 0;
+    d.shownIntact = fromClear && result == 0;
+    return result;
 }
 
 int restoreDisplay()
@@ -131,6 +181,7 @@ bool reloadFromSource(Surface& surface, const std::string& source, int width, in
     Image picture;
     if (!loadSource(source, width, height, picture)) return false;
     if (picture.width > 32767 || picture.height > 32767) return false;
+    surfacesChanging();
     surface.image = std::move(picture);
     surface.width = surface.image.width;
     surface.height = surface.image.height;
@@ -141,6 +192,7 @@ bool reloadFromSource(Surface& surface, const std::string& source, int width, in
 void setColorKey(Surface& surface, uint32_t colour)
 {
     // The colour comes as 0x00BBGGRR; the key is compared with our pixels.
+    surfacesChanging();
     surface.colorKey = packRgb(static_cast<int>(colour & 255), static_cast<int>((colour >> 8) & 255),
                                static_cast<int>((colour >> 16) & 255));
     surface.hasColorKey = true;
@@ -149,8 +201,10 @@ void setColorKey(Surface& surface, uint32_t colour)
 
 // Copies the source rectangle [sl, sr) x [st, sb) of the surface to (dx, dy),
 // skipping key-coloured pixels. The caller has clipped everything.
-static void blit(const Surface& s, int sl, int st, int sr, int sb, int dx, int dy)
+static void drawBlit(const DrawCall& call)
 {
+    const Surface& s = *call.surface;
+    [[maybe_unused]] const auto& [sl, st, sr, sb, dx, dy, unused1, unused2] = call.args;
     Image& bb = display->backBuffer;
     for (int sy = st; sy < sb; ++sy) {
         // Source column a lands on screen column dx + (a - sl).
@@ -164,6 +218,15 @@ static void blit(const Surface& s, int sl, int st, int sr, int sb, int dx, int d
     }
 }
 
+static void queueBlit(const Surface& s, int sl, int st, int sr, int sb, int dx, int dy)
+{
+    DrawCall call;
+    call.draw = drawBlit;
+    call.surface = &s;
+    call.args[0] = sl, call.args[1] = st, call.args[2] = sr, call.args[3] = sb, call.args[4] = dx, call.args[5] = dy;
+    queueDrawing(std::move(call));
+}
+
 void drawSurface(int x, int y, const Surface& surface)
 {
     if (!display || x > 799 || y > 599) return;
@@ -174,8 +237,8 @@ void drawSurface(int x, int y, const Surface& surface)
     long long right = static_cast<long long>(x) + s->width <= 799 ? s->width : 799 - x;
     long long bottom = static_cast<long long>(y) + s->height <= 599 ? s->height : 599 - y;
     if (left >= right || top >= bottom) return;
-    blit(*s, static_cast<int>(left), static_cast<int>(top), static_cast<int>(right), static_cast<int>(bottom),
-         std::max(x, 0), std::max(y, 0));
+    queueBlit(*s, static_cast<int>(left), static_cast<int>(top), static_cast<int>(right), static_cast<int>(bottom),
+              std::max(x, 0), std::max(y, 0));
 }
 
 void drawSurfacePart(int x, int y, int srcX, int srcY, int width, int height, const Surface& surface)
@@ -200,9 +263,11 @@ void drawSurfacePart(int x, int y, int srcX, int srcY, int width, int height, co
     if (dy + (sb - st) > 599) sb = st + (599 - dy);
     // A rectangle that reaches past the picture is refused whole.
     if (sr > s->width || sb > s->height || sl >= sr || st >= sb) return;
-    blit(*s, static_cast<int>(sl), static_cast<int>(st), static_cast<int>(sr), static_cast<int>(sb),
-         static_cast<int>(dx), static_cast<int>(dy));
+    queueBlit(*s, static_cast<int>(sl), static_cast<int>(st), static_cast<int>(sr), static_cast<int>(sb),
+              static_cast<int>(dx), static_cast<int>(dy));
 }
+
+static void drawTint(const DrawCall& call);
 
 void tintRect(int x, int y, int width, int height, int dr, int dg, int db)
 {
@@ -213,8 +278,17 @@ void tintRect(int x, int y, int width, int height, int dr, int dg, int db)
     dg = std::clamp(dg, -255, 255);
     db = std::clamp(db, -255, 255);
     // A rectangle wider than the screen would be moved off it; cut it instead.
-    int x0 = std::max(x, 0), y0 = std::max(y, 0);
-    int x1 = std::min(x + width, 800), y1 = std::min(y + height, 600);
+    DrawCall call;
+    call.draw = drawTint;
+    call.args[0] = std::max(x, 0), call.args[1] = std::max(y, 0);
+    call.args[2] = std::min(x + width, 800), call.args[3] = std::min(y + height, 600);
+    call.args[4] = dr, call.args[5] = dg, call.args[6] = db;
+    queueDrawing(std::move(call));
+}
+
+static void drawTint(const DrawCall& call)
+{
+    [[maybe_unused]] const auto& [x0, y0, x1, y1, dr, dg, db, unused] = call.args;
     Image& bb = display->backBuffer;
     for (int row = y0; row < y1; ++row) {
         uint32_t* p = bb.row(row);

@@ -43,6 +43,7 @@ bool loadAllImages()
         if (!surface) throw ImageLoadError("Could not create surface from " + entry.source);
         auto it = imageCatalogue.images.find(entry.name);
         if (it != imageCatalogue.images.end()) {
+            surfacesChanging();
             delete it->second;
             it->second = surface;
         } else {
@@ -63,6 +64,7 @@ void reloadAllImages()
 
 void releaseAllImages()
 {
+    surfacesChanging();
     for (auto& [name, surface] : imageCatalogue.images) delete surface;
     imageCatalogue.images.clear();
 }

@@ -168,10 +168,10 @@ TEST_F(DisplayTest, TextStaysInItsCellsOpaqueTextFillsThemBlackAndBoxTextTakesTh
     clearBackBuffer(0);
     // A box as large as the 22 font's text, 100 wider: 22 fits, centred; 24 does not.
     drawTextInBox(200, 200, w22 + 100, h22, 255, 255, 255, "PLAY", false);
-    Image withBox = display->backBuffer;
+    Image withBox = drawnFrame();
     clearBackBuffer(0);
     drawText(250, 200, 255, 255, 255, "PLAY", 22, false);
-    EXPECT_EQ(withBox.pixels, display->backBuffer.pixels);
+    EXPECT_EQ(withBox.pixels, drawnFrame().pixels);
 
     clearBackBuffer(0);
     // No font fits: the smallest, centred, overhangs the box.
@@ -181,6 +181,67 @@ TEST_F(DisplayTest, TextStaysInItsCellsOpaqueTextFillsThemBlackAndBoxTextTakesTh
     std::tie(first, last) = litColumns();
     EXPECT_NEAR(first, 400 + (10 - w) / 2, 2);
     EXPECT_GT(last, 410);
+}
+
+} // namespace
+
+namespace {
+
+// An idle screen makes the same calls every frame; only a frame that can
+// differ from the one on the screen may be drawn and uploaded again.
+TEST_F(DisplayTest, OnlyAFrameWhoseCallsDifferFromTheShownOnesIsDrawnAndUploaded)
+{
+    auto frame = [](int tintX, bool clear = true) {
+        if (clear) clearBackBuffer(0);
+        drawImage(10, 10, "block");
+        tintRect(tintX, 0, 5, 5, 40, 40, 40);
+        drawTextInBox(100, 100, 200, 30, 255, 255, 255, "PLAY", false);
+    };
+    auto shown = [](int x, int y) { return headlessLastFrame().at(x, y); };
+    frame(0);
+    ASSERT_EQ(present(), 0);
+    EXPECT_TRUE(headlessLastPresentChanged());
+    const Image first = headlessLastFrame();
+    frame(0);
+    ASSERT_EQ(present(), 0);
+    EXPECT_FALSE(headlessLastPresentChanged());
+    EXPECT_EQ(headlessLastFrame().pixels, first.pixels);
+
+    frame(1); // one call differs
+    ASSERT_EQ(present(), 0);
+    EXPECT_TRUE(headlessLastPresentChanged());
+    EXPECT_EQ(std::tuple(shown(0, 0), shown(1, 0)), std::tuple(0u, packRgb(40, 40, 40)));
+
+    // The same calls without a clear tint the shown frame once more.
+    frame(1, false);
+    ASSERT_EQ(present(), 0);
+    EXPECT_TRUE(headlessLastPresentChanged());
+    EXPECT_EQ(shown(1, 0), packRgb(80, 80, 80));
+
+    // A surface changed under the same calls: red is now its key colour.
+    frame(1);
+    ASSERT_EQ(present(), 0);
+    setColorKey(*findImage("block"), 0x0000FF);
+    frame(1);
+    ASSERT_EQ(present(), 0);
+    EXPECT_TRUE(headlessLastPresentChanged());
+    EXPECT_EQ(shown(10, 10), 0u);
+
+    // A frame whose present failed is uploaded again.
+    frame(1);
+    headlessFailPresents(1);
+    ASSERT_NE(present(), 0);
+    frame(1);
+    ASSERT_EQ(present(), 0);
+    EXPECT_TRUE(headlessLastPresentChanged());
+
+    // Pixels read before the present are the frame's so far; the frame still shows whole.
+    clearBackBuffer(0);
+    drawImage(10, 10, "wide");
+    EXPECT_EQ(pixelAt(10, 10), 1u);
+    tintRect(10, 10, 1, 1, 40, 0, 0);
+    ASSERT_EQ(present(), 0);
+    EXPECT_EQ(std::tuple(headlessLastPresentChanged(), shown(10, 10)), std::tuple(true, packRgb(40, 0, 1)));
 }
 
 } // namespace
