@@ -42,10 +42,55 @@ void releaseDisplay()
     display = nullptr;
 }
 
-static void drawClear(const DrawCall& call)
+static void fillPixels(uint32_t* from, uint32_t* to, uint32_t value)
 {
-    std::fill(display->backBuffer.pixels.begin(), display->backBuffer.pixels.end(), static_cast<uint32_t>(call.args[0]));
+    if (value == 0)
+        std::memset(from, 0, static_cast<size_t>(to - from) * sizeof(uint32_t));
+    else
+        std::fill(from, to, value);
 }
+
+static void drawBlit(const DrawCall& call);
+
+// The columns [from, to) of screen row y that a blit copies from one span of
+// its picture, with no key colour among them; from == to when there are none.
+static void wholeColumns(const DrawCall& blit, int y, int& from, int& to)
+{
+    from = to = 0;
+    [[maybe_unused]] const auto& [sl, st, sr, sb, dx, dy, unused1, unused2] = blit.args;
+    if (y < dy || y >= dy + (sb - st)) return;
+    const Surface& s = *blit.surface;
+    const int sy = st + (y - dy);
+    for (int i = s.rowFirstSpan[sy]; i < s.rowFirstSpan[sy + 1]; ++i) {
+        if (s.spans[i].start <= sl && s.spans[i].start + s.spans[i].length >= sr) {
+            from = dx;
+            to = dx + (sr - sl);
+            return;
+        }
+    }
+}
+
+// Clears the back buffer, leaving out what the next call, a picture, covers
+// whole anyway: most frames start with a backdrop as large as the screen.
+static void clearBefore(const DrawCall& clear, const DrawCall* next)
+{
+    Image& bb = display->backBuffer;
+    const uint32_t value = static_cast<uint32_t>(clear.args[0]);
+    const bool blitNext = next && next->draw == drawBlit;
+    for (int y = 0; y < bb.height; ++y) {
+        uint32_t* row = bb.row(y);
+        int from = 0, to = 0;
+        if (blitNext) wholeColumns(*next, y, from, to);
+        if (from < to) {
+            fillPixels(row, row + from, value);
+            fillPixels(row + to, row + bb.width, value);
+        } else {
+            fillPixels(row, row + bb.width, value);
+        }
+    }
+}
+
+static void drawClear(const DrawCall& call) { clearBefore(call, nullptr); }
 
 void clearBackBuffer(uint32_t value)
 {
@@ -68,7 +113,13 @@ void queueDrawing(DrawCall call)
 static void drawWaitingCalls()
 {
     if (display->drawnCalls == display->calls.size()) return;
-    for (size_t i = display->drawnCalls; i < display->calls.size(); ++i) display->calls[i].draw(display->calls[i]);
+    std::vector<DrawCall>& calls = display->calls;
+    for (size_t i = display->drawnCalls; i < calls.size(); ++i) {
+        if (calls[i].draw == drawClear)
+            clearBefore(calls[i], i + 1 < calls.size() ? &calls[i + 1] : nullptr);
+        else
+            calls[i].draw(calls[i]);
+    }
     display->drawnCalls = display->calls.size();
     display->shownIntact = false;
 }

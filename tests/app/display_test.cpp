@@ -242,6 +242,23 @@ TEST_F(DisplayTest, OnlyAFrameWhoseCallsDifferFromTheShownOnesIsDrawnAndUploaded
     tintRect(10, 10, 1, 1, 40, 0, 0);
     ASSERT_EQ(present(), 0);
     EXPECT_EQ(std::tuple(headlessLastPresentChanged(), shown(10, 10)), std::tuple(true, packRgb(40, 0, 1)));
+
+    // The clear leaves out what a picture drawn next covers whole, and only that:
+    // not its key-coloured holes, not the columns beside it.
+    Image holed = solidImage(800, 600, green);
+    holed.row(5)[7] = 0;
+    addTestImage("holed", holed);
+    for (int x : {0, 3}) {
+        SCOPED_TRACE(x);
+        clearBackBuffer(red);
+        ASSERT_EQ(present(), 0);
+        clearBackBuffer(0);
+        drawImage(x, 0, "holed");
+        ASSERT_EQ(present(), 0);
+        EXPECT_EQ(std::tuple(shown(x + 7, 5), shown(x + 8, 5), shown(799, 0), shown(0, 599), shown(x, 598)),
+                  std::tuple(0u, green, 0u, 0u, green));
+        EXPECT_EQ(shown(0, 0), x ? 0u : green);
+    }
 }
 
 } // namespace
