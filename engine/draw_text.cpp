@@ -121,7 +121,7 @@ void drawText(int x, int y, int r, int g, int b, const char* text, int size, boo
 
 static void drawTextInBoxCall(const DrawCall& call)
 {
-    [[maybe_unused]] const auto& [x, y, width, height, colour, leftAligned, unused1, unused2] = call.args;
+    [[maybe_unused]] const auto& [x, y, width, height, colour, leftAligned, cut, unused] = call.args;
     const char* text = call.text.c_str();
     if (!fontAvailable()) return;
     int used = 0, usedW = 0, usedH = 0;
@@ -136,16 +136,31 @@ static void drawTextInBoxCall(const DrawCall& call)
     }
     int dx = leftAligned ? 0 : (width - usedW) / 2;
     int dy = (height - usedH) / 2;
-    fontDraw(used, text, static_cast<uint32_t>(colour), false, display->backBuffer, x + dx, y + dy);
+    if (cut)
+        fontDrawClipped(used, text, static_cast<uint32_t>(colour), false, display->backBuffer, x + dx, y + dy, x, y,
+                        x + width, y + height);
+    else
+        fontDraw(used, text, static_cast<uint32_t>(colour), false, display->backBuffer, x + dx, y + dy);
 }
 
-void drawTextInBox(int x, int y, int width, int height, int r, int g, int b, const char* text, bool leftAligned)
+static void queueTextInBox(int x, int y, int width, int height, int r, int g, int b, const char* text,
+                           bool leftAligned, bool cut)
 {
     if (!display || !text) return;
     DrawCall call;
     call.draw = drawTextInBoxCall;
     call.args[0] = x, call.args[1] = y, call.args[2] = width, call.args[3] = height;
-    call.args[4] = static_cast<int>(packRgb(r, g, b)), call.args[5] = leftAligned;
+    call.args[4] = static_cast<int>(packRgb(r, g, b)), call.args[5] = leftAligned, call.args[6] = cut;
     call.text = text;
     queueDrawing(std::move(call));
+}
+
+void drawTextInBox(int x, int y, int width, int height, int r, int g, int b, const char* text, bool leftAligned)
+{
+    queueTextInBox(x, y, width, height, r, g, b, text, leftAligned, false);
+}
+
+void drawTextCutToBox(int x, int y, int width, int height, int r, int g, int b, const char* text, bool leftAligned)
+{
+    queueTextInBox(x, y, width, height, r, g, b, text, leftAligned, true);
 }

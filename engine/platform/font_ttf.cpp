@@ -4,7 +4,9 @@
 #include <array>
 #include <cstring>
 #include <cstdlib>
+#include <map>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "engine/platform/font.h"
@@ -22,7 +24,8 @@ struct Face {
     TTF_Font* font = nullptr;
     int cellHeight = 0;
     int advance = 0;
-    std::array<Glyph, 256> glyphs;
+    std::array<Glyph, 256> glyphs; // the first 256 code points
+    std::map<char32_t, Glyph> otherGlyphs;
 };
 
 std::vector<Face> faces;
@@ -52,17 +55,56 @@ TTF_Font* openAtCellHeight(const char* path, int cellHeight)
     return TTF_OpenFont(path, 4);
 }
 
-Glyph& glyphOf(Face& face, unsigned char c)
+// The code point of the UTF-8 sequence at p, which moves past it. A byte that
+// does not start a well-formed sequence stands for itself, as in Latin-1, so
+// that any byte string draws as something.
+char32_t nextCodePoint(const unsigned char*& p)
 {
-    Glyph& g = face.glyphs[c];
+    const unsigned char lead = *p++;
+    int extra = lead >= 0xF0 && lead <= 0xF4 ? 3 : lead >= 0xE0 ? (lead >= 0xF0 ? -1 : 2) : lead >= 0xC2 ? 1 : 0;
+    if (extra <= 0) return lead;
+    char32_t cp = lead & (0x3F >> extra);
+    for (int i = 0; i < extra; ++i) {
+        if ((p[i] & 0xC0) != 0x80) return lead;
+        cp = (cp << 6) | (p[i] & 0x3F);
+    }
+    // Overlong forms, surrogates and values past the last code point are not text.
+    const char32_t least[4] = {0, 0x80, 0x800, 0x10000};
+    if (cp < least[extra] || (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF) return lead;
+    p += extra;
+    return cp;
+}
+
+void appendUtf8(std::string& out, char32_t cp)
+{
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+Glyph& glyphOf(Face& face, char32_t c)
+{
+    Glyph& g = c < 256 ? face.glyphs[c] : face.otherGlyphs[c];
     if (g.rendered) return g;
     g.rendered = true;
     g.width = face.advance;
     g.coverage.assign(static_cast<size_t>(g.width) * face.cellHeight, 0);
-    if (c < 32) return g; // control bytes draw as blank cells
-    // Text bytes are Latin-1, as the game's strings are.
-    char text[2] = {static_cast<char>(c), 0};
-    SDL_Surface* s = TTF_RenderText_Blended(face.font, text, SDL_Color{255, 255, 255, 255});
+    if (c < 32) return g; // control characters draw as blank cells
+    std::string text;
+    appendUtf8(text, c);
+    SDL_Surface* s = TTF_RenderUTF8_Blended(face.font, text.c_str(), SDL_Color{255, 255, 255, 255});
     if (!s) return g;
     SDL_Surface* argb = SDL_ConvertSurfaceFormat(s, SDL_PIXELFORMAT_ARGB8888, 0);
     SDL_FreeSurface(s);
@@ -127,8 +169,8 @@ void fontMeasure(int index, const char* text, int& width, int& height)
     const Face& face = faces[static_cast<size_t>(index)];
     // Lines break only at line ends: the widest line, and a cell per line.
     int lines = 1, column = 0, widest = 0;
-    for (const char* p = text; *p; ++p) {
-        if (*p == '\n') {
+    for (const unsigned char* p = reinterpret_cast<const unsigned char*>(text); *p;) {
+        if (nextCodePoint(p) == '\n') {
             ++lines;
             column = 0;
         } else {
@@ -141,22 +183,31 @@ void fontMeasure(int index, const char* text, int& width, int& height)
 
 void fontDraw(int index, const char* text, uint32_t colour, bool opaque, Image& target, int x, int y)
 {
+    fontDrawClipped(index, text, colour, opaque, target, x, y, 0, 0, target.width, target.height);
+}
+
+void fontDrawClipped(int index, const char* text, uint32_t colour, bool opaque, Image& target, int x, int y,
+                     int left, int top, int right, int bottom)
+{
     if (index < 0 || index >= static_cast<int>(faces.size()) || !text) return;
+    left = std::max(left, 0), top = std::max(top, 0);
+    right = std::min(right, target.width), bottom = std::min(bottom, target.height);
     Face& face = faces[static_cast<size_t>(index)];
     const int cr = redOf(colour), cg = greenOf(colour), cb = blueOf(colour);
     int penX = x;
-    for (const unsigned char* p = reinterpret_cast<const unsigned char*>(text); *p; ++p, penX += face.advance) {
-        if (penX >= target.width) break;
-        if (penX + face.advance <= 0) continue;
-        Glyph& g = glyphOf(face, *p);
+    for (const unsigned char* p = reinterpret_cast<const unsigned char*>(text); *p; penX += face.advance) {
+        const char32_t c = nextCodePoint(p);
+        if (penX >= right) break;
+        if (penX + face.advance <= left) continue;
+        Glyph& g = glyphOf(face, c);
         for (int gy = 0; gy < face.cellHeight; ++gy) {
             int ty = y + gy;
-            if (ty < 0 || ty >= target.height) continue;
+            if (ty < top || ty >= bottom) continue;
             uint32_t* row = target.row(ty);
             const uint8_t* cov = g.coverage.data() + static_cast<size_t>(gy) * g.width;
             for (int gx = 0; gx < g.width; ++gx) {
                 int tx = penX + gx;
-                if (tx < 0 || tx >= target.width) continue;
+                if (tx < left || tx >= right) continue;
                 int a = cov[gx];
                 if (opaque) {
                     row[tx] = packRgb(cr * a / 255, cg * a / 255, cb * a / 255);

@@ -262,3 +262,55 @@ TEST_F(DisplayTest, OnlyAFrameWhoseCallsDifferFromTheShownOnesIsDrawnAndUploaded
 }
 
 } // namespace
+
+namespace {
+
+// Lit pixels of a rectangle of the back buffer.
+int litIn(int x0, int y0, int x1, int y1)
+{
+    int n = 0;
+    for (int y = y0; y < y1; ++y)
+        for (int x = x0; x < x1; ++x) n += pixelAt(x, y) != 0;
+    return n;
+}
+
+TEST_F(DisplayTest, TextIsUtf8ACharacterACellAndBoxedLinesAreCutAtTheBox)
+{
+    // Characters, not bytes, take cells; a byte outside a well-formed sequence
+    // is the Latin-1 character of its value.
+    int cell, h, w;
+    measureText("M", 14, cell, h);
+    for (auto [text, cells] : {std::pair{"\xC3\xBCn\xC3\xAF" "c\xC3\xB6" "d\xC3\xA9\xE2\x98\x85", 8}, {"\xC3", 1},
+                               {"\xC0\xAF", 2}, {"\xED\xA0\x80", 3}, {"\xF0\x9F\x98\x80!", 2}, {"a\xE2\x98", 3}}) {
+        SCOPED_TRACE(text);
+        measureText(text, 14, w, h);
+        EXPECT_EQ(w, cells * cell);
+    }
+    // U+00FC from its two bytes is the glyph of the one Latin-1 byte 0xFC, and the star is drawn.
+    drawText(0, 0, 255, 255, 255, "\xC3\xBC\xE2\x98\x85", 14, false);
+    Image utf8 = drawnFrame();
+    clearBackBuffer(0);
+    drawText(0, 0, 255, 255, 255, "\xFC", 14, false);
+    EXPECT_GT(litIn(0, 0, cell, h), 0);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < cell; ++x) ASSERT_EQ(utf8.at(x, y), pixelAt(x, y)) << x << ", " << y;
+    int star = 0;
+    for (int y = 0; y < h; ++y)
+        for (int x = cell; x < 2 * cell; ++x) star += utf8.at(x, y) != 0;
+    EXPECT_GT(star, 0);
+
+    // A name far too long for its box: cut at the box, where the plain box text overhangs it.
+    const char* name = "A_GALAXY_NAME_FAR_TOO_LONG_FOR_THE_ROW_OF_THE_LIST_IT_IS_SHOWN_IN";
+    for (bool leftAligned : {false, true}) {
+        SCOPED_TRACE(leftAligned);
+        clearBackBuffer(0);
+        drawTextCutToBox(300, 200, 120, 20, 255, 255, 255, name, leftAligned);
+        EXPECT_GT(litIn(300, 200, 420, 220), 100);
+        EXPECT_EQ(litPixels(), litIn(300, 200, 420, 220));
+        clearBackBuffer(0);
+        drawTextInBox(300, 200, 120, 20, 255, 255, 255, name, leftAligned);
+        EXPECT_GT(litPixels(), litIn(300, 200, 420, 220));
+    }
+}
+
+} // namespace
