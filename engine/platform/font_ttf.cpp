@@ -5,6 +5,7 @@
 #include <cstring>
 #include <cstdlib>
 #include <map>
+#include <unordered_map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -30,6 +31,21 @@ struct Face {
 
 std::vector<Face> faces;
 bool ttfStarted = false;
+
+// A string as drawn in one face: its runs of pixels with some coverage, row
+// by row, so that drawing it again skips the empty parts of its cells.
+struct TextRun {
+    int x, y, length;
+    size_t offset; // into coverage
+};
+struct RenderedText {
+    std::vector<TextRun> runs;
+    std::vector<uint8_t> coverage;
+};
+// Keyed by the face's index and the text. The screens draw a few dozen
+// strings a frame, mostly the same ones; the cache starts over when full.
+std::unordered_map<std::string, RenderedText> renderedTexts;
+constexpr size_t renderedTextLimit = 2048;
 
 } // namespace
 
@@ -156,6 +172,7 @@ void fontClose()
     for (Face& face : faces)
         if (face.font) TTF_CloseFont(face.font);
     faces.clear();
+    renderedTexts.clear();
     if (ttfStarted) {
         TTF_Quit();
         ttfStarted = false;
@@ -181,6 +198,44 @@ void fontMeasure(int index, const char* text, int& width, int& height)
     height = lines * face.cellHeight;
 }
 
+namespace {
+
+const RenderedText& renderedText(int index, const char* text)
+{
+    std::string key(1, static_cast<char>(index));
+    key += text;
+    auto found = renderedTexts.find(key);
+    if (found != renderedTexts.end()) return found->second;
+    if (renderedTexts.size() >= renderedTextLimit) renderedTexts.clear();
+    Face& face = faces[static_cast<size_t>(index)];
+    std::vector<const Glyph*> cells;
+    for (const unsigned char* p = reinterpret_cast<const unsigned char*>(text); *p;) cells.push_back(&glyphOf(face, nextCodePoint(p)));
+    RenderedText rendered;
+    for (int gy = 0; gy < face.cellHeight; ++gy) {
+        int runStart = -1;
+        const int width = static_cast<int>(cells.size()) * face.advance;
+        for (int px = 0; px <= width; ++px) {
+            uint8_t a = 0;
+            if (px < width) {
+                const Glyph& g = *cells[static_cast<size_t>(px / face.advance)];
+                a = g.coverage[static_cast<size_t>(gy) * g.width + px % face.advance];
+            }
+            if (a && runStart < 0) {
+                runStart = px;
+                rendered.runs.push_back({px, gy, 0, rendered.coverage.size()});
+            }
+            if (a) rendered.coverage.push_back(a);
+            if (!a && runStart >= 0) {
+                rendered.runs.back().length = px - runStart;
+                runStart = -1;
+            }
+        }
+    }
+    return renderedTexts.emplace(std::move(key), std::move(rendered)).first->second;
+}
+
+} // namespace
+
 void fontDraw(int index, const char* text, uint32_t colour, bool opaque, Image& target, int x, int y)
 {
     fontDrawClipped(index, text, colour, opaque, target, x, y, 0, 0, target.width, target.height);
@@ -192,8 +247,31 @@ void fontDrawClipped(int index, const char* text, uint32_t colour, bool opaque, 
     if (index < 0 || index >= static_cast<int>(faces.size()) || !text) return;
     left = std::max(left, 0), top = std::max(top, 0);
     right = std::min(right, target.width), bottom = std::min(bottom, target.height);
-    Face& face = faces[static_cast<size_t>(index)];
     const int cr = redOf(colour), cg = greenOf(colour), cb = blueOf(colour);
+    if (!opaque) {
+        const RenderedText& rendered = renderedText(index, text);
+        for (const TextRun& run : rendered.runs) {
+            const int ty = y + run.y;
+            if (ty < top || ty >= bottom) continue;
+            uint32_t* row = target.row(ty);
+            const uint8_t* cov = rendered.coverage.data() + run.offset;
+            const int runX = x + run.x;
+            const int from = std::max(runX, left), to = std::min(runX + run.length, right);
+            for (int tx = from; tx < to; ++tx) {
+                const int a = cov[tx - runX];
+                if (a == 255) {
+                    row[tx] = colour & 0xFFFFFFu;
+                } else {
+                    uint32_t d = row[tx];
+                    row[tx] = packRgb((cr * a + redOf(d) * (255 - a)) / 255, (cg * a + greenOf(d) * (255 - a)) / 255,
+                                      (cb * a + blueOf(d) * (255 - a)) / 255);
+                }
+            }
+        }
+        return;
+    }
+    // Opaque text fills whole cells.
+    Face& face = faces[static_cast<size_t>(index)];
     int penX = x;
     for (const unsigned char* p = reinterpret_cast<const unsigned char*>(text); *p; penX += face.advance) {
         const char32_t c = nextCodePoint(p);
@@ -209,15 +287,7 @@ void fontDrawClipped(int index, const char* text, uint32_t colour, bool opaque, 
                 int tx = penX + gx;
                 if (tx < left || tx >= right) continue;
                 int a = cov[gx];
-                if (opaque) {
-                    row[tx] = packRgb(cr * a / 255, cg * a / 255, cb * a / 255);
-                } else if (a == 255) {
-                    row[tx] = colour & 0xFFFFFFu;
-                } else if (a) {
-                    uint32_t d = row[tx];
-                    row[tx] = packRgb((cr * a + redOf(d) * (255 - a)) / 255, (cg * a + greenOf(d) * (255 - a)) / 255,
-                                      (cb * a + blueOf(d) * (255 - a)) / 255);
-                }
+                row[tx] = packRgb(cr * a / 255, cg * a / 255, cb * a / 255);
             }
         }
     }
