@@ -340,15 +340,19 @@ void tintRect(int x, int y, int width, int height, int dr, int dg, int db)
 static void drawTint(const DrawCall& call)
 {
     [[maybe_unused]] const auto& [x0, y0, x1, y1, dr, dg, db, unused] = call.args;
+    // Each channel's new value, in its place in the pixel, by its old value.
+    uint32_t red[256], green[256], blue[256];
+    for (int v = 0; v < 256; ++v) {
+        red[v] = packRgb(std::clamp(v + dr, 0, 255), 0, 0);
+        green[v] = packRgb(0, std::clamp(v + dg, 0, 255), 0);
+        blue[v] = packRgb(0, 0, std::clamp(v + db, 0, 255));
+    }
     Image& bb = display->backBuffer;
     for (int row = y0; row < y1; ++row) {
         uint32_t* p = bb.row(row);
         for (int col = x0; col < x1; ++col) {
-            uint32_t v = p[col];
-            int r = std::clamp(redOf(v) + dr, 0, 255);
-            int g = std::clamp(greenOf(v) + dg, 0, 255);
-            int b = std::clamp(blueOf(v) + db, 0, 255);
-            p[col] = packRgb(r, g, b);
+            const uint32_t v = p[col];
+            p[col] = red[redOf(v)] | green[greenOf(v)] | blue[blueOf(v)];
         }
     }
 }
