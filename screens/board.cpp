@@ -4,8 +4,8 @@
 #include <string>
 
 #include "app/states.h"
-#include "engine/display.h"
 #include "engine/draw_text.h"
+#include "engine/image_catalogue.h"
 #include "engine/input.h"
 #include "game/galaxy.h"
 #include "game/human_turn.h"

@@ -6,8 +6,8 @@
 
 #include "app/states.h"
 #include "app/widgets.h"
-#include "engine/display.h"
 #include "engine/draw_text.h"
+#include "engine/image_catalogue.h"
 #include "engine/input.h"
 #include "engine/music.h"
 #include "engine/open_url.h"
