@@ -9,8 +9,9 @@
 
 namespace {
 
-// Star values, ordinary defence needs and their two damping steps, and the
-// choice of the best-scored attack, are checked by the recorded games.
+// Star values, ordinary defence needs and their two damping steps, the
+// strength modes, regions and their frontiers, the best source of an attack
+// and the choice of the best-scored attack are checked by the recorded games.
 
 // The given stars of player 0, each linked to all of ten enemy normal stars
 // (player 1, no armies): enemy strength 10 units + 10 income = 20, enemy value 10.
@@ -98,21 +99,6 @@ TEST(Placement, APlayerWithoutStarsPlacesNothing)
     EXPECT_EQ(std::tuple(g.armiesOf(1), g.gameStars[0].label, randomState()), std::tuple(4, "", before));
 }
 
-TEST(Strength, ModesFollowTheUnitCounts)
-{
-    Galaxy g = makeTestGalaxy({{NS, 0, 2}, {NS, 1, 5}, {NS, 1, 5}}, {}, 2);
-    EXPECT_EQ(assessStrength(0, g.gameStars), StrengthMode::Cautious);  // 3 units on 1 star
-    g.gameStars[0].armies = 3;
-    EXPECT_EQ(assessStrength(0, g.gameStars), StrengthMode::Bold);
-    g.gameStars[0].armies = 25;  // 26 units > 2 x 12
-    EXPECT_EQ(assessStrength(0, g.gameStars), StrengthMode::Finishing);
-    g.gameStars[2].owner = 0;
-    g.gameStars[0].armies = 0;
-    EXPECT_EQ(assessStrength(0, g.gameStars), StrengthMode::Finishing);  // one star left to take
-    g.gameStars[1].active = 0;
-    EXPECT_EQ(assessStrength(1, g.gameStars), StrengthMode::Cautious);  // inactive stars do not count
-}
-
 TEST(Attack, FinishingTakesTheLastStarWithTheFirstArmedNeighbour)
 {
     Galaxy g = makeTestGalaxy({{NS, 0, 0}, {NS, 0, 5}, {NS, 0, 3}, {NS, 1, 9}}, {{0, 3}, {1, 3}, {2, 3}}, 2);
@@ -140,30 +126,6 @@ TEST(Attack, NothingToAttackWithOrNoIncomeGivesNoAttack)
     Galaxy poor = makeTestGalaxy({{"empty", 0, 9}, {NS, 1, 0}}, {{0, 1}}, 2);
     planAttack(poor, 0, 0);
     EXPECT_TRUE(poor.attackCandidates.empty());
-}
-
-TEST(Regions, FloodFindsOnePocketAndItsFrontierOnce)
-{
-    Galaxy g = makeTestGalaxy({{NS, 0, 0}, {NS, 0, 0}, {NS, 0, 0}, {NS, 1, 0}, {NS, 0, 0}},
-                              {{0, 1}, {1, 2}, {2, 3}, {0, 4}, {4, 3}, {1, 4}}, 2);
-    RegionScratch& s = regionScratch();
-    s.visited.assign(5, 0);
-    s.interiorList.clear();
-    s.frontierList.clear();
-    floodRegion(0, g);
-    EXPECT_EQ(s.interiorList, (std::vector<int>{0, 1}));
-    EXPECT_EQ(s.frontierList, (std::vector<int>{2, 4}));
-    EXPECT_EQ(std::tuple(isInteriorStar(g, 1), isInteriorStar(g, 2), countFrontierStars(g, 0)),
-              std::tuple(true, false, 2));
-    EXPECT_EQ(std::pair(isAttackable(g, 3, 0), isAttackable(g, 4, 0)), std::pair(true, false));
-    // Sources by whole armies less need, the first on a tie.
-    g.gameStars[2].armies = 3;
-    g.gameStars[4].armies = 3;
-    EXPECT_EQ(bestSourceStar(g, 3, 0), 2);
-    g.gameStars[4].armies = 4;
-    EXPECT_EQ(std::pair(bestSourceStar(g, 3, 0), bestSourceStar(g, 3, 1)), std::pair(4, noOwner));
-    // Source 1 is interior with frontier 2 (3 armies) and 4 (4 armies).
-    EXPECT_EQ(std::pair(frontierAdjustment(g, 1, 10, 4), frontierAdjustment(g, 2, 10, 4)), std::pair(10 - 3, 0));
 }
 
 }  // namespace
