@@ -164,6 +164,9 @@ TEST_F(Rules, SumsIncludeInactiveSlotsOnlyThroughTheirOwnerAndBadIndicesDoNothin
     EXPECT_EQ(g.weakestPlayer(), noOwner); // no players yet
     g.players.assign(2, Player{});
     EXPECT_EQ(g.weakestPlayer(), 0);
+    g.gameStars[0].label = "+3";
+    g.clearLabels();
+    EXPECT_EQ(g.gameStars[0].label, "");
     // Indices out of range, and a transfer onto the source, do nothing.
     EXPECT_EQ(std::tuple(eliminateIfBeaten(g, 99), transferArmies(g, 0, 0, 3), transferArmies(g, 0, 500, 3)),
               std::tuple(false, 0, 0));
@@ -174,6 +177,8 @@ TEST_F(Rules, SumsIncludeInactiveSlotsOnlyThroughTheirOwnerAndBadIndicesDoNothin
 TEST_F(Rules, OnlyHardAndImpossibleLetTheComputersOpenTheGame)
 {
     Galaxy g = withKinds({normalStarKind, normalStarKind}, 2);
+    g.turn = 9; // left from an earlier game of the built-in galaxy: a new game counts from 0
+    g.prepareGameStars();
     g.setUpGame(1);
     demoMode = 0;
     beginTurnCycle(g);
