@@ -49,7 +49,8 @@ void give(Galaxy& g, int p, const std::vector<int>& stars, int armies)
 
 } // namespace
 
-// Who is dealt which star the recorded games check; they reseed on their own.
+// Who is dealt which star, with how many armies, the recorded games check;
+// they reseed with their own seed after the deal.
 TEST_F(Rules, MinimumIncomeIsComputedInTheWrittenOrderAndTheDealReseedsFromTheTicks)
 {
     setTickSource([] { return 777u; });
