@@ -4,6 +4,7 @@
 // (active x y kind owner reserved armies), then the link count n*n and the
 // link matrix row by row. The Galaxy members readFrom, loadFile, saveFile and
 // loadBuiltIn are declared in galaxy.h.
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,9 @@ bool galaxyFileExists(const std::string& name);
 // Why the last saveFile failed, as an errno value (EINVAL for an unusable
 // name); 0 after a save that succeeded.
 int lastSaveError();
+
+// The galaxy in the file format; a free slot's empty kind is written "empty".
+void writeGalaxyText(std::ostream& out, const Galaxy& galaxy);
 
 // The built-in galaxy "TENTACLES" in the file format, one token per line;
 // built on the first call and kept for the run.
