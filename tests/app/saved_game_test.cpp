@@ -1,0 +1,257 @@
+// A game kept across runs, through the real handlers: saved at every kind of
+// point, the program started again, resumed from the main menu, and played on
+// exactly as the game that was never interrupted.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <fstream>
+#include <functional>
+#include <sstream>
+
+#include "ai/game_trace.h"
+#include "ai/turn_driver.h"
+#include "app/autosave.h"
+#include "engine/random.h"
+#include "game/game_state.h"
+#include "game/save_file.h"
+#include "screens/board.h"
+#include "tools/program_driver.h"
+#include "tests/support/scratch_dir.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::vector<std::string> trace;
+void record(const Galaxy& g, const AiStepReport& r) { trace.push_back(traceLine(g, r)); }
+unsigned fixedSeed() { return 5; }
+
+std::string fileText(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::string stateText() { return saveText(gameState, randomState()); }
+
+// Saves are long: say only where two of them part.
+::testing::AssertionResult sameSave(const std::string& a, const std::string& b)
+{
+    if (a == b) return ::testing::AssertionSuccess();
+    std::istringstream x(a), y(b);
+    std::string p, q;
+    for (int line = 1;; ++line) {
+        const bool more = static_cast<bool>(std::getline(x, p)) + static_cast<bool>(std::getline(y, q)) > 0;
+        if (!more || p != q) return ::testing::AssertionFailure() << "line " << line << ": " << p << " / " << q;
+        p.clear(), q.clear();
+    }
+}
+
+struct SavedGame : ::testing::Test {
+    ProgramDriver program;
+    fs::path saves = scratchDir("saves");
+    int own = noOwner, enemy = noOwner;
+
+    void SetUp() override
+    {
+        fs::remove_all(saves);
+        program.saveFolder = saves;
+    }
+    void TearDown() override
+    {
+        program.stop();
+        setAiStepObserver(nullptr);
+        fs::remove_all(saves);
+    }
+    fs::path saveFile() const { return saves / saveFileName; }
+
+    void startGame(bool demo = false)
+    {
+        ASSERT_TRUE(program.start(scratchDir("savedgame")));
+        setTickSource(fixedSeed);
+        setAiStepObserver(record);
+        difficulty = 2;
+        previewGalaxy.name = "TENTACLES";
+        startNewGame(demo, true);
+        if (demo) return;
+        ASSERT_TRUE(program.runUntil("placeHuman", 200));
+        const Galaxy& g = gameGalaxy;
+        for (int i = 0; i < g.slotCount() && enemy == noOwner; ++i)
+            for (int j = 0; j < g.slotCount() && enemy == noOwner; ++j)
+                if (g.gameStars[i].owner == 0 && g.gameStars[j].owner > 0 && g.isLinked(i, j))
+                    own = i, enemy = j;
+        ASSERT_NE(enemy, noOwner);
+    }
+    // As after a kill: only what reached the disk is left.
+    void restart()
+    {
+        waitForSaves();
+        program.stop();
+        ASSERT_TRUE(program.start(scratchDir("savedgame")));
+        setAiStepObserver(record);
+    }
+    void clickStar(int s) { program.click(gameGalaxy.layoutStars[s].x, gameGalaxy.layoutStars[s].y); }
+    void pressChoice(int k)
+    {
+        const Button& b = *choiceButtons.buttons[k];
+        program.click(b.x + b.width / 2, b.y + b.height / 2);
+    }
+    void placeAll()
+    {
+        while (program.state() == "placeHuman") clickStar(own);
+    }
+    // The human's star takes the enemy's, which may be the last of its owner's.
+    void conquer(bool last)
+    {
+        placeAll();
+        gameGalaxy.gameStars[own].armies = 500;
+        const int loser = gameGalaxy.gameStars[enemy].owner;
+        for (Star& s : gameGalaxy.gameStars)
+            if (&s != &gameGalaxy.gameStars[enemy] && s.owner == loser) s.owner = last ? 0 : loser;
+        const Star &a = gameGalaxy.layoutStars[own], &b = gameGalaxy.layoutStars[enemy];
+        program.drag(a.x, a.y, b.x, b.y);
+        pressChoice(6);
+    }
+    // Plays on the same way whatever came before: one army per click on the
+    // first own star, then "Next Turn"; the transfer moves nothing; each
+    // elimination is dismissed. Stops two turns on, or at the end.
+    void playOn()
+    {
+        const int until = gameGalaxy.turn + 2;
+        for (int i = 0; i < 100000 && program.state() != "win" && gameGalaxy.turn <= until; ++i) {
+            const std::string state = program.state();
+            if (state == "placeHuman") {
+                for (int s = 0; s < gameGalaxy.slotCount(); ++s)
+                    if (gameGalaxy.gameStars[s].owner == 0) {
+                        clickStar(s);
+                        break;
+                    }
+            } else if (state == "attackHuman") {
+                program.click(700, 530);
+            } else if (state == "transferToConquered") {
+                pressChoice(0);
+            } else if (state == "killed" || state == "noSupport") {
+                program.key(1);
+            } else {
+                program.frame();
+            }
+        }
+    }
+};
+
+} // namespace
+
+TEST_F(SavedGame, EachKindOfPointResumesAfterARestartAndPlaysOnAsTheUninterruptedGame)
+{
+    struct Point {
+        const char* what;
+        std::function<void(SavedGame&)> reach;
+        const char* resumedOn;
+        bool inCycle;
+    };
+    const Point points[] = {
+        {"placement half done", [](SavedGame& t) { t.clickStar(t.own); }, "placeHuman", false},
+        {"attack phase", [](SavedGame& t) { t.placeAll(); }, "attackHuman", false},
+        {"conquest, transfer pending", [](SavedGame& t) { t.conquer(false); }, "transferToConquered", false},
+        {"elimination not yet announced", [](SavedGame& t) { t.conquer(true); }, "killed", false},
+        {"mid computer cycle",
+         [](SavedGame& t) {
+             t.placeAll();
+             trace.clear();
+             t.program.click(700, 530);
+             ASSERT_TRUE(t.program.runUntil("attackAI", 5000));
+             t.program.frames(40);
+         },
+         "placeAI", true},
+    };
+    for (const Point& p : points) {
+        SCOPED_TRACE(p.what);
+        startGame();
+        p.reach(*this);
+        waitForSaves();
+        const std::string saved = fileText(saveFile());
+        // What is on the disk is the game now (or, in a cycle, as the cycle began).
+        if (!p.inCycle) {
+            EXPECT_TRUE(sameSave(saved, stateText()));
+            trace.clear();
+        }
+        playOn();
+        const std::vector<std::string> uninterrupted = trace;
+        const std::string end = stateText();
+
+        // Back to the point: the game played on has saved over it since.
+        waitForSaves();
+        std::ofstream(saveFile(), std::ios::binary) << saved;
+        restart();
+        ASSERT_TRUE(program.runUntil("menu", 5000));
+        program.key(1); // Escape resumes, as "Resume Game" does
+        EXPECT_EQ(program.state(), p.resumedOn);
+        EXPECT_TRUE(sameSave(stateText(), saved));
+        trace.clear();
+        playOn();
+        EXPECT_EQ(trace, uninterrupted);
+        EXPECT_TRUE(sameSave(stateText(), end));
+        program.stop();
+        fs::remove_all(saves);
+    }
+}
+
+TEST_F(SavedGame, ADamagedSaveIsSetAsideAndNeverOverwritten)
+{
+    fs::create_directories(saves);
+    std::ofstream(saves / "savegame.bad") << "an older damaged save";
+    std::ofstream(saveFile()) << "zentory save 1\nturn -1\n";
+    ASSERT_TRUE(program.start(scratchDir("savedgame")));
+    ASSERT_TRUE(program.runUntil("menu", 5000));
+    EXPECT_EQ(savedGameNotice(), "The saved game could not be read; it was kept as savegame.bad.2");
+    EXPECT_EQ(fileText(saves / "savegame.bad.2"), "zentory save 1\nturn -1\n");
+    EXPECT_EQ(fileText(saves / "savegame.bad"), "an older damaged save");
+    EXPECT_FALSE(fs::exists(saveFile()));
+    program.key(1); // nothing to resume
+    EXPECT_EQ(program.state(), "menu");
+}
+
+TEST_F(SavedGame, AFailedWriteIsToldOnceAndKeepsTheLastGoodSave)
+{
+    startGame();
+    waitForSaves();
+    const std::string good = fileText(saveFile());
+    ASSERT_FALSE(good.empty());
+    // The temporary file's name taken by a folder: every write fails.
+    fs::create_directories(saves / "savegame.tmp");
+    clickStar(own);
+    waitForSaves();
+    program.frame();
+    EXPECT_EQ(saveFailureNotice(0), "Game not saved: File exists");
+    program.frames(600);
+    clickStar(own);
+    waitForSaves();
+    program.frame();
+    EXPECT_EQ(saveFailureNotice(0), ""); // said once, not at every failure
+    EXPECT_TRUE(sameSave(fileText(saveFile()), good));
+}
+
+TEST_F(SavedGame, TheEndOfAGameRemovesItsSaveAndDemonstrationsAreNeverSaved)
+{
+    startGame();
+    waitForSaves();
+    ASSERT_TRUE(fs::exists(saveFile()));
+    // The enemy's star is the last one not the human's.
+    const int loser = gameGalaxy.gameStars[enemy].owner;
+    for (int s = 0; s < gameGalaxy.slotCount(); ++s)
+        if (s != enemy && gameGalaxy.gameStars[s].owner > 0) gameGalaxy.gameStars[s].owner = 0;
+    for (int p = 0; p < gameGalaxy.playerCount; ++p) gameGalaxy.players[p].alive = p == 0 || p == loser;
+    conquer(true);
+    program.key(1); // past the loser's elimination
+    ASSERT_EQ(program.state(), "win");
+    waitForSaves();
+    EXPECT_FALSE(fs::exists(saveFile()));
+
+    startGame(true);
+    program.frames(200);
+    waitForSaves();
+    EXPECT_FALSE(fs::exists(saveFile()));
+}
