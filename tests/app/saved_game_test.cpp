@@ -3,8 +3,9 @@
 // exactly as the game that was never interrupted.
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
+#include <sys/wait.h>
 
+#include <cstdio>
 #include <fstream>
 #include <functional>
 #include <sstream>
@@ -254,4 +255,35 @@ TEST_F(SavedGame, TheEndOfAGameRemovesItsSaveAndDemonstrationsAreNeverSaved)
     program.frames(200);
     waitForSaves();
     EXPECT_FALSE(fs::exists(saveFile()));
+}
+
+TEST(SavedDemoGame, StoppedAndResumedByTheMatchRunnerPlaysTheSameTrace)
+{
+    const fs::path dir = scratchDir("simsave");
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    const std::string file = (dir / "save").string();
+    // The trace lines of a run, and its exit status.
+    const auto run = [](const std::string& arguments, int& status) {
+        std::string lines;
+        FILE* pipe = popen(("'" + std::string(ZENTORY_SIM_PATH) + "' --trace " + arguments + " 2>/dev/null").c_str(), "r");
+        char buffer[4096];
+        while (pipe && std::fgets(buffer, sizeof buffer, pipe))
+            if (std::string(buffer).rfind("turn ", 0) == 0) lines += buffer;
+        status = pipe ? pclose(pipe) : -1;
+        return lines;
+    };
+    int status = 0;
+    const std::string whole = run("--seed 3 --max-turns 12", status);
+    for (int stop : {1, 2, 7}) {
+        SCOPED_TRACE(stop);
+        const std::string before = run("--seed 3 --stop-at " + std::to_string(stop) + " --save '" + file + "'", status);
+        EXPECT_EQ(status, 0);
+        EXPECT_EQ(before + run("--max-turns 12 --resume '" + file + "'", status), whole);
+        EXPECT_EQ(status, 0);
+    }
+    std::ofstream(file, std::ios::app) << "\n";
+    run("--resume '" + file + "'", status);
+    EXPECT_EQ(WEXITSTATUS(status), 2); // a damaged save is refused
+    fs::remove_all(dir);
 }
