@@ -3,7 +3,14 @@
 // exactly as the game that was never interrupted.
 #include <gtest/gtest.h>
 
+#include <signal.h>
 #include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <random>
+#include <thread>
 
 #include <cstdio>
 #include <fstream>
@@ -48,6 +55,33 @@ std::string stateText() { return saveText(gameState, randomState()); }
         const bool more = static_cast<bool>(std::getline(x, p)) + static_cast<bool>(std::getline(y, q)) > 0;
         if (!more || p != q) return ::testing::AssertionFailure() << "line " << line << ": " << p << " / " << q;
         p.clear(), q.clear();
+    }
+}
+
+// Plays on the same way whatever came before: one army per click on the
+// first own star, then "Next Turn"; the transfer moves nothing; each
+// elimination is dismissed. Stops the given number of turns on, or at the end.
+void playTurns(ProgramDriver& program, int turns)
+{
+    const int until = gameGalaxy.turn + turns;
+    for (int i = 0; i < 100000 && program.state() != "win" && gameGalaxy.turn <= until; ++i) {
+        const std::string state = program.state();
+        if (state == "placeHuman") {
+            for (int s = 0; s < gameGalaxy.slotCount(); ++s)
+                if (gameGalaxy.gameStars[s].owner == 0) {
+                    program.click(gameGalaxy.layoutStars[s].x, gameGalaxy.layoutStars[s].y);
+                    break;
+                }
+        } else if (state == "attackHuman") {
+            program.click(700, 530);
+        } else if (state == "transferToConquered") {
+            const Button& b = *choiceButtons.buttons[0];
+            program.click(b.x + b.width / 2, b.y + b.height / 2);
+        } else if (state == "killed" || state == "noSupport") {
+            program.key(1);
+        } else {
+            program.frame();
+        }
     }
 }
 
@@ -116,31 +150,7 @@ struct SavedGame : ::testing::Test {
         program.drag(a.x, a.y, b.x, b.y);
         pressChoice(6);
     }
-    // Plays on the same way whatever came before: one army per click on the
-    // first own star, then "Next Turn"; the transfer moves nothing; each
-    // elimination is dismissed. Stops two turns on, or at the end.
-    void playOn()
-    {
-        const int until = gameGalaxy.turn + 2;
-        for (int i = 0; i < 100000 && program.state() != "win" && gameGalaxy.turn <= until; ++i) {
-            const std::string state = program.state();
-            if (state == "placeHuman") {
-                for (int s = 0; s < gameGalaxy.slotCount(); ++s)
-                    if (gameGalaxy.gameStars[s].owner == 0) {
-                        clickStar(s);
-                        break;
-                    }
-            } else if (state == "attackHuman") {
-                program.click(700, 530);
-            } else if (state == "transferToConquered") {
-                pressChoice(0);
-            } else if (state == "killed" || state == "noSupport") {
-                program.key(1);
-            } else {
-                program.frame();
-            }
-        }
-    }
+    void playOn() { playTurns(program, 2); }
 };
 
 } // namespace
@@ -286,4 +296,60 @@ TEST(SavedDemoGame, StoppedAndResumedByTheMatchRunnerPlaysTheSameTrace)
     run("--resume '" + file + "'", status);
     EXPECT_EQ(WEXITSTATUS(status), 2); // a damaged save is refused
     fs::remove_all(dir);
+}
+
+// The program killed at random moments while it plays and saves as fast as it
+// can: every start finds either no save or a complete one, resumes it, and the
+// game only ever goes on from there.
+TEST(KilledGame, EveryStartResumesTheLastCompleteSave)
+{
+    const fs::path saves = scratchDir("killed");
+    fs::remove_all(saves);
+    fs::create_directories(saves);
+    std::mt19937 clock(19);
+    const std::string dataFolders = scratchDir("killed_data").string();
+    int starts = 0, previousTurn = 0, firstTurn = -1;
+    const auto began = std::chrono::steady_clock::now();
+    // ZENTORY_KILL_SECONDS makes the loop longer (a soak); 8 s by default.
+    const char* seconds = std::getenv("ZENTORY_KILL_SECONDS");
+    const auto budget = std::chrono::seconds(seconds ? std::atoi(seconds) : 8);
+    while (std::chrono::steady_clock::now() - began < budget) {
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            ProgramDriver program;
+            program.saveFolder = saves;
+            const bool started = program.start(dataFolders + "_" + std::to_string(getpid()));
+            const bool resumable = gameGalaxy.gameInProgress != 0;
+            gameSpeedDelay = 1; // the computer players as fast as the frames go
+            if (started && program.runUntil("menu", 5000, 500)) {
+                if (resumable) {
+                    program.key(1);
+                } else {
+                    previewGalaxy.name = "TENTACLES";
+                    startNewGame(false, true);
+                }
+                playTurns(program, 1000);
+            }
+            _exit(0);
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20 + clock() % 600));
+        kill(child, SIGKILL);
+        waitpid(child, nullptr, 0);
+        ++starts;
+        ASSERT_FALSE(fs::exists(saves / "savegame.bad")) << "start " << starts << " found a damaged save";
+        if (!fs::exists(saves / saveFileName)) continue;
+        GameState s;
+        uint32_t random = 0;
+        std::string why;
+        ASSERT_TRUE(readSaveText(fileText(saves / saveFileName), s, random, why)) << why;
+        ASSERT_GE(s.galaxy.turn, previousTurn) << "start " << starts << " went back";
+        previousTurn = s.galaxy.turn;
+        if (firstTurn < 0) firstTurn = previousTurn;
+    }
+    for (const fs::directory_entry& e : fs::directory_iterator(fs::temp_directory_path()))
+        if (e.path().string().rfind(dataFolders, 0) == 0) fs::remove_all(e.path());
+    EXPECT_GT(previousTurn, firstTurn) << "the game made no progress over " << starts << " starts";
+    std::printf("%d starts, the game from turn %d to turn %d\n", starts, firstTurn, previousTurn);
+    fs::remove_all(saves);
 }
