@@ -27,9 +27,13 @@ namespace {
 // How long the panel shows that a save failed.
 constexpr int failureNoticeMs = 8000;
 
+// A copy of the game to write, or the removal of the save. The text is made
+// on the writer's thread too: for the largest galaxies a file may hold it
+// takes far longer than a frame, the copy a fraction of one.
 struct Job {
     bool remove = false;
-    std::string text;
+    GameState state;
+    uint32_t random = 0;
 };
 
 // The one writer thread. Only the newest job waits: a save handed over while
@@ -85,7 +89,7 @@ void perform(const Job& job, const std::string& path, const std::string& folder,
     }
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
-    replaceFile(path, path + ".tmp", job.text, error);
+    replaceFile(path, path + ".tmp", saveText(job.state, job.random), error);
 }
 
 void writerLoop(std::string path, std::string folder)
@@ -209,14 +213,14 @@ void autosaveAfterFrame()
     if (gameState.phase != GamePhase::None) autosave.menuNotice.clear();
     if (gameState.demoMode != 0) return;
     if (gameState.phase == GamePhase::Over)
-        hand(Job{true, {}});
+        hand(Job{true, {}, 0});
     else if (keptGame())
-        hand(Job{false, saveText(gameState, randomState())});
+        hand(Job{false, gameState, randomState()});
 }
 
 void finishSaving()
 {
-    if (keptGame() && gameState.galaxy.gameInProgress) hand(Job{false, saveText(gameState, randomState())});
+    if (keptGame() && gameState.galaxy.gameInProgress) hand(Job{false, gameState, randomState()});
     writer.stop();
 }
 

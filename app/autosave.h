@@ -3,10 +3,10 @@
 // after every change of its course, read back at the next start.
 //
 // The file is "savegame" in the player's folder (game/save_file.h says what
-// it holds). The frame only turns the game into text; a thread of its own
-// puts the text on the disk (replaceFile: temporary file, flush, rename), so
-// a slow disk never holds a frame up and a crash at any moment leaves the
-// last complete save. A save that cannot be read is renamed to savegame.bad
+// it holds). The frame only copies the game; a thread of its own turns it into
+// text and puts that on the disk (replaceFile: temporary file, flush,
+// rename), so that neither a large galaxy nor a slow disk holds a frame up,
+// and a crash at any moment leaves the last complete save. A save that cannot be read is renamed to savegame.bad
 // (savegame.bad.2 and on when that name is taken) and never deleted.
 #include <string>
 

@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <random>
@@ -308,7 +309,7 @@ TEST(KilledGame, EveryStartResumesTheLastCompleteSave)
     fs::create_directories(saves);
     std::mt19937 clock(19);
     const std::string dataFolders = scratchDir("killed_data").string();
-    int starts = 0, previousTurn = 0, firstTurn = -1;
+    int starts = 0, saved = 0, previousTurn = 0, firstTurn = -1;
     const auto began = std::chrono::steady_clock::now();
     // ZENTORY_KILL_SECONDS makes the loop longer (a soak); 8 s by default.
     const char* seconds = std::getenv("ZENTORY_KILL_SECONDS");
@@ -333,12 +334,24 @@ TEST(KilledGame, EveryStartResumesTheLastCompleteSave)
             }
             _exit(0);
         }
-        std::this_thread::sleep_for(std::chrono::milliseconds(20 + clock() % 600));
+        // Once this start has saved (the game it resumed goes on), at a random moment.
+        const auto saveTime = [&] {
+            std::error_code ec;
+            return fs::last_write_time(saves / saveFileName, ec);
+        };
+        const fs::file_time_type before = saveTime();
+        for (int k = 0; k < 1000 && saveTime() == before; ++k) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        std::this_thread::sleep_for(std::chrono::milliseconds(clock() % 300));
         kill(child, SIGKILL);
         waitpid(child, nullptr, 0);
         ++starts;
         ASSERT_FALSE(fs::exists(saves / "savegame.bad")) << "start " << starts << " found a damaged save";
-        if (!fs::exists(saves / saveFileName)) continue;
+        // No save: the game ended (and the next start begins another).
+        if (!fs::exists(saves / saveFileName)) {
+            previousTurn = 0;
+            continue;
+        }
+        ++saved;
         GameState s;
         uint32_t random = 0;
         std::string why;
@@ -350,6 +363,7 @@ TEST(KilledGame, EveryStartResumesTheLastCompleteSave)
     for (const fs::directory_entry& e : fs::directory_iterator(fs::temp_directory_path()))
         if (e.path().string().rfind(dataFolders, 0) == 0) fs::remove_all(e.path());
     EXPECT_GT(previousTurn, firstTurn) << "the game made no progress over " << starts << " starts";
+    EXPECT_GE(saved, std::max(starts / 2, 4));
     std::printf("%d starts, the game from turn %d to turn %d\n", starts, firstTurn, previousTurn);
     fs::remove_all(saves);
 }
