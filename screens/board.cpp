@@ -77,7 +77,7 @@ void drawPlayScreen(int elapsedMs)
     gameGalaxy.drawBoard();
     nextTurnButton.setActive(false);
     if (const std::string failed = saveFailureNotice(elapsedMs); !failed.empty())
-        drawTextInBox(20, 4, 760, 22, 255, 255, 255, failed.c_str(), true);
+        drawTextInBox(20, 582, 760, 17, 255, 255, 255, failed.c_str(), true);
 }
 
 void drawStarInfo(int)
