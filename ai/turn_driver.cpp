@@ -88,6 +88,14 @@ void drawAIScreen(int elapsedMs)
 {
     drawPlayScreen(elapsedMs);
     if (demoMode) drawTextInBox(79, 521, 511, 59, 255, 255, 255, "Demo Running", false);
+    // Whose turn it is, in its colour, under the "menu" button: free panel
+    // in a game and in the demonstration game alike.
+    const int p = aiTurns.currentPlayer;
+    const bool moving = aiTurns.phase != AiPhase::CycleDone && aiTurns.phase != AiPhase::GameOver;
+    if (moving && p >= 0 && p < maxPlayers) {
+        const Rgb c = playerColours[p];
+        drawTextInBox(641, 555, 159, 28, c.r, c.g, c.b, (std::string(playerColourNames[p]) + " AI").c_str(), false);
+    }
 }
 
 void startAIScreen(int elapsedMs)

@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <condition_variable>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <mutex>
@@ -17,7 +18,6 @@
 #include <unistd.h>
 
 #include "engine/random.h"
-#include "game/editor.h"
 #include "game/file_replace.h"
 #include "game/game_state.h"
 #include "game/save_file.h"
@@ -129,6 +129,18 @@ bool keptGame()
     return gameState.demoMode == 0 && gameState.phase != GamePhase::None && gameState.phase != GamePhase::Over;
 }
 
+std::string failureReason(int error)
+{
+    switch (error) {
+    case EACCES:
+    case EPERM:
+    case EROFS: return "the folder is read-only";
+    case ENOSPC:
+    case EDQUOT: return "the disk is full";
+    default: return std::strerror(error);
+    }
+}
+
 // The first failure after a success is told once; a success makes the next one told again.
 void noteWriterOutcome()
 {
@@ -139,7 +151,7 @@ void noteWriterOutcome()
         autosave.failureShown = false;
     } else if (!autosave.failureShown) {
         autosave.failureShown = true;
-        autosave.panelNotice = "Game not saved: " + saveFailureReason(writer.error);
+        autosave.panelNotice = "Game not saved: " + failureReason(writer.error);
         autosave.panelMsLeft = failureNoticeMs;
     }
 }

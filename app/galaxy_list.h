@@ -3,9 +3,15 @@
 #include <string>
 #include <vector>
 
-// Names of the files ending in ".gly" (in any letter case) in the folders,
-// extension removed, sorted by name in byte order. The standard galaxy names
-// are left out (exact comparison), and a name found in more than one folder
-// is listed once: the first folder holding it wins. A missing or unreadable
-// folder adds nothing.
+// Names of the galaxy files in the folders, extension removed: exactly the
+// files the loader opens, those ending in ".gly" in lower case that are
+// regular files (a FIFO or a link to a device is not listed). The standard
+// galaxy names are left out (exact comparison), and a name found in more
+// than one folder is listed once. Sorted by naturalLess. A missing or
+// unreadable folder adds nothing.
 std::vector<std::string> listGalaxyFiles(const std::vector<std::string>& folders);
+
+// Case-insensitive natural order: letters compare without regard to case
+// (ASCII), runs of digits by their value ("MY GALAXY 2" before "MY GALAXY
+// 10"); names equal so far are ordered by their bytes, so the order is total.
+bool naturalLess(const std::string& a, const std::string& b);

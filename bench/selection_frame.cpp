@@ -1,9 +1,10 @@
-// A frame of the galaxy selection screen with a hundred galaxy files: the
-// selected galaxy and the one under the pointer are both read from their files.
+// A frame of the galaxy selection screen with a hundred galaxy files, the
+// pointer over another file than the selected one, each read once per visit.
 #include <benchmark/benchmark.h>
 
 #include <string>
 
+#include "game/galaxy_file.h"
 #include "tools/program_driver.h"
 
 namespace {
@@ -33,5 +34,41 @@ void SelectionFrameWithHundredFiles(benchmark::State& state)
     program.stop();
 }
 BENCHMARK(SelectionFrameWithHundredFiles)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// The pointer over the largest galaxy a file may hold (1000 slots, about
+// 2.1 MB of text): before it was read once per visit, this read it twice a frame.
+void SelectionFrameOverTheLargestGalaxyFile(benchmark::State& state)
+{
+    ProgramDriver program;
+    if (!program.start()) {
+        state.SkipWithError("the program did not start");
+        return;
+    }
+    Galaxy largest;
+    largest.reset();
+    largest.layoutStars.assign(maxFileStars, Star{});
+    largest.gameStars.assign(maxFileStars, Star{});
+    largest.links.assign(static_cast<size_t>(maxFileStars) * maxFileStars, 0);
+    for (int i = 0; i < maxFileStars; ++i) {
+        Star& s = largest.layoutStars[i];
+        s.active = 1, s.x = 20 + (i % 40) * 19, s.y = 20 + (i / 40) * 22, s.kind = normalStarKind;
+        if (i > 0) largest.links[static_cast<size_t>(i) * maxFileStars + i - 1] = 1;
+    }
+    largest.saveFile("LARGEST");
+    program.key(keys::escape);
+    openSelection("selector", gameGalaxy);
+    program.moveTo(579, 42);
+    program.frame();
+    for (auto _ : state) {
+        loadScreen(16);
+        benchmark::DoNotOptimize(display->backBuffer.pixels.data());
+    }
+    if (previewGalaxy.slotCount() != maxFileStars) state.SkipWithError("the largest galaxy is not previewed");
+    program.stop();
+}
+BENCHMARK(SelectionFrameOverTheLargestGalaxyFile)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true);
 
 } // namespace

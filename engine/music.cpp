@@ -2,13 +2,14 @@
 
 #include <cmath>
 #include <cstring>
-#include <fstream>
+#include <sstream>
 
 #include "engine/music_loader.h"
 #include "engine/platform/audio.h"
 #include "engine/platform/platform.h"
 #include "engine/random.h"
 #include "engine/volume_file.h"
+#include "game/file_read.h"
 
 MusicPlayer musicPlayer;
 MusicTrackList musicTracks;
@@ -39,13 +40,14 @@ void initMusic()
     if (musicPlayer.player) startMusicLoader();
 }
 
-// A Standard MIDI File starts with its header chunk.
+// A Standard MIDI File starts with its header chunk; checked again just
+// before the file is handed to the mixer, which reads any path it is given.
 static bool isStandardMidiFile(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    char header[14];
-    if (!in.read(header, sizeof header)) return false;
-    return std::memcmp(header, "MThd", 4) == 0 && header[4] == 0 && header[5] == 0 && header[6] == 0 && header[7] >= 6;
+    std::string header;
+    if (readFileHead(path, maxMidiFileBytes, 14, header) != FileRead::ok || header.size() < 14) return false;
+    return std::memcmp(header.data(), "MThd", 4) == 0 && header[4] == 0 && header[5] == 0 && header[6] == 0 &&
+           header[7] >= 6;
 }
 
 int loadMusicFile(const std::string& fileName)
@@ -101,7 +103,9 @@ int musicSlotState(int slot)
 
 void loadMusicList(const char* listFile)
 {
-    std::ifstream in(listFile ? listFile : "");
+    std::string text;
+    if (!listFile || readWordList(listFile, maxMusicListBytes, text) != FileRead::ok) return;
+    std::istringstream in(std::move(text));
     std::string word;
     if (!(in >> word) || word == "noMusic") return;
     do {
@@ -147,6 +151,10 @@ static void chooseNextTrack(int count)
 {
     int pick = engineRandomInt(count);
     if (musicTracks.slots[pick] < 0) return;
+    if (!isStandardMidiFile(musicTracks.names[pick])) {
+        markTrackFailed(pick);
+        return;
+    }
     musicChooser.next = pick;
     prepareMusicPiece(musicTracks.names[pick]);
 }

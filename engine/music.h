@@ -6,11 +6,17 @@
 // prepared on a worker thread while the track before it plays (see
 // music_loader.h), so that starting a track never stalls a frame and at most
 // three pieces exist at once, whatever the length of the list.
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
 
 constexpr int musicSlotCount = 64;
+// Bounds on the music list and its files: the list's first 64 KiB are read
+// (60 names take at most 15 KiB), and a MIDI file over 4 MiB, or anything that
+// is not a regular file, is not loaded.
+constexpr size_t maxMusicListBytes = 64u * 1024;
+constexpr size_t maxMidiFileBytes = 4u * 1024 * 1024;
 constexpr int maxMusicTracks = 60;
 // A started track that is not playing this long after its start, or that ends
 // sooner, is taken for a damaged file and passed over from then on.

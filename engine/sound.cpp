@@ -1,12 +1,16 @@
 #include "engine/sound.h"
 
+#include <algorithm>
 #include <cmath>
-#include <fstream>
+#include <sstream>
+#include <utility>
+#include <vector>
 
 #include "engine/platform/audio.h"
 #include "engine/platform/platform.h"
 #include "engine/random.h"
 #include "engine/volume_file.h"
+#include "game/file_read.h"
 
 SoundPlayer soundPlayer;
 
@@ -22,36 +26,64 @@ int soundAttenuation(int level)
 void initSound()
 {
     soundPlayer.sounds.clear();
+    soundPlayer.clipsByPath.clear();
     audioClose();
     soundPlayer.device = audioOpen();
 }
 
+// The mixer's clip of a WAV file, read and converted on its first use only.
+static int clipOfFile(const std::string& path)
+{
+    auto [known, added] = soundPlayer.clipsByPath.emplace(path, -1);
+    if (!added) return known->second;
+    WavClip clip;
+    if (readWavFile(path, clip)) known->second = audioLoadClip(clip);
+    return known->second;
+}
+
 void loadSound(const std::string& path, const std::string& name, int voiceCount)
 {
+    if (!soundPlayer.sounds.count(name) && static_cast<int>(soundPlayer.sounds.size()) >= maxSoundEffects) return;
     std::unique_ptr<SoundEffect>& entry = soundPlayer.sounds[name];
     entry.reset();
     // The path buffer holds 79 characters; longer paths are refused, not cut.
     if (!soundPlayer.device || voiceCount < 1 || path.size() > 79) return;
-    WavClip clip;
-    if (!readWavFile(path, clip)) return;
-    int clipId = audioLoadClip(clip);
+    int clipId = clipOfFile(path);
     if (clipId < 0) return;
     // A list cannot ask for more voices than a mixer can sensibly hold.
-    int first = audioReserveChannels(voiceCount > 64 ? 64 : voiceCount);
+    voiceCount = std::min(voiceCount, maxSoundVoices);
+    int first = audioReserveChannels(voiceCount);
     if (first < 0) return;
     auto effect = std::make_unique<SoundEffect>();
     effect->clip = clipId;
     effect->firstChannel = first;
-    effect->voiceCount = voiceCount > 64 ? 64 : voiceCount;
+    effect->voiceCount = voiceCount;
     entry = std::move(effect);
 }
 
 void loadSoundList(const char* listFile)
 {
-    std::ifstream in(listFile ? listFile : "");
+    std::string text;
+    if (!listFile || readWordList(listFile, maxSoundListBytes, text) != FileRead::ok) return;
+    std::istringstream in(std::move(text));
+    // A later record of a name replaces the earlier one, so only the last is
+    // loaded: a name listed again and again reserves its voices once.
+    std::vector<std::string> order;
+    std::map<std::string, std::pair<int, std::string>> records;
     std::string name, path;
     int voices;
-    while (in >> name && in >> voices && in >> path) loadSound(path, name, voices);
+    while (in >> name && in >> voices && in >> path) {
+        auto [record, added] = records.try_emplace(name);
+        if (added) {
+            if (static_cast<int>(order.size()) == maxSoundEffects) {
+                records.erase(record);
+                continue;
+            }
+            order.push_back(name);
+        }
+        record->second = {voices, path};
+    }
+    for (const std::string& n : order) loadSound(records[n].second, n, records[n].first);
 }
 
 void startSound(const std::string& name)
@@ -107,6 +139,7 @@ void bringUpSound(const char* soundListFile)
 void shutdownSound()
 {
     soundPlayer.sounds.clear();
+    soundPlayer.clipsByPath.clear();
     audioClose();
     soundPlayer.device = false;
 }

@@ -2,9 +2,15 @@
 
 #include <cctype>
 #include <climits>
-#include <cstdio>
+#include <cstdint>
 #include <filesystem>
 #include <system_error>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "game/file_read.h"
 
 static std::string& volumeFolder()
 {
@@ -17,27 +23,26 @@ void setVolumeFolder(const std::string& folder) { volumeFolder() = folder; }
 // Reads a decimal number as "%d" would (blanks, a sign, digits), but a number
 // past the int range comes back as the end of the level range it lies beyond
 // instead of being undefined.
-static void parseLevel(FILE* f, int& level)
+static void parseLevel(const std::string& text, int& level)
 {
-    int c;
-    do c = std::fgetc(f);
-    while (c != EOF && std::isspace(c));
-    bool negative = c == '-';
-    if (c == '-' || c == '+') c = std::fgetc(f);
-    if (c == EOF || !std::isdigit(c)) return;
+    size_t i = 0;
+    while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i]))) ++i;
+    const bool negative = i < text.size() && text[i] == '-';
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) ++i;
+    if (i == text.size() || !std::isdigit(static_cast<unsigned char>(text[i]))) return;
     long long value = 0;
-    for (; c != EOF && std::isdigit(c); c = std::fgetc(f))
-        if (value <= INT_MAX) value = value * 10 + (c - '0');
+    for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i)
+        if (value <= INT_MAX) value = value * 10 + (text[i] - '0');
     if (value > INT_MAX) level = negative ? 1 : 20;
     else level = static_cast<int>(negative ? -value : value);
 }
 
+// Only the start of the file is looked at: a level takes a few characters.
 static bool readLevel(const std::string& path, int& level)
 {
-    FILE* f = std::fopen(path.c_str(), "r");
-    if (!f) return false;
-    parseLevel(f, level);
-    std::fclose(f);
+    std::string text;
+    if (readFileHead(path, SIZE_MAX, 4096, text) != FileRead::ok) return false;
+    parseLevel(text, level);
     return true;
 }
 
@@ -56,10 +61,17 @@ void writeVolumeFile(const char* fileName, int level)
         std::filesystem::create_directories(volumeFolder(), ec);
         path = volumeFolder() + "/" + fileName;
     }
-    if (FILE* f = std::fopen(path.c_str(), "w")) {
-        std::fprintf(f, "%d", level);
-        std::fclose(f);
+    // Something other than a regular file under the name (a FIFO that would
+    // block the open, a device) is left alone, and the level is not kept.
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
+    if (fd < 0) return;
+    struct stat st;
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ::ftruncate(fd, 0) == 0) {
+        const std::string text = std::to_string(level);
+        // A failed write is silent, as everywhere with these files.
+        [[maybe_unused]] const ssize_t written = ::write(fd, text.data(), text.size());
     }
+    ::close(fd);
 }
 
 int clampVolume(int level) { return level < 1 ? 1 : level > 20 ? 20 : level; }

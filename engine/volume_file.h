@@ -7,10 +7,12 @@
 // writable (a system-wide install); empty, the default, for the data folder
 // itself (the working directory).
 void setVolumeFolder(const std::string& folder);
-// The number in the file, unclamped; 3 when it is missing or holds none.
-// With a volume folder set, its file wins over one in the data folder.
+// The number at the start of the file (its first 4 KiB), unclamped; 3 when
+// it is missing, not a regular file, or holds none. With a volume folder
+// set, its file wins over one in the data folder.
 int readVolumeFile(const char* fileName);
 // Writes the number alone, without a line end, creating the volume folder
-// if needed; failures are silent.
+// if needed; failures are silent, and something other than a regular file
+// under the name (a FIFO, a device) is left as it is.
 void writeVolumeFile(const char* fileName, int level);
 int clampVolume(int level);

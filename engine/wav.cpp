@@ -1,7 +1,8 @@
 #include "engine/wav.h"
 
-#include <fstream>
-#include <iterator>
+#include <algorithm>
+
+#include "game/file_read.h"
 
 namespace {
 
@@ -50,19 +51,22 @@ bool parseWav(const uint8_t* bytes, size_t size, WavClip& out)
         if (body + 18 + extra > size) return false;
         out.extraFormat.assign(f + 18, f + 18 + extra);
     }
-    if (!findChunk(bytes, size, "data", body, chunkSize) || chunkSize == 0 || chunkSize > kMaxWavDataBytes)
-        return false;
-    // A file shorter than its data chunk says: the rest is silence.
-    size_t available = size - body < chunkSize ? size - body : chunkSize;
-    out.data.assign(chunkSize, out.bitsPerSample == 8 ? 0x80 : 0);
-    std::copy(bytes + body, bytes + body + available, out.data.begin());
+    if (!findChunk(bytes, size, "data", body, chunkSize) || chunkSize == 0 || body >= size) return false;
+    size_t length = std::min<size_t>(chunkSize, size - body);
+    // PCM plays one block per sample frame, and a cut file keeps whole ones;
+    // other formats say their rate in bytes.
+    if (out.formatTag == 1 && out.blockAlign > 0) length -= length % out.blockAlign;
+    const uint64_t bytesPerSecond =
+        out.formatTag == 1 ? static_cast<uint64_t>(out.blockAlign) * out.samplesPerSecond : out.bytesPerSecond;
+    if (length == 0 || bytesPerSecond == 0 || length * uint64_t{1000} > bytesPerSecond * kMaxEffectMs) return false;
+    out.data.assign(bytes + body, bytes + body + length);
     return true;
 }
 
 bool readWavFile(const std::string& path, WavClip& out)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    return parseWav(bytes.data(), bytes.size(), out);
+    out = WavClip{};
+    std::string bytes;
+    if (readWholeFile(path, kMaxWavFileBytes, bytes) != FileRead::ok) return false;
+    return parseWav(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), out);
 }

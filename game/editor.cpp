@@ -1,22 +1,12 @@
 #include "game/editor.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 
 #include "game/galaxy_file.h"
 #include "game/layout_check.h"
 
 const std::array<const char*, 3> starKindNames = {normalStarKind, goldenStarKind, darkStarKind};
 int currentKind = 0;
-
-namespace {
-
-// The galaxy as it was before "load", for a galaxy too large to edit.
-Galaxy galaxyBeforeLoad;
-bool loadPending = false;
-
-} // namespace
 
 void startFirstEditorGalaxy()
 {
@@ -87,53 +77,42 @@ void dragSelectedStar(double x, double y)
 
 void tidyEditorGalaxy() { validateLayout(editorGalaxy); }
 
-void keepGalaxyBeforeLoad()
+bool isTypeableName(const std::string& name)
 {
-    galaxyBeforeLoad = editorGalaxy;
-    loadPending = true;
+    if (name.size() > static_cast<size_t>(editorNameLength)) return false;
+    return std::all_of(name.begin(), name.end(),
+                       [](char c) { return c == ' ' || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'); });
 }
 
-std::string refuseOversizedLoad()
+std::string loadIntoEditor(bool builtIn, const std::string& fileName)
 {
-    if (!loadPending) return "";
-    loadPending = false;
-    if (editorGalaxy.slotCount() <= maxStars) return "";
-    const std::string name = editorGalaxy.name;
-    const int slots = editorGalaxy.slotCount();
-    editorGalaxy = galaxyBeforeLoad;
-    return name + " has " + std::to_string(slots) + " slots, at most " + std::to_string(maxStars);
+    Galaxy loaded;
+    if (!(builtIn ? loaded.loadBuiltIn(fileName) : loaded.loadFile(fileName))) return "cannot be read";
+    if (loaded.slotCount() > maxStars)
+        return "too large for the editor (" + std::to_string(loaded.slotCount()) + " places, at most " +
+               std::to_string(maxStars) + ")";
+    loaded.name = builtIn ? editorGalaxy.name : isTypeableName(fileName) ? fileName : "";
+    editorGalaxy = std::move(loaded);
+    return "";
 }
 
 SaveCheck checkSave()
 {
     const std::string& name = editorGalaxy.name;
     if (name.empty()) return SaveCheck::NoName;
-    // Its file would be listed nowhere, so it could never be loaded again.
-    if (name == builtInGalaxyName) return SaveCheck::BuiltIn;
+    // The built-in one's file would be listed nowhere, and a file under
+    // another standard name would replace the shipped one for good.
+    for (const char* standard : standardGalaxyNames)
+        if (name == standard) return SaveCheck::Standard;
     return galaxyFileExists(name) ? SaveCheck::Exists : SaveCheck::Ready;
 }
 
 std::string saveEditorGalaxy()
 {
-    return editorGalaxy.saveFile(editorGalaxy.name) ? "" : saveFailureReason(lastSaveError());
-}
-
-std::string saveFailureReason(int error)
-{
-    switch (error) {
-    case EACCES:
-    case EPERM:
-    case EROFS: return "the folder is read-only";
-    case ENOSPC:
-    case EDQUOT: return "the disk is full";
-    case EINVAL: return "not a usable file name";
-    default: return std::strerror(error);
-    }
+    return editorGalaxy.saveFile(editorGalaxy.name) ? "" : lastSaveFailure();
 }
 
 void resetEditorForTests()
 {
     currentKind = 0;
-    loadPending = false;
-    galaxyBeforeLoad.reset();
 }

@@ -32,20 +32,26 @@ void dragSelectedStar(double x, double y);
 // On release: of two stars that touch or two links that cross, one goes.
 void tidyEditorGalaxy();
 
-// Loading goes through the selection screen, which fills the editorGalaxy:
-// the galaxy before it is kept, and a galaxy larger than the editor makes is
-// refused afterwards (the tidy-up grows with the square of the links).
-void keepGalaxyBeforeLoad();
-// After a load: "" when it is kept, else why it was refused (the galaxy
-// before it is back).
-std::string refuseOversizedLoad();
+// The name line types at most this many capitals, digits and spaces.
+constexpr int editorNameLength = 40;
+// Whether the name line can hold the name as it is, so that the name it
+// gives back is the same file's.
+bool isTypeableName(const std::string& name);
 
-enum class SaveCheck { Ready, NoName, BuiltIn, Exists };
+// Loads the built-in galaxy (the name stays) or the galaxy file fileName
+// into the editor: "" when loaded, else why not, with the work before it
+// kept: a galaxy that cannot be read, or one with more places than the editor
+// makes (the tidy-up grows with the square of the links). A file whose name
+// the line could not give back comes in with no name, so that no save can
+// write a file other than the one the line shows.
+std::string loadIntoEditor(bool builtIn, const std::string& fileName);
+
+// Standard: one of the six standard names, whose file a save would replace
+// or hide.
+enum class SaveCheck { Ready, NoName, Standard, Exists };
 // Whether the galaxy can be saved under its name as it is.
 SaveCheck checkSave();
 // Writes the galaxy under its name: "" on success, else why it failed.
 std::string saveEditorGalaxy();
-// Why a save failed with this errno value, in the player's words.
-std::string saveFailureReason(int error);
 
 void resetEditorForTests();

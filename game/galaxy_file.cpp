@@ -4,12 +4,17 @@
 #include <cctype>
 #include <charconv>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <system_error>
 #include <utility>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "game/file_read.h"
 #include "game/file_replace.h"
 
 const char* const standardGalaxyNames[6] = {"TENTACLES", "GRAVITY CENTER", "PARA", "ROMAN", "COLONY", "DOOR"};
@@ -23,6 +28,9 @@ std::string& folderSetting()
 }
 
 int saveError = 0;
+// The name of the last save, and the folder it could not make, if that was why it failed.
+std::string savedName;
+std::string unmadeFolder;
 
 std::string pathIn(const std::string& folder, const std::string& name) { return folder + "/" + name + ".gly"; }
 
@@ -140,6 +148,23 @@ void writeGalaxyText(std::ostream& out, const Galaxy& galaxy)
     for (int v : galaxy.links) out << v << ' ';
 }
 
+std::string lastSaveFailure()
+{
+    switch (saveError) {
+    case 0: return {};
+    case readOnlyGalaxyFile: return savedName + " is read-only";
+    case EACCES:
+    case EPERM:
+    case EROFS: return "the folder is read-only";
+    case ENOSPC:
+    case EDQUOT: return "the disk is full";
+    case EINVAL: return "not a usable file name";
+    default: break;
+    }
+    if (!unmadeFolder.empty()) return "cannot make the folder " + unmadeFolder;
+    return std::strerror(saveError);
+}
+
 // Only the counts are checked: a missing or unreadable header, a player count
 // outside 2..8, a slot count outside 1..maxFileStars or a link count other
 // than n*n refuse the text, and the galaxy is reset and keeps its name. Any
@@ -186,10 +211,13 @@ bool Galaxy::loadFile(const std::string& fileName)
     name = fileName;
     if (!isUsableGalaxyName(fileName)) return false;
     // The player's copy of a galaxy wins over a shipped one of the same name.
-    std::ifstream in;
-    if (!playerGalaxyFolder().empty()) in.open(pathIn(playerGalaxyFolder(), fileName));
-    if (!in.is_open()) in.open(galaxyPath(fileName));
-    if (!in) return false;
+    std::string text;
+    FileRead read = FileRead::missing;
+    if (!playerGalaxyFolder().empty())
+        read = readWholeFile(pathIn(playerGalaxyFolder(), fileName), maxGalaxyFileBytes, text);
+    if (read == FileRead::missing) read = readWholeFile(galaxyPath(fileName), maxGalaxyFileBytes, text);
+    if (read != FileRead::ok) return false;
+    std::istringstream in(std::move(text));
     return readFrom(in);
 }
 
@@ -197,6 +225,8 @@ bool Galaxy::loadFile(const std::string& fileName)
 // failed write never destroys a good file.
 bool Galaxy::saveFile(const std::string& fileName)
 {
+    savedName = fileName;
+    unmadeFolder.clear();
     if (!isUsableGalaxyName(fileName)) {
         saveError = EINVAL;
         return false;
@@ -204,6 +234,20 @@ bool Galaxy::saveFile(const std::string& fileName)
     const std::string folder = playerGalaxyFolder().empty() ? galaxyFolder() : playerGalaxyFolder();
     std::error_code error;
     std::filesystem::create_directories(folder, error);
+    if (error) {
+        saveError = error.value();
+        unmadeFolder = folder;
+        return false;
+    }
+    // A file the player has made read-only stays as it is, even where the
+    // folder would let it be replaced (and for root, whom access() lets write).
+    const std::string path = pathIn(folder, fileName);
+    struct stat target;
+    if (::stat(path.c_str(), &target) == 0 && S_ISREG(target.st_mode) &&
+        ((target.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0)) {
+        saveError = readOnlyGalaxyFile;
+        return false;
+    }
     const std::string temporary = folder + "/." + fileName + ".gly.tmp";
     for (std::vector<Star>* stars : {&layoutStars, &gameStars})
         for (Star& s : *stars)
@@ -212,7 +256,7 @@ bool Galaxy::saveFile(const std::string& fileName)
     writeGalaxyText(out, *this);
     // On the disk before it takes the name, so that a power cut cannot leave
     // an empty file under a good name.
-    return replaceFile(pathIn(folder, fileName), temporary, out.str(), saveError);
+    return replaceFile(path, temporary, out.str(), saveError);
 }
 
 namespace {

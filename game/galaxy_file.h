@@ -4,6 +4,7 @@
 // (active x y kind owner reserved armies), then the link count n*n and the
 // link matrix row by row. The Galaxy members readFrom, loadFile, saveFile and
 // loadBuiltIn are declared in galaxy.h.
+#include <cstddef>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -12,6 +13,9 @@
 
 // Largest slot count a file may declare; larger texts are refused.
 constexpr int maxFileStars = 1000;
+// Largest galaxy file read, 4 MiB: the writer's text of a galaxy of
+// maxFileStars slots takes about 2.1 MB. A larger file is refused unread.
+constexpr size_t maxGalaxyFileBytes = 4u * 1024 * 1024;
 
 // The folder galaxy files live in, relative to the data folder (the working
 // directory at run time): "galaxies" unless changed (tests use a temporary one).
@@ -33,8 +37,13 @@ bool isUsableGalaxyName(const std::string& name);
 // the galaxy folders, so that a save would replace or hide it.
 bool galaxyFileExists(const std::string& name);
 // Why the last saveFile failed, as an errno value (EINVAL for an unusable
-// name); 0 after a save that succeeded.
+// name, readOnlyGalaxyFile for a file the player has made read-only); 0
+// after a save that succeeded.
 int lastSaveError();
+inline constexpr int readOnlyGalaxyFile = -1;
+// The same for the player: "NAME is read-only", "the folder is read-only",
+// "the disk is full", "cannot make the folder FOLDER" and the like.
+std::string lastSaveFailure();
 
 // The galaxy in the file format; a free slot's empty kind is written "empty".
 void writeGalaxyText(std::ostream& out, const Galaxy& galaxy);

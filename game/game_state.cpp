@@ -32,6 +32,8 @@ void startNewGame(bool demo, bool builtIn)
 void beginGame(GameState& state)
 {
     state.phase = GamePhase::TurnStart;
+    // Whatever the last game or the galaxy's file left selected.
+    state.galaxy.selectedStar = noOwner;
     state.armiesToPlace = 0;
     state.transferFrom = state.transferTo = noOwner;
     state.computerTurns = AiTurns{};

@@ -12,7 +12,12 @@
 #include "game/galaxy.h"
 #include "screens/screens.h"
 
+static_assert(textFieldLimit == editorNameLength, "the name line holds the names the editor loads");
+
 namespace {
+
+constexpr int messageWidth = 244;
+constexpr int questionWidth = 280;
 
 bool editorFirstOpen = true;
 
@@ -24,7 +29,8 @@ ButtonSet editorButtons;
 ButtonSet starButtons;
 ButtonSet confirmButtons;
 
-// The panel's line, in two parts drawn one above the other.
+// The panel's line, in two parts drawn one above the other; a detail with
+// a part in brackets takes a third line for it.
 std::string messageHead, messageDetail;
 int messageLeftMs = 0;
 
@@ -37,6 +43,27 @@ void say(const std::string& head, const std::string& detail)
     messageHead = head;
     messageDetail = detail;
     messageLeftMs = editorMessageMs;
+}
+
+// The name as drawn with the rest of its line in a box `width` wide: cut
+// with "..." to what fits in the smallest font, at a character boundary.
+// Only the drawing is cut, never the name a file is written under.
+std::string fitName(const std::string& name, const std::string& rest, int width)
+{
+    const int smallest = fontHeights[0];
+    auto fits = [&](const std::string& text) {
+        int w = 0, h = 0;
+        measureText((text + rest).c_str(), smallest, w, h);
+        return w <= width;
+    };
+    if (fits(name)) return name;
+    std::string cut = name;
+    while (!cut.empty()) {
+        cut.pop_back();
+        while (!cut.empty() && (static_cast<unsigned char>(cut.back()) & 0xC0) == 0x80) cut.pop_back();
+        if (fits(cut + "...")) break;
+    }
+    return cut + "...";
 }
 
 void chooseKind(int kind) { chooseStarKind(kind); }
@@ -54,11 +81,7 @@ void backToMenu(int)
     setState("menu");
 }
 
-void loadGalaxy(int)
-{
-    keepGalaxyBeforeLoad();
-    openSelection("editor", editorGalaxy);
-}
+void loadGalaxy(int) { openSelection("editor", editorGalaxy); }
 
 void fewerPlayers(int) { changePlayerCount(-1); }
 
@@ -70,11 +93,16 @@ void unlinkSelected(int) { unlinkSelectedStar(); }
 
 void writeGalaxy()
 {
+    const std::string& name = editorGalaxy.name;
     const std::string failure = saveEditorGalaxy();
-    if (failure.empty())
-        say("Saved:", editorGalaxy.name);
-    else
+    if (failure.empty()) {
+        say("Saved:", fitName(name, "", messageWidth));
+    } else if (failure.rfind(name + " ", 0) == 0) { // "NAME is read-only"
+        const std::string rest = failure.substr(name.size());
+        say("Not saved:", fitName(name, rest, messageWidth) + rest);
+    } else {
         say("Not saved:", failure);
+    }
 }
 
 void saveGalaxy(int)
@@ -83,7 +111,9 @@ void saveGalaxy(int)
     editorGalaxy.name = editorButtons.getText();
     switch (checkSave()) {
     case SaveCheck::NoName: return say("Not saved:", "type a name first");
-    case SaveCheck::BuiltIn: return say("Not saved:", editorGalaxy.name + " is built in");
+    case SaveCheck::Standard:
+        return say(fitName(editorGalaxy.name, " is a standard galaxy:", messageWidth) + " is a standard galaxy:",
+                   "choose another name");
     case SaveCheck::Exists:
         editorGalaxy.selectedStar = noOwner;
         setState("confirm");
@@ -151,7 +181,11 @@ void drawEditorScreen(int elapsedMs)
     if (messageLeftMs > 0) {
         messageLeftMs -= elapsedMs;
         drawTextInBox(552, 527, 244, 22, 255, 255, 255, messageHead.c_str(), false);
-        drawTextInBox(552, 550, 244, 22, 255, 255, 255, messageDetail.c_str(), false);
+        const size_t bracket = messageDetail.find(" (");
+        const std::string first = messageDetail.substr(0, bracket);
+        drawTextInBox(552, 550, 244, 22, 255, 255, 255, first.c_str(), false);
+        if (bracket != std::string::npos)
+            drawTextInBox(552, 570, 244, 20, 255, 255, 255, messageDetail.c_str() + bracket + 1, false);
     }
 }
 
@@ -184,10 +218,17 @@ void openEditorScreen(int)
     setState("editor");
 }
 
+void loadIntoEditorScreen(bool builtIn, const std::string& fileName)
+{
+    const std::string refused = loadIntoEditor(builtIn, fileName);
+    if (!refused.empty())
+        say("Not loaded: " + fitName(fileName, "Not loaded: ", messageWidth), refused);
+    else if (editorGalaxy.name.empty())
+        say("Loaded without its name:", "type one to save it");
+}
+
 void editorScreen(int elapsedMs)
 {
-    const std::string refused = refuseOversizedLoad();
-    if (!refused.empty()) say("Not loaded:", refused);
     drawEditorScreen(elapsedMs);
     handleMouse();
     editorGalaxy.highlightStar(editorGalaxy.starAt(mouseX(), mouseY(), 0, 0), 100, 100, 100);
@@ -206,7 +247,8 @@ void confirmScreen(int elapsedMs)
 {
     drawEditorScreen(elapsedMs);
     fillRect(300, 200, 300, 94, 54, 182, 151);
-    const std::string question = editorGalaxy.name + ": file exists. Overwrite?";
+    const std::string ask = ": file exists. Overwrite?";
+    const std::string question = fitName(editorGalaxy.name, ask, questionWidth) + ask;
     drawTextInBox(310, 210, 280, 30, 255, 255, 255, question.c_str(), false);
     confirmButtons.run(elapsedMs);
     if (wasKeyPressed(keys::escape)) keep(0);

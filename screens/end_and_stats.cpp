@@ -109,7 +109,8 @@ void winScreen(int elapsedMs)
 void statsScreen(int elapsedMs)
 {
     if (statsButtons.buttons.empty()) {
-        statsContinue = Button(500, 100, "continue", continueAfterStatistics, "silverButton", passFrameValue);
+        // Centred under the table's eighth row, where it hides no figure.
+        statsContinue = Button(306, 512, "continue", continueAfterStatistics, "silverButton", passFrameValue);
         statsButtons.add(statsContinue);
     }
     drawImage(0, 0, "bigbar");

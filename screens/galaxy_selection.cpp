@@ -3,6 +3,8 @@
 // start of a game, in editor mode the loading of a galaxy into the editor.
 #include <algorithm>
 #include <cstdio>
+#include <deque>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -46,6 +48,19 @@ Button difficultyButtons[5];
 ButtonSet scrollArrows;
 Button arrowUpButton, arrowDownButton;
 
+// The galaxies read for the preview in this visit of the screen, by source,
+// so that a file is read once per visit and not in every frame: the preview
+// shows whatever the mouse is over, and a large file read per frame would
+// stall the screen. At most previewCacheBytes are kept, the oldest read going
+// first; a galaxy it let go is read again only when it is shown anew.
+constexpr size_t previewCacheBytes = 32u * 1024 * 1024;
+std::map<int, Galaxy> previewCache;
+std::deque<int> previewCacheOrder;
+size_t previewCacheSize = 0;
+// The source the preview holds (-1 for none) and the one it should hold this frame.
+int previewSource = -1;
+int previewWanted = 0;
+
 // Why the last "start" or "demo" started nothing, shown until another galaxy
 // is selected; refusedGalaxy is the selection it was about.
 std::string refusal;
@@ -56,22 +71,67 @@ int hiddenFiles() { return std::max(0, fileCount() - visibleRows); }
 
 // The source of a selection: standard index 0 is the built-in galaxy, 1..5
 // the standard files, fileRowBase + f the file row f.
+// The name of a selection's galaxy, "" for none.
+std::string sourceName(int which)
+{
+    if (which >= 0 && which < standardCount) return standardGalaxyNames[which];
+    if (which >= fileRowBase && which - fileRowBase < fileCount()) return galaxyFileNames[which - fileRowBase];
+    return "";
+}
+
 void loadGalaxy(Galaxy& galaxy, int which)
 {
     if (which == 0) {
         // Keeps the galaxy's name, as the built-in galaxy is not a file.
         galaxy.loadBuiltIn(builtInGalaxyName);
-    } else if (which > 0 && which < standardCount) {
-        galaxy.loadFile(standardGalaxyNames[which]);
-    } else if (which >= fileRowBase && which - fileRowBase < fileCount()) {
-        galaxy.loadFile(galaxyFileNames[which - fileRowBase]);
+    } else if (!sourceName(which).empty()) {
+        galaxy.loadFile(sourceName(which));
     } else {
         galaxy.reset();
     }
 }
 
+size_t galaxyBytes(const Galaxy& g)
+{
+    return g.links.size() * sizeof(int) + (g.layoutStars.size() + g.gameStars.size()) * sizeof(Star);
+}
+
+void forgetPreviews()
+{
+    previewCache.clear();
+    previewCacheOrder.clear();
+    previewCacheSize = 0;
+    previewSource = -1;
+}
+
+const Galaxy& cachedGalaxy(int which)
+{
+    auto found = previewCache.find(which);
+    if (found != previewCache.end()) return found->second;
+    Galaxy g;
+    loadGalaxy(g, which);
+    const size_t bytes = galaxyBytes(g);
+    while (!previewCacheOrder.empty() && previewCacheSize + bytes > previewCacheBytes) {
+        auto oldest = previewCache.find(previewCacheOrder.front());
+        previewCacheSize -= galaxyBytes(oldest->second);
+        previewCache.erase(oldest);
+        previewCacheOrder.pop_front();
+    }
+    previewCacheOrder.push_back(which);
+    previewCacheSize += bytes;
+    return previewCache[which] = std::move(g);
+}
+
+// Copies the galaxy in only when the preview holds another one.
+void showPreview(int which)
+{
+    if (which == previewSource) return;
+    previewGalaxy = cachedGalaxy(which);
+    previewSource = which;
+}
+
 void selectGalaxy(int which) { selectedGalaxy = which; }
-void previewOf(int which) { loadGalaxy(previewGalaxy, which); }
+void previewOf(int which) { previewWanted = which; }
 void setDifficulty(int level) { difficulty = level; }
 
 void rebuildFileRows()
@@ -178,7 +238,11 @@ void demoAction(int) { beginGame(true); }
 
 void loadAction(int)
 {
-    loadGalaxy(*targetGalaxy, selectedGalaxy);
+    // The editor checks what it is given before it lets go of its work.
+    if (selectionMode == "editor")
+        loadIntoEditorScreen(selectedGalaxy == 0, sourceName(selectedGalaxy));
+    else
+        loadGalaxy(*targetGalaxy, selectedGalaxy);
     setState(selectionMode);
 }
 
@@ -219,6 +283,7 @@ void openSelection(const std::string& mode, Galaxy& target)
     firstFileRow = 0;
     selectedGalaxy = 0;
     previewGalaxy.reset();
+    forgetPreviews();
     galaxyFileNames.clear();
     standardButtons.clear();
     fileRowButtons.clear();
@@ -235,16 +300,17 @@ void openSelection(const std::string& mode, Galaxy& target)
 void loadScreen(int)
 {
     drawImage(0, 0, "background");
-    previewGalaxy.reset();
     standardButtons.draw(0);
     fileRowButtons.draw(0);
     updateScrolling();
-    loadGalaxy(previewGalaxy, selectedGalaxy);
+    // The selected galaxy, unless the mouse is over another.
+    previewWanted = selectedGalaxy;
     tintSelectedButton();
     standardButtons.hover(0);
     fileRowButtons.hover(0);
     standardButtons.click(0);
     fileRowButtons.click(0);
+    showPreview(previewWanted);
     previewGalaxy.drawPreview(0.5);
 
     char players[32];
@@ -269,6 +335,7 @@ void resetSelectionForTests()
     targetGalaxy = &gameGalaxy;
     selectedGalaxy = 0;
     galaxyFileNames.clear();
+    forgetPreviews();
     firstFileRow = 0;
     for (ButtonSet* set : {&standardButtons, &fileRowButtons, &editorModeButtons, &playModeButtons, &scrollArrows})
         set->clear();

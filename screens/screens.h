@@ -70,6 +70,9 @@ void resetHelpAndAboutForTests();
 void openEditorScreen(int elapsedMs);
 void editorScreen(int elapsedMs);
 void confirmScreen(int elapsedMs);
+// The selection screen's "load" in editor mode: the built-in galaxy or a
+// galaxy file into the editor, or the panel says why not.
+void loadIntoEditorScreen(bool builtIn, const std::string& fileName);
 // How long the panel's line about a save or a refused galaxy stays.
 constexpr int editorMessageMs = 4000;
 // The line shown in the panel now ("" for none), e.g. "Saved: NOVA".

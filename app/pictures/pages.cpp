@@ -109,9 +109,10 @@ void paintHelpPage3(Image& im)
         "Place stars, choose their kind, link and unlink",
         "them, and save the galaxy under a name. Your",
         "galaxies appear on the galaxy selection screen.",
-        "Escape leads back from every screen.",
+        "Escape leads back from every screen but the",
+        "statistics, which close by their continue button.",
     };
-    writeLines(im, 24, 18, lines, 9, 16);
+    writeLines(im, 24, 18, lines, 10, 16);
     removeHoles(im, 14);
 }
 

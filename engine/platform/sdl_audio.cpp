@@ -120,7 +120,7 @@ int audioLoadClip(const WavClip& wav)
         return -1;
     size_t frameBytes = static_cast<size_t>(wav.channels) * (wav.bitsPerSample / 8);
     size_t usable = wav.data.size() / frameBytes * frameBytes;
-    if (usable == 0 || usable > kMaxWavDataBytes) return -1;
+    if (usable == 0 || usable > kMaxWavFileBytes) return -1;
     std::vector<uint8_t> buffer(usable * static_cast<size_t>(cvt.len_mult));
     std::copy(wav.data.begin(), wav.data.begin() + static_cast<long>(usable), buffer.begin());
     cvt.buf = buffer.data();

@@ -90,11 +90,19 @@ TEST_F(BoardTurn, PlacementStatsDragBattleConquestTransferAndMove)
     EXPECT_NE(program.pixel(700, 530), nextTurnSpot); // "Next Turn" shows only now
 
     // "Stats" remembers the phase ("Menu" is walked by the whole-game test);
-    // Escape does nothing on the statistics.
+    // Escape does nothing on the statistics, and "continue" lies over no
+    // figure of the fullest table.
+    gameGalaxy.playerCount = 8;
+    gameGalaxy.players.resize(8);
     program.click(660, 556);
     program.key(keys::escape);
+    for (int row = 0; row < 8; ++row)
+        for (auto [x, w] : {std::pair(105, 200), {310, 150}, {468, 150}, {649, 150}})
+            for (auto [dx, dy] : {std::pair(1, 1), {w - 2, 1}, {1, 28}, {w - 2, 28}, {w / 2, 15}})
+                program.click(x + dx, 83 + 50 * row + dy);
     ASSERT_EQ(program.state(), "stats");
-    program.click(520, 120); // "continue"
+    gameGalaxy.playerCount = 5;
+    program.click(400, 533); // "continue"
     ASSERT_EQ(program.state(), "attackHuman");
 
     Star &from = star(own), &to = star(enemy);
@@ -139,14 +147,39 @@ TEST_F(BoardTurn, PlacementStatsDragBattleConquestTransferAndMove)
     EXPECT_EQ(pressChoice(1), "startAI");
 }
 
+TEST_F(BoardTurn, ANewGameOrDemoStartsWithNothingSelected)
+{
+    for (int button : {505, 525}) { // start, demo
+        gameGalaxy.selectedStar = enemy; // as the last battle panel left it
+        openSelection("selector", gameGalaxy);
+        program.frame();
+        program.click(185 + 60, button + 9);
+        ASSERT_NE(program.state(), "load");
+        EXPECT_EQ(gameGalaxy.selectedStar, noOwner);
+    }
+}
+
+// During the computer turns the panel names the moving player in its colour
+// under "menu"; the human's turn shows none.
 TEST_F(BoardTurn, ComputersOpenAHardGameAndNoSupportGoesToTheAttack)
 {
+    auto inPlayerLine = [&](int p) {
+        const std::vector<uint32_t> line = program.pixels(641, 555, 159, 28);
+        const Rgb c = playerColours[p];
+        return std::count(line.begin(), line.end(), packRgb(c.r, c.g, c.b));
+    };
     difficulty = 3;
     gameGalaxy.minimumIncome = 0;
     star(own).armies = 4 * gameGalaxy.income(0) + 1;
     program.frames(2);
     EXPECT_EQ(std::pair(gameGalaxy.turn, program.state()), std::pair(1, std::string("placeAI")));
+    program.frame();
+    EXPECT_GT(inPlayerLine(1), 10);
+    for (int i = 0; i < 5000 && gameState.computerTurns.currentPlayer != 2; ++i) program.frame();
+    program.frame();
+    EXPECT_TRUE(inPlayerLine(2) > 10 && inPlayerLine(1) == 0);
     ASSERT_TRUE(program.runUntil("noSupport", 60000));
+    EXPECT_EQ(inPlayerLine(2) + inPlayerLine(1), 0);
     const uint32_t nextTurnSpot = program.pixel(700, 530);
     program.key(keys::escape);
     EXPECT_EQ(program.state(), "attackHuman");

@@ -3,6 +3,10 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <fstream>
+#include <map>
+
 #include "ai/game_record.h"
 #include "app/galaxy_list.h"
 #include "game/editor.h"
@@ -31,6 +35,25 @@ struct EditorTest : ::testing::Test {
     // A button of the default image by its top-left corner.
     void clickButton(int x, int y) { program.click(x + 60, y + 9); }
     void save() { clickButton(421, 577); }
+    // "load", the file row of that name, and "load" on the selection screen.
+    void loadFile(const std::string& name)
+    {
+        clickButton(20, 577);
+        const std::vector<std::string> rows = listGalaxyFiles({galaxyFolder()});
+        const int row = static_cast<int>(std::find(rows.begin(), rows.end(), name) - rows.begin());
+        ASSERT_LT(row, 15) << name;
+        program.click(483 + 96, 28 + 14 + 35 * row);
+        program.click(44 + 72, 523 + 11);
+        ASSERT_EQ(program.state(), "editor");
+    }
+    // Every file of the galaxy folder and its text.
+    std::map<std::string, std::string> folderFiles() const
+    {
+        std::map<std::string, std::string> files;
+        for (const auto& entry : fs::directory_iterator(galaxyFolder()))
+            files[entry.path().filename().string()] = readText(entry.path());
+        return files;
+    }
     std::string fileText(const std::string& name) const { return readText(galaxyPath(name)); }
     int starAt(int x, int y) const { return g.starAt(x, y, 0, 0); }
     bool linked(int i, int j) const { return g.isLinked(i, j) != 0 && g.isLinked(j, i) != 0; }
@@ -105,22 +128,30 @@ TEST_F(EditorTest, ReleaseTidiesUpWhatADragBrokeAndADraggedStarStaysOnTheBoard)
     EXPECT_EQ(place(1), std::pair(788, 482));
 }
 
-TEST_F(EditorTest, PanelButtonsKeysAndALoadLargerThanTheEditorMakes)
+TEST_F(EditorTest, PanelButtonsKeysAndLoadsThatKeepTheWorkOrTheSelection)
 {
     Galaxy big;
     big.layoutStars.assign(150, Star{});
     big.gameStars.assign(150, Star{});
     big.links.assign(150 * 150, 0);
     ASSERT_TRUE(big.saveFile("BIG"));
+    std::ofstream(galaxyPath("BROKEN")) << "2 x";
     program.click(100, 100);
     program.click(200, 220);
     program.rightClick(600, 300);
-    clickButton(20, 577);
-    program.click(483 + 96, 28 + 14); // the file's row
-    program.click(44 + 72, 523 + 11); // load
-    ASSERT_EQ(program.state(), "editor");
-    EXPECT_EQ(editorMessage(), "Not loaded: BIG has 150 slots, at most 100");
-    EXPECT_EQ(std::tuple(g.slotCount(), g.name, linked(0, 1)), std::tuple(100, "TEST", true));
+    for (const auto& [file, said] : {Texts("BIG", "Not loaded: BIG too large for the editor (150 places, at most 100)"),
+                                     Texts("BROKEN", "Not loaded: BROKEN cannot be read")}) {
+        SCOPED_TRACE(file);
+        loadFile(file);
+        EXPECT_EQ(editorMessage(), said);
+        EXPECT_EQ(std::tuple(g.slotCount(), g.name, linked(0, 1)), std::tuple(100, "TEST", true));
+    }
+    // A long name is cut to the panel, not drawn across the screen's edge.
+    const std::string longName(120, 'L');
+    std::ofstream(galaxyPath(longName)) << "2 x";
+    const std::vector<uint32_t> edge = program.pixels(797, 527, 3, 22);
+    loadFile(longName);
+    EXPECT_EQ(program.pixels(797, 527, 3, 22), edge);
 
     program.click(710, 510); // fewer, at 2
     EXPECT_EQ(g.playerCount, 2);
@@ -136,6 +167,14 @@ TEST_F(EditorTest, PanelButtonsKeysAndALoadLargerThanTheEditorMakes)
 
     clickButton(188, 500); // clear: name and players too
     EXPECT_EQ(std::tuple(g.name, g.playerCount, starAt(200, 220)), std::tuple("TEST", 2, noOwner));
+
+    // The built-in galaxy keeps the name, and no star of it is selected.
+    program.click(400, 300);
+    ASSERT_EQ(g.selectedStar, 0);
+    clickButton(20, 577);
+    program.click(30 + 96, 275 + 14);
+    program.click(44 + 72, 523 + 11);
+    EXPECT_EQ(std::tuple(g.name, g.selectedStar, g.layoutStars[0].x), std::tuple("TEST", noOwner, 222));
 }
 
 TEST_F(EditorTest, SavingAsksBeforeOverwritingRefusesNamesItCannotSaveAndSaysWhenTheFolderIsReadOnly)
@@ -165,17 +204,16 @@ TEST_F(EditorTest, SavingAsksBeforeOverwritingRefusesNamesItCannotSaveAndSaysWhe
     rename("");
     save();
     EXPECT_EQ(editorMessage(), "Not saved: type a name first");
-    rename("TENTACLES");
-    save();
-    EXPECT_EQ(std::pair(program.state(), editorMessage()), Texts("editor", "Not saved: TENTACLES is built in"));
-    EXPECT_FALSE(fs::exists(galaxyPath("TENTACLES")) || fs::exists(galaxyPath("")));
-
-    const std::string roman = fileText("ROMAN"); // a standard file goes through the question
-    rename("ROMAN");
-    save();
-    EXPECT_EQ(program.state(), "confirm");
-    program.key(keys::escape);
-    EXPECT_EQ(fileText("ROMAN"), roman);
+    EXPECT_FALSE(fs::exists(galaxyPath("")));
+    // A save under a standard name would replace or hide the shipped galaxy for good.
+    const auto files = folderFiles();
+    for (const char* standard : standardGalaxyNames) {
+        rename(standard);
+        save();
+        EXPECT_EQ(std::pair(program.state(), editorMessage()),
+                  Texts("editor", std::string(standard) + " is a standard galaxy: choose another name"));
+    }
+    EXPECT_EQ(folderFiles(), files);
 
     // A folder that cannot be written is said, and the old file stays.
     rename("OLD");
@@ -228,12 +266,8 @@ TEST_F(EditorTest, AMadeGalaxyIsSavedListedLoadedAndPlayedToAWin)
     const Galaxy made = g;
 
     clickButton(188, 500); // cleared, then loaded back through the selection screen
-    clickButton(20, 577);
-    ASSERT_EQ(program.state(), "load");
     ASSERT_EQ(listGalaxyFiles({galaxyFolder()}), std::vector<std::string>{"MY WORLD"});
-    program.click(483 + 96, 28 + 14);
-    program.click(44 + 72, 523 + 11);
-    ASSERT_EQ(program.state(), "editor");
+    loadFile("MY WORLD");
     EXPECT_EQ(std::tuple(g.links, g.name, g.playerCount), std::tuple(made.links, made.name, 4));
     for (int i = 0; i < maxStars; ++i) {
         const Star &s = g.layoutStars[i], &t = made.layoutStars[i];
@@ -250,4 +284,34 @@ TEST_F(EditorTest, AMadeGalaxyIsSavedListedLoadedAndPlayedToAWin)
     const std::string played = recordDemoGames(gameGalaxy, 7, 1, 500);
     EXPECT_NE(played.find(" winner "), std::string::npos);
     EXPECT_EQ(played.find(" winner -1 "), std::string::npos);
+}
+
+// The name line is the file a save writes: a loaded galaxy comes back to its
+// own file, or, when its name cannot be typed back, the save is refused; no
+// other file is touched, and the question fits its box whatever the name.
+TEST_F(EditorTest, ASaveWritesTheLoadedFileOrNothing)
+{
+    const std::string longName(120, 'L');
+    const std::pair<std::string, bool> names[] = { // and whether the line can type it
+        {"MY GALAXY 2", true}, {std::string(40, 'W'), true}, {std::string(41, 'W'), false}, {longName, false},
+        {"beta", false}, {"A.B-1", false}, {"ünïcödé★", false}};
+    Galaxy tentacles;
+    ASSERT_TRUE(tentacles.loadBuiltIn(""));
+    ASSERT_TRUE(tentacles.saveFile(longName.substr(0, 99))); // where a save under a cut name would land
+    tentacles.playerCount = 3;
+    for (const auto& [name, typeable] : names) {
+        SCOPED_TRACE(name);
+        ASSERT_TRUE(tentacles.saveFile(name));
+        const auto files = folderFiles();
+        loadFile(name);
+        EXPECT_EQ(g.name, typeable ? name : "");
+        save();
+        if (program.state() == "confirm") {
+            for (int x : {300, 305, 595, 599})
+                for (int y = 210; y < 240; y += 3) ASSERT_EQ(program.pixel(x, y), packRgb(54, 182, 151)) << x << "," << y;
+            clickButton(316, 258);
+        }
+        EXPECT_EQ(editorMessage().rfind(typeable ? "Saved: " : "Not saved: type a name first", 0), 0u) << editorMessage();
+        EXPECT_EQ(folderFiles(), files);
+    }
 }

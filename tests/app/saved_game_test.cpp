@@ -309,7 +309,7 @@ TEST(KilledGame, EveryStartResumesTheLastCompleteSave)
     fs::create_directories(saves);
     std::mt19937 clock(19);
     const std::string dataFolders = scratchDir("killed_data").string();
-    int starts = 0, saved = 0, previousTurn = 0, firstTurn = -1;
+    int starts = 0, saved = 0, advanced = 0, previousTurn = -1;
     const auto began = std::chrono::steady_clock::now();
     // ZENTORY_KILL_SECONDS makes the loop longer (a soak); 8 s by default.
     const char* seconds = std::getenv("ZENTORY_KILL_SECONDS");
@@ -348,7 +348,7 @@ TEST(KilledGame, EveryStartResumesTheLastCompleteSave)
         ASSERT_FALSE(fs::exists(saves / "savegame.bad")) << "start " << starts << " found a damaged save";
         // No save: the game ended (and the next start begins another).
         if (!fs::exists(saves / saveFileName)) {
-            previousTurn = 0;
+            previousTurn = -1;
             continue;
         }
         ++saved;
@@ -356,14 +356,16 @@ TEST(KilledGame, EveryStartResumesTheLastCompleteSave)
         uint32_t random = 0;
         std::string why;
         ASSERT_TRUE(readSaveText(fileText(saves / saveFileName), s, random, why)) << why;
-        ASSERT_GE(s.galaxy.turn, previousTurn) << "start " << starts << " went back";
+        if (previousTurn >= 0) {
+            ASSERT_GE(s.galaxy.turn, previousTurn) << "start " << starts << " went back";
+            advanced += s.galaxy.turn > previousTurn;
+        }
         previousTurn = s.galaxy.turn;
-        if (firstTurn < 0) firstTurn = previousTurn;
     }
     for (const fs::directory_entry& e : fs::directory_iterator(fs::temp_directory_path()))
         if (e.path().string().rfind(dataFolders, 0) == 0) fs::remove_all(e.path());
-    EXPECT_GT(previousTurn, firstTurn) << "the game made no progress over " << starts << " starts";
+    EXPECT_GE(advanced, 3) << "the game hardly went on over " << starts << " starts";
     EXPECT_GE(saved, std::max(starts / 2, 4));
-    std::printf("%d starts, the game from turn %d to turn %d\n", starts, firstTurn, previousTurn);
+    std::printf("%d starts, %d found a save, %d a later turn\n", starts, saved, advanced);
     fs::remove_all(saves);
 }

@@ -47,15 +47,17 @@ struct Selection : ::testing::Test {
 
 } // namespace
 
-TEST(GalaxyList, ExtensionInAnyCaseStandardNamesExactlyByteOrderEachNameOnce)
+TEST(GalaxyList, OnlyFilesTheLoaderOpensStandardNamesExactlyNaturalOrderEachNameOnce)
 {
     ScratchFolder root("galaxy_list");
     fs::create_directories("mine/folder.gly");
     fs::create_directories("shipped");
-    for (const char* name : {"ROMAN.gly", "roman.gly", "Zeta.GLY", "beta.gly", "notes.txt", ".gly"})
+    // "Zeta.GLY" would list but never open: the loader asks for "Zeta.gly".
+    for (const char* name : {"ROMAN.gly", "roman.gly", "Zeta.GLY", "beta.gly", "notes.txt", ".gly", "MAP 10.gly"})
         writeText(fs::path("mine") / name, "x");
-    for (const char* name : {"beta.gly", "Alpha.gly", "DOOR.gly"}) writeText(fs::path("shipped") / name, "x");
-    const std::vector<std::string> expected = {"Alpha", "Zeta", "beta", "roman"};
+    for (const char* name : {"beta.gly", "Alpha.gly", "DOOR.gly", "Beta.gly", "MAP 2.gly", "MAP 02.gly", "map 3.gly"})
+        writeText(fs::path("shipped") / name, "x");
+    const std::vector<std::string> expected = {"Alpha", "Beta", "beta", "MAP 02", "MAP 2", "map 3", "MAP 10", "roman"};
     EXPECT_EQ(listGalaxyFiles({"mine", "shipped", "none"}), expected);
 }
 
@@ -123,4 +125,24 @@ TEST_F(Selection, PreviewsStartsOnlyAGameThatCanEndOnTheChosenGalaxyAndDifficult
         EXPECT_EQ(std::tuple(program.state(), editorGalaxy.name, sameMap(editorGalaxy, pass == 0 ? roman : builtIn())),
                   std::tuple("editor", "ROMAN", true));
     }
+}
+
+TEST_F(Selection, APreviewedFileIsReadOncePerVisitOfTheScreen)
+{
+    addGalaxy("TWICE", oneIncomeStar);
+    program.click(200, 91);
+    EXPECT_EQ(previewAtRow(0), "TWICE");
+    EXPECT_EQ(previewGalaxy.playerCount, 3);
+    // Changed while the screen is open: moving away and back shows what was read.
+    std::string four = oneIncomeStar;
+    four[0] = '4';
+    addGalaxy("TWICE", four.c_str());
+    previewAt(600, 590);
+    previewAtRow(0);
+    EXPECT_EQ(previewGalaxy.playerCount, 3);
+    // A new visit reads it again.
+    program.key(keys::escape);
+    program.click(200, 91);
+    previewAtRow(0);
+    EXPECT_EQ(previewGalaxy.playerCount, 4);
 }

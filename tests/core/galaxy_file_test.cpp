@@ -304,3 +304,38 @@ TEST(BuiltInGalaxy, MatchesItsTableOneTokenPerLine)
     ASSERT_TRUE(again.readFrom(in));
     EXPECT_TRUE(sameMap(g, again));
 }
+
+TEST_F(GalaxyFiles, SavingLeavesAReadOnlyFileAsItIsAndSaysWhyAFolderCouldNotBeMade)
+{
+    Galaxy g;
+    ASSERT_TRUE(g.saveFile("locked"));
+    EXPECT_EQ(lastSaveFailure(), "");
+    const std::string before = fileText("locked");
+    fs::permissions(galaxyPath("locked"), fs::perms(0444));
+    g.playerCount = 6;
+    EXPECT_FALSE(g.saveFile("locked"));
+    EXPECT_EQ(lastSaveFailure(), "locked is read-only");
+    EXPECT_EQ(std::pair(fileText("locked"), fs::status(galaxyPath("locked")).permissions()),
+              std::pair(before, fs::perms(0444)));
+
+    // Where the player's folder cannot be made, the message names it.
+    writeText(root / "blocker", "a file where a folder should be");
+    setPlayerGalaxyFolder((root / "blocker" / "galaxies").string());
+    EXPECT_FALSE(g.saveFile("elsewhere"));
+    EXPECT_EQ(lastSaveFailure(), "cannot make the folder " + (root / "blocker" / "galaxies").string());
+
+    // Neither the data folder nor the player's can be written: said so, not "No such file or directory".
+    fs::create_directories(root / "closed");
+    fs::permissions(root / "closed", fs::perms(0555));
+    setPlayerGalaxyFolder((root / "closed" / "zentory" / "galaxies").string());
+    const bool asRoot = geteuid() == 0;
+    const bool another = !asRoot || seteuid(65534) == 0; // permission bits bind root only as another user
+    const bool saved = another && g.saveFile("elsewhere");
+    const std::string failure = lastSaveFailure();
+    const bool back = !asRoot || !another || seteuid(0) == 0;
+    setPlayerGalaxyFolder("");
+    fs::permissions(root / "closed", fs::perms(0755));
+    ASSERT_TRUE(back);
+    if (!another) GTEST_SKIP() << "cannot act as another user to make a folder read-only";
+    EXPECT_EQ(std::pair(saved, failure), std::pair(false, std::string("the folder is read-only")));
+}

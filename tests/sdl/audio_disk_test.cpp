@@ -65,10 +65,10 @@ double loudestDb(const std::vector<int16_t>& s, size_t fromByte, size_t toByte)
     return 10 * std::log10(std::max(loudest, 1e-6) / (32768.0 * 32768.0));
 }
 
-// A 20 s sine tone, mono 16-bit at 22050 Hz, near full scale.
+// A 10 s sine tone (the longest effect kept), mono 16-bit at 22050 Hz, near full scale.
 void writeTone(const std::string& path)
 {
-    std::vector<int16_t> samples(22050 * 20);
+    std::vector<int16_t> samples(22050 * 10);
     for (size_t i = 0; i < samples.size(); ++i)
         samples[i] = static_cast<int16_t>(std::lround(30000 * std::sin(2 * M_PI * 440.0 * double(i) / 22050)));
     const uint32_t size = static_cast<uint32_t>(samples.size() * 2);

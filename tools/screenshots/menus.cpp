@@ -62,12 +62,18 @@ int writeMenuScreenshots(const std::string& dir)
     program.moveTo(600, 580);
     program.frame();
     failures += writeScreen(dir, "screen_selection_refused");
-    openSelection("editor", editorGalaxy);
-    program.frame();
+    setState("openEditor");
+    program.frames(2);
+    program.click(80, 586); // the editor's "load"
     program.click(126, 394);
     program.moveTo(600, 580);
     program.frame();
     failures += writeScreen(dir, "screen_selection_editor");
+    program.click(579, 42); // BROKEN, refused with the work kept
+    program.click(116, 534);
+    program.moveTo(600, 300);
+    program.frame();
+    failures += writeScreen(dir, "screen_editor_refused", program.state() == "editor");
     program.stop();
     return failures;
 }
