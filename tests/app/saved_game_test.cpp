@@ -246,6 +246,15 @@ TEST_F(SavedGame, AFailedWriteIsToldOnceAndKeepsTheLastGoodSave)
     EXPECT_TRUE(sameSave(fileText(saveFile()), good));
 }
 
+TEST_F(SavedGame, QuittingLeavesTheGameOnTheDiskBeforeTheProgramEnds)
+{
+    startGame();
+    clickStar(own);
+    gameGalaxy.turn = 9; // a change no save has seen yet
+    finishSaving();
+    EXPECT_TRUE(sameSave(fileText(saveFile()), stateText()));
+}
+
 TEST_F(SavedGame, TheEndOfAGameRemovesItsSaveAndDemonstrationsAreNeverSaved)
 {
     startGame();
