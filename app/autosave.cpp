@@ -197,7 +197,13 @@ SaveAtStart loadSavedGame()
     GameState loaded;
     uint32_t random = 0;
     std::string why;
-    if (in.is_open() && readSaveText(text.str(), loaded, random, why)) {
+    const bool readable = in.is_open() && readSaveText(text.str(), loaded, random, why);
+    // A decided game is not kept, whatever wrote it.
+    if (readable && loaded.phase == GamePhase::Over) {
+        ::unlink(path.c_str());
+        return SaveAtStart::None;
+    }
+    if (readable) {
         gameState = std::move(loaded);
         gameState.galaxy.gameInProgress = 1;
         seedRandom(random);
