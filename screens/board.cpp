@@ -5,8 +5,8 @@
 
 #include "app/autosave.h"
 #include "app/states.h"
-#include "engine/display.h"
 #include "engine/draw_text.h"
+#include "engine/image_catalogue.h"
 #include "engine/input.h"
 #include "game/galaxy.h"
 #include "game/human_turn.h"

@@ -13,6 +13,7 @@
 #include "app/widgets.h"
 #include "engine/display.h"
 #include "engine/draw_text.h"
+#include "engine/image_catalogue.h"
 #include "engine/input.h"
 #include "game/galaxy.h"
 #include "game/galaxy_file.h"
