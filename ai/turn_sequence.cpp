@@ -124,6 +124,7 @@ void beginComputerTurns(GameState& state)
     const int first = firstComputerPlayer();
     state.cycleStart = CycleStart{state.galaxy.gameStars, state.galaxy.players, randomState(), first};
     state.phase = GamePhase::ComputerTurns;
+    ++gameChanges;
     beginAiTurns(state.computerTurns, state.galaxy, first);
     if (state.computerTurns.phase != AiPhase::GameOver) return;
     state.winner = state.computerTurns.winner;

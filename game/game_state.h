@@ -69,6 +69,12 @@ struct GameState {
 
 extern GameState gameState;
 
+// Moves on at every change of a game's course that a player could stop after
+// (a new game or turn, a placement, a battle, a transfer, a move, the start of
+// the computer turns, a conquest, an announcement), so that the autosave knows
+// when to write. Headless games move it too; nothing else reads it.
+extern unsigned gameChanges;
+
 // What startNewGame does once the game galaxy is ready (the application
 // switches to the board's "openPlay" state). Nothing when not installed.
 using GameStartedHandler = void (*)();
