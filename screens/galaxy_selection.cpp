@@ -133,7 +133,10 @@ void showPreview(int which)
 
 void selectGalaxy(int which) { selectedGalaxy = which; }
 void previewOf(int which) { previewWanted = which; }
-void setDifficulty(int level) { difficulty = level; }
+// The level for the next game, from the last game's: a game in progress
+// keeps its own until this screen starts another.
+int chosenDifficulty = 2;
+void setDifficulty(int level) { chosenDifficulty = level; }
 
 void rebuildFileRows()
 {
@@ -226,6 +229,7 @@ void beginGame(bool demo)
     switch (checkGameStart(builtIn, previewGalaxy.name)) {
     case StartRefusal::none:
         refusal.clear();
+        difficulty = chosenDifficulty;
         startNewGame(demo, builtIn);
         return;
     case StartRefusal::unreadable: refusal = "This galaxy file cannot be read."; break;
@@ -291,6 +295,7 @@ void openSelection(const std::string& mode, Galaxy& target)
     editorModeButtons.clear();
     playModeButtons.clear();
     refusal.clear();
+    chosenDifficulty = difficulty;
     selectionMode = mode;
     targetGalaxy = &target;
     setState("load");
@@ -325,7 +330,7 @@ void loadScreen(int)
     }
     playModeButtons.run(0);
     if (wasKeyPressed(keys::escape)) backFromGalaxySelection(0);
-    drawImage(23, 492 + 20 * difficulty, "selectionArrow");
+    drawImage(23, 492 + 20 * chosenDifficulty, "selectionArrow");
     if (refusedGalaxy != selectedGalaxy) refusal.clear();
     if (!refusal.empty()) drawTextInBox(180, 552, 300, 24, 255, 200, 80, refusal.c_str(), false);
 }
@@ -343,6 +348,7 @@ void resetSelectionForTests()
     refusal.clear();
     refusedGalaxy = -1;
     // The values this screen sets for a game, as at program start.
+    chosenDifficulty = 2;
     difficulty = 2;
     demoMode = 1;
 }
