@@ -70,9 +70,15 @@ int playDemoGame(Galaxy& g, const Galaxy& loaded, unsigned seed, int maxTurns, c
     g.setUpGame(static_cast<int>(seed));
     seedRandom(seed);
     if (observer.dealt) observer.dealt(g);
+    return continueDemoGame(g, maxTurns, observer, false);
+}
+
+int continueDemoGame(Galaxy& g, int maxTurns, const DemoGameObserver& observer, bool counted)
+{
     AiTurns turns;
-    while (g.turn < maxTurns && turns.phase != AiPhase::GameOver) {
-        beginTurnCycle(g);
+    while ((counted ? g.turn <= maxTurns : g.turn < maxTurns) && turns.phase != AiPhase::GameOver) {
+        if (!counted) beginTurnCycle(g);
+        counted = false;
         if (observer.cycleBegun) observer.cycleBegun(g);
         beginAiTurns(turns, g, firstComputerPlayer());
         while (turns.phase != AiPhase::CycleDone && turns.phase != AiPhase::GameOver) {

@@ -35,6 +35,10 @@ struct DemoGameObserver {
 // cycles are played. Returns the winner, or noOwner at the turn cap. The
 // caller sets demoMode.
 int playDemoGame(Galaxy& galaxy, const Galaxy& loaded, unsigned seed, int maxTurns, const DemoGameObserver& observer);
+// Goes on with a demonstration game already dealt, or read back from a save,
+// as playDemoGame would: from the next turn's cycle, or when counted from the
+// cycle of the turn the galaxy already counts. Returns as playDemoGame.
+int continueDemoGame(Galaxy& galaxy, int maxTurns, const DemoGameObserver& observer, bool counted);
 
 // The records of the games with seeds firstSeed .. firstSeed + games - 1 on a
 // copy of loaded, each capped at maxTurns turn cycles. demoMode is 1 while

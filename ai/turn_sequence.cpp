@@ -133,8 +133,10 @@ AiStepReport stepAiTurns(AiTurns& turns, Galaxy& galaxy)
 void beginComputerTurns(GameState& state)
 {
     const int first = firstComputerPlayer();
-    state.cycleStart = CycleStart{state.galaxy.gameStars, state.galaxy.players, randomState(), first};
+    state.cycleStart =
+        CycleStart{state.galaxy.gameStars, state.galaxy.players, randomState(), first, state.galaxy.lastConquestTurn};
     state.phase = GamePhase::ComputerTurns;
+    ++gameChanges;
     beginAiTurns(state.computerTurns, state.galaxy, first);
     if (state.computerTurns.phase != AiPhase::GameOver) return;
     state.winner = state.computerTurns.winner;

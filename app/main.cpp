@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "app/autosave.h"
 #include "app/data_folder.h"
 #include "app/display_check.h"
 #include "app/player_folder.h"
@@ -30,7 +31,13 @@ int main(int, char** argv)
     if (data.path.empty())
         std::fprintf(stderr, "zentory: data folder not found; running without sounds, music and galaxy files\n");
     std::error_code ec;
-    usePlayerFolder(playerFolderFor(std::filesystem::current_path(ec).string(), data.installed));
+    const std::string here = std::filesystem::current_path(ec).string();
+    const std::string playerFolder = playerFolderFor(here, data.installed);
+    usePlayerFolder(playerFolder);
+    useSaveFolder(playerFolder.empty() ? here : playerFolder);
     configureProgram();
-    return runMainLoop(listBuiltinImages) ? 0 : 1;
+    const bool ran = runMainLoop(listBuiltinImages);
+    // Quitting or closing the window during a game keeps it for the next start.
+    finishSaving();
+    return ran ? 0 : 1;
 }

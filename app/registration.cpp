@@ -1,6 +1,7 @@
 #include "app/registration.h"
 
 #include "ai/turn_driver.h"
+#include "app/autosave.h"
 #include "app/states.h"
 #include "screens/board.h"
 #include "screens/screens.h"
@@ -30,6 +31,7 @@ void registerAllStates()
     registerState("openEditor", openEditorScreen);
     registerState("editor", editorScreen);
     registerState("confirm", confirmScreen);
+    registerState("resume", resumeSavedGameScreen);
 }
 
 void appFrame(int elapsedMs)
@@ -38,8 +40,11 @@ void appFrame(int elapsedMs)
         stateRegistry.firstFrame = false;
         registerAllStates();
         setState("title");
+        // A game saved by an earlier run is there to resume, as one left by the menu would be.
+        if (loadSavedGame() == SaveAtStart::Resumed) menuReturnState = "resume";
     }
     runCurrentState(elapsedMs);
+    autosaveAfterFrame();
 }
 
 void resetAllScreensForTests()
@@ -52,4 +57,5 @@ void resetAllScreensForTests()
     resetHelpAndAboutForTests();
     resetSelectionForTests();
     resetEditorScreensForTests();
+    resetAutosaveForTests();
 }

@@ -5,6 +5,7 @@
 
 #include "engine/display.h"
 #include "engine/draw_text.h"
+#include "engine/image_catalogue.h"
 #include "engine/input.h"
 #include "engine/sound.h"
 
@@ -71,14 +72,14 @@ void ButtonSet::draw(int value)
         std::string line = " ";
         line += text;
         line += cursorVisible ? "<" : " ";
-        drawTextInBox(fieldX, fieldY, std::max(0, 2 * w - 10), h, 255, 255, 255, line.c_str(), true);
+        drawTextCutToBox(fieldX, fieldY, std::max(0, 2 * w - 10), h, 255, 255, 255, line.c_str(), true);
     }
     for (const Button* b : buttons) {
         // A button without its picture has no size and is drawn as nothing.
         if (!b->active || b->width <= 0 || b->height <= 0) continue;
         drawImage(b->x, b->y, b->imageName);
-        drawTextInBox(b->x + b->marginX / 2, b->y + b->marginY / 2, std::max(0, b->width - b->marginX),
-                      std::max(0, b->height - b->marginY), b->textR, b->textG, b->textB, b->label.c_str(), false);
+        drawTextCutToBox(b->x + b->marginX / 2, b->y + b->marginY / 2, std::max(0, b->width - b->marginX),
+                         std::max(0, b->height - b->marginY), b->textR, b->textG, b->textB, b->label.c_str(), false);
     }
 }
 

@@ -6,6 +6,7 @@
 #include "app/states.h"
 #include "engine/display.h"
 #include "engine/draw_text.h"
+#include "engine/image_catalogue.h"
 #include "engine/main_loop.h"
 #include "engine/platform/headless.h"
 
@@ -32,7 +33,7 @@ void BoardLikeFrame(benchmark::State& state)
         for (int i = 0; i < 24; ++i) drawImageCentered(40 + (i % 8) * 95, 60 + (i / 8) * 140, stars[i % 3]);
         for (int i = 0; i < 30; ++i) drawText(30 + (i % 10) * 75, 90 + (i / 10) * 140, 255, 255, 255, "12+3", 14, false);
         for (int i = 0; i < 10; ++i) tintRect(20 + i * 70, 520, 60, 30, 40, 40, 40);
-        benchmark::DoNotOptimize(display->backBuffer.pixels.data());
+        benchmark::DoNotOptimize(drawnFrame().pixels.data());
     }
     resetEngineForTests();
 }

@@ -7,9 +7,7 @@
 #include <cstring>
 #include <string>
 
-#include "engine/draw_text.h"
-#include "engine/image_catalogue.h"
-#include "engine/main_loop.h"
+#include "engine/engine_config.h"
 #include "engine/platform/platform.h"
 
 Display* display = nullptr;
@@ -20,18 +18,8 @@ void setBuiltinPictureSource(BuiltinPictureSource source) { builtinSource = sour
 
 bool paintBuiltin(int id, Image& out) { return builtinSource && builtinSource(id, out); }
 
-static void fillCatalogueEntries()
+bool openDisplay(bool windowed)
 {
-    const std::vector<ImageEntry>& builtin = builtinImageList();
-    if (!builtin.empty())
-        setEntries(builtin);
-    else
-        readImageListFile(engineConfig().imageListFile.c_str());
-}
-
-bool bringUpDisplay(bool windowed)
-{
-    releaseAllImages();
     releaseDisplay();
     display = new Display;
     display->windowed = windowed;
@@ -43,14 +31,6 @@ bool bringUpDisplay(bool windowed)
         return false;
     }
     display->ready = true;
-    openFonts();
-    fillCatalogueEntries();
-    try {
-        loadAllImages();
-    } catch (const ImageLoadError& e) {
-        platformShowError("Error", e.what());
-        return false;
-    }
     return true;
 }
 
@@ -62,24 +42,123 @@ void releaseDisplay()
     display = nullptr;
 }
 
+static void fillPixels(uint32_t* from, uint32_t* to, uint32_t value)
+{
+    if (value == 0)
+        std::memset(from, 0, static_cast<size_t>(to - from) * sizeof(uint32_t));
+    else
+        std::fill(from, to, value);
+}
+
+static void drawBlit(const DrawCall& call);
+
+// The columns [from, to) of screen row y that a blit copies from one span of
+// its picture, with no key colour among them; from == to when there are none.
+static void wholeColumns(const DrawCall& blit, int y, int& from, int& to)
+{
+    from = to = 0;
+    [[maybe_unused]] const auto& [sl, st, sr, sb, dx, dy, unused1, unused2] = blit.args;
+    if (y < dy || y >= dy + (sb - st)) return;
+    const Surface& s = *blit.surface;
+    const int sy = st + (y - dy);
+    for (int i = s.rowFirstSpan[sy]; i < s.rowFirstSpan[sy + 1]; ++i) {
+        if (s.spans[i].start <= sl && s.spans[i].start + s.spans[i].length >= sr) {
+            from = dx;
+            to = dx + (sr - sl);
+            return;
+        }
+    }
+}
+
+// Clears the back buffer, leaving out what the next call, a picture, covers
+// whole anyway: most frames start with a backdrop as large as the screen.
+static void clearBefore(const DrawCall& clear, const DrawCall* next)
+{
+    Image& bb = display->backBuffer;
+    const uint32_t value = static_cast<uint32_t>(clear.args[0]);
+    const bool blitNext = next && next->draw == drawBlit;
+    for (int y = 0; y < bb.height; ++y) {
+        uint32_t* row = bb.row(y);
+        int from = 0, to = 0;
+        if (blitNext) wholeColumns(*next, y, from, to);
+        if (from < to) {
+            fillPixels(row, row + from, value);
+            fillPixels(row + to, row + bb.width, value);
+        } else {
+            fillPixels(row, row + bb.width, value);
+        }
+    }
+}
+
+static void drawClear(const DrawCall& call) { clearBefore(call, nullptr); }
+
 void clearBackBuffer(uint32_t value)
 {
     if (!display) return;
-    std::fill(display->backBuffer.pixels.begin(), display->backBuffer.pixels.end(), value);
+    // Calls not drawn yet are covered by the clear; drawn ones changed the buffer.
+    if (display->drawnCalls > 0) display->shownIntact = false;
+    display->calls.clear();
+    display->drawnCalls = 0;
+    DrawCall call;
+    call.draw = drawClear;
+    call.args[0] = static_cast<int>(value);
+    display->calls.push_back(std::move(call));
+}
+
+void queueDrawing(DrawCall call)
+{
+    if (display) display->calls.push_back(std::move(call));
+}
+
+static void drawWaitingCalls()
+{
+    if (display->drawnCalls == display->calls.size()) return;
+    std::vector<DrawCall>& calls = display->calls;
+    for (size_t i = display->drawnCalls; i < calls.size(); ++i) {
+        if (calls[i].draw == drawClear)
+            clearBefore(calls[i], i + 1 < calls.size() ? &calls[i + 1] : nullptr);
+        else
+            calls[i].draw(calls[i]);
+    }
+    display->drawnCalls = display->calls.size();
+    display->shownIntact = false;
+}
+
+const Image& drawnFrame()
+{
+    static const Image none;
+    if (!display) return none;
+    drawWaitingCalls();
+    return display->backBuffer;
+}
+
+void surfacesChanging()
+{
+    if (!display) return;
+    drawWaitingCalls();
+    display->shownIntact = false;
 }
 
 int present()
 {
     if (!display || !display->ready) return -1;
-    return platformPresent(display->backBuffer);
+    Display& d = *display;
+    const bool fromClear = !d.calls.empty() && d.calls.front().draw == drawClear;
+    const bool same = d.shownIntact && d.drawnCalls == 0 && fromClear && d.calls == d.shownCalls;
+    if (!same) drawWaitingCalls();
+    const int result = platformPresent(d.backBuffer, !same);
+    // Only a frame drawn from a clear is told by its calls alone.
+    std::swap(d.calls, d.shownCalls);
+    d.calls.clear();
+    d.drawnCalls = 0;
+    d.shownIntact = fromClear && result == 0;
+    return result;
 }
 
-int restoreAll()
+int restoreDisplay()
 {
     if (!display) return -1;
-    int result = platformRestoreDisplay();
-    if (result == 0) reloadAllImages();
-    return result;
+    return platformRestoreDisplay();
 }
 
 // The leading decimal digits of a source name a built-in picture; 0 otherwise.
@@ -153,6 +232,7 @@ bool reloadFromSource(Surface& surface, const std::string& source, int width, in
     Image picture;
     if (!loadSource(source, width, height, picture)) return false;
     if (picture.width > 32767 || picture.height > 32767) return false;
+    surfacesChanging();
     surface.image = std::move(picture);
     surface.width = surface.image.width;
     surface.height = surface.image.height;
@@ -163,6 +243,7 @@ bool reloadFromSource(Surface& surface, const std::string& source, int width, in
 void setColorKey(Surface& surface, uint32_t colour)
 {
     // The colour comes as 0x00BBGGRR; the key is compared with our pixels.
+    surfacesChanging();
     surface.colorKey = packRgb(static_cast<int>(colour & 255), static_cast<int>((colour >> 8) & 255),
                                static_cast<int>((colour >> 16) & 255));
     surface.hasColorKey = true;
@@ -171,8 +252,10 @@ void setColorKey(Surface& surface, uint32_t colour)
 
 // Copies the source rectangle [sl, sr) x [st, sb) of the surface to (dx, dy),
 // skipping key-coloured pixels. The caller has clipped everything.
-static void blit(const Surface& s, int sl, int st, int sr, int sb, int dx, int dy)
+static void drawBlit(const DrawCall& call)
 {
+    const Surface& s = *call.surface;
+    [[maybe_unused]] const auto& [sl, st, sr, sb, dx, dy, unused1, unused2] = call.args;
     Image& bb = display->backBuffer;
     for (int sy = st; sy < sb; ++sy) {
         // Source column a lands on screen column dx + (a - sl).
@@ -186,33 +269,33 @@ static void blit(const Surface& s, int sl, int st, int sr, int sb, int dx, int d
     }
 }
 
-void drawImage(int x, int y, const std::string& name)
+static void queueBlit(const Surface& s, int sl, int st, int sr, int sb, int dx, int dy)
+{
+    DrawCall call;
+    call.draw = drawBlit;
+    call.surface = &s;
+    call.args[0] = sl, call.args[1] = st, call.args[2] = sr, call.args[3] = sb, call.args[4] = dx, call.args[5] = dy;
+    queueDrawing(std::move(call));
+}
+
+void drawSurface(int x, int y, const Surface& surface)
 {
     if (!display || x > 799 || y > 599) return;
-    const Surface* s = findImage(name);
-    if (!s) return;
+    const Surface* s = &surface;
     // 64-bit so that far-off positions cannot overflow.
     long long left = x < 0 ? -static_cast<long long>(x) : 0;
     long long top = y < 0 ? -static_cast<long long>(y) : 0;
     long long right = static_cast<long long>(x) + s->width <= 799 ? s->width : 799 - x;
     long long bottom = static_cast<long long>(y) + s->height <= 599 ? s->height : 599 - y;
     if (left >= right || top >= bottom) return;
-    blit(*s, static_cast<int>(left), static_cast<int>(top), static_cast<int>(right), static_cast<int>(bottom),
-         std::max(x, 0), std::max(y, 0));
+    queueBlit(*s, static_cast<int>(left), static_cast<int>(top), static_cast<int>(right), static_cast<int>(bottom),
+              std::max(x, 0), std::max(y, 0));
 }
 
-void drawImageCentered(int cx, int cy, const std::string& name)
-{
-    const Surface* s = findImage(name);
-    if (!s) return;
-    drawImage(cx - s->width / 2, cy - s->height / 2, name);
-}
-
-void drawImagePart(int x, int y, int srcX, int srcY, int width, int height, const std::string& name)
+void drawSurfacePart(int x, int y, int srcX, int srcY, int width, int height, const Surface& surface)
 {
     if (!display || x > 799 || y > 599 || width < 1 || height < 1 || srcX < 0 || srcY < 0) return;
-    const Surface* s = findImage(name);
-    if (!s) return;
+    const Surface* s = &surface;
     width = std::min(width, s->width);
     height = std::min(height, s->height);
     long long sl = srcX, st = srcY, sr = static_cast<long long>(srcX) + width, sb = static_cast<long long>(srcY) + height;
@@ -231,21 +314,11 @@ void drawImagePart(int x, int y, int srcX, int srcY, int width, int height, cons
     if (dy + (sb - st) > 599) sb = st + (599 - dy);
     // A rectangle that reaches past the picture is refused whole.
     if (sr > s->width || sb > s->height || sl >= sr || st >= sb) return;
-    blit(*s, static_cast<int>(sl), static_cast<int>(st), static_cast<int>(sr), static_cast<int>(sb),
-         static_cast<int>(dx), static_cast<int>(dy));
+    queueBlit(*s, static_cast<int>(sl), static_cast<int>(st), static_cast<int>(sr), static_cast<int>(sb),
+              static_cast<int>(dx), static_cast<int>(dy));
 }
 
-int imageWidth(const std::string& name)
-{
-    const Surface* s = findImage(name);
-    return s ? s->width : 0;
-}
-
-int imageHeight(const std::string& name)
-{
-    const Surface* s = findImage(name);
-    return s ? s->height : 0;
-}
+static void drawTint(const DrawCall& call);
 
 void tintRect(int x, int y, int width, int height, int dr, int dg, int db)
 {
@@ -256,17 +329,30 @@ void tintRect(int x, int y, int width, int height, int dr, int dg, int db)
     dg = std::clamp(dg, -255, 255);
     db = std::clamp(db, -255, 255);
     // A rectangle wider than the screen would be moved off it; cut it instead.
-    int x0 = std::max(x, 0), y0 = std::max(y, 0);
-    int x1 = std::min(x + width, 800), y1 = std::min(y + height, 600);
+    DrawCall call;
+    call.draw = drawTint;
+    call.args[0] = std::max(x, 0), call.args[1] = std::max(y, 0);
+    call.args[2] = std::min(x + width, 800), call.args[3] = std::min(y + height, 600);
+    call.args[4] = dr, call.args[5] = dg, call.args[6] = db;
+    queueDrawing(std::move(call));
+}
+
+static void drawTint(const DrawCall& call)
+{
+    [[maybe_unused]] const auto& [x0, y0, x1, y1, dr, dg, db, unused] = call.args;
+    // Each channel's new value, in its place in the pixel, by its old value.
+    uint32_t red[256], green[256], blue[256];
+    for (int v = 0; v < 256; ++v) {
+        red[v] = packRgb(std::clamp(v + dr, 0, 255), 0, 0);
+        green[v] = packRgb(0, std::clamp(v + dg, 0, 255), 0);
+        blue[v] = packRgb(0, 0, std::clamp(v + db, 0, 255));
+    }
     Image& bb = display->backBuffer;
     for (int row = y0; row < y1; ++row) {
         uint32_t* p = bb.row(row);
         for (int col = x0; col < x1; ++col) {
-            uint32_t v = p[col];
-            int r = std::clamp(redOf(v) + dr, 0, 255);
-            int g = std::clamp(greenOf(v) + dg, 0, 255);
-            int b = std::clamp(blueOf(v) + db, 0, 255);
-            p[col] = packRgb(r, g, b);
+            const uint32_t v = p[col];
+            p[col] = red[redOf(v)] | green[greenOf(v)] | blue[blueOf(v)];
         }
     }
 }

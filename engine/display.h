@@ -28,25 +28,49 @@ struct Surface {
     std::vector<int> rowFirstSpan; // height + 1 entries into spans
 };
 
+// One drawing call of a frame. Calls are kept and drawn when the frame is
+// shown: a frame that makes the same calls as the frame on the screen, from a
+// clear on, is the same picture, so it is neither drawn nor uploaded again.
+struct DrawCall {
+    void (*draw)(const DrawCall&) = nullptr; // draws it into the back buffer
+    const Surface* surface = nullptr;
+    int args[8] = {};
+    std::string text;
+    bool operator==(const DrawCall&) const = default;
+};
+
 // The one display. The back buffer is ours; the platform only shows it.
 struct Display {
     Image backBuffer;
     bool ready = false;
     bool windowed = false;
+    std::vector<DrawCall> calls; // this frame's, the first `drawnCalls` drawn
+    size_t drawnCalls = 0;
+    std::vector<DrawCall> shownCalls; // the frame on the screen, from its clear
+    // The back buffer holds exactly what shownCalls draw, and the platform shows it.
+    bool shownIntact = false;
 };
 
 extern Display* display; // null until the display is brought up
 
-// Bring-up: releases the images and any old display, makes a new one, opens the
-// fonts and loads every image of the catalogue. On failure the message is shown
-// in an error box and false is returned.
-bool bringUpDisplay(bool windowed);
+// Replaces any old display with a new one and the platform's means of showing
+// it. On failure the message is shown in an error box and false is returned.
+bool openDisplay(bool windowed);
 void releaseDisplay();
+// Starts a frame: every pixel to the value.
 void clearBackBuffer(uint32_t value);
-// Shows the back buffer: 0 on success, a negative platform result otherwise.
+// Keeps a drawing call for the frame; nothing without a display.
+void queueDrawing(DrawCall call);
+// The back buffer with every call so far drawn into it, for whoever reads its
+// pixels before the frame is shown.
+const Image& drawnFrame();
+// Draws the calls that are waiting and forgets the frame on the screen: the
+// surfaces are about to change or go, and the calls point at them.
+void surfacesChanging();
+// Shows the frame: 0 on success, a negative platform result otherwise.
 int present();
-// After the platform lost its render target: rebuild it and reload every image.
-int restoreAll();
+// After the platform lost its render target: rebuild it; 0 on success.
+int restoreDisplay();
 
 // The pictures held in the program: the application hands the engine a
 // painter that fills an image for a numeric id, false for an unknown id.
@@ -61,10 +85,7 @@ bool reloadFromSource(Surface& surface, const std::string& source, int width, in
 // The colour as r | g << 8 | b << 16; pixels of that colour are not drawn.
 void setColorKey(Surface& surface, uint32_t colour);
 
-// Facade drawing operations; a name that is not in the catalogue draws nothing.
-void drawImage(int x, int y, const std::string& name);
-void drawImageCentered(int cx, int cy, const std::string& name);
-void drawImagePart(int x, int y, int srcX, int srcY, int width, int height, const std::string& name);
-int imageWidth(const std::string& name);
-int imageHeight(const std::string& name);
+// The clipping of the named drawing operations (image_catalogue.h), on a surface.
+void drawSurface(int x, int y, const Surface& surface);
+void drawSurfacePart(int x, int y, int srcX, int srcY, int width, int height, const Surface& surface);
 void tintRect(int x, int y, int width, int height, int dr, int dg, int db);

@@ -1,5 +1,5 @@
 #pragma once
-// Lines, filled rectangles and text in twenty fixed font sizes.
+// Lines, filled rectangles and text in twenty fixed font sizes. Text is UTF-8.
 #include "engine/image.h"
 
 constexpr int fontCount = 20;
@@ -16,6 +16,10 @@ void fillRect(int x, int y, int width, int height, int r, int g, int b);
 void drawText(int x, int y, int r, int g, int b, const char* text, int size, bool opaque);
 void drawTextInBox(int x, int y, int width, int height, int r, int g, int b, const char* text,
                    bool leftAligned);
+// The same, with text too long for the box even in the smallest font cut at
+// the box's edges instead of running over them.
+void drawTextCutToBox(int x, int y, int width, int height, int r, int g, int b, const char* text,
+                      bool leftAligned);
 
 // The same text rendering into any image, for pictures painted by the program.
 void drawTextOnImage(Image& target, int x, int y, int r, int g, int b, const char* text,

@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "engine/draw_text.h"
+#include "engine/platform/platform.h"
 
 ImageCatalogue imageCatalogue;
 char loadingText[144] = "loading..";
@@ -42,6 +43,7 @@ bool loadAllImages()
         if (!surface) throw ImageLoadError("Could not create surface from " + entry.source);
         auto it = imageCatalogue.images.find(entry.name);
         if (it != imageCatalogue.images.end()) {
+            surfacesChanging();
             delete it->second;
             it->second = surface;
         } else {
@@ -62,6 +64,7 @@ void reloadAllImages()
 
 void releaseAllImages()
 {
+    surfacesChanging();
     for (auto& [name, surface] : imageCatalogue.images) delete surface;
     imageCatalogue.images.clear();
 }
@@ -70,4 +73,62 @@ Surface* findImage(const std::string& name)
 {
     auto it = imageCatalogue.images.find(name);
     return it == imageCatalogue.images.end() ? nullptr : it->second;
+}
+
+static void fillCatalogueEntries()
+{
+    const std::vector<ImageEntry>& builtin = builtinImageList();
+    if (!builtin.empty())
+        setEntries(builtin);
+    else
+        readImageListFile(engineConfig().imageListFile.c_str());
+}
+
+bool bringUpDisplay(bool windowed)
+{
+    releaseAllImages();
+    if (!openDisplay(windowed)) return false;
+    openFonts();
+    fillCatalogueEntries();
+    try {
+        loadAllImages();
+    } catch (const ImageLoadError& e) {
+        platformShowError("Error", e.what());
+        return false;
+    }
+    return true;
+}
+
+int restoreAll()
+{
+    int result = restoreDisplay();
+    if (result == 0) reloadAllImages();
+    return result;
+}
+
+void drawImage(int x, int y, const std::string& name)
+{
+    if (const Surface* s = findImage(name)) drawSurface(x, y, *s);
+}
+
+void drawImageCentered(int cx, int cy, const std::string& name)
+{
+    if (const Surface* s = findImage(name)) drawSurface(cx - s->width / 2, cy - s->height / 2, *s);
+}
+
+void drawImagePart(int x, int y, int srcX, int srcY, int width, int height, const std::string& name)
+{
+    if (const Surface* s = findImage(name)) drawSurfacePart(x, y, srcX, srcY, width, height, *s);
+}
+
+int imageWidth(const std::string& name)
+{
+    const Surface* s = findImage(name);
+    return s ? s->width : 0;
+}
+
+int imageHeight(const std::string& name)
+{
+    const Surface* s = findImage(name);
+    return s ? s->height : 0;
 }

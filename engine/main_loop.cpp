@@ -4,6 +4,7 @@
 
 #include "engine/display.h"
 #include "engine/draw_text.h"
+#include "engine/image_catalogue.h"
 #include "engine/input.h"
 #include "engine/music.h"
 #include "engine/platform/font.h"
@@ -11,49 +12,9 @@
 #include "engine/random.h"
 #include "engine/sound.h"
 
-const char* const errorCaption = "Zentory";
-
-static EngineConfig config;
 static EngineState state;
-static std::vector<ImageEntry> builtinImages;
 
-void configureEngine(int iconId, const char* windowTitle, bool fullScreen, bool showCursor)
-{
-    if (config.configured) return;
-    config.configured = true;
-    config.iconId = iconId;
-    config.windowTitle = windowTitle ? windowTitle : "";
-    config.fullScreen = fullScreen;
-    config.showCursor = showCursor;
-}
-
-void initEngine(const char* imageListFile, const char* soundListFile, const char* musicListFile,
-                StateHandler frameHandler, int reserved0, int reserved1, int reserved2, int reserved3)
-{
-    if (config.initialised) return;
-    config.initialised = true;
-    config.imageListFile = imageListFile ? imageListFile : "";
-    config.soundListFile = soundListFile ? soundListFile : "";
-    config.musicListFile = musicListFile ? musicListFile : "";
-    config.frameHandler = frameHandler;
-    config.reserved[0] = reserved0;
-    config.reserved[1] = reserved1;
-    config.reserved[2] = reserved2;
-    config.reserved[3] = reserved3;
-}
-
-const EngineConfig& engineConfig() { return config; }
 const EngineState& engineState() { return state; }
-const std::vector<ImageEntry>& builtinImageList() { return builtinImages; }
-
-void takeBuiltinImageList(ImageListCallback listImages)
-{
-    builtinImages.clear();
-    if (!listImages) return;
-    std::vector<std::string> names, ids;
-    listImages(names, ids);
-    for (size_t i = 0; i < names.size() && i < ids.size(); ++i) builtinImages.push_back({names[i], ids[i]});
-}
 
 static void destroyWindow()
 {
@@ -74,6 +35,7 @@ static bool failStartUp(const char* text)
 
 bool startEngine()
 {
+    const EngineConfig& config = engineConfig();
     uint32_t seed = platformTickCount();
     seedRandom(seed);
     // The engine's own choices draw from a sequence of their own.
@@ -115,7 +77,7 @@ static int renderFrame()
     clearBackBuffer(0);
     pollInput();
     updateMusic();
-    if (config.frameHandler) config.frameHandler(static_cast<int>(state.elapsedMs));
+    if (StateHandler handler = engineConfig().frameHandler) handler(static_cast<int>(state.elapsedMs));
     endFrameInput();
     return present();
 }
@@ -203,7 +165,6 @@ void shutdownEngine()
 void resetEngineForTests()
 {
     destroyWindow();
-    config = EngineConfig{};
+    resetEngineConfig();
     state = EngineState{};
-    builtinImages.clear();
 }

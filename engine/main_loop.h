@@ -2,25 +2,8 @@
 // The engine's outer shell: configuration, start-up of the window and the
 // devices, and the loop that runs one frame at a time.
 #include <cstdint>
-#include <string>
-#include <vector>
 
-#include "engine/image_catalogue.h"
-
-using StateHandler = void (*)(int elapsedMs);
-using ImageListCallback = void (*)(std::vector<std::string>& names, std::vector<std::string>& resourceIds);
-
-struct EngineConfig {
-    bool configured = false;
-    int iconId = 0;
-    std::string windowTitle;
-    bool fullScreen = true;
-    bool showCursor = true;
-    bool initialised = false;
-    std::string imageListFile, soundListFile, musicListFile;
-    StateHandler frameHandler = nullptr;
-    int reserved[4] = {0, 0, 0, 0};
-};
+#include "engine/engine_config.h"
 
 struct EngineState {
     bool windowOpen = false;
@@ -33,23 +16,13 @@ struct EngineState {
     bool failed = false; // ended because the display gave out
 };
 
-// Caption of the engine's error boxes.
-extern const char* const errorCaption;
-
-// Each stores its values on the first call only.
-void configureEngine(int iconId, const char* windowTitle, bool fullScreen, bool showCursor);
-void initEngine(const char* imageListFile, const char* soundListFile, const char* musicListFile,
-                StateHandler frameHandler, int reserved0, int reserved1, int reserved2, int reserved3);
-const EngineConfig& engineConfig();
 const EngineState& engineState();
-const std::vector<ImageEntry>& builtinImageList();
 
 // Runs the program to its end. False when start-up failed or the display gave
 // out, so that the process can report the failure in its exit status.
 bool runMainLoop(ImageListCallback listImages);
 
 // The loop's pieces, so that tests can drive it turn by turn.
-void takeBuiltinImageList(ImageListCallback listImages);
 bool startEngine();
 // One turn of the loop: one event, or one frame. False when the program ended.
 bool engineTurn();

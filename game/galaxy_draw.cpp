@@ -5,6 +5,7 @@
 
 #include "engine/display.h"
 #include "engine/draw_text.h"
+#include "engine/image_catalogue.h"
 #include "game/galaxy.h"
 
 namespace {

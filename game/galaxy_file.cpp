@@ -91,11 +91,10 @@ void readRecord(TokenReader& in, Star& s)
     in.number(s.armies);
 }
 
-void writeRecord(std::ostream& out, Star& s)
+void writeRecord(std::ostream& out, const Star& s)
 {
-    if (s.kind.empty()) s.kind = emptyKind;
-    out << s.active << ' ' << s.x << ' ' << s.y << ' ' << s.kind << ' ' << s.owner << ' ' << s.reserved << ' '
-        << s.armies << '\n';
+    out << s.active << ' ' << s.x << ' ' << s.y << ' ' << (s.kind.empty() ? emptyKind : s.kind) << ' ' << s.owner
+        << ' ' << s.reserved << ' ' << s.armies << '\n';
 }
 
 std::string& playerFolderSetting()
@@ -139,6 +138,15 @@ bool galaxyFileExists(const std::string& name)
 }
 
 int lastSaveError() { return saveError; }
+
+void writeGalaxyText(std::ostream& out, const Galaxy& galaxy)
+{
+    out << galaxy.playerCount << ' ' << galaxy.slotCount() << '\n';
+    for (const Star& s : galaxy.layoutStars) writeRecord(out, s);
+    for (const Star& s : galaxy.gameStars) writeRecord(out, s);
+    out << galaxy.links.size() << ' ';
+    for (int v : galaxy.links) out << v << ' ';
+}
 
 std::string lastSaveFailure()
 {
@@ -241,12 +249,11 @@ bool Galaxy::saveFile(const std::string& fileName)
         return false;
     }
     const std::string temporary = folder + "/." + fileName + ".gly.tmp";
+    for (std::vector<Star>* stars : {&layoutStars, &gameStars})
+        for (Star& s : *stars)
+            if (s.kind.empty()) s.kind = emptyKind;
     std::ostringstream out;
-    out << playerCount << ' ' << slotCount() << '\n';
-    for (Star& s : layoutStars) writeRecord(out, s);
-    for (Star& s : gameStars) writeRecord(out, s);
-    out << links.size() << ' ';
-    for (int v : links) out << v << ' ';
+    writeGalaxyText(out, *this);
     // On the disk before it takes the name, so that a power cut cannot leave
     // an empty file under a good name.
     return replaceFile(path, temporary, out.str(), saveError);

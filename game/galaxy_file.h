@@ -5,6 +5,7 @@
 // link matrix row by row. The Galaxy members readFrom, loadFile, saveFile and
 // loadBuiltIn are declared in galaxy.h.
 #include <cstddef>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,9 @@ inline constexpr int readOnlyGalaxyFile = -1;
 // The same for the player: "NAME is read-only", "the folder is read-only",
 // "the disk is full", "cannot make the folder FOLDER" and the like.
 std::string lastSaveFailure();
+
+// The galaxy in the file format; a free slot's empty kind is written "empty".
+void writeGalaxyText(std::ostream& out, const Galaxy& galaxy);
 
 // The built-in galaxy "TENTACLES" in the file format, one token per line;
 // built on the first call and kept for the run.

@@ -1,6 +1,7 @@
 #include "game/game_state.h"
 
 GameState gameState;
+unsigned gameChanges = 0;
 
 // The process-wide names the rest of the program uses for the game's parts.
 constinit Galaxy& gameGalaxy = gameState.galaxy;
@@ -40,10 +41,12 @@ void beginGame(GameState& state)
     state.unannounced.clear();
     state.winner = noOwner;
     state.wonOnPoints = false;
+    ++gameChanges;
 }
 
 void recordConquest(GameState& state, const Conquest& conquest)
 {
+    ++gameChanges;
     if (conquest.eliminated) state.unannounced.push_back(conquest.previousOwner);
     if (conquest.winner == noOwner) return;
     state.winner = conquest.winner;
@@ -55,4 +58,5 @@ int nextUnannounced(const GameState& state) { return state.unannounced.empty() ?
 void markAnnounced(GameState& state)
 {
     if (!state.unannounced.empty()) state.unannounced.erase(state.unannounced.begin());
+    ++gameChanges;
 }

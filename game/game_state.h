@@ -49,6 +49,7 @@ struct CycleStart {
     std::vector<Player> players;
     uint32_t random = 0;
     int firstPlayer = noOwner;
+    int lastConquestTurn = 0;
 };
 
 struct GameState {
@@ -72,6 +73,12 @@ struct GameState {
 };
 
 extern GameState gameState;
+
+// Moves on at every change of a game's course that a player could stop after
+// (a new game or turn, a placement, a battle, a transfer, a move, the start of
+// the computer turns, a conquest, an announcement), so that the autosave knows
+// when to write. Headless games move it too; nothing else reads it.
+extern unsigned gameChanges;
 
 // What startNewGame does once the game galaxy is ready (the application
 // switches to the board's "openPlay" state). Nothing when not installed.

@@ -13,6 +13,7 @@ bool ownedByHuman(const Galaxy& galaxy, int star) { return galaxy.isGameStar(sta
 void startTurnCycle(GameState& state)
 {
     beginTurnCycle(state.galaxy);
+    ++gameChanges;
     state.transferFrom = state.transferTo = noOwner;
     if (!humanPlaysFirst(state.galaxy)) {
         state.armiesToPlace = 0;
@@ -30,6 +31,7 @@ int placeArmies(GameState& state, int star, int step)
     if (placed <= 0) return 0;
     state.galaxy.gameStars[star].armies += placed;
     state.armiesToPlace -= placed;
+    ++gameChanges;
     if (state.armiesToPlace < 1) state.phase = GamePhase::HumanAttack;
     return placed;
 }
@@ -48,6 +50,7 @@ BattleOutcome fightBattle(GameState& state, int from, int to, int readyToLose)
     Galaxy& g = state.galaxy;
     if (readyToLose <= 0 || state.phase != GamePhase::HumanAttack || dropKind(g, from, to) != DropKind::Attack)
         return BattleOutcome::Cancelled;
+    ++gameChanges;
     if (!humanBattle(g, from, to, readyToLose))
         return g.gameStars[from].armies > 0 ? BattleOutcome::Held : BattleOutcome::SourceEmptied;
     const Conquest conquest = humanConquest(g, from, to);
@@ -66,6 +69,7 @@ int transferAfterConquest(GameState& state, int m)
     const int moved = transferArmies(state.galaxy, state.transferFrom, state.transferTo, m);
     state.transferFrom = state.transferTo = noOwner;
     state.phase = GamePhase::HumanAttack;
+    ++gameChanges;
     return moved;
 }
 
@@ -81,4 +85,5 @@ void endHumanTurn(GameState& state)
 {
     state.transferFrom = state.transferTo = noOwner;
     state.phase = GamePhase::ComputerTurns;
+    ++gameChanges;
 }

@@ -23,7 +23,6 @@ struct LinkEntry {
 struct Line {
     double a, b, c;
     std::vector<int> members;
-    int present; // members still linked
 };
 
 // Where a point lies against a line: the sign says the side, 0 on it.
@@ -56,30 +55,68 @@ std::vector<Line> groupByLine(std::vector<LinkEntry>& entries)
         if (a < 0 || (a == 0 && b < 0)) a = -a, b = -b;
         const int64_t c = a * static_cast<int64_t>(e.ax) + b * static_cast<int64_t>(e.ay);
         auto [at, added] = index.emplace(std::tuple(a, b, c), static_cast<int>(lines.size()));
-        if (added) lines.push_back(Line{double(a), double(b), double(c), {}, 0});
+        if (added) lines.push_back(Line{double(a), double(b), double(c), {}});
         e.line = at->second;
         lines[at->second].members.push_back(static_cast<int>(k));
-        ++lines[at->second].present;
     }
     return lines;
 }
 
 // Two links cross exactly when each has its ends strictly on both sides of
-// the other's line. Whole lines whose sides e does not span are passed over,
-// so links on one line (which never cross each other) cost nothing.
-bool crossedOnLines(const LinkEntry& e, const std::vector<LinkEntry>& entries, const std::vector<Line>& lines)
-{
-    if (e.line < 0) return false;
-    const Line& own = lines[e.line];
-    for (const Line& l : lines) {
-        if (l.present == 0 || side(l, e.ax, e.ay) * side(l, e.bx, e.by) >= 0) continue;
-        for (int m : l.members) {
-            const LinkEntry& t = entries[m];
-            if (t.present && side(own, t.ax, t.ay) * side(own, t.bx, t.by) < 0) return true;
-        }
+// the other's line.
+bool straddles(const LinkEntry& e, const Line& l) { return side(l, e.ax, e.ay) * side(l, e.bx, e.by) < 0; }
+
+// Whether an entry present at entry k's turn crosses it: the earlier entries
+// that were kept, and every later one (still linked until its own turn).
+struct CrossingSearch {
+    const std::vector<LinkEntry>& entries;
+    const std::vector<Line>& lines;
+    std::vector<int> kept; // earlier entries kept, each on a line
+    // Links on one line never cross each other, and many links of a crowded
+    // map share a line; what may cross them is found once per line: the
+    // entries with ends strictly on both sides of it.
+    static constexpr size_t sharedLine = 16;
+    std::vector<std::vector<int>> straddlers;
+    std::vector<char> straddlersFound;
+
+    CrossingSearch(const std::vector<LinkEntry>& e, const std::vector<Line>& l)
+        : entries(e), lines(l), straddlers(l.size()), straddlersFound(l.size(), 0)
+    {
     }
-    return false;
-}
+
+    const std::vector<int>& straddlersOf(int line)
+    {
+        if (!straddlersFound[line]) {
+            straddlersFound[line] = 1;
+            for (size_t t = 0; t < entries.size(); ++t)
+                if (entries[t].line >= 0 && straddles(entries[t], lines[line])) straddlers[line].push_back(static_cast<int>(t));
+        }
+        return straddlers[line];
+    }
+
+    bool crosses(const LinkEntry& e, const LinkEntry& t) const
+    {
+        return t.line >= 0 && straddles(e, lines[t.line]) && straddles(t, lines[e.line]);
+    }
+
+    bool crossed(size_t k)
+    {
+        const LinkEntry& e = entries[k];
+        if (e.line < 0) return false; // a point crosses nothing
+        if (lines[e.line].members.size() >= sharedLine) {
+            for (int t : straddlersOf(e.line))
+                if (entries[t].present && straddles(e, lines[entries[t].line])) return true;
+            return false;
+        }
+        // The next entries share a star with e or lie close to it, so a link
+        // that e crosses is mostly met soon among them.
+        for (size_t t = k + 1; t < entries.size(); ++t)
+            if (crosses(e, entries[t])) return true;
+        for (int t : kept)
+            if (crosses(e, entries[t])) return true;
+        return false;
+    }
+};
 
 // The model's own crossing test, for coordinates too large for the lines.
 bool crossedByAny(const LinkEntry& e, const std::vector<LinkEntry>& entries, const std::vector<Star>& stars)
@@ -91,9 +128,8 @@ bool crossedByAny(const LinkEntry& e, const std::vector<LinkEntry>& entries, con
 
 // Re-links every entry in row order as unlink-then-link would: a link is
 // kept when no entry present at its turn (the later ones and the earlier
-// survivors) crosses it. Testing against the list of entries, by line,
-// instead of the whole matrix for every link gives the same drops in far
-// fewer steps.
+// survivors) crosses it. Testing against the list of entries instead of the
+// whole matrix for every link gives the same drops in far fewer steps.
 void retestLinks(Galaxy& galaxy)
 {
     const int n = galaxy.slotCount();
@@ -108,22 +144,21 @@ void retestLinks(Galaxy& galaxy)
         }
     }
     const bool exact = isExact(entries);
-    std::vector<Line> lines = exact ? groupByLine(entries) : std::vector<Line>{};
-    auto setPresent = [&lines](LinkEntry& e, bool on) {
-        e.present = on;
-        if (e.line >= 0) lines[e.line].present += on ? 1 : -1;
-    };
-    for (LinkEntry& e : entries) {
+    const std::vector<Line> lines = exact ? groupByLine(entries) : std::vector<Line>{};
+    CrossingSearch search(entries, lines);
+    for (size_t k = 0; k < entries.size(); ++k) {
+        LinkEntry& e = entries[k];
         const size_t ij = static_cast<size_t>(e.i) * n + e.j;
         const size_t ji = static_cast<size_t>(e.j) * n + e.i;
         links[ij] = 0;
         links[ji] = 0;
-        setPresent(e, false);
+        e.present = false;
         if (!galaxy.layoutStars[e.i].active || !galaxy.layoutStars[e.j].active) continue;
-        if (exact ? crossedOnLines(e, entries, lines) : crossedByAny(e, entries, galaxy.layoutStars)) continue;
+        if (exact ? search.crossed(k) : crossedByAny(e, entries, galaxy.layoutStars)) continue;
         links[ij] = 1;
         links[ji] = 1;
-        setPresent(e, true);
+        e.present = true;
+        if (e.line >= 0) search.kept.push_back(static_cast<int>(k));
     }
 }
 

@@ -3,9 +3,10 @@
 #include <cstdio>
 #include <string>
 
+#include "app/autosave.h"
 #include "app/states.h"
-#include "engine/display.h"
 #include "engine/draw_text.h"
+#include "engine/image_catalogue.h"
 #include "engine/input.h"
 #include "game/galaxy.h"
 #include "game/human_turn.h"
@@ -69,12 +70,14 @@ void drawWhiteText(int x, int y, int w, int h, const char* text, bool leftAligne
     drawTextInBox(x, y, w, h, 255, 255, 255, text, leftAligned);
 }
 
-void drawPlayScreen(int)
+void drawPlayScreen(int elapsedMs)
 {
     drawImage(0, 0, "bigbar");
     drawImagePart(0, 499, 0, 499, 800, 100, "background");
     gameGalaxy.drawBoard();
     nextTurnButton.setActive(false);
+    if (const std::string failed = saveFailureNotice(elapsedMs); !failed.empty())
+        drawTextInBox(20, 582, 760, 17, 255, 255, 255, failed.c_str(), true);
 }
 
 void drawStarInfo(int)
@@ -114,7 +117,7 @@ void runHudButtons(int elapsedMs)
     if (wasKeyPressed(keys::escape)) menuFromGame(0);
 }
 
-void openPlayScreen(int)
+void openBoard()
 {
     hudButtons.clear();
     choiceButtons.clear();
@@ -129,8 +132,14 @@ void openPlayScreen(int)
         choiceButtonSlots[k] = Button(239 + 45 * k, 562, std::to_string(k), runChoice, "menuShort", k);
         choiceButtons.add(choiceButtonSlots[k]);
     }
+}
+
+void openPlayScreen(int)
+{
+    openBoard();
     setState("play");
 }
+
 
 void playScreen(int elapsedMs)
 {

@@ -29,4 +29,7 @@ void setChoices(int max, int min);
 // Draw, hover and click of the HUD; Escape acts as "Menu".
 void runHudButtons(int elapsedMs);
 
+// Sets the board's buttons up for a game, as opening the board does.
+void openBoard();
+
 void resetBoardForTests();

@@ -5,7 +5,7 @@
 
 #include "app/states.h"
 #include "app/widgets.h"
-#include "engine/display.h"
+#include "engine/image_catalogue.h"
 #include "engine/draw_text.h"
 #include "engine/input.h"
 #include "game/editor.h"

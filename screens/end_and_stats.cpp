@@ -9,8 +9,8 @@
 
 #include "app/states.h"
 #include "app/widgets.h"
-#include "engine/display.h"
 #include "engine/draw_text.h"
+#include "engine/image_catalogue.h"
 #include "engine/input.h"
 #include "game/galaxy.h"
 #include "game/game_state.h"

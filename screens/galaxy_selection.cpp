@@ -13,6 +13,7 @@
 #include "app/widgets.h"
 #include "engine/display.h"
 #include "engine/draw_text.h"
+#include "engine/image_catalogue.h"
 #include "engine/input.h"
 #include "game/galaxy.h"
 #include "game/galaxy_file.h"
@@ -144,7 +145,10 @@ void showPreview(int which)
 
 void selectGalaxy(int which) { selectedGalaxy = which; }
 void previewOf(int which) { previewWanted = which; }
-void setDifficulty(int level) { difficulty = level; }
+// The level for the next game, from the last game's: a game in progress
+// keeps its own until this screen starts another.
+int chosenDifficulty = 2;
+void setDifficulty(int level) { chosenDifficulty = level; }
 
 void rebuildFileRows()
 {
@@ -236,10 +240,12 @@ void beginGame(bool demo)
     // The preview holds the selected galaxy: the last load of this frame.
     const StartRefusal why = checkGameStart(builtIn, previewGalaxy.name);
     refusal = startRefusalText(why);
-    if (why == StartRefusal::none)
+    if (why == StartRefusal::none) {
+        difficulty = chosenDifficulty;
         startNewGame(demo, builtIn);
-    else
+    } else {
         refusedGalaxy = selectedGalaxy;
+    }
 }
 
 void startAction(int) { beginGame(false); }
@@ -299,6 +305,7 @@ void openSelection(const std::string& mode, Galaxy& target)
     editorModeButtons.clear();
     playModeButtons.clear();
     refusal.clear();
+    chosenDifficulty = difficulty;
     selectionMode = mode;
     targetGalaxy = &target;
     setState("load");
@@ -333,7 +340,7 @@ void loadScreen(int)
     }
     playModeButtons.run(0);
     if (wasKeyPressed(keys::escape)) backFromGalaxySelection(0);
-    drawImage(23, 492 + 20 * difficulty, "selectionArrow");
+    drawImage(23, 492 + 20 * chosenDifficulty, "selectionArrow");
     if (refusedGalaxy != selectedGalaxy) refusal.clear();
     if (!refusal.empty()) drawRefusal();
 }
@@ -351,6 +358,7 @@ void resetSelectionForTests()
     refusal.clear();
     refusedGalaxy = -1;
     // The values this screen sets for a game, as at program start.
+    chosenDifficulty = 2;
     difficulty = 2;
     demoMode = 1;
 }

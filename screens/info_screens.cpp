@@ -3,7 +3,7 @@
 
 #include "app/states.h"
 #include "app/widgets.h"
-#include "engine/display.h"
+#include "engine/image_catalogue.h"
 #include "engine/input.h"
 #include "screens/screens.h"
 

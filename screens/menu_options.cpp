@@ -4,10 +4,11 @@
 #include <string>
 #include <system_error>
 
+#include "app/autosave.h"
 #include "app/states.h"
 #include "app/widgets.h"
-#include "engine/display.h"
 #include "engine/draw_text.h"
+#include "engine/image_catalogue.h"
 #include "engine/input.h"
 #include "engine/music.h"
 #include "engine/open_url.h"
@@ -149,6 +150,10 @@ void menuScreen(int elapsedMs)
     drawImage(0, 0, "mainMenu");
     menu.set.run(0);
     drawManualNote(elapsedMs);
+    if (const std::string& notice = savedGameNotice(); !notice.empty()) {
+        fillRect(0, 516, 800, 32, 0, 0, 0);
+        drawTextInBox(16, 520, 768, 24, 255, 255, 255, notice.c_str(), false);
+    }
     if (menu.resume.active && wasKeyPressed(keys::escape)) resumeGame(0);
 }
 

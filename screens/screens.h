@@ -19,6 +19,8 @@ void resetTitleForTests();
 // The game board and the human's turn. (screens/board.cpp)
 void drawPlayScreen(int elapsedMs);
 void openPlayScreen(int elapsedMs);
+// Opens the board on a game read from the save, at the screen of its phase.
+void resumeSavedGameScreen(int elapsedMs);
 void playScreen(int elapsedMs);
 void noSupportScreen(int elapsedMs);
 void placeHumanScreen(int elapsedMs);

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/autosave.h"
 #include "app/registration.h"
 #include "app/resources.h"
 #include "app/start_up.h"
@@ -22,6 +23,9 @@
 struct ProgramDriver {
     std::filesystem::path dataDir;
     std::filesystem::path previousDir;
+    // Where the program keeps its saved game; none (no saving) unless set.
+    // It outlives the data folder, so that a test can start the program again.
+    std::filesystem::path saveFolder;
     bool running = false;
 
     ~ProgramDriver() { stop(); }
@@ -44,6 +48,7 @@ struct ProgramDriver {
         fs::current_path(dataDir);
         running = true;
         resetProcessState();
+        useSaveFolder(saveFolder.string());
         configureProgram();
         takeBuiltinImageList(listBuiltinImages);
         if (!startEngine()) return false;

@@ -5,6 +5,14 @@
 // --max-turns stops any game that would still go on.
 //
 //   zentory-sim [--seed S] [--games N] [--max-turns T] [--trace] [galaxy.gly]
+//   zentory-sim --stop-at T --save FILE [--seed S] [--trace] [galaxy.gly]
+//   zentory-sim --resume FILE [--max-turns T] [--trace]
+//
+// --stop-at plays the first game up to the start of turn T and writes it to
+// FILE as a saved game; --resume goes on with such a save (or a demonstration
+// game saved in a cycle of computer turns, which is played again from the
+// cycle's start). A game stopped and resumed prints the same trace as the
+// game played through.
 //
 // Without a file the built-in galaxy is played. Game k uses seed S + k both
 // for the deal and for the play (the generator is seeded again with it after
@@ -16,12 +24,16 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "ai/game_record.h"
 #include "ai/game_trace.h"
+#include "engine/random.h"
+#include "game/file_replace.h"
 #include "game/galaxy_file.h"
+#include "game/save_file.h"
 
 namespace {
 
@@ -31,11 +43,16 @@ struct Options {
     int maxTurns = 500;
     bool trace = false;
     std::string file;
+    int stopAt = 0;
+    std::string saveFile;
+    std::string resumeFile;
 };
 
 void usage()
 {
-    std::fprintf(stderr, "usage: zentory-sim [--seed S] [--games N] [--max-turns T] [--trace] [galaxy.gly]\n");
+    std::fprintf(stderr, "usage: zentory-sim [--seed S] [--games N] [--max-turns T] [--trace] [galaxy.gly]\n"
+                         "       zentory-sim --stop-at T --save FILE [--seed S] [--trace] [galaxy.gly]\n"
+                         "       zentory-sim --resume FILE [--max-turns T] [--trace]\n");
 }
 
 bool parseInt(const char* text, long long low, long long high, long long& out)
@@ -67,13 +84,19 @@ bool parseArgs(int argc, char** argv, Options& o)
             o.maxTurns = static_cast<int>(v);
         } else if (a == "--trace") {
             o.trace = true;
+        } else if (a == "--stop-at") {
+            if (!value(1, 100000000)) return false;
+            o.stopAt = static_cast<int>(v);
+        } else if ((a == "--save" || a == "--resume") && i + 1 < argc) {
+            (a == "--save" ? o.saveFile : o.resumeFile) = argv[++i];
         } else if (!a.empty() && a[0] != '-' && o.file.empty()) {
             o.file = a;
         } else {
             return false;
         }
     }
-    return true;
+    // A stop needs a file to write, and a resumed game brings its own galaxy.
+    return (o.stopAt > 0) == !o.saveFile.empty() && (o.resumeFile.empty() || (o.stopAt == 0 && o.file.empty()));
 }
 
 bool loadGalaxy(Galaxy& g, const Options& o)
@@ -98,7 +121,8 @@ struct GameResult {
     bool fault = false;
 };
 
-GameResult playGame(Galaxy& g, const Galaxy& loaded, unsigned seed, const Options& o)
+// play(observer) plays the game and returns its winner.
+template <class Play> GameResult followGame(const Galaxy& g, const Options& o, Play play)
 {
     GameResult result;
     DemoGameObserver observer;
@@ -108,10 +132,69 @@ GameResult playGame(Galaxy& g, const Galaxy& loaded, unsigned seed, const Option
             result.fault = true;
         if (r.wonOnPoints) result.onPoints = true;
     };
-    result.winner = playDemoGame(g, loaded, seed, o.maxTurns, observer);
+    result.winner = play(observer);
     result.capped = result.winner == noOwner;
     result.turns = g.turn;
     return result;
+}
+
+GameResult playGame(Galaxy& g, const Galaxy& loaded, unsigned seed, const Options& o)
+{
+    return followGame(g, o, [&](const DemoGameObserver& observer) {
+        return playDemoGame(g, loaded, seed, o.maxTurns, observer);
+    });
+}
+
+// The game in play before turn T, as a saved game in o.saveFile.
+int stopAndSave(const Galaxy& loaded, const Options& o)
+{
+    Options upTo = o;
+    upTo.maxTurns = o.stopAt - 1;
+    const GameResult r = playGame(gameGalaxy, loaded, o.seed, upTo);
+    if (!r.capped) {
+        std::printf("game seed %u: winner %d at turn %d, before turn %d; nothing saved\n", o.seed, r.winner, r.turns,
+                    o.stopAt);
+        return r.fault ? 1 : 0;
+    }
+    gameState.phase = GamePhase::TurnStart;
+    gameState.galaxy.gameInProgress = 1;
+    int error = 0;
+    if (!replaceFile(o.saveFile, o.saveFile + ".tmp", saveText(gameState, randomState()), error)) {
+        std::fprintf(stderr, "zentory-sim: cannot write %s: %s\n", o.saveFile.c_str(), std::strerror(error));
+        return 2;
+    }
+    std::printf("game seed %u: saved before turn %d to %s\n", o.seed, o.stopAt, o.saveFile.c_str());
+    return r.fault ? 1 : 0;
+}
+
+int resume(const Options& o)
+{
+    std::ifstream in(o.resumeFile, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    uint32_t random = 0;
+    std::string why = "cannot be opened";
+    GameState s;
+    if (!in || !readSaveText(text.str(), s, random, why)) {
+        std::fprintf(stderr, "zentory-sim: %s: %s\n", o.resumeFile.c_str(), why.c_str());
+        return 2;
+    }
+    if (s.demoMode != 1 || (s.phase != GamePhase::TurnStart && s.phase != GamePhase::ComputerTurns)) {
+        std::fprintf(stderr, "zentory-sim: %s: not a demonstration game between turns\n", o.resumeFile.c_str());
+        return 2;
+    }
+    gameState = std::move(s);
+    seedRandom(random);
+    const int from = gameGalaxy.turn;
+    const bool counted = gameState.phase == GamePhase::ComputerTurns;
+    const GameResult r = followGame(gameGalaxy, o, [&](const DemoGameObserver& observer) {
+        return continueDemoGame(gameGalaxy, o.maxTurns, observer, counted);
+    });
+    std::printf("game resumed after turn %d: %d turns, %s", counted ? from - 1 : from, r.turns,
+                r.capped ? "turn cap" : "winner ");
+    if (!r.capped) std::printf("%d", r.winner);
+    std::printf("%s\n", r.fault ? " ARMIES BELOW 0" : "");
+    return r.fault ? 1 : 0;
 }
 
 }  // namespace
@@ -123,12 +206,14 @@ int main(int argc, char** argv)
         usage();
         return 2;
     }
+    if (!o.resumeFile.empty()) return resume(o);
     Galaxy loaded;
     if (!loadGalaxy(loaded, o) || loaded.playerCount < minPlayers || loaded.playerCount > maxPlayers) {
         std::fprintf(stderr, "zentory-sim: cannot read galaxy %s\n", o.file.empty() ? builtInGalaxyName : o.file.c_str());
         return 2;
     }
     demoMode = 1;
+    if (o.stopAt > 0) return stopAndSave(loaded, o);
     std::vector<int> wins(maxPlayers, 0);
     int capped = 0, onPoints = 0, faults = 0;
     long long turnSum = 0;

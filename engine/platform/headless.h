@@ -24,6 +24,8 @@ void headlessSetPresentCost(uint32_t ms);
 
 int headlessPresentCount();
 const Image& headlessLastFrame();
+// Whether the engine said the last presented frame differs from the one before.
+bool headlessLastPresentChanged();
 uint32_t headlessSleptMs();
 int headlessWaitCount();
 bool headlessWindowOpen();

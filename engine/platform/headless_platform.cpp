@@ -15,6 +15,7 @@ struct Headless {
     uint32_t presentCost = 0;
     int presents = 0;
     Image lastFrame;
+    bool lastChanged = false;
     uint32_t slept = 0;
     int waits = 0;
     bool windowOpen = false;
@@ -61,6 +62,7 @@ void headlessFailDisplay(bool fail) { h.failDisplay = fail; }
 void headlessSetPresentCost(uint32_t ms) { h.presentCost = ms; }
 int headlessPresentCount() { return h.presents; }
 const Image& headlessLastFrame() { return h.lastFrame; }
+bool headlessLastPresentChanged() { return h.lastChanged; }
 uint32_t headlessSleptMs() { return h.slept; }
 int headlessWaitCount() { return h.waits; }
 bool headlessWindowOpen() { return h.windowOpen; }
@@ -91,7 +93,7 @@ void platformCloseDisplay() { h.displayOpen = false; }
 
 int platformRestoreDisplay() { return h.displayOpen ? 0 : -1; }
 
-int platformPresent(const Image& frame)
+int platformPresent(const Image& frame, bool changed)
 {
     if (!h.displayOpen) return -1;
     h.ticks += h.presentCost;
@@ -101,6 +103,7 @@ int platformPresent(const Image& frame)
     }
     ++h.presents;
     h.lastFrame = frame;
+    h.lastChanged = changed;
     return 0;
 }
 

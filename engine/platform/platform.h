@@ -43,8 +43,9 @@ void platformCloseWindow();
 // the 800x600 32-bit picture cannot be shown.
 bool platformOpenDisplay(bool windowed);
 void platformCloseDisplay();
-// Shows an 800x600 picture; 0 on success, negative on failure.
-int platformPresent(const Image& frame);
+// Shows an 800x600 picture; 0 on success, negative on failure. `changed`
+// false: the picture is the one shown by the last successful call.
+int platformPresent(const Image& frame, bool changed);
 // Rebuilds the render target after a loss; 0 on success.
 int platformRestoreDisplay();
 bool platformPollEvent(PlatformEvent& event);

@@ -17,8 +17,7 @@ SDL_Window* window = nullptr;
 SDL_Renderer* renderer = nullptr;
 SDL_Texture* texture = nullptr;
 bool videoStarted = false;
-// What the window shows now; an unchanged frame is not uploaded again.
-std::vector<uint32_t> shownFrame;
+// The window must be drawn again even if our frame did not change.
 bool mustRedraw = true;
 // The window is made hidden and shown once the first frame is in it, so
 // that nothing empty ever shows (nor the first window where the renderer
@@ -155,18 +154,17 @@ int platformRestoreDisplay()
     return platformOpenDisplay(false) ? 0 : -1;
 }
 
-int platformPresent(const Image& frame)
+int platformPresent(const Image& frame, bool changed)
 {
     if (!renderer || !texture || frame.width != 800 || frame.height != 600) return -1;
-    // An idle screen draws the same frame again and again; showing it once is enough.
-    bool same = !mustRedraw && shownFrame == frame.pixels;
-    if (!same) {
+    // An idle screen shows the same frame again and again; showing it once is enough.
+    if (changed || mustRedraw) {
+        mustRedraw = true; // until it has been shown
         if (SDL_UpdateTexture(texture, nullptr, frame.pixels.data(), 800 * 4) != 0) return -1;
         SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
         if (SDL_RenderClear(renderer) != 0) return -1;
         if (SDL_RenderCopy(renderer, texture, nullptr, nullptr) != 0) return -1;
         SDL_RenderPresent(renderer);
-        shownFrame = frame.pixels;
         mustRedraw = false;
         if (!windowShown) showWindowWithFirstFrame();
     }

@@ -168,10 +168,10 @@ TEST_F(DisplayTest, TextStaysInItsCellsOpaqueTextFillsThemBlackAndBoxTextTakesTh
     clearBackBuffer(0);
     // A box as large as the 22 font's text, 100 wider: 22 fits, centred; 24 does not.
     drawTextInBox(200, 200, w22 + 100, h22, 255, 255, 255, "PLAY", false);
-    Image withBox = display->backBuffer;
+    Image withBox = drawnFrame();
     clearBackBuffer(0);
     drawText(250, 200, 255, 255, 255, "PLAY", 22, false);
-    EXPECT_EQ(withBox.pixels, display->backBuffer.pixels);
+    EXPECT_EQ(withBox.pixels, drawnFrame().pixels);
 
     clearBackBuffer(0);
     // No font fits: the smallest, centred, overhangs the box.
@@ -181,6 +181,136 @@ TEST_F(DisplayTest, TextStaysInItsCellsOpaqueTextFillsThemBlackAndBoxTextTakesTh
     std::tie(first, last) = litColumns();
     EXPECT_NEAR(first, 400 + (10 - w) / 2, 2);
     EXPECT_GT(last, 410);
+}
+
+} // namespace
+
+namespace {
+
+// An idle screen makes the same calls every frame; only a frame that can
+// differ from the one on the screen may be drawn and uploaded again.
+TEST_F(DisplayTest, OnlyAFrameWhoseCallsDifferFromTheShownOnesIsDrawnAndUploaded)
+{
+    auto frame = [](int tintX, bool clear = true) {
+        if (clear) clearBackBuffer(0);
+        drawImage(10, 10, "block");
+        tintRect(tintX, 0, 5, 5, 40, 40, 40);
+        drawTextInBox(100, 100, 200, 30, 255, 255, 255, "PLAY", false);
+    };
+    auto shown = [](int x, int y) { return headlessLastFrame().at(x, y); };
+    frame(0);
+    ASSERT_EQ(present(), 0);
+    EXPECT_TRUE(headlessLastPresentChanged());
+    const Image first = headlessLastFrame();
+    frame(0);
+    ASSERT_EQ(present(), 0);
+    EXPECT_FALSE(headlessLastPresentChanged());
+    EXPECT_EQ(headlessLastFrame().pixels, first.pixels);
+
+    frame(1); // one call differs
+    ASSERT_EQ(present(), 0);
+    EXPECT_TRUE(headlessLastPresentChanged());
+    EXPECT_EQ(std::tuple(shown(0, 0), shown(1, 0)), std::tuple(0u, packRgb(40, 40, 40)));
+
+    // The same calls without a clear tint the shown frame once more.
+    frame(1, false);
+    ASSERT_EQ(present(), 0);
+    EXPECT_TRUE(headlessLastPresentChanged());
+    EXPECT_EQ(shown(1, 0), packRgb(80, 80, 80));
+
+    // A surface changed under the same calls: red is now its key colour.
+    frame(1);
+    ASSERT_EQ(present(), 0);
+    setColorKey(*findImage("block"), 0x0000FF);
+    frame(1);
+    ASSERT_EQ(present(), 0);
+    EXPECT_TRUE(headlessLastPresentChanged());
+    EXPECT_EQ(shown(10, 10), 0u);
+
+    // A frame whose present failed is uploaded again.
+    frame(1);
+    headlessFailPresents(1);
+    ASSERT_NE(present(), 0);
+    frame(1);
+    ASSERT_EQ(present(), 0);
+    EXPECT_TRUE(headlessLastPresentChanged());
+
+    // Pixels read before the present are the frame's so far; the frame still shows whole.
+    clearBackBuffer(0);
+    drawImage(10, 10, "wide");
+    EXPECT_EQ(pixelAt(10, 10), 1u);
+    tintRect(10, 10, 1, 1, 40, 0, 0);
+    ASSERT_EQ(present(), 0);
+    EXPECT_EQ(std::tuple(headlessLastPresentChanged(), shown(10, 10)), std::tuple(true, packRgb(40, 0, 1)));
+
+    // The clear leaves out what a picture drawn next covers whole, and only that:
+    // not its key-coloured holes, not the columns beside it.
+    Image holed = solidImage(800, 600, green);
+    holed.row(5)[7] = 0;
+    addTestImage("holed", holed);
+    for (int x : {0, 3}) {
+        SCOPED_TRACE(x);
+        clearBackBuffer(red);
+        ASSERT_EQ(present(), 0);
+        clearBackBuffer(0);
+        drawImage(x, 0, "holed");
+        ASSERT_EQ(present(), 0);
+        EXPECT_EQ(std::tuple(shown(x + 7, 5), shown(x + 8, 5), shown(799, 0), shown(0, 599), shown(x, 598)),
+                  std::tuple(0u, green, 0u, 0u, green));
+        EXPECT_EQ(shown(0, 0), x ? 0u : green);
+    }
+}
+
+} // namespace
+
+namespace {
+
+// Lit pixels of a rectangle of the back buffer.
+int litIn(int x0, int y0, int x1, int y1)
+{
+    int n = 0;
+    for (int y = y0; y < y1; ++y)
+        for (int x = x0; x < x1; ++x) n += pixelAt(x, y) != 0;
+    return n;
+}
+
+TEST_F(DisplayTest, TextIsUtf8ACharacterACellAndBoxedLinesAreCutAtTheBox)
+{
+    // Characters, not bytes, take cells; a byte outside a well-formed sequence
+    // is the Latin-1 character of its value.
+    int cell, h, w;
+    measureText("M", 14, cell, h);
+    for (auto [text, cells] : {std::pair{"\xC3\xBCn\xC3\xAF" "c\xC3\xB6" "d\xC3\xA9\xE2\x98\x85", 8}, {"\xC3", 1},
+                               {"\xC0\xAF", 2}, {"\xED\xA0\x80", 3}, {"\xF0\x9F\x98\x80!", 2}, {"a\xE2\x98", 3}}) {
+        SCOPED_TRACE(text);
+        measureText(text, 14, w, h);
+        EXPECT_EQ(w, cells * cell);
+    }
+    // U+00FC from its two bytes is the glyph of the one Latin-1 byte 0xFC, and the star is drawn.
+    drawText(0, 0, 255, 255, 255, "\xC3\xBC\xE2\x98\x85", 14, false);
+    Image utf8 = drawnFrame();
+    clearBackBuffer(0);
+    drawText(0, 0, 255, 255, 255, "\xFC", 14, false);
+    EXPECT_GT(litIn(0, 0, cell, h), 0);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < cell; ++x) ASSERT_EQ(utf8.at(x, y), pixelAt(x, y)) << x << ", " << y;
+    int star = 0;
+    for (int y = 0; y < h; ++y)
+        for (int x = cell; x < 2 * cell; ++x) star += utf8.at(x, y) != 0;
+    EXPECT_GT(star, 0);
+
+    // A name far too long for its box: cut at the box, where the plain box text overhangs it.
+    const char* name = "A_GALAXY_NAME_FAR_TOO_LONG_FOR_THE_ROW_OF_THE_LIST_IT_IS_SHOWN_IN";
+    for (bool leftAligned : {false, true}) {
+        SCOPED_TRACE(leftAligned);
+        clearBackBuffer(0);
+        drawTextCutToBox(300, 200, 120, 20, 255, 255, 255, name, leftAligned);
+        EXPECT_GT(litIn(300, 200, 420, 220), 100);
+        EXPECT_EQ(litPixels(), litIn(300, 200, 420, 220));
+        clearBackBuffer(0);
+        drawTextInBox(300, 200, 120, 20, 255, 255, 255, name, leftAligned);
+        EXPECT_GT(litPixels(), litIn(300, 200, 420, 220));
+    }
 }
 
 } // namespace

@@ -22,8 +22,11 @@ TEST(MenuFullGame, FromTheTitleThroughAGameAndBackToTheMenu)
     const int turn = gameGalaxy.turn;
     program.click(82, 555); // the board's "Menu"
     ASSERT_EQ(program.state(), "menu");
+    program.click(200, 91); // "Play Zentory": choosing a level there is for the next game
+    program.click(80, 500); // "simple"
+    program.key(keys::escape);
     program.click(200, 491); // "Resume Game"
-    ASSERT_EQ(program.state(), "placeHuman");
+    ASSERT_EQ(std::pair(program.state(), difficulty), std::pair(std::string("placeHuman"), 2));
     program.key(keys::escape);
     program.key(keys::escape); // the board's Escape, then the menu's
     ASSERT_EQ(program.state(), "placeHuman");

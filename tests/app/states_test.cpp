@@ -20,7 +20,7 @@ void switchingState(int)
 }
 
 // Only EXPECTs below, so the registry and input are always put back at the end.
-TEST(StatesTest, SwitchesTakeEffectNextFrameOnlyToRegisteredNamesAndTheFirstFrameRegistersEveryState)
+TEST(StatesTest, SwitchesTakeEffectNextFrameOnlyToRegisteredNamesAndTheTitleEndsOnTimeOrAtAClick)
 {
     resetStatesForTests();
     resetTitleForTests();
@@ -44,11 +44,6 @@ TEST(StatesTest, SwitchesTakeEffectNextFrameOnlyToRegisteredNamesAndTheFirstFram
     calls.clear();
     appFrame(16);
     EXPECT_EQ(currentStateName(), "title");
-    for (const char* name : {"title", "menu", "options", "help", "about", "load", "openEditor", "editor", "confirm",
-                             "openPlay", "play", "noSupport", "placeHuman", "attackHuman", "fightHuman",
-                             "transferToConquered", "moveHuman", "startAI", "placeAI", "attackAI", "killed", "win",
-                             "stats"})
-        EXPECT_TRUE(stateRegistry.handlers.count(name)) << name;
     // The title ran in that frame: its countdown went down by 16 ms, so
     // 125 more frames of 16 ms end it.
     stateRegistry.handlers["menu"] = stateA; // the real menu needs a display

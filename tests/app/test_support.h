@@ -65,12 +65,12 @@ inline void addTestImage(const std::string& name, const Image& image)
     imageCatalogue.images[name] = s;
 }
 
-inline uint32_t pixelAt(int x, int y) { return display->backBuffer.at(x, y); }
+inline uint32_t pixelAt(int x, int y) { return drawnFrame().at(x, y); }
 
 inline int countPixels(uint32_t value)
 {
     int n = 0;
-    for (uint32_t p : display->backBuffer.pixels) n += p == value;
+    for (uint32_t p : drawnFrame().pixels) n += p == value;
     return n;
 }
 

@@ -9,8 +9,10 @@
 
 namespace {
 
-// Star values, ordinary defence needs and their two damping steps, and the
-// choice of the best-scored attack, are checked by the recorded games.
+// Star values, ordinary defence needs and their two damping steps, the
+// strength modes, regions and their frontiers, the best source of an attack,
+// each star's share of the placement and the choice of the best-scored
+// attack are checked by the recorded games.
 
 // The given stars of player 0, each linked to all of ten enemy normal stars
 // (player 1, no armies): enemy strength 10 units + 10 income = 20, enemy value 10.
@@ -79,38 +81,12 @@ TEST(Placement, LabelsTheAdditionAndTheSurplusSentToTheAttackSource)
     }
 }
 
-TEST(Placement, AddsEachDeficitRoundedHalfDown)
-{
-    // Two golden stars facing the same ten enemies, each needing 3.6 with
-    // caution 5; allowance 7 less need 7 leaves no surplus.
-    Galaxy g = facingTen({{GS, 0, 1}, {GS, 0, 0}}, 5.0, 6.0);
-    placeArmiesAI(g, 0);
-    // ratio (6 + 1) / 18 x 9 = 3.5: star 0's deficit 2.5 adds 2, and the
-    // last star with a whole deficit, 1, gets the remaining 4.
-    EXPECT_EQ(std::tuple(g.gameStars[0].label, g.gameStars[1].label, g.armiesOf(0)), std::tuple("1+2", "0+4", 7));
-}
-
 TEST(Placement, APlayerWithoutStarsPlacesNothing)
 {
     Galaxy g = makeTestGalaxy({{NS, 1, 2}, {NS, 1, 2}}, {{0, 1}}, 2, 2.5, 8.0);
     const uint32_t before = randomState();
     placeArmiesAI(g, 0);
     EXPECT_EQ(std::tuple(g.armiesOf(1), g.gameStars[0].label, randomState()), std::tuple(4, "", before));
-}
-
-TEST(Strength, ModesFollowTheUnitCounts)
-{
-    Galaxy g = makeTestGalaxy({{NS, 0, 2}, {NS, 1, 5}, {NS, 1, 5}}, {}, 2);
-    EXPECT_EQ(assessStrength(0, g.gameStars), StrengthMode::Cautious);  // 3 units on 1 star
-    g.gameStars[0].armies = 3;
-    EXPECT_EQ(assessStrength(0, g.gameStars), StrengthMode::Bold);
-    g.gameStars[0].armies = 25;  // 26 units > 2 x 12
-    EXPECT_EQ(assessStrength(0, g.gameStars), StrengthMode::Finishing);
-    g.gameStars[2].owner = 0;
-    g.gameStars[0].armies = 0;
-    EXPECT_EQ(assessStrength(0, g.gameStars), StrengthMode::Finishing);  // one star left to take
-    g.gameStars[1].active = 0;
-    EXPECT_EQ(assessStrength(1, g.gameStars), StrengthMode::Cautious);  // inactive stars do not count
 }
 
 TEST(Attack, FinishingTakesTheLastStarWithTheFirstArmedNeighbour)
@@ -140,30 +116,6 @@ TEST(Attack, NothingToAttackWithOrNoIncomeGivesNoAttack)
     Galaxy poor = makeTestGalaxy({{"empty", 0, 9}, {NS, 1, 0}}, {{0, 1}}, 2);
     planAttack(poor, 0, 0);
     EXPECT_TRUE(poor.attackCandidates.empty());
-}
-
-TEST(Regions, FloodFindsOnePocketAndItsFrontierOnce)
-{
-    Galaxy g = makeTestGalaxy({{NS, 0, 0}, {NS, 0, 0}, {NS, 0, 0}, {NS, 1, 0}, {NS, 0, 0}},
-                              {{0, 1}, {1, 2}, {2, 3}, {0, 4}, {4, 3}, {1, 4}}, 2);
-    RegionScratch& s = regionScratch();
-    s.visited.assign(5, 0);
-    s.interiorList.clear();
-    s.frontierList.clear();
-    floodRegion(0, g);
-    EXPECT_EQ(s.interiorList, (std::vector<int>{0, 1}));
-    EXPECT_EQ(s.frontierList, (std::vector<int>{2, 4}));
-    EXPECT_EQ(std::tuple(isInteriorStar(g, 1), isInteriorStar(g, 2), countFrontierStars(g, 0)),
-              std::tuple(true, false, 2));
-    EXPECT_EQ(std::pair(isAttackable(g, 3, 0), isAttackable(g, 4, 0)), std::pair(true, false));
-    // Sources by whole armies less need, the first on a tie.
-    g.gameStars[2].armies = 3;
-    g.gameStars[4].armies = 3;
-    EXPECT_EQ(bestSourceStar(g, 3, 0), 2);
-    g.gameStars[4].armies = 4;
-    EXPECT_EQ(std::pair(bestSourceStar(g, 3, 0), bestSourceStar(g, 3, 1)), std::pair(4, noOwner));
-    // Source 1 is interior with frontier 2 (3 armies) and 4 (4 armies).
-    EXPECT_EQ(std::pair(frontierAdjustment(g, 1, 10, 4), frontierAdjustment(g, 2, 10, 4)), std::pair(10 - 3, 0));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <tuple>
 
 #include "game/galaxy.h"
@@ -7,12 +8,7 @@
 
 namespace {
 
-int linkEntries(const Galaxy& g)
-{
-    int count = 0;
-    for (int v : g.links) count += v != 0;
-    return count;
-}
+int linkEntries(const Galaxy& g) { return static_cast<int>(std::ranges::count_if(g.links, [](int v) { return v != 0; })); }
 
 } // namespace
 
@@ -73,7 +69,7 @@ TEST(GalaxyPlacement, BoardBoundsAndTouchingBoxesOfANormalStar)
     EXPECT_EQ(g.layoutStars[1].active, 0);
 }
 
-TEST(GalaxyPlacement, LowestFreeSlotIsReused)
+TEST(GalaxyPlacement, LowestFreeSlotIsReusedAndAFullGalaxyOrBadIndicesChangeNothing)
 {
     Galaxy g;
     for (int i = 0; i < 10; ++i) g.addStar(testStar(30 + 40 * i, 100));
@@ -85,12 +81,9 @@ TEST(GalaxyPlacement, LowestFreeSlotIsReused)
     g.addStar(testStar(300, 300, goldenStarKind));
     EXPECT_EQ(std::tuple(g.layoutStars[3].active, g.layoutStars[3].kind, g.layoutStars[10].active),
               std::tuple(1, std::string(goldenStarKind), 0));
-}
 
-TEST(GalaxyPlacement, FullGalaxyAndBadIndicesChangeNothing)
-{
-    Galaxy g;
-    for (Star& s : g.layoutStars) s.active = 1; // all slots taken, each a point at 0, 0
+    // A full galaxy takes no star, and bad indices change nothing.
+    for (Star& s : g.layoutStars) s = Star{}, s.active = 1; // each a point at 0, 0
     g.addStar(testStar(400, 300));
     for (const Star& s : g.layoutStars) EXPECT_EQ(s.x, 0);
     const Galaxy before = g;
@@ -103,7 +96,7 @@ TEST(GalaxyPlacement, FullGalaxyAndBadIndicesChangeNothing)
     EXPECT_EQ(std::pair(g.isLinked(100, 0), g.isLinked(0, -1)), std::pair(0, 0));
 }
 
-TEST(GalaxyLinks, CrossingRulesFreeSlotsAndUnlinkAll)
+TEST(GalaxyLinks, CrossingRulesFreeSlotsUnlinkAllAndHugeCoordinates)
 {
     Galaxy g;
     // Star 4 lies on the segment 0-1, star 5 is collinear with it.
@@ -136,16 +129,14 @@ TEST(GalaxyLinks, CrossingRulesFreeSlotsAndUnlinkAll)
     g.unlinkAll(2);
     EXPECT_EQ(linkEntries(g), 3);
     EXPECT_EQ(g.isLinked(1, 5), 1);
-}
 
-TEST(GalaxyLinks, HugeCoordinatesDoNotBreakTheCrossingTest)
-{
-    Galaxy g;
-    g.layoutStars[0] = testStar(2147483647, 2147483647);
-    g.layoutStars[1] = testStar(-2147483647 - 1, -2147483647 - 1);
-    g.layoutStars[2] = testStar(-2147483647 - 1, 2147483647);
-    g.layoutStars[3] = testStar(2147483647, -2147483647 - 1);
-    g.setLink(0, 1, 1);
-    g.setLink(2, 3, 1); // the two diagonals cross
-    EXPECT_EQ(std::pair(g.isLinked(0, 1), g.isLinked(2, 3)), std::pair(1, 0));
+    // Huge coordinates do not break the crossing test: the two diagonals cross.
+    Galaxy huge;
+    huge.layoutStars[0] = testStar(2147483647, 2147483647);
+    huge.layoutStars[1] = testStar(-2147483647 - 1, -2147483647 - 1);
+    huge.layoutStars[2] = testStar(-2147483647 - 1, 2147483647);
+    huge.layoutStars[3] = testStar(2147483647, -2147483647 - 1);
+    huge.setLink(0, 1, 1);
+    huge.setLink(2, 3, 1);
+    EXPECT_EQ(std::pair(huge.isLinked(0, 1), huge.isLinked(2, 3)), std::pair(1, 0));
 }

@@ -173,15 +173,11 @@ TEST_F(HumanTurn, ComputerCyclesKeepTheirStartAndRecordTheirConquests)
     EXPECT_NE(g.gameStars[1].armies, before[1].armies);
     EXPECT_EQ(std::tuple(s.unannounced, s.winner, s.phase), std::tuple(std::vector{0}, 1, GamePhase::Over));
 
-    // A cycle that ends without a winner leads to the next turn.
+    // A cycle that ends without a winner leads to the next turn (a decided one
+    // ending as its cycle begins is the demonstration's test).
     g = makeTestGalaxy({{NS, 0, 0}, {NS, 1, 0}}, {}, 2);
     beginGame(s);
     beginComputerTurns(s);
     while (s.computerTurns.phase != AiPhase::CycleDone) stepComputerTurns(s);
     EXPECT_EQ(s.phase, GamePhase::TurnStart);
-
-    // A game already decided ends as its cycle begins.
-    g.players[0].alive = 0;
-    beginComputerTurns(s);
-    EXPECT_EQ(std::pair(s.phase, s.winner), std::pair(GamePhase::Over, 1));
 }

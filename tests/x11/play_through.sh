@@ -273,6 +273,45 @@ rm -f "$out"/shots/*-computer-turns.xwd
 shot human-turn-again
 drawnAt 239 562 37 19 || fail "the computer turns did not hand the next turn back within a minute"
 
+# --- killed mid-game: the next start offers "Resume Game" and shows the same board
+[ -s "$player/savegame" ] || fail "no savegame in $player during the game"
+shot before-kill
+beforeKill=$current
+boardCrop() { # the board's 800x495 logical pixels on the screen, as geometry says now
+  local x0 y0
+  x0=$(sx 0) y0=$(sy 0)
+  echo "$(($(sx 799) - x0 + 1))x$(($(sy 494) - y0 + 1))+$x0+$y0"
+}
+cropBefore=$(boardCrop)
+kill -KILL "$game"
+wait "$game" 2>/dev/null
+(cd / && exec "$prefix/games/zentory") >>"$work/zentory.out" 2>>"$work/zentory.err" &
+game=$!
+pids+=($game)
+find_window "$game" || fail "no window after the start that follows the kill"
+for _ in $(seq 50); do
+  shot title-again 0.1
+  geometry
+  pixel 400 300
+  ((r + g + b > 0)) && break
+done
+if [ "$mode" = window ]; then
+  key alt+Return
+  sleep 0.5
+  geometry
+fi
+click 400 300
+shot menu-after-kill
+drawnAt 64 470 272 42 || fail "no \"Resume Game\" on the menu after the kill"
+click 200 491
+shot resumed 0.5
+convert "$beforeKill" -crop "$cropBefore" +repage "$work/board-before.png"
+convert "$current" -crop "$(boardCrop)" +repage "$work/board-after.png"
+differing=$(compare -metric AE -fuzz 3% "$work/board-before.png" "$work/board-after.png" null: 2>&1)
+say "board after the kill and \"Resume Game\": $differing pixels differ"
+[[ "$differing" =~ ^[0-9]+$ ]] && ((differing <= 20)) || fail "the resumed board is not the board before the kill"
+drawnAt 239 562 37 19 || fail "the resumed game is not at the human's placement"
+
 # --- the editor: two stars, linked, a name, save
 key Escape
 shot menu-for-editor

@@ -1,0 +1,41 @@
+#pragma once
+// The game in play kept on the disk, so that a game is never lost: written
+// after every change of its course, read back at the next start.
+//
+// The file is "savegame" in the player's folder (game/save_file.h says what
+// it holds). The frame only copies the game; a thread of its own turns it into
+// text and puts that on the disk (replaceFile: temporary file, flush,
+// rename), so that neither a large galaxy nor a slow disk holds a frame up,
+// and a crash at any moment leaves the last complete save. A save that cannot be read is renamed to savegame.bad
+// (savegame.bad.2 and on when that name is taken) and never deleted.
+#include <string>
+
+inline constexpr const char* saveFileName = "savegame";
+
+// Where the save lives; nothing is read or written until a folder is given.
+void useSaveFolder(const std::string& folder);
+std::string savePath();
+
+enum class SaveAtStart {
+    None,      // no save: a fresh start
+    Resumed,   // the saved game is the game in play, ready for "Resume Game"
+    SetAside,  // the save could not be read and was renamed aside
+};
+// At start-up: reads the save into the game state and the generator.
+SaveAtStart loadSavedGame();
+
+// Called after every frame: writes the game when its course changed (never
+// a demonstration game), and removes the save once the game is decided.
+void autosaveAfterFrame();
+// At the program's end: writes the game in play and waits for the disk.
+void finishSaving();
+// Waits until everything handed to the writer is done (tests).
+void waitForSaves();
+
+// The main menu's line about a save that could not be read; empty when none.
+const std::string& savedGameNotice();
+// The panel's line after the first save of a run of failures ("Game not
+// saved: the disk is full"), counted down by elapsedMs; empty when none.
+std::string saveFailureNotice(int elapsedMs);
+
+void resetAutosaveForTests();

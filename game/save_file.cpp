@@ -1,0 +1,308 @@
+#include "game/save_file.h"
+
+#include <cctype>
+#include <charconv>
+#include <climits>
+#include <cmath>
+#include <cstdio>
+#include <sstream>
+#include <string_view>
+
+#include "game/galaxy_file.h"
+
+namespace {
+
+struct PhaseName {
+    GamePhase phase;
+    const char* word;
+};
+// None is not here: there is no game to save before one begins.
+constexpr PhaseName phaseNames[] = {
+    {GamePhase::TurnStart, "turnStart"},         {GamePhase::HumanPlacement, "placement"},
+    {GamePhase::HumanAttack, "attack"},          {GamePhase::HumanTransfer, "transfer"},
+    {GamePhase::ComputerTurns, "computerTurns"}, {GamePhase::Over, "over"},
+};
+
+uint32_t fnv1a(std::string_view bytes)
+{
+    uint32_t h = 2166136261u;
+    for (unsigned char c : bytes) h = (h ^ c) * 16777619u;
+    return h;
+}
+
+std::string real(double v)
+{
+    char text[40];
+    std::snprintf(text, sizeof text, "%.17g", v);
+    return text;
+}
+
+// The text as whitespace-separated tokens, read strictly: a token that is
+// missing or not what was asked for stops the reading for good.
+struct Cursor {
+    std::string_view text;
+    size_t pos = 0;
+    bool ok = true;
+    std::string why;
+
+    bool fail(const std::string& reason)
+    {
+        if (ok) why = reason;
+        ok = false;
+        return false;
+    }
+
+    std::string_view token()
+    {
+        if (!ok) return {};
+        while (pos < text.size() && std::isspace(static_cast<unsigned char>(text[pos]))) ++pos;
+        const size_t start = pos;
+        while (pos < text.size() && !std::isspace(static_cast<unsigned char>(text[pos]))) ++pos;
+        return text.substr(start, pos - start);
+    }
+
+    bool word(std::string_view expected)
+    {
+        const std::string_view t = token();
+        return t == expected || fail("expected " + std::string(expected));
+    }
+
+    bool integer(long long& v, long long low, long long high, const char* what)
+    {
+        const std::string_view t = token();
+        const auto [stop, error] = std::from_chars(t.data(), t.data() + t.size(), v);
+        if (t.empty() || error != std::errc() || stop != t.data() + t.size()) return fail(std::string(what) + " is not a number");
+        return (v >= low && v <= high) || fail(std::string(what) + " is out of range");
+    }
+
+    bool number(int& field, long long low, long long high, const char* what)
+    {
+        long long v = 0;
+        if (!integer(v, low, high, what)) return false;
+        field = static_cast<int>(v);
+        return true;
+    }
+
+    bool finite(double& field, const char* what)
+    {
+        const std::string_view t = token();
+        double v = 0;
+        const auto [stop, error] = std::from_chars(t.data(), t.data() + t.size(), v);
+        if (t.empty() || error != std::errc() || stop != t.data() + t.size() || !std::isfinite(v))
+            return fail(std::string(what) + " is not a finite number");
+        field = v;
+        return true;
+    }
+
+    bool line(std::string& field, size_t length)
+    {
+        if (!ok) return false;
+        if (pos >= text.size() || text[pos] != ' ' || text.size() - pos - 1 < length) return fail("the name is cut short");
+        field.assign(text.substr(pos + 1, length));
+        pos += 1 + length;
+        return true;
+    }
+};
+
+// A slot of the game stars, or noOwner where one may be missing.
+bool slotOrNone(int v, const Galaxy& g) { return v == noOwner || g.isGameStar(v); }
+bool playerOrNone(int v, const Galaxy& g) { return v == noOwner || g.isPlayer(v); }
+
+void readStar(Cursor& in, Star& s, bool game, int players)
+{
+    in.number(s.active, INT_MIN, INT_MAX, "a star's active flag");
+    in.number(s.x, INT_MIN, INT_MAX, "a star's x");
+    in.number(s.y, INT_MIN, INT_MAX, "a star's y");
+    const std::string_view kind = in.token();
+    if (kind.empty()) in.fail("a star's kind is missing");
+    s.kind = kind;
+    // The layout's owners and armies are whatever the galaxy file held; only
+    // the game's own must make sense.
+    if (game) {
+        in.number(s.owner, noOwner, players - 1, "a star's owner");
+        if (in.ok && s.owner < 0 && s.owner != noOwner) in.fail("a star's owner is out of range");
+    } else {
+        in.number(s.owner, INT_MIN, INT_MAX, "a star's owner");
+    }
+    in.number(s.reserved, INT_MIN, INT_MAX, "a star's reserved value");
+    in.number(s.armies, game ? 0 : INT_MIN, INT_MAX, "a star's armies");
+}
+
+bool readGalaxy(Cursor& in, Galaxy& g)
+{
+    in.word("galaxy");
+    long long n = 0;
+    in.number(g.playerCount, minPlayers, maxPlayers, "the player count");
+    in.integer(n, 1, maxFileStars, "the slot count");
+    if (!in.ok) return false;
+    g.layoutStars.assign(n, Star{});
+    g.gameStars.assign(n, Star{});
+    for (Star& s : g.layoutStars) readStar(in, s, false, g.playerCount);
+    for (Star& s : g.gameStars) readStar(in, s, true, g.playerCount);
+    long long count = 0;
+    in.integer(count, n * n, n * n, "the link count");
+    g.links.assign(static_cast<size_t>(n * n), 0);
+    for (int& v : g.links) in.number(v, INT_MIN, INT_MAX, "a link");
+    in.word("scratch");
+    for (Star& s : g.gameStars) {
+        in.finite(s.need, "a star's need");
+        in.finite(s.value, "a star's value");
+    }
+    return in.ok;
+}
+
+// What the game cannot be in, whatever the single numbers say.
+bool consistent(Cursor& in, const GameState& s)
+{
+    const Galaxy& g = s.galaxy;
+    if (!slotOrNone(s.transferFrom, g) || !slotOrNone(s.transferTo, g)) return in.fail("the transfer names no star");
+    if (s.phase == GamePhase::HumanTransfer && (s.transferFrom == noOwner || s.transferTo == noOwner))
+        return in.fail("the transfer names no star");
+    if (!playerOrNone(s.winner, g)) return in.fail("the winner is no player");
+    if ((s.phase == GamePhase::Over) != (s.winner != noOwner)) return in.fail("the winner does not match the phase");
+    if (s.wonOnPoints && s.phase != GamePhase::Over) return in.fail("a win on points in a game not over");
+    for (int p : s.unannounced)
+        if (!g.isPlayer(p)) return in.fail("an eliminated player is no player");
+    if (g.selectedStar != noOwner && (g.selectedStar < 0 || g.selectedStar >= g.slotCount()))
+        return in.fail("the selected star is no slot");
+    return true;
+}
+
+} // namespace
+
+std::string saveText(const GameState& state, uint32_t random)
+{
+    // In a cycle of computer turns under way, the cycle as it began. A cycle
+    // not yet begun (the human's turn just ended) begins from the galaxy now.
+    const AiPhase step = state.computerTurns.phase;
+    const bool inCycle =
+        state.phase == GamePhase::ComputerTurns && step != AiPhase::CycleDone && step != AiPhase::GameOver;
+    const std::vector<Star>& stars = inCycle ? state.cycleStart.stars : state.galaxy.gameStars;
+    const std::vector<Player>& players = inCycle ? state.cycleStart.players : state.galaxy.players;
+    const Galaxy& g = state.galaxy;
+    const char* phase = "none";
+    for (const PhaseName& p : phaseNames)
+        if (p.phase == state.phase) phase = p.word;
+
+    std::ostringstream out;
+    out << saveFormatLine << '\n';
+    out << "difficulty " << state.difficulty << '\n';
+    out << "demo " << state.demoMode << '\n';
+    out << "phase " << phase << '\n';
+    out << "armiesToPlace " << state.armiesToPlace << '\n';
+    out << "transfer " << state.transferFrom << ' ' << state.transferTo << '\n';
+    out << "unannounced " << (inCycle ? 0 : state.unannounced.size());
+    if (!inCycle)
+        for (int p : state.unannounced) out << ' ' << p;
+    out << '\n';
+    out << "winner " << state.winner << '\n';
+    out << "onPoints " << (state.wonOnPoints ? 1 : 0) << '\n';
+    out << "random " << (inCycle ? state.cycleStart.random : random) << '\n';
+    out << "turn " << g.turn << '\n';
+    out << "lastConquest " << (inCycle ? state.cycleStart.lastConquestTurn : g.lastConquestTurn) << '\n';
+    out << "minimumIncome " << real(g.minimumIncome) << '\n';
+    out << "gameInProgress " << g.gameInProgress << '\n';
+    out << "selectedStar " << g.selectedStar << '\n';
+    out << "name " << g.name.size() << ' ' << g.name << '\n';
+    out << "players " << players.size() << '\n';
+    for (const Player& p : players) out << real(p.caution) << ' ' << p.alive << '\n';
+    out << "galaxy\n";
+    Galaxy copy;
+    copy.playerCount = g.playerCount;
+    copy.layoutStars = g.layoutStars;
+    copy.gameStars = stars;
+    copy.links = g.links;
+    writeGalaxyText(out, copy);
+    out << "\nscratch\n";
+    for (const Star& s : stars) out << real(s.need) << ' ' << real(s.value) << '\n';
+    return sealSaveText(out.str());
+}
+
+std::string sealSaveText(std::string body)
+{
+    char sum[24];
+    std::snprintf(sum, sizeof sum, "sum %08x\n", fnv1a(body));
+    return body + sum;
+}
+
+bool readSaveText(const std::string& text, GameState& state, uint32_t& random, std::string& why)
+{
+    const std::string first = std::string(saveFormatLine) + '\n';
+    if (text.compare(0, first.size(), first) != 0) {
+        why = "not a saved game of this version";
+        return false;
+    }
+    // The sum line closes the text; anything after it is damage too.
+    const size_t sumAt = text.rfind("sum ");
+    if (sumAt == std::string::npos || sealSaveText(text.substr(0, sumAt)) != text) {
+        why = "the file is damaged";
+        return false;
+    }
+
+    Cursor in;
+    in.text = std::string_view(text).substr(first.size(), sumAt - first.size());
+    GameState s;
+    long long v = 0;
+    in.word("difficulty");
+    in.number(s.difficulty, 0, 4, "the difficulty");
+    in.word("demo");
+    in.number(s.demoMode, 0, 1, "the demonstration flag");
+    in.word("phase");
+    const std::string_view phase = in.token();
+    s.phase = GamePhase::None;
+    for (const PhaseName& p : phaseNames)
+        if (phase == p.word) s.phase = p.phase;
+    if (s.phase == GamePhase::None) in.fail("unknown phase");
+    in.word("armiesToPlace");
+    in.number(s.armiesToPlace, 0, INT_MAX, "the armies to place");
+    in.word("transfer");
+    in.number(s.transferFrom, noOwner, INT_MAX, "the transfer's source");
+    in.number(s.transferTo, noOwner, INT_MAX, "the transfer's target");
+    in.word("unannounced");
+    in.integer(v, 0, maxPlayers, "the count of eliminations");
+    s.unannounced.assign(in.ok ? v : 0, noOwner);
+    for (int& p : s.unannounced) in.number(p, 0, maxPlayers - 1, "an eliminated player");
+    in.word("winner");
+    in.number(s.winner, noOwner, maxPlayers - 1, "the winner");
+    in.word("onPoints");
+    in.integer(v, 0, 1, "the points flag");
+    s.wonOnPoints = v == 1;
+    in.word("random");
+    in.integer(v, 0, UINT32_MAX, "the generator's state");
+    const uint32_t generator = static_cast<uint32_t>(v);
+    Galaxy& g = s.galaxy;
+    in.word("turn");
+    in.number(g.turn, 0, INT_MAX, "the turn");
+    in.word("lastConquest");
+    in.number(g.lastConquestTurn, 0, g.turn, "the last conquest's turn");
+    in.word("minimumIncome");
+    in.finite(g.minimumIncome, "the minimum income");
+    in.word("gameInProgress");
+    in.number(g.gameInProgress, 0, 1, "the game-in-progress flag");
+    in.word("selectedStar");
+    in.number(g.selectedStar, INT_MIN, INT_MAX, "the selected star");
+    in.word("name");
+    in.integer(v, 0, 4096, "the name's length");
+    in.line(g.name, in.ok ? static_cast<size_t>(v) : 0);
+    in.word("players");
+    in.integer(v, minPlayers, maxPlayers, "the player count");
+    g.players.assign(in.ok ? v : 0, Player{});
+    for (Player& p : g.players) {
+        in.finite(p.caution, "a player's caution");
+        in.number(p.alive, 0, 1, "a player's alive flag");
+    }
+    if (!readGalaxy(in, g)) {
+        why = in.why;
+        return false;
+    }
+    if (static_cast<int>(g.players.size()) != g.playerCount) in.fail("the player counts differ");
+    if (!in.token().empty()) in.fail("text after the end");
+    if (!in.ok || !consistent(in, s)) {
+        why = in.why;
+        return false;
+    }
+    s.cycleStart = CycleStart{g.gameStars, g.players, generator, noOwner, g.lastConquestTurn};
+    state = std::move(s);
+    random = generator;
+    return true;
+}

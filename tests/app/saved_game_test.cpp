@@ -1,0 +1,380 @@
+// A game kept across runs, through the real handlers: saved at every kind of
+// point, the program started again, resumed from the main menu, and played on
+// exactly as the game that was never interrupted.
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <random>
+#include <thread>
+
+#include <cstdio>
+#include <fstream>
+#include <functional>
+#include <sstream>
+
+#include "ai/game_trace.h"
+#include "ai/turn_driver.h"
+#include "app/autosave.h"
+#include "engine/random.h"
+#include "game/game_state.h"
+#include "game/save_file.h"
+#include "screens/board.h"
+#include "tools/program_driver.h"
+#include "tests/support/scratch_dir.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::vector<std::string> trace;
+void record(const Galaxy& g, const AiStepReport& r) { trace.push_back(traceLine(g, r)); }
+unsigned fixedSeed() { return 5; }
+
+std::string fileText(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::string stateText() { return saveText(gameState, randomState()); }
+
+// Saves are long: say only where two of them part.
+::testing::AssertionResult sameSave(const std::string& a, const std::string& b)
+{
+    if (a == b) return ::testing::AssertionSuccess();
+    std::istringstream x(a), y(b);
+    std::string p, q;
+    for (int line = 1;; ++line) {
+        const bool more = static_cast<bool>(std::getline(x, p)) + static_cast<bool>(std::getline(y, q)) > 0;
+        if (!more || p != q) return ::testing::AssertionFailure() << "line " << line << ": " << p << " / " << q;
+        p.clear(), q.clear();
+    }
+}
+
+// Plays on the same way whatever came before: one army per click on the
+// first own star, then "Next Turn"; the transfer moves nothing; each
+// elimination is dismissed. Stops the given number of turns on, or at the end.
+void playTurns(ProgramDriver& program, int turns)
+{
+    const int until = gameGalaxy.turn + turns;
+    for (int i = 0; i < 100000 && program.state() != "win" && gameGalaxy.turn <= until; ++i) {
+        const std::string state = program.state();
+        if (state == "placeHuman") {
+            for (int s = 0; s < gameGalaxy.slotCount(); ++s)
+                if (gameGalaxy.gameStars[s].owner == 0) {
+                    program.click(gameGalaxy.layoutStars[s].x, gameGalaxy.layoutStars[s].y);
+                    break;
+                }
+        } else if (state == "attackHuman") {
+            program.click(700, 530);
+        } else if (state == "transferToConquered") {
+            const Button& b = *choiceButtons.buttons[0];
+            program.click(b.x + b.width / 2, b.y + b.height / 2);
+        } else if (state == "killed" || state == "noSupport") {
+            program.key(1);
+        } else {
+            program.frame();
+        }
+    }
+}
+
+struct SavedGame : ::testing::Test {
+    ProgramDriver program;
+    fs::path saves = scratchDir("saves");
+    int own = noOwner, enemy = noOwner;
+
+    void SetUp() override
+    {
+        fs::remove_all(saves);
+        program.saveFolder = saves;
+    }
+    void TearDown() override
+    {
+        program.stop();
+        setAiStepObserver(nullptr);
+        fs::remove_all(saves);
+    }
+    fs::path saveFile() const { return saves / saveFileName; }
+
+    void startGame(bool demo = false)
+    {
+        ASSERT_TRUE(program.start(scratchDir("savedgame")));
+        setTickSource(fixedSeed);
+        setAiStepObserver(record);
+        difficulty = 2;
+        previewGalaxy.name = "TENTACLES";
+        startNewGame(demo, true);
+        if (demo) return;
+        ASSERT_TRUE(program.runUntil("placeHuman", 200));
+        const Galaxy& g = gameGalaxy;
+        for (int i = 0; i < g.slotCount() && enemy == noOwner; ++i)
+            for (int j = 0; j < g.slotCount() && enemy == noOwner; ++j)
+                if (g.gameStars[i].owner == 0 && g.gameStars[j].owner > 0 && g.isLinked(i, j))
+                    own = i, enemy = j;
+        ASSERT_NE(enemy, noOwner);
+    }
+    // As after a kill: only what reached the disk is left.
+    void restart()
+    {
+        waitForSaves();
+        program.stop();
+        ASSERT_TRUE(program.start(scratchDir("savedgame")));
+        setAiStepObserver(record);
+    }
+    void clickStar(int s) { program.click(gameGalaxy.layoutStars[s].x, gameGalaxy.layoutStars[s].y); }
+    void pressChoice(int k)
+    {
+        const Button& b = *choiceButtons.buttons[k];
+        program.click(b.x + b.width / 2, b.y + b.height / 2);
+    }
+    void placeAll()
+    {
+        while (program.state() == "placeHuman") clickStar(own);
+    }
+    // The human's star takes the enemy's, which may be the last of its owner's.
+    void conquer(bool last)
+    {
+        placeAll();
+        gameGalaxy.gameStars[own].armies = 500;
+        const int loser = gameGalaxy.gameStars[enemy].owner;
+        for (Star& s : gameGalaxy.gameStars)
+            if (&s != &gameGalaxy.gameStars[enemy] && s.owner == loser) s.owner = last ? 0 : loser;
+        const Star &a = gameGalaxy.layoutStars[own], &b = gameGalaxy.layoutStars[enemy];
+        program.drag(a.x, a.y, b.x, b.y);
+        pressChoice(6);
+    }
+    void playOn() { playTurns(program, 2); }
+};
+
+} // namespace
+
+TEST_F(SavedGame, EachKindOfPointResumesAfterARestartAndPlaysOnAsTheUninterruptedGame)
+{
+    struct Point {
+        const char* what;
+        std::function<void(SavedGame&)> reach;
+        const char* resumedOn;
+        bool inCycle;
+    };
+    const Point points[] = {
+        {"placement half done", [](SavedGame& t) { t.clickStar(t.own); }, "placeHuman", false},
+        {"attack phase", [](SavedGame& t) { t.placeAll(); }, "attackHuman", false},
+        {"conquest, transfer pending", [](SavedGame& t) { t.conquer(false); }, "transferToConquered", false},
+        {"elimination not yet announced", [](SavedGame& t) { t.conquer(true); }, "killed", false},
+        {"mid computer cycle",
+         [](SavedGame& t) {
+             t.placeAll();
+             trace.clear();
+             t.program.click(700, 530);
+             ASSERT_TRUE(t.program.runUntil("attackAI", 5000));
+             t.program.frames(40);
+         },
+         "placeAI", true},
+    };
+    for (const Point& p : points) {
+        SCOPED_TRACE(p.what);
+        startGame();
+        p.reach(*this);
+        waitForSaves();
+        const std::string saved = fileText(saveFile());
+        // What is on the disk is the game now (or, in a cycle, as the cycle began).
+        if (!p.inCycle) {
+            EXPECT_TRUE(sameSave(saved, stateText()));
+            trace.clear();
+        }
+        playOn();
+        const std::vector<std::string> uninterrupted = trace;
+        const std::string end = stateText();
+
+        // Back to the point: the game played on has saved over it since.
+        waitForSaves();
+        std::ofstream(saveFile(), std::ios::binary) << saved;
+        restart();
+        ASSERT_TRUE(program.runUntil("menu", 5000));
+        program.key(1); // Escape resumes, as "Resume Game" does
+        EXPECT_EQ(program.state(), p.resumedOn);
+        EXPECT_TRUE(sameSave(stateText(), saved));
+        trace.clear();
+        playOn();
+        EXPECT_EQ(trace, uninterrupted);
+        EXPECT_TRUE(sameSave(stateText(), end));
+        program.stop();
+        fs::remove_all(saves);
+    }
+}
+
+TEST_F(SavedGame, ADamagedSaveIsSetAsideAndNeverOverwritten)
+{
+    fs::create_directories(saves);
+    std::ofstream(saves / "savegame.bad") << "an older damaged save";
+    std::ofstream(saveFile()) << "zentory save 1\nturn -1\n";
+    ASSERT_TRUE(program.start(scratchDir("savedgame")));
+    ASSERT_TRUE(program.runUntil("menu", 5000));
+    EXPECT_EQ(savedGameNotice(), "The saved game could not be read; it was kept as savegame.bad.2");
+    EXPECT_EQ(fileText(saves / "savegame.bad.2"), "zentory save 1\nturn -1\n");
+    EXPECT_EQ(fileText(saves / "savegame.bad"), "an older damaged save");
+    EXPECT_FALSE(fs::exists(saveFile()));
+    program.key(1); // nothing to resume
+    EXPECT_EQ(program.state(), "menu");
+}
+
+TEST_F(SavedGame, AFailedWriteIsToldOnceAndKeepsTheLastGoodSave)
+{
+    startGame();
+    waitForSaves();
+    const std::string good = fileText(saveFile());
+    ASSERT_FALSE(good.empty());
+    // The temporary file's name taken by a folder: every write fails.
+    fs::create_directories(saves / "savegame.tmp");
+    clickStar(own);
+    waitForSaves();
+    program.frame();
+    EXPECT_EQ(saveFailureNotice(0), "Game not saved: File exists");
+    program.frames(600);
+    clickStar(own);
+    waitForSaves();
+    program.frame();
+    EXPECT_EQ(saveFailureNotice(0), ""); // said once, not at every failure
+    EXPECT_TRUE(sameSave(fileText(saveFile()), good));
+}
+
+TEST_F(SavedGame, QuittingLeavesTheGameOnTheDiskBeforeTheProgramEnds)
+{
+    startGame();
+    clickStar(own);
+    gameGalaxy.turn = 9; // a change no save has seen yet
+    finishSaving();
+    EXPECT_TRUE(sameSave(fileText(saveFile()), stateText()));
+}
+
+TEST_F(SavedGame, TheEndOfAGameRemovesItsSaveAndDemonstrationsAreNeverSaved)
+{
+    startGame();
+    waitForSaves();
+    ASSERT_TRUE(fs::exists(saveFile()));
+    // The enemy's star is the last one not the human's.
+    const int loser = gameGalaxy.gameStars[enemy].owner;
+    for (int s = 0; s < gameGalaxy.slotCount(); ++s)
+        if (s != enemy && gameGalaxy.gameStars[s].owner > 0) gameGalaxy.gameStars[s].owner = 0;
+    for (int p = 0; p < gameGalaxy.playerCount; ++p) gameGalaxy.players[p].alive = p == 0 || p == loser;
+    conquer(true);
+    program.key(1); // past the loser's elimination
+    ASSERT_EQ(program.state(), "win");
+    waitForSaves();
+    EXPECT_FALSE(fs::exists(saveFile()));
+
+    startGame(true);
+    program.frames(200);
+    waitForSaves();
+    EXPECT_FALSE(fs::exists(saveFile()));
+}
+
+TEST(SavedDemoGame, StoppedAndResumedByTheMatchRunnerPlaysTheSameTrace)
+{
+    const fs::path dir = scratchDir("simsave");
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    const std::string file = (dir / "save").string();
+    // The trace lines of a run, and its exit status.
+    const auto run = [](const std::string& arguments, int& status) {
+        std::string lines;
+        FILE* pipe = popen(("'" + std::string(ZENTORY_SIM_PATH) + "' --trace " + arguments + " 2>/dev/null").c_str(), "r");
+        char buffer[4096];
+        while (pipe && std::fgets(buffer, sizeof buffer, pipe))
+            if (std::string(buffer).rfind("turn ", 0) == 0) lines += buffer;
+        status = pipe ? pclose(pipe) : -1;
+        return lines;
+    };
+    int status = 0;
+    const std::string whole = run("--seed 3 --max-turns 12", status);
+    for (int stop : {1, 2, 7}) {
+        SCOPED_TRACE(stop);
+        const std::string before = run("--seed 3 --stop-at " + std::to_string(stop) + " --save '" + file + "'", status);
+        EXPECT_EQ(status, 0);
+        EXPECT_EQ(before + run("--max-turns 12 --resume '" + file + "'", status), whole);
+        EXPECT_EQ(status, 0);
+    }
+    std::ofstream(file, std::ios::app) << "\n";
+    run("--resume '" + file + "'", status);
+    EXPECT_EQ(WEXITSTATUS(status), 2); // a damaged save is refused
+    fs::remove_all(dir);
+}
+
+// The program killed at random moments while it plays and saves as fast as it
+// can: every start finds either no save or a complete one, resumes it, and the
+// game only ever goes on from there.
+TEST(KilledGame, EveryStartResumesTheLastCompleteSave)
+{
+    const fs::path saves = scratchDir("killed");
+    fs::remove_all(saves);
+    fs::create_directories(saves);
+    std::mt19937 clock(19);
+    const std::string dataFolders = scratchDir("killed_data").string();
+    int starts = 0, saved = 0, advanced = 0, previousTurn = -1;
+    const auto began = std::chrono::steady_clock::now();
+    // ZENTORY_KILL_SECONDS makes the loop longer (a soak); 8 s by default.
+    const char* seconds = std::getenv("ZENTORY_KILL_SECONDS");
+    const auto budget = std::chrono::seconds(seconds ? std::atoi(seconds) : 8);
+    while (std::chrono::steady_clock::now() - began < budget) {
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            ProgramDriver program;
+            program.saveFolder = saves;
+            const bool started = program.start(dataFolders + "_" + std::to_string(getpid()));
+            const bool resumable = gameGalaxy.gameInProgress != 0;
+            gameSpeedDelay = 1; // the computer players as fast as the frames go
+            if (started && program.runUntil("menu", 5000, 500)) {
+                if (resumable) {
+                    program.key(1);
+                } else {
+                    previewGalaxy.name = "TENTACLES";
+                    startNewGame(false, true);
+                }
+                playTurns(program, 1000);
+            }
+            _exit(0);
+        }
+        // Once this start has saved (the game it resumed goes on), at a random moment.
+        const auto saveTime = [&] {
+            std::error_code ec;
+            return fs::last_write_time(saves / saveFileName, ec);
+        };
+        const fs::file_time_type before = saveTime();
+        for (int k = 0; k < 1000 && saveTime() == before; ++k) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        std::this_thread::sleep_for(std::chrono::milliseconds(clock() % 300));
+        kill(child, SIGKILL);
+        waitpid(child, nullptr, 0);
+        ++starts;
+        ASSERT_FALSE(fs::exists(saves / "savegame.bad")) << "start " << starts << " found a damaged save";
+        // No save: the game ended (and the next start begins another).
+        if (!fs::exists(saves / saveFileName)) {
+            previousTurn = -1;
+            continue;
+        }
+        ++saved;
+        GameState s;
+        uint32_t random = 0;
+        std::string why;
+        ASSERT_TRUE(readSaveText(fileText(saves / saveFileName), s, random, why)) << why;
+        if (previousTurn >= 0) {
+            ASSERT_GE(s.galaxy.turn, previousTurn) << "start " << starts << " went back";
+            advanced += s.galaxy.turn > previousTurn;
+        }
+        previousTurn = s.galaxy.turn;
+    }
+    for (const fs::directory_entry& e : fs::directory_iterator(fs::temp_directory_path()))
+        if (e.path().string().rfind(dataFolders, 0) == 0) fs::remove_all(e.path());
+    EXPECT_GE(advanced, 3) << "the game hardly went on over " << starts << " starts";
+    EXPECT_GE(saved, std::max(starts / 2, 4));
+    std::printf("%d starts, %d found a save, %d a later turn\n", starts, saved, advanced);
+    fs::remove_all(saves);
+}

@@ -1,0 +1,197 @@
+// Saved games: what is written reads back whole, a cycle of computer turns
+// goes on exactly as it would have, and every kind of damage is refused.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <tuple>
+
+#include "ai/turn_sequence.h"
+#include "engine/random.h"
+#include "game/human_turn.h"
+#include "game/save_file.h"
+
+namespace {
+
+// A game of four players on the built-in galaxy, dealt with seed 7.
+GameState dealtGame()
+{
+    GameState s;
+    s.galaxy.loadBuiltIn("");
+    s.galaxy.playerCount = 4;
+    s.galaxy.prepareGameStars();
+    s.galaxy.setUpGame(7);
+    s.galaxy.gameInProgress = 1;
+    s.demoMode = 0;
+    beginGame(s);
+    return s;
+}
+
+void playCycle(GameState& s)
+{
+    while (s.computerTurns.phase != AiPhase::CycleDone && s.computerTurns.phase != AiPhase::GameOver)
+        stepComputerTurns(s);
+}
+
+std::string replaced(std::string text, const std::string& from, const std::string& to)
+{
+    const size_t at = text.find(from);
+    EXPECT_NE(at, std::string::npos) << from;
+    if (at != std::string::npos) text.replace(at, from.size(), to);
+    return text;
+}
+
+// The text without its sum line, changed, and sealed again: damage the sum
+// would not see, so that the reader's own checks are what refuses it.
+std::string resealed(const std::string& text, const std::string& from, const std::string& to)
+{
+    return sealSaveText(replaced(text.substr(0, text.rfind("sum ")), from, to));
+}
+
+} // namespace
+
+TEST(SaveFile, EveryFieldReadsBackAsWritten)
+{
+    GameState s = dealtGame();
+    Galaxy& g = s.galaxy;
+    s.difficulty = 4;
+    s.phase = GamePhase::HumanTransfer;
+    s.armiesToPlace = 3;
+    s.transferFrom = 1;
+    s.transferTo = 18;
+    s.unannounced = {2, 3};
+    g.turn = 12;
+    g.lastConquestTurn = 9;
+    g.minimumIncome = 1.0 / 3.0;
+    g.selectedStar = 18;
+    g.name = "TWO WORDS\nand a line";
+    g.players[2].alive = 0;
+    g.players[1].caution = 2.0 + 1e-15;
+    g.gameStars[5].armies = 41;
+    g.gameStars[5].need = 0.1;
+    g.gameStars[6].value = 1e300;
+    g.links[3] = 7;
+    const std::string text = saveText(s, 0xDEADBEEFu);
+    EXPECT_EQ(text.substr(0, text.find('\n')), "zentory save 1");
+
+    GameState r;
+    uint32_t random = 0;
+    std::string why;
+    ASSERT_TRUE(readSaveText(text, r, random, why)) << why;
+    const Galaxy& h = r.galaxy;
+    EXPECT_EQ(std::tuple(r.difficulty, r.demoMode, r.phase, r.armiesToPlace, r.transferFrom, r.transferTo, r.winner),
+              std::tuple(4, 0, GamePhase::HumanTransfer, 3, 1, 18, int{noOwner}));
+    EXPECT_EQ(std::tuple(r.unannounced, random, h.turn, h.minimumIncome, h.selectedStar, h.name, h.gameInProgress),
+              std::tuple(std::vector{2, 3}, 0xDEADBEEFu, 12, 1.0 / 3.0, 18, g.name, 1));
+    EXPECT_EQ(std::tuple(h.players[2].alive, h.players[1].caution, h.playerCount, h.lastConquestTurn),
+              std::tuple(0, 2.0 + 1e-15, 4, 9));
+    EXPECT_EQ(std::tuple(h.gameStars[5].armies, h.gameStars[5].need, h.gameStars[6].value, h.links[3]),
+              std::tuple(41, 0.1, 1e300, 7));
+    EXPECT_EQ(std::tuple(h.layoutStars[4].x, h.gameStars[4].owner, h.gameStars[23].kind),
+              std::tuple(g.layoutStars[4].x, g.gameStars[4].owner, g.gameStars[23].kind));
+    // Nothing the writer knows is lost on the way: the same text again.
+    EXPECT_EQ(saveText(r, random), text);
+    // A game over on points says so again when it is resumed.
+    s.phase = GamePhase::Over, s.winner = 1, s.wonOnPoints = true;
+    ASSERT_TRUE(readSaveText(saveText(s, 1), r, random, why)) << why;
+    EXPECT_EQ(std::pair(r.winner, r.wonOnPoints), std::pair(1, true));
+}
+
+TEST(SaveFile, ACycleOfComputerTurnsCutShortIsPlayedAgainFromItsStart)
+{
+    // The uninterrupted game: one human turn ended, then a whole cycle.
+    GameState whole = dealtGame();
+    seedRandom(99);
+    endHumanTurn(whole);
+    // Saved before the cycle begins: the galaxy as it is now.
+    const std::string beforeBegin = saveText(whole, randomState());
+    beginComputerTurns(whole);
+    GameState cut = whole;
+    const std::string atStart = saveText(whole, randomState());
+    playCycle(whole);
+    const uint32_t randomAfter = randomState();
+
+    // The same cycle cut short after some steps: its save is its start.
+    seedRandom(99);
+    for (int k = 0; k < 25; ++k) stepComputerTurns(cut);
+    ASSERT_NE(randomState(), 99u);
+    EXPECT_EQ(saveText(cut, randomState()), atStart);
+    EXPECT_EQ(beforeBegin, atStart); // the same start either way
+
+    for (const std::string& text : {atStart, beforeBegin}) {
+        GameState r;
+        uint32_t random = 0;
+        std::string why;
+        ASSERT_TRUE(readSaveText(text, r, random, why)) << why;
+        EXPECT_EQ(r.phase, GamePhase::ComputerTurns);
+        seedRandom(random);
+        beginComputerTurns(r);
+        playCycle(r);
+        EXPECT_EQ(randomState(), randomAfter);
+        EXPECT_EQ(saveText(r, randomState()), saveText(whole, randomAfter));
+    }
+}
+
+TEST(SaveFile, DamageAndImpossibleGamesAreRefused)
+{
+    const GameState base = dealtGame();
+    const std::string good = saveText(base, 5);
+    const std::function<void(GameState&)> noChange = [](GameState&) {};
+    struct Case {
+        const char* what;
+        std::function<void(GameState&)> change;
+        std::function<std::string(const std::string&)> damage;
+    };
+    const auto text = [](const std::string& t) { return [t](const std::string&) { return t; }; };
+    const auto reseal = [](const char* from, const char* to) {
+        return [=](const std::string& t) { return resealed(t, from, to); };
+    };
+    const Case cases[] = {
+        {"empty file", noChange, text("")},
+        {"another version", noChange, [](const std::string& t) { return replaced(t, "save 1", "save 2"); }},
+        {"a digit changed", noChange, [](const std::string& t) { return replaced(t, "turn 0", "turn 1"); }},
+        {"cut short", noChange, [](const std::string& t) { return t.substr(0, t.size() / 2); }},
+        {"text after the sum", noChange, [](const std::string& t) { return t + "x"; }},
+        {"generator garbage", noChange, reseal("random 5", "random 5x")},
+        {"generator too large", noChange, reseal("random 5", "random 4294967296")},
+        {"turn -1", noChange, reseal("turn 0", "turn -1")},
+        {"a conquest after the turn", noChange, reseal("lastConquest 0", "lastConquest 1")},
+        {"unknown phase", noChange, reseal("phase turnStart", "phase lunch")},
+        {"nine players", noChange, reseal("galaxy\n4 ", "galaxy\n9 ")},
+        {"no slots", noChange, reseal("galaxy\n4 100", "galaxy\n4 0")},
+        {"wrong link count", noChange, reseal("\n10000 ", "\n9999 ")},
+        {"a real that is no number", noChange, reseal("minimumIncome ", "minimumIncome nan")},
+        {"a name longer than the text", noChange, reseal("name 4 TEST", "name 400 TEST")},
+        {"negative armies", [](GameState& s) { s.galaxy.gameStars[0].armies = -1; }, nullptr},
+        {"owner 9", [](GameState& s) { s.galaxy.gameStars[0].owner = 9; }, nullptr},
+        {"owner -2", [](GameState& s) { s.galaxy.gameStars[0].owner = -2; }, nullptr},
+        {"no game", [](GameState& s) { s.phase = GamePhase::None; }, nullptr},
+        {"a transfer to no star", [](GameState& s) { s.phase = GamePhase::HumanTransfer; }, nullptr},
+        {"a transfer off the map", [](GameState& s) { s.transferTo = 100; }, nullptr},
+        {"over without a winner", [](GameState& s) { s.phase = GamePhase::Over; }, nullptr},
+        {"a winner in play", [](GameState& s) { s.winner = 1; }, nullptr},
+        {"points in play", [](GameState& s) { s.wonOnPoints = true; }, nullptr},
+        {"a winner who is no player", [](GameState& s) { s.winner = 5, s.phase = GamePhase::Over; }, nullptr},
+        {"an eliminated non-player", [](GameState& s) { s.unannounced = {4}; }, nullptr},
+        {"players missing", [](GameState& s) { s.galaxy.players.pop_back(); }, nullptr},
+        {"difficulty 5", [](GameState& s) { s.difficulty = 5; }, nullptr},
+        {"selection off the map", [](GameState& s) { s.galaxy.selectedStar = 100; }, nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        GameState changed = base;
+        c.change(changed);
+        const std::string damaged = c.damage ? c.damage(good) : saveText(changed, 5);
+        GameState r = dealtGame();
+        r.galaxy.turn = 77;
+        uint32_t random = 3;
+        std::string why;
+        EXPECT_FALSE(readSaveText(damaged, r, random, why));
+        EXPECT_FALSE(why.empty());
+        EXPECT_EQ(std::tuple(r.galaxy.turn, random), std::tuple(77, 3u)); // left alone
+    }
+    GameState r;
+    uint32_t random = 0;
+    std::string why;
+    EXPECT_TRUE(readSaveText(good, r, random, why)) << why;
+}
