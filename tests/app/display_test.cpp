@@ -183,10 +183,6 @@ TEST_F(DisplayTest, TextStaysInItsCellsOpaqueTextFillsThemBlackAndBoxTextTakesTh
     EXPECT_GT(last, 410);
 }
 
-} // namespace
-
-namespace {
-
 // An idle screen makes the same calls every frame; only a frame that can
 // differ from the one on the screen may be drawn and uploaded again.
 TEST_F(DisplayTest, OnlyAFrameWhoseCallsDifferFromTheShownOnesIsDrawnAndUploaded)
@@ -260,10 +256,6 @@ TEST_F(DisplayTest, OnlyAFrameWhoseCallsDifferFromTheShownOnesIsDrawnAndUploaded
         EXPECT_EQ(shown(0, 0), x ? 0u : green);
     }
 }
-
-} // namespace
-
-namespace {
 
 // Lit pixels of a rectangle of the back buffer.
 int litIn(int x0, int y0, int x1, int y1)

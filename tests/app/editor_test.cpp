@@ -7,7 +7,6 @@
 #include <fstream>
 #include <map>
 
-#include "ai/game_record.h"
 #include "app/galaxy_list.h"
 #include "game/editor.h"
 #include "game/galaxy_file.h"
@@ -239,7 +238,7 @@ TEST_F(EditorTest, SavingAsksBeforeOverwritingRefusesNamesItCannotSaveAndSaysWhe
     EXPECT_EQ(fileText("OLD"), last);
 }
 
-TEST_F(EditorTest, AMadeGalaxyIsSavedListedLoadedAndPlayedToAWin)
+TEST_F(EditorTest, AMadeGalaxyIsSavedListedAndLoadedBack)
 {
     using Places = std::vector<std::pair<int, int>>;
     // Besides the first opening's dark star at (100, 100) and normal star at (200, 220):
@@ -252,13 +251,10 @@ TEST_F(EditorTest, AMadeGalaxyIsSavedListedLoadedAndPlayedToAWin)
         clickButton(20, buttonY);
         for (auto [x, y] : places) program.click(x, y);
     }
-    // A snake through all of them, each star linked to the next.
-    const Places path = {{100, 100}, {250, 100}, {400, 100}, {550, 100}, {700, 100}, {650, 220}, {500, 220},
-                         {350, 220}, {200, 220}, {100, 340}, {250, 340}, {400, 340}, {550, 340}, {700, 340}};
+    // A chain along the top row, each star of a different kind from the one before.
     program.rightClick(780, 480);
-    for (auto [x, y] : path) program.click(x, y);
-    for (size_t i = 1; i < path.size(); ++i)
-        ASSERT_TRUE(linked(starAt(path[i - 1].first, path[i - 1].second), starAt(path[i].first, path[i].second)));
+    for (int x : {100, 250, 400, 550, 700}) program.click(x, 100);
+    for (int x : {100, 250, 400, 550}) ASSERT_TRUE(linked(starAt(x, 100), starAt(x + 150, 100))) << x;
     for (int i = 0; i < 2; ++i) program.click(770, 510); // 4 players
     rename("MY WORLD");
     save();
@@ -273,17 +269,6 @@ TEST_F(EditorTest, AMadeGalaxyIsSavedListedLoadedAndPlayedToAWin)
         const Star &s = g.layoutStars[i], &t = made.layoutStars[i];
         EXPECT_TRUE(s.active == t.active && (!t.active || (s.x == t.x && s.y == t.y && s.kind == t.kind))) << i;
     }
-
-    openSelection("selector", gameGalaxy);
-    program.frame();
-    program.click(483 + 96, 28 + 14);
-    program.click(185 + 60, 525 + 9); // demo
-    ASSERT_NE(program.state(), "load");
-    ASSERT_EQ(std::pair(gameGalaxy.name, demoMode), std::pair(std::string("MY WORLD"), 1));
-    // Played on as the match runner plays it, to a win.
-    const std::string played = recordDemoGames(gameGalaxy, 7, 1, 500);
-    EXPECT_NE(played.find(" winner "), std::string::npos);
-    EXPECT_EQ(played.find(" winner -1 "), std::string::npos);
 }
 
 // The name line is the file a save writes: a loaded galaxy comes back to its
