@@ -1,13 +1,12 @@
 // The editor on the headless program, driven with the scripted mouse and keyboard.
 #include <gtest/gtest.h>
-#include <fcntl.h>
-#include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <fstream>
 #include <map>
 
-#include "ai/game_record.h"
 #include "app/galaxy_list.h"
 #include "game/editor.h"
 #include "game/galaxy_file.h"
@@ -177,7 +176,7 @@ TEST_F(EditorTest, PanelButtonsKeysAndLoadsThatKeepTheWorkOrTheSelection)
     EXPECT_EQ(std::tuple(g.name, g.selectedStar, g.layoutStars[0].x), std::tuple("TEST", noOwner, 222));
 }
 
-TEST_F(EditorTest, SavingAsksBeforeOverwritingRefusesNamesItCannotSaveAndSaysWhenTheFolderIsReadOnly)
+TEST_F(EditorTest, SavingAsksBeforeOverwritingRefusesNamesItCannotSaveAndSaysWhyAWriteFailed)
 {
     rename("OLD");
     save(); // the first opening's two stars, not linked: saved with a warning
@@ -216,31 +215,18 @@ TEST_F(EditorTest, SavingAsksBeforeOverwritingRefusesNamesItCannotSaveAndSaysWhe
     }
     EXPECT_EQ(folderFiles(), files);
 
-    // A folder that cannot be written is said, and the old file stays.
+    // A failed write is said, and the old file stays: here a folder holds the temporary file's place.
     rename("OLD");
     const std::string last = fileText("OLD");
     program.click(600, 300);
-    const std::string folder = galaxyFolder();
-    fs::permissions(folder, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
-                    fs::perm_options::remove);
-    // Permission bits bind root only while it acts as another user.
-    const bool asRoot = geteuid() == 0;
-    if (asRoot && seteuid(65534) != 0) {
-        GTEST_SKIP() << "cannot act as another user to make the folder read-only";
-    }
-    const bool writable = faccessat(AT_FDCWD, folder.c_str(), W_OK, AT_EACCESS) == 0;
-    if (!writable) save(), clickButton(316, 258);
-    const bool back = !asRoot || seteuid(0) == 0;
-    fs::permissions(folder, fs::perms::owner_write, fs::perm_options::add);
-    ASSERT_TRUE(back);
-    if (writable) {
-        GTEST_SKIP() << "the galaxies folder stays writable here";
-    }
-    EXPECT_EQ(editorMessage(), "Not saved: the folder is read-only");
+    fs::create_directory(fs::path(galaxyFolder()) / ".OLD.gly.tmp");
+    save();
+    clickButton(316, 258);
+    EXPECT_EQ(editorMessage(), std::string("Not saved: ") + std::strerror(EEXIST));
     EXPECT_EQ(fileText("OLD"), last);
 }
 
-TEST_F(EditorTest, AMadeGalaxyIsSavedListedLoadedAndPlayedToAWin)
+TEST_F(EditorTest, AMadeGalaxyIsSavedListedAndLoadedBack)
 {
     using Places = std::vector<std::pair<int, int>>;
     // Besides the first opening's dark star at (100, 100) and normal star at (200, 220):
@@ -253,13 +239,10 @@ TEST_F(EditorTest, AMadeGalaxyIsSavedListedLoadedAndPlayedToAWin)
         clickButton(20, buttonY);
         for (auto [x, y] : places) program.click(x, y);
     }
-    // A snake through all of them, each star linked to the next.
-    const Places path = {{100, 100}, {250, 100}, {400, 100}, {550, 100}, {700, 100}, {650, 220}, {500, 220},
-                         {350, 220}, {200, 220}, {100, 340}, {250, 340}, {400, 340}, {550, 340}, {700, 340}};
+    // A chain along the top row, each star of a different kind from the one before.
     program.rightClick(780, 480);
-    for (auto [x, y] : path) program.click(x, y);
-    for (size_t i = 1; i < path.size(); ++i)
-        ASSERT_TRUE(linked(starAt(path[i - 1].first, path[i - 1].second), starAt(path[i].first, path[i].second)));
+    for (int x : {100, 250, 400, 550, 700}) program.click(x, 100);
+    for (int x : {100, 250, 400, 550}) ASSERT_TRUE(linked(starAt(x, 100), starAt(x + 150, 100))) << x;
     for (int i = 0; i < 2; ++i) program.click(770, 510); // 4 players
     rename("MY WORLD");
     save();
@@ -274,17 +257,6 @@ TEST_F(EditorTest, AMadeGalaxyIsSavedListedLoadedAndPlayedToAWin)
         const Star &s = g.layoutStars[i], &t = made.layoutStars[i];
         EXPECT_TRUE(s.active == t.active && (!t.active || (s.x == t.x && s.y == t.y && s.kind == t.kind))) << i;
     }
-
-    openSelection("selector", gameGalaxy);
-    program.frame();
-    program.click(483 + 96, 28 + 14);
-    program.click(185 + 60, 525 + 9); // demo
-    ASSERT_NE(program.state(), "load");
-    ASSERT_EQ(std::pair(gameGalaxy.name, demoMode), std::pair(std::string("MY WORLD"), 1));
-    // Played on as the match runner plays it, to a win.
-    const std::string played = recordDemoGames(gameGalaxy, 7, 1, 500);
-    EXPECT_NE(played.find(" winner "), std::string::npos);
-    EXPECT_EQ(played.find(" winner -1 "), std::string::npos);
 }
 
 // The name line is the file a save writes: a loaded galaxy comes back to its

@@ -30,6 +30,7 @@
 #include "game/galaxy.h"
 #include "game/galaxy_file.h"
 #include "tests/support/scratch_dir.h"
+#include "tests/support/wav_bytes.h"
 
 namespace fs = std::filesystem;
 
@@ -37,19 +38,6 @@ namespace {
 
 constexpr long memoryBoundKiB = 32 * 1024;
 constexpr int timeBoundMs = 20000;
-
-// A 16-bit mono WAV whose data chunk claims `claimed` bytes and holds `present`.
-std::string wav(uint32_t claimed, uint32_t present)
-{
-    std::string v;
-    auto put = [&v](uint32_t x) {
-        for (int i = 0; i < 4; ++i) v += static_cast<char>(x >> (8 * i));
-    };
-    for (uint32_t x : {0x46464952u, 36 + present, 0x45564157u, 0x20746D66u, 16u, 1u | 1u << 16, 22050u, 44100u,
-                       2u | 16u << 16, 0x61746164u, claimed})
-        put(x);
-    return v + std::string(present, '\x10');
-}
 
 struct Source {
     const char* name;
@@ -67,7 +55,7 @@ const Source sources[] = {
          ASSERT_EQ(ftruncate(fd, off_t{1} << 30), 0);
          close(fd);
      }},
-    {"WAV claiming 64 MiB", [](const fs::path& p) { writeText(p, wav(64u << 20, 4)); }},
+    {"WAV claiming 64 MiB", [](const fs::path& p) { writeText(p, wavText(64u << 20, 4)); }},
     {"100 000-line sound list",
      [](const fs::path& p) {
          std::string text;
@@ -198,7 +186,7 @@ TEST(HostileFiles, EveryNameTheGameOpensTreatsADeviceFifoHugeOrLyingFileAsMissin
             ScratchFolder folder("hostile");
             fs::create_directories("galaxies");
             fs::create_directories("sounds");
-            writeText("sounds/click.wav", wav(200, 200));
+            writeText("sounds/click.wav", wavText(200, 200));
             setGalaxyFolder("galaxies");
             setPlayerGalaxyFolder("");
             setVolumeFolder("");
