@@ -4,14 +4,23 @@
 
 #include "ai/planning.h"
 #include "engine/random.h"
+#include "game/end_on_points.h"
 #include "game/rules.h"
 
 namespace {
 
-void nextPlayer(AiTurns& turns, const Galaxy& galaxy)
+void nextPlayer(AiTurns& turns, const Galaxy& galaxy, AiStepReport& report)
 {
     turns.currentPlayer += 1;
-    turns.phase = turns.currentPlayer >= galaxy.playerCount ? AiPhase::CycleDone : AiPhase::Place;
+    if (turns.currentPlayer < galaxy.playerCount) {
+        turns.phase = AiPhase::Place;
+    } else if (endsOnPoints(galaxy)) {
+        turns.phase = AiPhase::GameOver;
+        turns.winner = report.winner = pointsLeader(galaxy);
+        turns.wonOnPoints = report.wonOnPoints = true;
+    } else {
+        turns.phase = AiPhase::CycleDone;
+    }
 }
 
 AiStepReport battleRound(AiTurns& turns, Galaxy& galaxy, AiStepReport report)
@@ -32,6 +41,7 @@ AiStepReport battleRound(AiTurns& turns, Galaxy& galaxy, AiStepReport report)
     report.defenders = target.armies + 1;
     if (target.armies <= -1) {
         const Conquest conquest = aiConquest(galaxy, turns.currentPlayer, turns.attackTo, turns.battleAttackers);
+        noteConquest(galaxy);
         turns.battleAttackers = 0;
         computeStarValues(galaxy);
         if (target.value < 0.01) {
@@ -81,6 +91,7 @@ AiStepReport stepAiTurns(AiTurns& turns, Galaxy& galaxy)
     AiStepReport report;
     report.player = turns.currentPlayer;
     report.winner = turns.winner;
+    report.wonOnPoints = turns.wonOnPoints;
     switch (turns.phase) {
     case AiPhase::Place:
         galaxy.clearLabels();
@@ -96,7 +107,7 @@ AiStepReport stepAiTurns(AiTurns& turns, Galaxy& galaxy)
             turns.attackFrom = turns.attackTo = noOwner;
             turns.battleAttackers = 0;
             report.kind = AiStepKind::TurnOver;
-            nextPlayer(turns, galaxy);
+            nextPlayer(turns, galaxy, report);
             return report;
         }
         turns.attackFrom = from;
@@ -122,7 +133,8 @@ AiStepReport stepAiTurns(AiTurns& turns, Galaxy& galaxy)
 void beginComputerTurns(GameState& state)
 {
     const int first = firstComputerPlayer();
-    state.cycleStart = CycleStart{state.galaxy.gameStars, state.galaxy.players, randomState(), first};
+    state.cycleStart =
+        CycleStart{state.galaxy.gameStars, state.galaxy.players, randomState(), first, state.galaxy.lastConquestTurn};
     state.phase = GamePhase::ComputerTurns;
     ++gameChanges;
     beginAiTurns(state.computerTurns, state.galaxy, first);
@@ -134,9 +146,14 @@ void beginComputerTurns(GameState& state)
 AiStepReport stepComputerTurns(GameState& state)
 {
     const AiStepReport report = stepAiTurns(state.computerTurns, state.galaxy);
-    if (report.kind == AiStepKind::Conquered)
+    if (report.kind == AiStepKind::Conquered) {
         recordConquest(state, Conquest{report.previousOwner, report.eliminated, report.winner});
-    else if (state.computerTurns.phase == AiPhase::CycleDone && state.phase == GamePhase::ComputerTurns)
+    } else if (state.phase == GamePhase::ComputerTurns && report.wonOnPoints) {
+        state.winner = report.winner;
+        state.wonOnPoints = true;
+        state.phase = GamePhase::Over;
+    } else if (state.phase == GamePhase::ComputerTurns && state.computerTurns.phase == AiPhase::CycleDone) {
         state.phase = GamePhase::TurnStart;
+    }
     return report;
 }

@@ -33,8 +33,10 @@ struct AiStepReport {
     int previousOwner = noOwner;
     bool eliminated = false;
     int returnedArmies = 0;
-    // The single player left after this step, or noOwner.
+    // The single player left after this step, or the player ahead when the
+    // step ended the game on points; noOwner while the game goes on.
     int winner = noOwner;
+    bool wonOnPoints = false;
 };
 
 // Starts a cycle of computer turns at firstPlayer (1, or 0 in the
@@ -49,5 +51,6 @@ AiStepReport stepAiTurns(AiTurns& turns, Galaxy& galaxy);
 // decided is Over at once).
 void beginComputerTurns(GameState& state);
 // The next step of the running cycle, its conquest recorded in the state
-// (recordConquest); after the last player the phase becomes TurnStart.
+// (recordConquest); after the last player the phase becomes TurnStart, or
+// Over when the game ended on points.
 AiStepReport stepComputerTurns(GameState& state);

@@ -64,6 +64,7 @@ void Galaxy::reset()
     name = "TEST";
     playerCount = 2;
     turn = 0;
+    lastConquestTurn = 0;
     gameInProgress = 0;
     layoutStars.assign(maxStars, Star{});
     gameStars.assign(maxStars, Star{});

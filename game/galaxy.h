@@ -80,6 +80,8 @@ struct Galaxy {
     std::string name;
     int playerCount = 2;
     int turn = 0;
+    // The turn in which a star last changed owner in the running game (0: none yet).
+    int lastConquestTurn = 0;
     double minimumIncome = 0.0;
     int gameInProgress = 0;
     std::vector<Star> layoutStars;

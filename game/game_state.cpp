@@ -40,6 +40,7 @@ void beginGame(GameState& state)
     state.cycleStart = CycleStart{};
     state.unannounced.clear();
     state.winner = noOwner;
+    state.wonOnPoints = false;
     ++gameChanges;
 }
 

@@ -15,7 +15,7 @@ enum class AiPhase {
     ChooseAttack,  // next step: clear the labels and choose an attack
     Battle,        // next step: one round of the running battle
     CycleDone,     // every player has had its turn; beginAiTurns starts the next cycle
-    GameOver,      // one player is left
+    GameOver,      // one player is left, or the game ended on points
 };
 
 // Where a cycle of computer turns stands (ai/turn_sequence.h steps it).
@@ -27,6 +27,8 @@ struct AiTurns {
     // Attackers still fighting; below 1 means no battle is running.
     int battleAttackers = 0;
     int winner = noOwner;
+    // The cycle ended a game that made no progress (game/end_on_points.h).
+    bool wonOnPoints = false;
 };
 
 enum class GamePhase {
@@ -36,7 +38,7 @@ enum class GamePhase {
     HumanAttack,     // the human attacks, moves, or ends the turn
     HumanTransfer,   // a conquest offers a transfer from transferFrom to transferTo
     ComputerTurns,   // the computer players play; computerTurns says where
-    Over,            // winner holds the last player left
+    Over,            // winner holds the last player left, or the leader on points
 };
 
 // The galaxy and the generator as they were when the running cycle of
@@ -47,6 +49,7 @@ struct CycleStart {
     std::vector<Player> players;
     uint32_t random = 0;
     int firstPlayer = noOwner;
+    int lastConquestTurn = 0;
 };
 
 struct GameState {
@@ -65,6 +68,8 @@ struct GameState {
     // Players put out and not yet announced, in the order they fell.
     std::vector<int> unannounced;
     int winner = noOwner;
+    // The game ended for want of progress and winner led on points.
+    bool wonOnPoints = false;
 };
 
 extern GameState gameState;

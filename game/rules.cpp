@@ -28,6 +28,7 @@ unsigned tickSeed() { return tickSource ? tickSource() : 1u; }
 void Galaxy::prepareGameStars()
 {
     turn = 0;
+    lastConquestTurn = 0;
     gameStars.resize(layoutStars.size());
     for (size_t i = 0; i < layoutStars.size(); ++i) {
         const Star& from = layoutStars[i];

@@ -160,6 +160,7 @@ bool consistent(Cursor& in, const GameState& s)
         return in.fail("the transfer names no star");
     if (!playerOrNone(s.winner, g)) return in.fail("the winner is no player");
     if ((s.phase == GamePhase::Over) != (s.winner != noOwner)) return in.fail("the winner does not match the phase");
+    if (s.wonOnPoints && s.phase != GamePhase::Over) return in.fail("a win on points in a game not over");
     for (int p : s.unannounced)
         if (!g.isPlayer(p)) return in.fail("an eliminated player is no player");
     if (g.selectedStar != noOwner && (g.selectedStar < 0 || g.selectedStar >= g.slotCount()))
@@ -195,8 +196,10 @@ std::string saveText(const GameState& state, uint32_t random)
         for (int p : state.unannounced) out << ' ' << p;
     out << '\n';
     out << "winner " << state.winner << '\n';
+    out << "onPoints " << (state.wonOnPoints ? 1 : 0) << '\n';
     out << "random " << (inCycle ? state.cycleStart.random : random) << '\n';
     out << "turn " << g.turn << '\n';
+    out << "lastConquest " << (inCycle ? state.cycleStart.lastConquestTurn : g.lastConquestTurn) << '\n';
     out << "minimumIncome " << real(g.minimumIncome) << '\n';
     out << "gameInProgress " << g.gameInProgress << '\n';
     out << "selectedStar " << g.selectedStar << '\n';
@@ -261,12 +264,17 @@ bool readSaveText(const std::string& text, GameState& state, uint32_t& random, s
     for (int& p : s.unannounced) in.number(p, 0, maxPlayers - 1, "an eliminated player");
     in.word("winner");
     in.number(s.winner, noOwner, maxPlayers - 1, "the winner");
+    in.word("onPoints");
+    in.integer(v, 0, 1, "the points flag");
+    s.wonOnPoints = v == 1;
     in.word("random");
     in.integer(v, 0, UINT32_MAX, "the generator's state");
     const uint32_t generator = static_cast<uint32_t>(v);
     Galaxy& g = s.galaxy;
     in.word("turn");
     in.number(g.turn, 0, INT_MAX, "the turn");
+    in.word("lastConquest");
+    in.number(g.lastConquestTurn, 0, g.turn, "the last conquest's turn");
     in.word("minimumIncome");
     in.finite(g.minimumIncome, "the minimum income");
     in.word("gameInProgress");
@@ -293,7 +301,7 @@ bool readSaveText(const std::string& text, GameState& state, uint32_t& random, s
         why = in.why;
         return false;
     }
-    s.cycleStart = CycleStart{g.gameStars, g.players, generator, noOwner};
+    s.cycleStart = CycleStart{g.gameStars, g.players, generator, noOwner, g.lastConquestTurn};
     state = std::move(s);
     random = generator;
     return true;

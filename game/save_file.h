@@ -10,8 +10,10 @@
 //   transfer <from> <to>
 //   unannounced <count> <player>...
 //   winner <player>
+//   onPoints <0|1>                   the game ended for want of progress
 //   random <generator state>
 //   turn <n>
+//   lastConquest <n>                 the turn a star last changed owner
 //   minimumIncome <real>
 //   gameInProgress <0|1>
 //   selectedStar <slot>

@@ -10,6 +10,7 @@
 #include "engine/input.h"
 #include "game/editor.h"
 #include "game/galaxy.h"
+#include "game/start_check.h"
 #include "screens/screens.h"
 
 static_assert(textFieldLimit == editorNameLength, "the name line holds the names the editor loads");
@@ -30,18 +31,19 @@ ButtonSet starButtons;
 ButtonSet confirmButtons;
 
 // The panel's line, in two parts drawn one above the other; a detail with
-// a part in brackets takes a third line for it.
-std::string messageHead, messageDetail;
+// a part in brackets takes a third line for it, and so does a note.
+std::string messageHead, messageDetail, messageNote;
 int messageLeftMs = 0;
 
 // A drag moves the selected star only when the press that began it was on
 // the board: holding the button on a panel button leaves the stars alone.
 bool pressedOnBoard = false;
 
-void say(const std::string& head, const std::string& detail)
+void say(const std::string& head, const std::string& detail, const std::string& note = "")
 {
     messageHead = head;
     messageDetail = detail;
+    messageNote = note;
     messageLeftMs = editorMessageMs;
 }
 
@@ -95,7 +97,13 @@ void writeGalaxy()
 {
     const std::string& name = editorGalaxy.name;
     const std::string failure = saveEditorGalaxy();
-    if (failure.empty()) {
+    if (failure.empty() && !incomeStarsLinked(editorGalaxy)) {
+        // Saved all the same: the work is kept and can be linked later. The
+        // selection screen's line, broken after its colon to fit the panel.
+        const std::string line = startRefusalText(StartRefusal::notLinked);
+        const size_t cut = line.find(": ");
+        say("Saved: " + fitName(name, "Saved: ", messageWidth), line.substr(0, cut + 1), line.substr(cut + 2));
+    } else if (failure.empty()) {
         say("Saved:", fitName(name, "", messageWidth));
     } else if (failure.rfind(name + " ", 0) == 0) { // "NAME is read-only"
         const std::string rest = failure.substr(name.size());
@@ -186,6 +194,8 @@ void drawEditorScreen(int elapsedMs)
         drawTextInBox(552, 550, 244, 22, 255, 255, 255, first.c_str(), false);
         if (bracket != std::string::npos)
             drawTextInBox(552, 570, 244, 20, 255, 255, 255, messageDetail.c_str() + bracket + 1, false);
+        else
+            drawTextInBox(552, 570, 244, 20, 255, 255, 255, messageNote.c_str(), false);
     }
 }
 
@@ -206,7 +216,11 @@ void handleMouse()
 
 } // namespace
 
-std::string editorMessage() { return messageLeftMs > 0 ? messageHead + " " + messageDetail : ""; }
+std::string editorMessage()
+{
+    if (messageLeftMs <= 0) return "";
+    return messageHead + " " + messageDetail + (messageNote.empty() ? "" : " " + messageNote);
+}
 
 void openEditorScreen(int)
 {
@@ -263,6 +277,7 @@ void resetEditorScreensForTests()
     confirmButtons = ButtonSet{};
     messageHead.clear();
     messageDetail.clear();
+    messageNote.clear();
     messageLeftMs = 0;
     pressedOnBoard = false;
 }

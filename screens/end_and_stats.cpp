@@ -26,6 +26,13 @@ namespace {
 
 // How long the winner's message stands before it may be dismissed.
 constexpr int winHoldMs = 1000;
+// How long an elimination stands in the demonstration game before the game
+// goes on by itself: nobody may be there to click.
+constexpr int demoKilledMs = 2000;
+int killedTimer = 0;
+// The killed screen was left in this frame: a click on "ok", Escape and the
+// timer together must not pass over the next announcement.
+bool killedLeft = false;
 
 // Each set is made on its screen's first frame, while it is still empty.
 ButtonSet killedButtons;
@@ -51,6 +58,7 @@ void announceNext()
     const int p = nextUnannounced(gameState);
     if (p != noOwner) {
         eliminationMessage = isHuman(p) ? "you were eliminated" : colourName(p) + " was eliminated";
+        killedTimer = demoKilledMs;
         setState("killed");
         return;
     }
@@ -59,7 +67,8 @@ void announceNext()
         return;
     }
     const int w = gameState.winner;
-    winMessage = isHuman(w) ? "you win!" : colourName(w) + " wins!";
+    // The human is out whenever a game ends on points: no "you win" then.
+    winMessage = isHuman(w) ? "you win!" : colourName(w) + (gameState.wonOnPoints ? " wins on points" : " wins!");
     winTimer = winHoldMs;
     setState("win");
 }
@@ -78,16 +87,32 @@ void continueAfterElimination(int)
     announceNext();
 }
 
+namespace {
+
+void leaveKilled(int)
+{
+    if (killedLeft) return;
+    killedLeft = true;
+    continueAfterElimination(0);
+}
+
+} // namespace
+
 void killedScreen(int elapsedMs)
 {
     if (killedButtons.buttons.empty()) {
-        killedOk = Button(600, 520, "ok", continueAfterElimination, "", passFrameValue);
+        killedOk = Button(600, 520, "ok", leaveKilled, "", passFrameValue);
         killedButtons.add(killedOk);
     }
+    killedLeft = false;
     drawPlayScreen(elapsedMs);
     drawWhiteText(20, 500, 500, 70, eliminationMessage.c_str());
     killedButtons.run(elapsedMs);
-    if (wasKeyPressed(keys::escape)) continueAfterElimination(0);
+    if (wasKeyPressed(keys::escape)) leaveKilled(0);
+    if (demoMode) {
+        killedTimer -= std::max(elapsedMs, 0);
+        if (killedTimer <= 0) leaveKilled(0);
+    }
 }
 
 void winScreen(int elapsedMs)
@@ -142,6 +167,8 @@ void resetEndScreensForTests()
     afterElimination.clear();
     winMessage.clear();
     winTimer = 0;
+    killedTimer = 0;
+    killedLeft = false;
     killedButtons = winButtons = statsButtons = ButtonSet{};
     killedOk = winOk = statsContinue = Button{};
 }

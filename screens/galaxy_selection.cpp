@@ -67,6 +67,18 @@ int previewWanted = 0;
 std::string refusal;
 int refusedGalaxy = -1;
 
+// A line too long for the box at a readable size is broken after its colon.
+void drawRefusal()
+{
+    const size_t cut = refusal.find(": ");
+    if (cut == std::string::npos) {
+        drawTextInBox(180, 552, 300, 24, 255, 200, 80, refusal.c_str(), false);
+        return;
+    }
+    drawTextInBox(180, 548, 300, 22, 255, 200, 80, refusal.substr(0, cut + 1).c_str(), false);
+    drawTextInBox(180, 570, 300, 22, 255, 200, 80, refusal.substr(cut + 2).c_str(), false);
+}
+
 int fileCount() { return static_cast<int>(galaxyFileNames.size()); }
 int hiddenFiles() { return std::max(0, fileCount() - visibleRows); }
 
@@ -226,16 +238,14 @@ void beginGame(bool demo)
 {
     const bool builtIn = selectedGalaxy == 0;
     // The preview holds the selected galaxy: the last load of this frame.
-    switch (checkGameStart(builtIn, previewGalaxy.name)) {
-    case StartRefusal::none:
-        refusal.clear();
+    const StartRefusal why = checkGameStart(builtIn, previewGalaxy.name);
+    refusal = startRefusalText(why);
+    if (why == StartRefusal::none) {
         difficulty = chosenDifficulty;
         startNewGame(demo, builtIn);
-        return;
-    case StartRefusal::unreadable: refusal = "This galaxy file cannot be read."; break;
-    case StartRefusal::tooFewStars: refusal = "Too few stars for two players."; break;
+    } else {
+        refusedGalaxy = selectedGalaxy;
     }
-    refusedGalaxy = selectedGalaxy;
 }
 
 void startAction(int) { beginGame(false); }
@@ -332,7 +342,7 @@ void loadScreen(int)
     if (wasKeyPressed(keys::escape)) backFromGalaxySelection(0);
     drawImage(23, 492 + 20 * chosenDifficulty, "selectionArrow");
     if (refusedGalaxy != selectedGalaxy) refusal.clear();
-    if (!refusal.empty()) drawTextInBox(180, 552, 300, 24, 255, 200, 80, refusal.c_str(), false);
+    if (!refusal.empty()) drawRefusal();
 }
 
 void resetSelectionForTests()

@@ -1,6 +1,8 @@
 // zentory-sim: plays demonstration games (every player a computer player)
 // back to back through the same turn steps the game screen paces, and prints
-// a summary; with --trace one line per placement and per battle.
+// a summary; with --trace one line per placement and per battle. A game ends
+// by conquest, or on points when it makes no progress (game/end_on_points.h);
+// --max-turns stops any game that would still go on.
 //
 //   zentory-sim [--seed S] [--games N] [--max-turns T] [--trace] [galaxy.gly]
 //   zentory-sim --stop-at T --save FILE [--seed S] [--trace] [galaxy.gly]
@@ -114,6 +116,7 @@ bool armiesSound(const Galaxy& g)
 struct GameResult {
     int turns = 0;
     int winner = noOwner;
+    bool onPoints = false;
     bool capped = false;
     bool fault = false;
 };
@@ -127,6 +130,7 @@ template <class Play> GameResult followGame(const Galaxy& g, const Options& o, P
         if (o.trace) std::fputs(traceLine(played, r).c_str(), stdout);
         if (r.kind != AiStepKind::AttackChosen && r.kind != AiStepKind::BattleRound && !armiesSound(played))
             result.fault = true;
+        if (r.wonOnPoints) result.onPoints = true;
     };
     result.winner = play(observer);
     result.capped = result.winner == noOwner;
@@ -211,26 +215,28 @@ int main(int argc, char** argv)
     demoMode = 1;
     if (o.stopAt > 0) return stopAndSave(loaded, o);
     std::vector<int> wins(maxPlayers, 0);
-    int capped = 0, faults = 0;
+    int capped = 0, onPoints = 0, faults = 0;
     long long turnSum = 0;
     int minTurns = 0, maxTurnsSeen = 0;
     for (int k = 0; k < o.games; ++k) {
         const unsigned seed = o.seed + static_cast<unsigned>(k);
         const GameResult r = playGame(gameGalaxy, loaded, seed, o);
         std::printf("game seed %u: %d turns, %s", seed, r.turns, r.capped ? "turn cap" : "winner ");
-        if (!r.capped) std::printf("%d", r.winner);
+        if (!r.capped) std::printf("%d%s", r.winner, r.onPoints ? " on points" : "");
         std::printf("%s\n", r.fault ? " ARMIES BELOW 0" : "");
-        if (r.capped)
-            ++capped;
-        else if (r.winner >= 0 && r.winner < maxPlayers)
+        if (r.capped) ++capped;
+        if (r.onPoints) ++onPoints;
+        if (!r.capped && r.winner >= 0 && r.winner < maxPlayers)
             ++wins[r.winner];
         if (r.fault) ++faults;
         turnSum += r.turns;
         if (k == 0 || r.turns < minTurns) minTurns = r.turns;
         if (r.turns > maxTurnsSeen) maxTurnsSeen = r.turns;
     }
-    std::printf("summary: %d games, turns min %d mean %.1f max %d, %d at the turn cap of %d, %d with armies below 0\n",
-                o.games, minTurns, static_cast<double>(turnSum) / o.games, maxTurnsSeen, capped, o.maxTurns, faults);
+    std::printf("summary: %d games, turns min %d mean %.1f max %d, %d won by conquest, %d won on points, "
+                "%d at the turn cap of %d, %d with armies below 0\n",
+                o.games, minTurns, static_cast<double>(turnSum) / o.games, maxTurnsSeen, o.games - capped - onPoints,
+                onPoints, capped, o.maxTurns, faults);
     std::printf("wins per seat:");
     for (int p = 0; p < loaded.playerCount; ++p) std::printf(" %d:%d", p, wins[p]);
     std::printf("\n");

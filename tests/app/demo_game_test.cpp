@@ -8,6 +8,7 @@
 
 #include "ai/game_trace.h"
 #include "ai/turn_driver.h"
+#include "game/end_on_points.h"
 #include "game/game_state.h"
 #include "screens/end_and_stats.h"
 #include "tools/program_driver.h"
@@ -149,6 +150,40 @@ TEST_F(ComputerTurns, EachSpeedPacesTheRunnersGameAndEliminationsLeadToTheWinScr
     setState("startAI");
     program.frames(2);
     EXPECT_EQ(winMessage, "you win!");
+}
+
+TEST_F(ComputerTurns, ADemonstrationGameThatNeverEndedRunsUnattendedToAWinOnPoints)
+{
+    // TENTACLES seed 551 settles after its eighth turn and never ended before.
+    // Nothing is clicked or pressed: each elimination goes on by itself after
+    // 2 seconds, and the game ends on points.
+    start(true, 551, 25, lastComputerTurn);
+    const int frameMs = 130;  // one driver step per frame at the fast speed
+    int killedSince = -1, clock = 0;
+    std::vector<int> killedShownMs;
+    for (int i = 0; i < 200000 && program.state() != "win"; ++i) {
+        const bool killed = program.state() == "killed";
+        if (killed && killedSince < 0) killedSince = clock;
+        if (killed && clock - killedSince > 5000) break;
+        if (!killed && killedSince >= 0) killedShownMs.push_back(clock - killedSince), killedSince = -1;
+        program.frame(frameMs);
+        clock += frameMs;
+    }
+    ASSERT_EQ(program.state(), "win");
+    EXPECT_EQ(std::pair(gameState.phase, gameState.wonOnPoints), std::pair(GamePhase::Over, true));
+    EXPECT_EQ(winMessage, std::string(playerColourNames[gameState.winner]) + " wins on points");
+    EXPECT_EQ(gameGalaxy.turn, gameGalaxy.lastConquestTurn + quietTurnsToEnd);
+    ASSERT_FALSE(killedShownMs.empty());
+    for (int ms : killedShownMs) EXPECT_TRUE(ms >= 2000 && ms < 2000 + 2 * frameMs) << ms;
+
+    // With the human in the game the elimination waits for "ok".
+    start(false, 1, 25, 100);
+    gameState.unannounced = {2};
+    announceOrGo("play");
+    program.frames(30, 130);
+    EXPECT_EQ(program.state(), "killed");
+    program.key(keys::escape);
+    EXPECT_EQ(program.state(), "placeHuman");
 }
 
 } // namespace

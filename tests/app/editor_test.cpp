@@ -179,13 +179,14 @@ TEST_F(EditorTest, PanelButtonsKeysAndLoadsThatKeepTheWorkOrTheSelection)
 TEST_F(EditorTest, SavingAsksBeforeOverwritingRefusesNamesItCannotSaveAndSaysWhyAWriteFailed)
 {
     rename("OLD");
-    save();
-    EXPECT_EQ(editorMessage(), "Saved: OLD");
+    save(); // the first opening's two stars, not linked: saved with a warning
+    EXPECT_EQ(editorMessage(), "Saved: OLD Not all stars are linked: this galaxy cannot be won.");
     program.frames(editorMessageMs / 16 + 2);
     EXPECT_EQ(editorMessage(), "");
 
     const std::string before = fileText("OLD");
-    program.click(400, 300);
+    program.click(100, 100);
+    program.click(200, 220); // linked now
     save(); // the question, on its panel
     EXPECT_EQ(std::tuple(program.state(), g.selectedStar, program.pixel(305, 285)),
               std::tuple("confirm", noOwner, packRgb(54, 182, 151)));
@@ -245,7 +246,9 @@ TEST_F(EditorTest, AMadeGalaxyIsSavedListedAndLoadedBack)
     for (int i = 0; i < 2; ++i) program.click(770, 510); // 4 players
     rename("MY WORLD");
     save();
-    ASSERT_EQ(std::pair(editorMessage(), g.playerCount), std::pair(std::string("Saved: MY WORLD"), 4));
+    // Only the top row is linked: saved all the same, with the warning.
+    ASSERT_EQ(std::pair(editorMessage(), g.playerCount),
+              std::pair(std::string("Saved: MY WORLD Not all stars are linked: this galaxy cannot be won."), 4));
     const Galaxy made = g;
 
     clickButton(188, 500); // cleared, then loaded back through the selection screen

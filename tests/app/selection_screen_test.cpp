@@ -81,6 +81,9 @@ TEST_F(Selection, PreviewsStartsOnlyAGameThatCanEndOnTheChosenGalaxyAndDifficult
 {
     addGalaxy("BROKEN", "not a galaxy");
     addGalaxy("LONELY", oneIncomeStar);
+    // Two income stars with no link between them: a game on it could never be won.
+    addGalaxy("UNLINKED", "2 2 1 100 100 darkStar 0 0 0 1 300 300 normalStar 0 0 0 "
+                          "1 100 100 darkStar 0 0 0 1 300 300 normalStar 0 0 0 4 0 0 0 0");
     program.click(200, 91);
     // The hovered galaxy is previewed, and the selected one otherwise.
     EXPECT_EQ(std::pair(sameMap(previewGalaxy, builtIn()), previewGalaxy.playerCount), std::pair(true, 5)); // TENTACLES
@@ -100,7 +103,13 @@ TEST_F(Selection, PreviewsStartsOnlyAGameThatCanEndOnTheChosenGalaxyAndDifficult
     program.click(247, 534); // "demo"
     EXPECT_EQ(std::pair(program.state(), gameGalaxy.gameInProgress), std::pair(std::string("load"), 0));
     EXPECT_NE(unreadable, quiet);
-    EXPECT_NE(messageLine(), unreadable);
+    const auto tooFew = messageLine();
+    EXPECT_NE(tooFew, unreadable);
+    program.click(579, 112);
+    program.click(247, 514);
+    EXPECT_EQ(std::pair(program.state(), gameGalaxy.gameInProgress), std::pair(std::string("load"), 0));
+    EXPECT_NE(messageLine(), tooFew);
+    EXPECT_NE(messageLine(), quiet);
     clickStandard(3);
     EXPECT_EQ(messageLine(), quiet);
     program.click(105, 561); // "hard"

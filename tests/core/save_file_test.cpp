@@ -61,6 +61,7 @@ TEST(SaveFile, EveryFieldReadsBackAsWritten)
     s.transferTo = 18;
     s.unannounced = {2, 3};
     g.turn = 12;
+    g.lastConquestTurn = 9;
     g.minimumIncome = 1.0 / 3.0;
     g.selectedStar = 18;
     g.name = "TWO WORDS\nand a line";
@@ -82,13 +83,18 @@ TEST(SaveFile, EveryFieldReadsBackAsWritten)
               std::tuple(4, 0, GamePhase::HumanTransfer, 3, 1, 18, int{noOwner}));
     EXPECT_EQ(std::tuple(r.unannounced, random, h.turn, h.minimumIncome, h.selectedStar, h.name, h.gameInProgress),
               std::tuple(std::vector{2, 3}, 0xDEADBEEFu, 12, 1.0 / 3.0, 18, g.name, 1));
-    EXPECT_EQ(std::tuple(h.players[2].alive, h.players[1].caution, h.playerCount), std::tuple(0, 2.0 + 1e-15, 4));
+    EXPECT_EQ(std::tuple(h.players[2].alive, h.players[1].caution, h.playerCount, h.lastConquestTurn),
+              std::tuple(0, 2.0 + 1e-15, 4, 9));
     EXPECT_EQ(std::tuple(h.gameStars[5].armies, h.gameStars[5].need, h.gameStars[6].value, h.links[3]),
               std::tuple(41, 0.1, 1e300, 7));
     EXPECT_EQ(std::tuple(h.layoutStars[4].x, h.gameStars[4].owner, h.gameStars[23].kind),
               std::tuple(g.layoutStars[4].x, g.gameStars[4].owner, g.gameStars[23].kind));
     // Nothing the writer knows is lost on the way: the same text again.
     EXPECT_EQ(saveText(r, random), text);
+    // A game over on points says so again when it is resumed.
+    s.phase = GamePhase::Over, s.winner = 1, s.wonOnPoints = true;
+    ASSERT_TRUE(readSaveText(saveText(s, 1), r, random, why)) << why;
+    EXPECT_EQ(std::pair(r.winner, r.wonOnPoints), std::pair(1, true));
 }
 
 TEST(SaveFile, ACycleOfComputerTurnsCutShortIsPlayedAgainFromItsStart)
@@ -149,6 +155,7 @@ TEST(SaveFile, DamageAndImpossibleGamesAreRefused)
         {"generator garbage", noChange, reseal("random 5", "random 5x")},
         {"generator too large", noChange, reseal("random 5", "random 4294967296")},
         {"turn -1", noChange, reseal("turn 0", "turn -1")},
+        {"a conquest after the turn", noChange, reseal("lastConquest 0", "lastConquest 1")},
         {"unknown phase", noChange, reseal("phase turnStart", "phase lunch")},
         {"nine players", noChange, reseal("galaxy\n4 ", "galaxy\n9 ")},
         {"no slots", noChange, reseal("galaxy\n4 100", "galaxy\n4 0")},
@@ -163,6 +170,7 @@ TEST(SaveFile, DamageAndImpossibleGamesAreRefused)
         {"a transfer off the map", [](GameState& s) { s.transferTo = 100; }, nullptr},
         {"over without a winner", [](GameState& s) { s.phase = GamePhase::Over; }, nullptr},
         {"a winner in play", [](GameState& s) { s.winner = 1; }, nullptr},
+        {"points in play", [](GameState& s) { s.wonOnPoints = true; }, nullptr},
         {"a winner who is no player", [](GameState& s) { s.winner = 5, s.phase = GamePhase::Over; }, nullptr},
         {"an eliminated non-player", [](GameState& s) { s.unannounced = {4}; }, nullptr},
         {"players missing", [](GameState& s) { s.galaxy.players.pop_back(); }, nullptr},

@@ -71,6 +71,13 @@ int writeEditorScreenshots(const std::string& dir)
     }
     chmod(galaxyFolder().c_str(), 0755);
 
+    // The golden star unlinked: saved, with the warning that no game could be won on it.
+    p.click(330, 150);
+    s.button(357, 525);
+    s.rename({L, O, N, E});
+    s.save();
+    s.shot("screen_editor_not_linked");
+
     Galaxy big;
     big.layoutStars.assign(maxFileStars, Star{});
     big.gameStars.assign(maxFileStars, Star{});

@@ -1,0 +1,116 @@
+// Games that computer players alone play on end, on points when they stall;
+// a game with the human in play never does.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <tuple>
+
+#include "ai/game_record.h"
+#include "ai/turn_sequence.h"
+#include "game/end_on_points.h"
+#include "game/galaxy_file.h"
+#include "game/rules.h"
+#include "tests/core/ai_test_galaxy.h"
+
+namespace {
+
+Galaxy standardGalaxy(int index)
+{
+    Galaxy g;
+    if (index == 0) {
+        g.loadBuiltIn("");
+    } else {
+        std::ifstream in(std::string(ZENTORY_SOURCE_DATA_DIR) + "/galaxies/" + standardGalaxyNames[index] + ".gly");
+        g.readFrom(in);
+    }
+    return g;
+}
+
+struct Ending {
+    int turn = 0;
+    int winner = noOwner;
+    bool onPoints = false;
+    int lastConquestTurn = 0;
+    int leaderAtEnd = noOwner;
+};
+
+// A demonstration game played as zentory-sim plays it, to its end or maxTurns.
+Ending playDemo(int galaxyIndex, unsigned seed, int maxTurns)
+{
+    demoMode = 1;
+    Galaxy g;
+    Ending end;
+    DemoGameObserver observer;
+    observer.stepped = [&](const Galaxy&, const AiStepReport& r) { end.onPoints = r.wonOnPoints; };
+    end.winner = playDemoGame(g, standardGalaxy(galaxyIndex), seed, maxTurns, observer);
+    end.turn = g.turn;
+    end.lastConquestTurn = g.lastConquestTurn;
+    end.leaderAtEnd = pointsLeader(g);
+    return end;
+}
+
+} // namespace
+
+TEST(EndOnPoints, DemonstrationGamesThatNeverEndedEndOnPoints)
+{
+    // TENTACLES seed 106 settles after turn 54: from then on every attack is repelled.
+    const Ending fixed = playDemo(0, 106, lastComputerTurn + 1);
+    EXPECT_EQ(std::tuple(fixed.onPoints, fixed.lastConquestTurn, fixed.turn), std::tuple(true, 54, 54 + quietTurnsToEnd));
+    EXPECT_EQ(fixed.winner, fixed.leaderAtEnd);
+    // On PARA seed 306 stars change hands every few turns for ever.
+    const Ending trading = playDemo(2, 306, lastComputerTurn + 1);
+    EXPECT_EQ(std::pair(trading.onPoints, trading.turn), std::pair(true, lastComputerTurn));
+    EXPECT_GT(trading.lastConquestTurn, lastComputerTurn - 20);
+    EXPECT_EQ(trading.winner, trading.leaderAtEnd);
+}
+
+TEST(EndOnPoints, TheLeaderHasMoreIncomeThenStarsThenArmiesThenTheLowerIndex)
+{
+    struct Case {
+        const char* what;
+        std::vector<TestStar> stars;
+        int leader;
+    };
+    const Case cases[] = {
+        {"income before stars and armies", {{GS, 0, 0}, {NS, 1, 50}, {NS, 1, 50}}, 0},
+        {"stars on equal income", {{NS, 0, 0}, {NS, 0, 0}, {NS, 0, 0}, {GS, 1, 50}}, 0},
+        {"armies on equal income and stars", {{NS, 0, 3}, {NS, 1, 4}}, 1},
+        {"the lower index when all is equal", {{NS, 0, 4}, {NS, 1, 4}, {NS, 2, 4}}, 0},
+        {"a later player strictly ahead", {{NS, 0, 4}, {NS, 1, 4}, {GS, 2, 0}}, 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Galaxy g = makeTestGalaxy(c.stars, {}, 3);
+        EXPECT_EQ(pointsLeader(g), c.leader);
+    }
+    // A player out of the game is passed over even with stars left to it.
+    Galaxy g = makeTestGalaxy({{GS, 0, 9}, {NS, 1, 0}}, {}, 2);
+    g.players[0].alive = 0;
+    EXPECT_EQ(pointsLeader(g), 1);
+    g.players[1].alive = 0;
+    EXPECT_EQ(pointsLeader(g), noOwner);
+}
+
+TEST(EndOnPoints, OnlyAGameWithoutTheHumanEndsOnPoints)
+{
+    // Three players and no links: no star ever changes owner.
+    for (int demo : {0, 1}) {
+        for (int humanAlive : {0, 1}) {
+            SCOPED_TRACE(testing::Message() << "demo " << demo << ", human alive " << humanAlive);
+            Galaxy g = makeTestGalaxy({{NS, 0, 0}, {GS, 1, 0}, {NS, 2, 0}}, {}, 3);
+            demoMode = demo;
+            g.players[0].alive = humanAlive;
+            const bool ends = demo == 1 || humanAlive == 0;
+            AiTurns turns;
+            while (g.turn < quietTurnsToEnd + 5 && turns.phase != AiPhase::GameOver) {
+                beginTurnCycle(g);
+                beginAiTurns(turns, g, firstComputerPlayer());
+                while (turns.phase != AiPhase::CycleDone && turns.phase != AiPhase::GameOver) stepAiTurns(turns, g);
+            }
+            EXPECT_EQ(std::tuple(turns.phase == AiPhase::GameOver, turns.wonOnPoints, turns.winner),
+                      ends ? std::tuple(true, true, 1) : std::tuple(false, false, noOwner));
+            EXPECT_EQ(g.turn, ends ? quietTurnsToEnd : quietTurnsToEnd + 5);
+        }
+    }
+    demoMode = 1;
+}
