@@ -215,20 +215,13 @@ TEST_F(SavedGame, AFailedWriteIsToldOnceAndKeepsTheLastGoodSave)
     EXPECT_EQ(readText(saveFile()), good);
 }
 
-TEST_F(SavedGame, QuittingLeavesTheGameOnTheDiskBeforeTheProgramEnds)
+TEST_F(SavedGame, QuittingSavesAtOnceTheEndOfAGameRemovesItsSaveAndDemonstrationsAreNeverSaved)
 {
     startGame();
     clickStar(program, own);
     gameGalaxy.turn = 9; // a change no save has seen yet
-    finishSaving();
+    finishSaving();      // as the program does at its end
     EXPECT_EQ(readText(saveFile()), stateText());
-}
-
-TEST_F(SavedGame, TheEndOfAGameRemovesItsSaveAndDemonstrationsAreNeverSaved)
-{
-    startGame();
-    waitForSaves();
-    ASSERT_TRUE(fs::exists(saveFile()));
     // The enemy's star is the last one not the human's.
     const int loser = gameGalaxy.gameStars[enemy].owner;
     for (int s = 0; s < gameGalaxy.slotCount(); ++s)
