@@ -27,12 +27,6 @@ GameState dealtGame()
     return s;
 }
 
-void playCycle(GameState& s)
-{
-    while (s.computerTurns.phase != AiPhase::CycleDone && s.computerTurns.phase != AiPhase::GameOver)
-        stepComputerTurns(s);
-}
-
 // The game a save holds and the generator's state; the test fails if it is refused.
 std::pair<GameState, uint32_t> readBack(const std::string& text)
 {
@@ -102,34 +96,20 @@ TEST(SaveFile, EveryFieldReadsBackAsWritten)
     EXPECT_EQ(std::pair(over.winner, over.wonOnPoints), std::pair(1, true));
 }
 
-TEST(SaveFile, ACycleOfComputerTurnsCutShortIsPlayedAgainFromItsStart)
+// (That such a save resumes and plays on as the whole cycle would have is the
+// saved-game test's, through the program.)
+TEST(SaveFile, ACycleOfComputerTurnsUnderWayIsSavedAsItBegan)
 {
-    // The uninterrupted game: one human turn ended, then a whole cycle.
-    GameState whole = dealtGame();
+    GameState s = dealtGame();
     seedRandom(99);
-    endHumanTurn(whole);
+    endHumanTurn(s);
     // Saved before the cycle begins: the galaxy as it is now.
-    const std::string beforeBegin = saveText(whole, randomState());
-    beginComputerTurns(whole);
-    GameState cut = whole;
-    const std::string atStart = saveText(whole, randomState());
-    playCycle(whole);
-    const uint32_t randomAfter = randomState();
-
-    // The same cycle cut short after some steps: its save is its start.
-    seedRandom(99);
-    for (int k = 0; k < 25; ++k) stepComputerTurns(cut);
+    const std::string beforeBegin = saveText(s, randomState());
+    beginComputerTurns(s);
+    EXPECT_EQ(saveText(s, randomState()), beforeBegin);
+    for (int k = 0; k < 25; ++k) stepComputerTurns(s);
     ASSERT_NE(randomState(), 99u);
-    EXPECT_EQ(saveText(cut, randomState()), atStart);
-    EXPECT_EQ(beforeBegin, atStart); // the same start either way
-
-    auto [r, random] = readBack(atStart);
-    EXPECT_EQ(r.phase, GamePhase::ComputerTurns);
-    seedRandom(random);
-    beginComputerTurns(r);
-    playCycle(r);
-    EXPECT_EQ(randomState(), randomAfter);
-    EXPECT_EQ(saveText(r, randomState()), saveText(whole, randomAfter));
+    EXPECT_EQ(saveText(s, randomState()), beforeBegin);
 }
 
 TEST(SaveFile, DamageAndImpossibleGamesAreRefused)
