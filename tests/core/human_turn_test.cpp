@@ -150,20 +150,16 @@ TEST_F(HumanTurn, EachEliminationIsRecordedOnceWhenItHappensAndTheLastPlayerWins
     EXPECT_EQ(fightBattle(s, 4, 2, 5), BattleOutcome::Cancelled); // nothing goes on after the end
 }
 
-TEST_F(HumanTurn, ComputerCyclesKeepTheirStartAndRecordTheirConquests)
+// (What a cycle keeps of its start is the save file's test.)
+TEST_F(HumanTurn, ComputerCyclesRecordTheirConquestsAndLeadToTheNextTurn)
 {
     // Player 1 overwhelms the human's only star.
     g = makeTestGalaxy({{NS, 0, 0}, {NS, 1, 100}}, {{0, 1}}, 2);
     demoMode = 0;
-    const std::vector<Star> before = g.gameStars;
     seedRandom(11);
     beginComputerTurns(s);
-    EXPECT_EQ(std::tuple(s.phase, s.cycleStart.random, s.cycleStart.firstPlayer, s.cycleStart.stars[1].armies),
-              std::tuple(GamePhase::ComputerTurns, 11u, 1, 100));
     while (s.computerTurns.phase != AiPhase::CycleDone && s.computerTurns.phase != AiPhase::GameOver)
         stepComputerTurns(s);
-    EXPECT_EQ(s.cycleStart.stars[1].armies, 100); // the start is kept as it was
-    EXPECT_NE(g.gameStars[1].armies, before[1].armies);
     EXPECT_EQ(std::tuple(s.unannounced, s.winner, s.phase), std::tuple(std::vector{0}, 1, GamePhase::Over));
 
     // A cycle that ends without a winner leads to the next turn (a decided one
