@@ -9,14 +9,12 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cstdlib>
-#include <random>
-#include <thread>
-
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <functional>
-#include <sstream>
+#include <random>
+#include <thread>
 
 #include "ai/game_trace.h"
 #include "ai/turn_driver.h"
@@ -36,27 +34,16 @@ std::vector<std::string> trace;
 void record(const Galaxy& g, const AiStepReport& r) { trace.push_back(traceLine(g, r)); }
 unsigned fixedSeed() { return 5; }
 
-std::string fileText(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 std::string stateText() { return saveText(gameState, randomState()); }
 
-// Saves are long: say only where two of them part.
-::testing::AssertionResult sameSave(const std::string& a, const std::string& b)
+void clickStar(ProgramDriver& program, int s)
 {
-    if (a == b) return ::testing::AssertionSuccess();
-    std::istringstream x(a), y(b);
-    std::string p, q;
-    for (int line = 1;; ++line) {
-        const bool more = static_cast<bool>(std::getline(x, p)) + static_cast<bool>(std::getline(y, q)) > 0;
-        if (!more || p != q) return ::testing::AssertionFailure() << "line " << line << ": " << p << " / " << q;
-        p.clear(), q.clear();
-    }
+    program.click(gameGalaxy.layoutStars[s].x, gameGalaxy.layoutStars[s].y);
+}
+void pressChoice(ProgramDriver& program, int k)
+{
+    const Button& b = *choiceButtons.buttons[k];
+    program.click(b.x + b.width / 2, b.y + b.height / 2);
 }
 
 // Plays on the same way whatever came before: one army per click on the
@@ -68,16 +55,13 @@ void playTurns(ProgramDriver& program, int turns)
     for (int i = 0; i < 100000 && program.state() != "win" && gameGalaxy.turn <= until; ++i) {
         const std::string state = program.state();
         if (state == "placeHuman") {
-            for (int s = 0; s < gameGalaxy.slotCount(); ++s)
-                if (gameGalaxy.gameStars[s].owner == 0) {
-                    program.click(gameGalaxy.layoutStars[s].x, gameGalaxy.layoutStars[s].y);
-                    break;
-                }
+            int s = 0;
+            while (gameGalaxy.gameStars[s].owner != 0) ++s;
+            clickStar(program, s);
         } else if (state == "attackHuman") {
             program.click(700, 530);
         } else if (state == "transferToConquered") {
-            const Button& b = *choiceButtons.buttons[0];
-            program.click(b.x + b.width / 2, b.y + b.height / 2);
+            pressChoice(program, 0);
         } else if (state == "killed" || state == "noSupport") {
             program.key(1);
         } else {
@@ -121,23 +105,9 @@ struct SavedGame : ::testing::Test {
                     own = i, enemy = j;
         ASSERT_NE(enemy, noOwner);
     }
-    // As after a kill: only what reached the disk is left.
-    void restart()
-    {
-        waitForSaves();
-        program.stop();
-        ASSERT_TRUE(program.start(scratchDir("savedgame")));
-        setAiStepObserver(record);
-    }
-    void clickStar(int s) { program.click(gameGalaxy.layoutStars[s].x, gameGalaxy.layoutStars[s].y); }
-    void pressChoice(int k)
-    {
-        const Button& b = *choiceButtons.buttons[k];
-        program.click(b.x + b.width / 2, b.y + b.height / 2);
-    }
     void placeAll()
     {
-        while (program.state() == "placeHuman") clickStar(own);
+        while (program.state() == "placeHuman") clickStar(program, own);
     }
     // The human's star takes the enemy's, which may be the last of its owner's.
     void conquer(bool last)
@@ -149,9 +119,8 @@ struct SavedGame : ::testing::Test {
             if (&s != &gameGalaxy.gameStars[enemy] && s.owner == loser) s.owner = last ? 0 : loser;
         const Star &a = gameGalaxy.layoutStars[own], &b = gameGalaxy.layoutStars[enemy];
         program.drag(a.x, a.y, b.x, b.y);
-        pressChoice(6);
+        pressChoice(program, 6);
     }
-    void playOn() { playTurns(program, 2); }
 };
 
 } // namespace
@@ -165,7 +134,7 @@ TEST_F(SavedGame, EachKindOfPointResumesAfterARestartAndPlaysOnAsTheUninterrupte
         bool inCycle;
     };
     const Point points[] = {
-        {"placement half done", [](SavedGame& t) { t.clickStar(t.own); }, "placeHuman", false},
+        {"placement half done", [](SavedGame& t) { clickStar(t.program, t.own); }, "placeHuman", false},
         {"attack phase", [](SavedGame& t) { t.placeAll(); }, "attackHuman", false},
         {"conquest, transfer pending", [](SavedGame& t) { t.conquer(false); }, "transferToConquered", false},
         {"elimination not yet announced", [](SavedGame& t) { t.conquer(true); }, "killed", false},
@@ -184,28 +153,30 @@ TEST_F(SavedGame, EachKindOfPointResumesAfterARestartAndPlaysOnAsTheUninterrupte
         startGame();
         p.reach(*this);
         waitForSaves();
-        const std::string saved = fileText(saveFile());
+        const std::string saved = readText(saveFile());
         // What is on the disk is the game now (or, in a cycle, as the cycle began).
         if (!p.inCycle) {
-            EXPECT_TRUE(sameSave(saved, stateText()));
+            EXPECT_EQ(saved, stateText());
             trace.clear();
         }
-        playOn();
+        playTurns(program, 2);
         const std::vector<std::string> uninterrupted = trace;
         const std::string end = stateText();
 
         // Back to the point: the game played on has saved over it since.
         waitForSaves();
-        std::ofstream(saveFile(), std::ios::binary) << saved;
-        restart();
+        writeText(saveFile(), saved);
+        program.stop(); // as after a kill: only what reached the disk is left
+        ASSERT_TRUE(program.start(scratchDir("savedgame")));
+        setAiStepObserver(record);
         ASSERT_TRUE(program.runUntil("menu", 5000));
         program.key(1); // Escape resumes, as "Resume Game" does
         EXPECT_EQ(program.state(), p.resumedOn);
-        EXPECT_TRUE(sameSave(stateText(), saved));
+        EXPECT_EQ(stateText(), saved);
         trace.clear();
-        playOn();
+        playTurns(program, 2);
         EXPECT_EQ(trace, uninterrupted);
-        EXPECT_TRUE(sameSave(stateText(), end));
+        EXPECT_EQ(stateText(), end);
         program.stop();
         fs::remove_all(saves);
     }
@@ -214,13 +185,13 @@ TEST_F(SavedGame, EachKindOfPointResumesAfterARestartAndPlaysOnAsTheUninterrupte
 TEST_F(SavedGame, ADamagedSaveIsSetAsideAndNeverOverwritten)
 {
     fs::create_directories(saves);
-    std::ofstream(saves / "savegame.bad") << "an older damaged save";
-    std::ofstream(saveFile()) << "zentory save 1\nturn -1\n";
+    writeText(saves / "savegame.bad", "an older damaged save");
+    writeText(saveFile(), "zentory save 1\nturn -1\n");
     ASSERT_TRUE(program.start(scratchDir("savedgame")));
     ASSERT_TRUE(program.runUntil("menu", 5000));
     EXPECT_EQ(savedGameNotice(), "The saved game could not be read; it was kept as savegame.bad.2");
-    EXPECT_EQ(fileText(saves / "savegame.bad.2"), "zentory save 1\nturn -1\n");
-    EXPECT_EQ(fileText(saves / "savegame.bad"), "an older damaged save");
+    EXPECT_EQ(readText(saves / "savegame.bad.2"), "zentory save 1\nturn -1\n");
+    EXPECT_EQ(readText(saves / "savegame.bad"), "an older damaged save");
     EXPECT_FALSE(fs::exists(saveFile()));
     program.key(1); // nothing to resume
     EXPECT_EQ(program.state(), "menu");
@@ -230,36 +201,29 @@ TEST_F(SavedGame, AFailedWriteIsToldOnceAndKeepsTheLastGoodSave)
 {
     startGame();
     waitForSaves();
-    const std::string good = fileText(saveFile());
+    const std::string good = readText(saveFile());
     ASSERT_FALSE(good.empty());
     // The temporary file's name taken by a folder: every write fails.
     fs::create_directories(saves / "savegame.tmp");
-    clickStar(own);
+    clickStar(program, own);
     waitForSaves();
     program.frame();
     EXPECT_EQ(saveFailureNotice(0), "Game not saved: File exists");
     program.frames(600);
-    clickStar(own);
+    clickStar(program, own);
     waitForSaves();
     program.frame();
     EXPECT_EQ(saveFailureNotice(0), ""); // said once, not at every failure
-    EXPECT_TRUE(sameSave(fileText(saveFile()), good));
+    EXPECT_EQ(readText(saveFile()), good);
 }
 
-TEST_F(SavedGame, QuittingLeavesTheGameOnTheDiskBeforeTheProgramEnds)
+TEST_F(SavedGame, QuittingSavesAtOnceTheEndOfAGameRemovesItsSaveAndDemonstrationsAreNeverSaved)
 {
     startGame();
-    clickStar(own);
+    clickStar(program, own);
     gameGalaxy.turn = 9; // a change no save has seen yet
-    finishSaving();
-    EXPECT_TRUE(sameSave(fileText(saveFile()), stateText()));
-}
-
-TEST_F(SavedGame, TheEndOfAGameRemovesItsSaveAndDemonstrationsAreNeverSaved)
-{
-    startGame();
-    waitForSaves();
-    ASSERT_TRUE(fs::exists(saveFile()));
+    finishSaving();      // as the program does at its end
+    EXPECT_EQ(readText(saveFile()), stateText());
     // The enemy's star is the last one not the human's.
     const int loser = gameGalaxy.gameStars[enemy].owner;
     for (int s = 0; s < gameGalaxy.slotCount(); ++s)
@@ -369,7 +333,7 @@ TEST(KilledGame, EveryStartResumesTheLastCompleteSave)
         GameState s;
         uint32_t random = 0;
         std::string why;
-        ASSERT_TRUE(readSaveText(fileText(saves / saveFileName), s, random, why)) << why;
+        ASSERT_TRUE(readSaveText(readText(saves / saveFileName), s, random, why)) << why;
         if (previousTurn >= 0) {
             ASSERT_GE(s.galaxy.turn, previousTurn) << "start " << starts << " went back";
             advanced += s.galaxy.turn > previousTurn;

@@ -26,27 +26,18 @@ Galaxy standardGalaxy(int index)
     return g;
 }
 
-struct Ending {
-    int turn = 0;
-    int winner = noOwner;
-    bool onPoints = false;
-    int lastConquestTurn = 0;
-    int leaderAtEnd = noOwner;
-};
-
-// A demonstration game played as zentory-sim plays it, to its end or maxTurns.
-Ending playDemo(int galaxyIndex, unsigned seed, int maxTurns)
+// A demonstration game played as zentory-sim plays it, to its end or the last
+// turn: whether it ended on points, its last conquest, its turn, and whether
+// the winner is the points leader.
+std::tuple<bool, int, int, bool> playDemo(int galaxyIndex, unsigned seed)
 {
     demoMode = 1;
     Galaxy g;
-    Ending end;
+    bool onPoints = false;
     DemoGameObserver observer;
-    observer.stepped = [&](const Galaxy&, const AiStepReport& r) { end.onPoints = r.wonOnPoints; };
-    end.winner = playDemoGame(g, standardGalaxy(galaxyIndex), seed, maxTurns, observer);
-    end.turn = g.turn;
-    end.lastConquestTurn = g.lastConquestTurn;
-    end.leaderAtEnd = pointsLeader(g);
-    return end;
+    observer.stepped = [&](const Galaxy&, const AiStepReport& r) { onPoints = r.wonOnPoints; };
+    const int winner = playDemoGame(g, standardGalaxy(galaxyIndex), seed, lastComputerTurn + 1, observer);
+    return {onPoints, g.lastConquestTurn, g.turn, winner == pointsLeader(g)};
 }
 
 } // namespace
@@ -54,14 +45,11 @@ Ending playDemo(int galaxyIndex, unsigned seed, int maxTurns)
 TEST(EndOnPoints, DemonstrationGamesThatNeverEndedEndOnPoints)
 {
     // TENTACLES seed 106 settles after turn 54: from then on every attack is repelled.
-    const Ending fixed = playDemo(0, 106, lastComputerTurn + 1);
-    EXPECT_EQ(std::tuple(fixed.onPoints, fixed.lastConquestTurn, fixed.turn), std::tuple(true, 54, 54 + quietTurnsToEnd));
-    EXPECT_EQ(fixed.winner, fixed.leaderAtEnd);
+    EXPECT_EQ(playDemo(0, 106), std::tuple(true, 54, 54 + quietTurnsToEnd, true));
     // On PARA seed 306 stars change hands every few turns for ever.
-    const Ending trading = playDemo(2, 306, lastComputerTurn + 1);
-    EXPECT_EQ(std::pair(trading.onPoints, trading.turn), std::pair(true, lastComputerTurn));
-    EXPECT_GT(trading.lastConquestTurn, lastComputerTurn - 20);
-    EXPECT_EQ(trading.winner, trading.leaderAtEnd);
+    const auto [onPoints, lastConquest, turn, leaderWon] = playDemo(2, 306);
+    EXPECT_EQ(std::tuple(onPoints, turn, leaderWon), std::tuple(true, lastComputerTurn, true));
+    EXPECT_GT(lastConquest, lastComputerTurn - 20);
 }
 
 TEST(EndOnPoints, TheLeaderHasMoreIncomeThenStarsThenArmiesThenTheLowerIndex)

@@ -49,10 +49,7 @@ TEST_F(HumanTurn, TurnStartDecidesWhoBeginsAndWhatMayBePlaced)
 {
     startTurnCycle(s);
     EXPECT_EQ(std::tuple(g.turn, s.phase, s.armiesToPlace), std::tuple(1, GamePhase::HumanPlacement, 2));
-    // At the support cap the human places nothing and goes straight to the attack.
-    armies(0) = 8;
-    startTurnCycle(s);
-    EXPECT_EQ(std::tuple(g.turn, s.phase, s.armiesToPlace), std::tuple(2, GamePhase::HumanAttack, 0));
+    // (At the support cap the human goes straight to the attack: the board's test.)
     // Once the human is out the computers play alone (who begins is rules_test's).
     g.players[0].alive = 0;
     startTurnCycle(s);
@@ -74,7 +71,7 @@ TEST_F(HumanTurn, PlacementGoesOntoOwnStarsInStepsCutToWhatIsLeft)
     EXPECT_EQ(std::tuple(armies(0), armies(1), armies(2), s.phase), std::tuple(7, 5, 0, GamePhase::HumanAttack));
 }
 
-TEST_F(HumanTurn, ADropIsAnAttackAMoveOrNothing)
+TEST_F(HumanTurn, ADropIsAnAttackAMoveOrNothingAndOnlyAMoveEndsTheTurn)
 {
     const struct {
         int from, to;
@@ -86,17 +83,20 @@ TEST_F(HumanTurn, ADropIsAnAttackAMoveOrNothing)
         {2, 0, DropKind::Nothing}, // not the human's star
     };
     for (const auto& d : drops) EXPECT_EQ(dropKind(g, d.from, d.to), d.kind) << d.from << " -> " << d.to;
+    // Only a move of armies ends the turn (a move of none is the board's test).
+    toAttack();
+    EXPECT_FALSE(moveAndEndTurn(s, 0, 2, 3)); // an enemy star is no move
+    EXPECT_EQ(s.phase, GamePhase::HumanAttack);
+    EXPECT_TRUE(moveAndEndTurn(s, 0, 1, 9));
+    EXPECT_EQ(std::tuple(armies(0), armies(1), s.phase), std::tuple(0, 4, GamePhase::ComputerTurns));
 }
 
 TEST_F(HumanTurn, BattlesEndHeldEmptiedCancelledOrConquered)
 {
     toAttack();
     armies(2) = 1000;
-    // Ready to lose 3 of 20 against a thousand: exactly 3 are lost and the star holds.
-    armies(0) = 20;
-    EXPECT_EQ(fightBattle(s, 0, 2, 3), BattleOutcome::Held);
-    EXPECT_EQ(armies(0), 17);
-    EXPECT_EQ(fightBattle(s, 0, 2, 0), BattleOutcome::Cancelled);
+    // (A battle held, and one called off, are the board's test.)
+    armies(0) = 17;
     EXPECT_EQ(fightBattle(s, 0, 1, 5), BattleOutcome::Cancelled); // an own star is no battle
     EXPECT_EQ(fightBattle(s, 0, 2, 99), BattleOutcome::SourceEmptied);
     EXPECT_EQ(std::pair(armies(0), s.phase), std::pair(0, GamePhase::HumanAttack));
@@ -123,16 +123,6 @@ TEST_F(HumanTurn, BattlesEndHeldEmptiedCancelledOrConquered)
     EXPECT_EQ(std::tuple(armies(1), armies(3), s.phase), std::tuple(0, 0, GamePhase::HumanAttack));
 }
 
-TEST_F(HumanTurn, OnlyAMoveOfArmiesEndsTheTurn)
-{
-    toAttack();
-    EXPECT_FALSE(moveAndEndTurn(s, 0, 1, 0));
-    EXPECT_FALSE(moveAndEndTurn(s, 0, 2, 3)); // an enemy star is no move
-    EXPECT_EQ(s.phase, GamePhase::HumanAttack);
-    EXPECT_TRUE(moveAndEndTurn(s, 0, 1, 9));
-    EXPECT_EQ(std::tuple(armies(0), armies(1), s.phase), std::tuple(0, 4, GamePhase::ComputerTurns));
-}
-
 TEST_F(HumanTurn, EachEliminationIsRecordedOnceWhenItHappensAndTheLastPlayerWins)
 {
     toAttack();
@@ -157,20 +147,16 @@ TEST_F(HumanTurn, EachEliminationIsRecordedOnceWhenItHappensAndTheLastPlayerWins
     EXPECT_EQ(fightBattle(s, 4, 2, 5), BattleOutcome::Cancelled); // nothing goes on after the end
 }
 
-TEST_F(HumanTurn, ComputerCyclesKeepTheirStartAndRecordTheirConquests)
+// (What a cycle keeps of its start is the save file's test.)
+TEST_F(HumanTurn, ComputerCyclesRecordTheirConquestsAndLeadToTheNextTurn)
 {
     // Player 1 overwhelms the human's only star.
     g = makeTestGalaxy({{NS, 0, 0}, {NS, 1, 100}}, {{0, 1}}, 2);
     demoMode = 0;
-    const std::vector<Star> before = g.gameStars;
     seedRandom(11);
     beginComputerTurns(s);
-    EXPECT_EQ(std::tuple(s.phase, s.cycleStart.random, s.cycleStart.firstPlayer, s.cycleStart.stars[1].armies),
-              std::tuple(GamePhase::ComputerTurns, 11u, 1, 100));
     while (s.computerTurns.phase != AiPhase::CycleDone && s.computerTurns.phase != AiPhase::GameOver)
         stepComputerTurns(s);
-    EXPECT_EQ(s.cycleStart.stars[1].armies, 100); // the start is kept as it was
-    EXPECT_NE(g.gameStars[1].armies, before[1].armies);
     EXPECT_EQ(std::tuple(s.unannounced, s.winner, s.phase), std::tuple(std::vector{0}, 1, GamePhase::Over));
 
     // A cycle that ends without a winner leads to the next turn (a decided one
