@@ -4,7 +4,6 @@
 #include <cerrno>
 #include <condition_variable>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <mutex>
@@ -129,18 +128,6 @@ bool keptGame()
     return gameState.demoMode == 0 && gameState.phase != GamePhase::None && gameState.phase != GamePhase::Over;
 }
 
-std::string failureReason(int error)
-{
-    switch (error) {
-    case EACCES:
-    case EPERM:
-    case EROFS: return "the folder is read-only";
-    case ENOSPC:
-    case EDQUOT: return "the disk is full";
-    default: return std::strerror(error);
-    }
-}
-
 // The first failure after a success is told once; a success makes the next one told again.
 void noteWriterOutcome()
 {
@@ -151,7 +138,7 @@ void noteWriterOutcome()
         autosave.failureShown = false;
     } else if (!autosave.failureShown) {
         autosave.failureShown = true;
-        autosave.panelNotice = "Game not saved: " + failureReason(writer.error);
+        autosave.panelNotice = "Game not saved: " + writeFailureReason(writer.error);
         autosave.panelMsLeft = failureNoticeMs;
     }
 }

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 
 #include <fcntl.h>
@@ -70,4 +71,17 @@ bool replaceFile(const std::string& path, const std::string& temporary, const st
         return false;
     }
     return true;
+}
+
+std::string writeFailureReason(int error)
+{
+    switch (error) {
+    case EACCES:
+    case EPERM:
+    case EROFS: return "the folder is read-only";
+    case ENOSPC:
+    case EDQUOT: return "the disk is full";
+    case EINVAL: return "not a usable file name";
+    default: return std::strerror(error);
+    }
 }

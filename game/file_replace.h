@@ -10,3 +10,7 @@
 // temporary; path keeps its old content unless only the flush of the folder
 // failed, after the rename.
 bool replaceFile(const std::string& path, const std::string& temporary, const std::string& text, int& error);
+
+// Why a write failed, in the player's words ("the disk is full"), from its
+// errno value; the system's own text for a failure without plain words.
+std::string writeFailureReason(int error);

@@ -150,19 +150,12 @@ void writeGalaxyText(std::ostream& out, const Galaxy& galaxy)
 
 std::string lastSaveFailure()
 {
-    switch (saveError) {
-    case 0: return {};
-    case readOnlyGalaxyFile: return savedName + " is read-only";
-    case EACCES:
-    case EPERM:
-    case EROFS: return "the folder is read-only";
-    case ENOSPC:
-    case EDQUOT: return "the disk is full";
-    case EINVAL: return "not a usable file name";
-    default: break;
-    }
-    if (!unmadeFolder.empty()) return "cannot make the folder " + unmadeFolder;
-    return std::strerror(saveError);
+    if (saveError == 0) return {};
+    if (saveError == readOnlyGalaxyFile) return savedName + " is read-only";
+    const std::string words = writeFailureReason(saveError);
+    // A folder that could not be made is named where the system has no plain words.
+    if (!unmadeFolder.empty() && words == std::strerror(saveError)) return "cannot make the folder " + unmadeFolder;
+    return words;
 }
 
 // Only the counts are checked: a missing or unreadable header, a player count
