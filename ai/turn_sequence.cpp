@@ -134,7 +134,7 @@ void beginComputerTurns(GameState& state)
 {
     const int first = firstComputerPlayer();
     state.cycleStart =
-        CycleStart{state.galaxy.gameStars, state.galaxy.players, randomState(), first, state.galaxy.lastConquestTurn};
+        CycleStart{state.galaxy.gameStars, state.galaxy.players, randomState(), state.galaxy.lastConquestTurn};
     state.phase = GamePhase::ComputerTurns;
     ++gameChanges;
     beginAiTurns(state.computerTurns, state.galaxy, first);

@@ -48,7 +48,6 @@ struct CycleStart {
     std::vector<Star> stars;
     std::vector<Player> players;
     uint32_t random = 0;
-    int firstPlayer = noOwner;
     int lastConquestTurn = 0;
 };
 

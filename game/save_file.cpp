@@ -301,7 +301,7 @@ bool readSaveText(const std::string& text, GameState& state, uint32_t& random, s
         why = in.why;
         return false;
     }
-    s.cycleStart = CycleStart{g.gameStars, g.players, generator, noOwner, g.lastConquestTurn};
+    s.cycleStart = CycleStart{g.gameStars, g.players, generator, g.lastConquestTurn};
     state = std::move(s);
     random = generator;
     return true;
