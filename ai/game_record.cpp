@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "ai/turn_sequence.h"
-#include "engine/random.h"
+#include "base/random.h"
 #include "game/rules.h"
 
 namespace {

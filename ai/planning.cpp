@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <string>
 
-#include "engine/random.h"
+#include "base/random.h"
 
 // The planner walks the link graph many times per decision (twice per
 // attackable star), so the walks use neighbour lists built once per public

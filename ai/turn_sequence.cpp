@@ -3,7 +3,7 @@
 #include <string>
 
 #include "ai/planning.h"
-#include "engine/random.h"
+#include "base/random.h"
 #include "game/end_on_points.h"
 #include "game/rules.h"
 

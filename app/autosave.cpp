@@ -16,8 +16,8 @@
 #include <stdio.h>
 #include <unistd.h>
 
-#include "engine/random.h"
-#include "game/file_replace.h"
+#include "base/file_replace.h"
+#include "base/random.h"
 #include "game/game_state.h"
 #include "game/save_file.h"
 

@@ -1,10 +1,10 @@
 #include "app/registration.h"
 
-#include "ai/turn_driver.h"
 #include "app/autosave.h"
-#include "app/states.h"
 #include "screens/board.h"
 #include "screens/screens.h"
+#include "screens/states.h"
+#include "screens/turn_driver.h"
 
 void registerAllStates()
 {

@@ -1,6 +1,6 @@
 #pragma once
 // Above every screen: the one place that names them all to the state registry
-// (app/states.h), and the frame handler that does so on its first call.
+// (screens/states.h), and the frame handler that does so on its first call.
 
 void registerAllStates();
 // The frame handler: registers every state on its first call, then runs the current one.

@@ -2,11 +2,11 @@
 
 #include "app/registration.h"
 #include "app/resources.h"
-#include "app/states.h"
 #include "engine/display.h"
 #include "engine/main_loop.h"
 #include "engine/platform/platform.h"
 #include "game/game_state.h"
+#include "screens/states.h"
 
 static void openPlayAfterSetUp() { setState("openPlay"); }
 

@@ -4,8 +4,8 @@
 
 #include "ai/planning.h"
 #include "ai/turn_sequence.h"
+#include "base/random.h"
 #include "bench/dense_galaxy.h"
-#include "engine/random.h"
 #include "game/rules.h"
 
 namespace {

@@ -8,9 +8,9 @@
 #include <unistd.h>
 
 #include "app/autosave.h"
+#include "base/file_replace.h"
+#include "base/random.h"
 #include "bench/dense_galaxy.h"
-#include "engine/random.h"
-#include "game/file_replace.h"
 #include "game/save_file.h"
 
 namespace {

@@ -3,12 +3,12 @@
 
 #include "app/resources.h"
 #include "app/start_up.h"
-#include "app/states.h"
 #include "engine/display.h"
 #include "engine/draw_text.h"
 #include "engine/image_catalogue.h"
 #include "engine/main_loop.h"
 #include "engine/platform/headless.h"
+#include "screens/states.h"
 
 namespace {
 

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "base/random.h"
 #include "engine/display.h"
 #include "engine/draw_text.h"
 #include "engine/image_catalogue.h"
@@ -9,7 +10,6 @@
 #include "engine/music.h"
 #include "engine/platform/font.h"
 #include "engine/platform/platform.h"
-#include "engine/random.h"
 #include "engine/sound.h"
 
 static EngineState state;

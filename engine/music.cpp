@@ -4,12 +4,12 @@
 #include <cstring>
 #include <sstream>
 
+#include "base/file_read.h"
+#include "base/random.h"
 #include "engine/music_loader.h"
 #include "engine/platform/audio.h"
 #include "engine/platform/platform.h"
-#include "engine/random.h"
 #include "engine/volume_file.h"
-#include "game/file_read.h"
 
 MusicPlayer musicPlayer;
 MusicTrackList musicTracks;

@@ -6,11 +6,11 @@
 #include <utility>
 #include <vector>
 
+#include "base/file_read.h"
+#include "base/random.h"
 #include "engine/platform/audio.h"
 #include "engine/platform/platform.h"
-#include "engine/random.h"
 #include "engine/volume_file.h"
-#include "game/file_read.h"
 
 SoundPlayer soundPlayer;
 

@@ -10,7 +10,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "game/file_read.h"
+#include "base/file_read.h"
 
 static std::string& volumeFolder()
 {

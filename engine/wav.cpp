@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "game/file_read.h"
+#include "base/file_read.h"
 
 namespace {
 

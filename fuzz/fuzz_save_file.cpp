@@ -7,7 +7,7 @@
 #include <string>
 
 #include "ai/turn_sequence.h"
-#include "engine/random.h"
+#include "base/random.h"
 #include "game/human_turn.h"
 #include "game/save_file.h"
 

@@ -14,8 +14,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "game/file_read.h"
-#include "game/file_replace.h"
+#include "base/file_read.h"
+#include "base/file_replace.h"
 
 const char* const standardGalaxyNames[6] = {"TENTACLES", "GRAVITY CENTER", "PARA", "ROMAN", "COLONY", "DOOR"};
 

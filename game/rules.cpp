@@ -4,7 +4,7 @@
 #include <climits>
 #include <cstdint>
 
-#include "engine/random.h"
+#include "base/random.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 #include <cstdio>
 
-#include "app/states.h"
 #include "game/galaxy.h"
 #include "game/human_turn.h"
 #include "screens/board.h"
 #include "screens/end_and_stats.h"
 #include "screens/screens.h"
+#include "screens/states.h"
 
 namespace {
 

@@ -4,7 +4,6 @@
 #include <string>
 
 #include "app/autosave.h"
-#include "app/states.h"
 #include "engine/draw_text.h"
 #include "engine/image_catalogue.h"
 #include "engine/input.h"
@@ -12,6 +11,7 @@
 #include "game/human_turn.h"
 #include "game/rules.h"
 #include "screens/screens.h"
+#include "screens/states.h"
 
 ButtonSet hudButtons;
 ButtonSet choiceButtons;

@@ -3,7 +3,7 @@
 // battle, transfer and move panels (battle_panels.cpp).
 #include <array>
 
-#include "app/widgets.h"
+#include "screens/widgets.h"
 
 // "Next Turn", "Stats" and "Menu".
 extern ButtonSet hudButtons;

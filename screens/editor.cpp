@@ -3,15 +3,15 @@
 #include <array>
 #include <string>
 
-#include "app/states.h"
-#include "app/widgets.h"
-#include "engine/image_catalogue.h"
 #include "engine/draw_text.h"
+#include "engine/image_catalogue.h"
 #include "engine/input.h"
 #include "game/editor.h"
 #include "game/galaxy.h"
 #include "game/start_check.h"
 #include "screens/screens.h"
+#include "screens/states.h"
+#include "screens/widgets.h"
 
 static_assert(textFieldLimit == editorNameLength, "the name line holds the names the editor loads");
 

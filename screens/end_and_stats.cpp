@@ -7,8 +7,6 @@
 #include <cstdio>
 #include <string>
 
-#include "app/states.h"
-#include "app/widgets.h"
 #include "engine/draw_text.h"
 #include "engine/image_catalogue.h"
 #include "engine/input.h"
@@ -16,6 +14,8 @@
 #include "game/game_state.h"
 #include "screens/board.h"
 #include "screens/screens.h"
+#include "screens/states.h"
+#include "screens/widgets.h"
 
 std::string eliminationMessage;
 std::string afterElimination;

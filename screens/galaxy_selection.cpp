@@ -8,18 +8,18 @@
 #include <string>
 #include <vector>
 
-#include "app/galaxy_list.h"
-#include "app/states.h"
-#include "app/widgets.h"
 #include "engine/display.h"
 #include "engine/draw_text.h"
 #include "engine/image_catalogue.h"
 #include "engine/input.h"
 #include "game/galaxy.h"
 #include "game/galaxy_file.h"
+#include "game/galaxy_list.h"
 #include "game/game_state.h"
 #include "game/start_check.h"
 #include "screens/screens.h"
+#include "screens/states.h"
+#include "screens/widgets.h"
 
 namespace {
 

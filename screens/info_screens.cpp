@@ -1,11 +1,11 @@
 // The title, the help pages and the about screen.
 #include <string>
 
-#include "app/states.h"
-#include "app/widgets.h"
 #include "engine/image_catalogue.h"
 #include "engine/input.h"
 #include "screens/screens.h"
+#include "screens/states.h"
+#include "screens/widgets.h"
 
 namespace {
 constexpr int helpPageCount = 3;

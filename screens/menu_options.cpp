@@ -5,8 +5,6 @@
 #include <system_error>
 
 #include "app/autosave.h"
-#include "app/states.h"
-#include "app/widgets.h"
 #include "engine/draw_text.h"
 #include "engine/image_catalogue.h"
 #include "engine/input.h"
@@ -15,6 +13,8 @@
 #include "engine/sound.h"
 #include "game/galaxy.h"
 #include "screens/screens.h"
+#include "screens/states.h"
+#include "screens/widgets.h"
 
 int gameSpeed = 1;
 int gameSpeedDelay = 50;

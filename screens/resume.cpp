@@ -1,11 +1,11 @@
 // A game read from the save, opened on the screen of its phase.
 #include <string>
 
-#include "app/states.h"
 #include "game/game_state.h"
 #include "screens/board.h"
 #include "screens/end_and_stats.h"
 #include "screens/screens.h"
+#include "screens/states.h"
 
 void resumeSavedGameScreen(int elapsedMs)
 {

@@ -1,7 +1,7 @@
 #pragma once
 // Every screen's state handlers and the few values screens share. Each group
 // lives in its own file under screens/ (the computer turns in
-// ai/turn_driver.cpp); app/registration.cpp names them all.
+// screens/turn_driver.cpp); app/registration.cpp names them all.
 #include <string>
 
 struct Galaxy;
@@ -39,7 +39,7 @@ void winScreen(int elapsedMs);
 void statsScreen(int elapsedMs);
 void resetEndScreensForTests();
 
-// The computer players' turns on screen. (ai/turn_driver.cpp)
+// The computer players' turns on screen. (screens/turn_driver.cpp)
 void drawAIScreen(int elapsedMs);
 void startAIScreen(int elapsedMs);
 void placeAIScreen(int elapsedMs);

@@ -12,13 +12,13 @@
 #include "app/registration.h"
 #include "app/resources.h"
 #include "app/start_up.h"
-#include "app/states.h"
 #include "engine/display.h"
 #include "engine/input.h"
 #include "engine/main_loop.h"
 #include "engine/platform/headless.h"
 #include "game/galaxy.h"
 #include "screens/screens.h"
+#include "screens/states.h"
 
 struct ProgramDriver {
     std::filesystem::path dataDir;

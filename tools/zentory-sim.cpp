@@ -30,8 +30,8 @@
 
 #include "ai/game_record.h"
 #include "ai/game_trace.h"
-#include "engine/random.h"
-#include "game/file_replace.h"
+#include "base/file_replace.h"
+#include "base/random.h"
 #include "game/galaxy_file.h"
 #include "game/save_file.h"
 

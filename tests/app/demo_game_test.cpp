@@ -7,12 +7,12 @@
 #include <cstdio>
 
 #include "ai/game_trace.h"
-#include "ai/turn_driver.h"
 #include "game/end_on_points.h"
 #include "game/game_state.h"
 #include "screens/end_and_stats.h"
-#include "tools/program_driver.h"
+#include "screens/turn_driver.h"
 #include "tests/support/scratch_dir.h"
+#include "tools/program_driver.h"
 
 namespace {
 

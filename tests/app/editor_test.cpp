@@ -7,11 +7,11 @@
 #include <fstream>
 #include <map>
 
-#include "app/galaxy_list.h"
 #include "game/editor.h"
 #include "game/galaxy_file.h"
-#include "tools/program_driver.h"
+#include "game/galaxy_list.h"
 #include "tests/support/scratch_dir.h"
+#include "tools/program_driver.h"
 
 namespace fs = std::filesystem;
 using Texts = std::pair<std::string, std::string>;

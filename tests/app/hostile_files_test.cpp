@@ -21,7 +21,6 @@
 #include <thread>
 #include <vector>
 
-#include "app/galaxy_list.h"
 #include "engine/music.h"
 #include "engine/platform/headless.h"
 #include "engine/platform/headless_audio.h"
@@ -29,6 +28,7 @@
 #include "engine/volume_file.h"
 #include "game/galaxy.h"
 #include "game/galaxy_file.h"
+#include "game/galaxy_list.h"
 #include "tests/support/scratch_dir.h"
 #include "tests/support/wav_bytes.h"
 

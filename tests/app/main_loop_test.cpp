@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "base/random.h"
 #include "engine/main_loop.h"
 #include "engine/platform/font.h"
 #include "engine/platform/headless.h"
-#include "engine/random.h"
 #include "tests/support/scratch_dir.h"
 
 namespace {

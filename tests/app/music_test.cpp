@@ -6,12 +6,12 @@
 #include <utility>
 #include <vector>
 
+#include "base/random.h"
 #include "engine/music.h"
 #include "engine/music_loader.h"
 #include "engine/platform/audio.h"
 #include "engine/platform/headless.h"
 #include "engine/platform/headless_audio.h"
-#include "engine/random.h"
 #include "tests/support/scratch_dir.h"
 
 namespace {

@@ -9,10 +9,10 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "app/galaxy_list.h"
 #include "app/player_folder.h"
 #include "engine/volume_file.h"
 #include "game/galaxy_file.h"
+#include "game/galaxy_list.h"
 #include "tests/support/scratch_dir.h"
 
 namespace fs = std::filesystem;

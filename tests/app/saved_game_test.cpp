@@ -17,14 +17,14 @@
 #include <thread>
 
 #include "ai/game_trace.h"
-#include "ai/turn_driver.h"
 #include "app/autosave.h"
-#include "engine/random.h"
+#include "base/random.h"
 #include "game/game_state.h"
 #include "game/save_file.h"
 #include "screens/board.h"
-#include "tools/program_driver.h"
+#include "screens/turn_driver.h"
 #include "tests/support/scratch_dir.h"
+#include "tools/program_driver.h"
 
 namespace {
 

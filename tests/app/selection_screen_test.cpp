@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "app/galaxy_list.h"
-#include "tools/program_driver.h"
+#include "game/galaxy_list.h"
 #include "tests/support/scratch_dir.h"
+#include "tools/program_driver.h"
 
 namespace fs = std::filesystem;
 

@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "app/registration.h"
-#include "app/states.h"
 #include "engine/input.h"
 #include "screens/screens.h"
+#include "screens/states.h"
 
 namespace {
 

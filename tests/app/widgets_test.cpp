@@ -5,9 +5,9 @@
 #include <utility>
 #include <vector>
 
-#include "app/widgets.h"
 #include "engine/platform/headless_audio.h"
 #include "engine/sound.h"
+#include "screens/widgets.h"
 #include "test_support.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <tuple>
 
 #include "ai/planning.h"
-#include "engine/random.h"
+#include "base/random.h"
 #include "tests/core/ai_test_galaxy.h"
 
 namespace {

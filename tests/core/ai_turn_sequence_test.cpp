@@ -3,7 +3,7 @@
 #include <tuple>
 
 #include "ai/turn_sequence.h"
-#include "engine/random.h"
+#include "base/random.h"
 #include "game/rules.h"
 #include "tests/core/ai_test_galaxy.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <tuple>
 
-#include "game/file_read.h"
+#include "base/file_read.h"
 #include "tests/support/scratch_dir.h"
 
 namespace fs = std::filesystem;

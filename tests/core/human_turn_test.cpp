@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "ai/turn_sequence.h"
-#include "engine/random.h"
+#include "base/random.h"
 #include "game/human_turn.h"
 #include "tests/core/ai_test_galaxy.h"
 

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "engine/random.h"
+#include "base/random.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <tuple>
 #include <vector>
 
-#include "engine/random.h"
+#include "base/random.h"
 #include "game/galaxy.h"
 #include "game/galaxy_file.h"
 #include "game/game_state.h"

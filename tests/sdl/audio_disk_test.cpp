@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
+#include "base/random.h"
 #include "engine/music.h"
 #include "engine/platform/audio.h"
-#include "engine/random.h"
 #include "engine/sound.h"
 #include "tests/support/scratch_dir.h"
 

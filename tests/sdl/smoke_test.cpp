@@ -7,10 +7,10 @@
 
 #include "app/resources.h"
 #include "app/start_up.h"
-#include "app/states.h"
+#include "base/random.h"
 #include "engine/main_loop.h"
-#include "engine/random.h"
 #include "game/rules.h"
+#include "screens/states.h"
 #include "tests/support/scratch_dir.h"
 
 // Milliseconds since the machine started, as the system counts them.

@@ -2,13 +2,11 @@
 // paced by two timers, so that the player can follow every placement and
 // every battle round. The stepper holds the rules; this file only decides
 // when the next step is due and what the panel shows meanwhile.
-#include "ai/turn_driver.h"
+#include "screens/turn_driver.h"
 
 #include <algorithm>
 #include <string>
 
-#include "app/states.h"
-#include "app/widgets.h"
 #include "engine/draw_text.h"
 #include "engine/input.h"
 #include "game/galaxy.h"
@@ -16,6 +14,8 @@
 #include "game/rules.h"
 #include "screens/end_and_stats.h"
 #include "screens/screens.h"
+#include "screens/states.h"
+#include "screens/widgets.h"
 
 namespace {
 

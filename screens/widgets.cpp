@@ -1,4 +1,4 @@
-#include "app/widgets.h"
+#include "screens/widgets.h"
 
 #include <algorithm>
 #include <cstring>

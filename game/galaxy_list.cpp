@@ -1,4 +1,4 @@
-#include "app/galaxy_list.h"
+#include "game/galaxy_list.h"
 
 #include <algorithm>
 #include <filesystem>

@@ -1,4 +1,4 @@
-#include "game/file_read.h"
+#include "base/file_read.h"
 
 #include <algorithm>
 #include <cctype>

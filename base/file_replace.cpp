@@ -1,4 +1,4 @@
-#include "game/file_replace.h"
+#include "base/file_replace.h"
 
 #include <cerrno>
 #include <cstdio>

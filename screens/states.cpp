@@ -1,4 +1,4 @@
-#include "app/states.h"
+#include "screens/states.h"
 
 #include "game/galaxy.h"
 #include "game/human_turn.h"
