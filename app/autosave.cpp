@@ -1,6 +1,5 @@
 #include "app/autosave.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <condition_variable>
 #include <cstdio>
@@ -20,6 +19,7 @@
 #include "base/random.h"
 #include "game/game_state.h"
 #include "game/save_file.h"
+#include "screens/notices.h"
 
 namespace {
 
@@ -69,9 +69,6 @@ struct Autosave {
     bool haveSeen = false;
     // A damaged save that could not be set aside is never overwritten.
     bool blocked = false;
-    std::string menuNotice;
-    std::string panelNotice;
-    int panelMsLeft = 0;
     bool failureShown = false;
     unsigned doneSeen = 0;
 };
@@ -138,8 +135,8 @@ void noteWriterOutcome()
         autosave.failureShown = false;
     } else if (!autosave.failureShown) {
         autosave.failureShown = true;
-        autosave.panelNotice = "Game not saved: " + writeFailureReason(writer.error);
-        autosave.panelMsLeft = failureNoticeMs;
+        notices.panelLine = "Game not saved: " + writeFailureReason(writer.error);
+        notices.panelMsLeft = failureNoticeMs;
     }
 }
 
@@ -201,11 +198,11 @@ SaveAtStart loadSavedGame()
     const std::string kept = setAside(path);
     if (kept.empty()) {
         autosave.blocked = true;
-        autosave.menuNotice = "The saved game could not be read, nor be set aside; no game will be saved";
+        notices.menuLine = "The saved game could not be read, nor be set aside; no game will be saved";
     } else {
-        autosave.menuNotice = "The saved game could not be read; it was kept as " + kept;
+        notices.menuLine = "The saved game could not be read; it was kept as " + kept;
     }
-    std::fprintf(stderr, "zentory: %s (%s)\n", autosave.menuNotice.c_str(), why.empty() ? "unreadable" : why.c_str());
+    std::fprintf(stderr, "zentory: %s (%s)\n", notices.menuLine.c_str(), why.empty() ? "unreadable" : why.c_str());
     return SaveAtStart::SetAside;
 }
 
@@ -215,7 +212,7 @@ void autosaveAfterFrame()
     if (autosave.haveSeen && gameChanges == autosave.seenChanges) return;
     autosave.haveSeen = true;
     autosave.seenChanges = gameChanges;
-    if (gameState.phase != GamePhase::None) autosave.menuNotice.clear();
+    if (gameState.phase != GamePhase::None) notices.menuLine.clear();
     if (gameState.demoMode != 0) return;
     if (gameState.phase == GamePhase::Over)
         hand(Job{true, {}, 0});
@@ -235,16 +232,6 @@ void waitForSaves()
     writer.changed.wait(lock, [] { return !writer.next && !writer.busy; });
 }
 
-const std::string& savedGameNotice() { return autosave.menuNotice; }
-
-std::string saveFailureNotice(int elapsedMs)
-{
-    noteWriterOutcome();
-    if (autosave.panelMsLeft <= 0) return {};
-    autosave.panelMsLeft -= std::max(elapsedMs, 0);
-    return autosave.panelNotice;
-}
-
 void resetAutosaveForTests()
 {
     writer.stop();
@@ -255,5 +242,6 @@ void resetAutosaveForTests()
     }
     const unsigned done = writer.done;
     autosave = Autosave{};
+    notices = Notices{};
     autosave.doneSeen = done;
 }

@@ -32,10 +32,8 @@ void finishSaving();
 // Waits until everything handed to the writer is done (tests).
 void waitForSaves();
 
-// The main menu's line about a save that could not be read; empty when none.
-const std::string& savedGameNotice();
-// The panel's line after the first save of a run of failures ("Game not
-// saved: the disk is full"), counted down by elapsedMs; empty when none.
-std::string saveFailureNotice(int elapsedMs);
+// What went wrong reaches the player through screens/notices.h: the main
+// menu's line about an unreadable save, the panel's line about a failed write
+// (noted after each frame, told once per run of failures).
 
 void resetAutosaveForTests();

@@ -3,13 +3,13 @@
 #include <cstdio>
 #include <string>
 
-#include "app/autosave.h"
 #include "engine/draw_text.h"
 #include "engine/image_catalogue.h"
 #include "engine/input.h"
 #include "game/galaxy.h"
 #include "game/human_turn.h"
 #include "game/rules.h"
+#include "screens/notices.h"
 #include "screens/screens.h"
 #include "screens/states.h"
 
@@ -76,7 +76,7 @@ void drawPlayScreen(int elapsedMs)
     drawImagePart(0, 499, 0, 499, 800, 100, "background");
     gameGalaxy.drawBoard();
     nextTurnButton.setActive(false);
-    if (const std::string failed = saveFailureNotice(elapsedMs); !failed.empty())
+    if (const std::string failed = panelNotice(elapsedMs); !failed.empty())
         drawTextInBox(20, 582, 760, 17, 255, 255, 255, failed.c_str(), true);
 }
 

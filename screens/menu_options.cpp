@@ -4,7 +4,6 @@
 #include <string>
 #include <system_error>
 
-#include "app/autosave.h"
 #include "engine/draw_text.h"
 #include "engine/image_catalogue.h"
 #include "engine/input.h"
@@ -12,6 +11,7 @@
 #include "engine/open_url.h"
 #include "engine/sound.h"
 #include "game/galaxy.h"
+#include "screens/notices.h"
 #include "screens/screens.h"
 #include "screens/states.h"
 #include "screens/widgets.h"
@@ -150,7 +150,7 @@ void menuScreen(int elapsedMs)
     drawImage(0, 0, "mainMenu");
     menu.set.run(0);
     drawManualNote(elapsedMs);
-    if (const std::string& notice = savedGameNotice(); !notice.empty()) {
+    if (const std::string& notice = notices.menuLine; !notice.empty()) {
         fillRect(0, 516, 800, 32, 0, 0, 0);
         drawTextInBox(16, 520, 768, 24, 255, 255, 255, notice.c_str(), false);
     }

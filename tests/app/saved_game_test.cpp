@@ -24,6 +24,7 @@
 #include "screens/board.h"
 #include "screens/turn_driver.h"
 #include "tests/support/scratch_dir.h"
+#include "screens/notices.h"
 #include "tools/program_driver.h"
 
 namespace {
@@ -189,7 +190,7 @@ TEST_F(SavedGame, ADamagedSaveIsSetAsideAndNeverOverwritten)
     writeText(saveFile(), "zentory save 1\nturn -1\n");
     ASSERT_TRUE(program.start(scratchDir("savedgame")));
     ASSERT_TRUE(program.runUntil("menu", 5000));
-    EXPECT_EQ(savedGameNotice(), "The saved game could not be read; it was kept as savegame.bad.2");
+    EXPECT_EQ(notices.menuLine, "The saved game could not be read; it was kept as savegame.bad.2");
     EXPECT_EQ(readText(saves / "savegame.bad.2"), "zentory save 1\nturn -1\n");
     EXPECT_EQ(readText(saves / "savegame.bad"), "an older damaged save");
     EXPECT_FALSE(fs::exists(saveFile()));
@@ -208,12 +209,12 @@ TEST_F(SavedGame, AFailedWriteIsToldOnceAndKeepsTheLastGoodSave)
     clickStar(program, own);
     waitForSaves();
     program.frame();
-    EXPECT_EQ(saveFailureNotice(0), "Game not saved: File exists");
+    EXPECT_EQ(panelNotice(0), "Game not saved: File exists");
     program.frames(600);
     clickStar(program, own);
     waitForSaves();
     program.frame();
-    EXPECT_EQ(saveFailureNotice(0), ""); // said once, not at every failure
+    EXPECT_EQ(panelNotice(0), ""); // said once, not at every failure
     EXPECT_EQ(readText(saveFile()), good);
 }
 
