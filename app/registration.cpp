@@ -8,30 +8,30 @@
 
 void registerAllStates()
 {
-    registerState("title", titleScreen);
-    registerState("menu", menuScreen);
-    registerState("options", optionsScreen);
-    registerState("help", helpScreen);
-    registerState("about", aboutScreen);
-    registerState("load", loadScreen);
-    registerState("killed", killedScreen);
-    registerState("win", winScreen);
-    registerState("stats", statsScreen);
-    registerState("startAI", startAIScreen);
-    registerState("placeAI", placeAIScreen);
-    registerState("attackAI", attackAIScreen);
-    registerState("openPlay", openPlayScreen);
-    registerState("play", playScreen);
-    registerState("noSupport", noSupportScreen);
-    registerState("placeHuman", placeHumanScreen);
-    registerState("attackHuman", attackHumanScreen);
-    registerState("fightHuman", fightHumanScreen);
-    registerState("transferToConquered", transferToConqueredScreen);
-    registerState("moveHuman", moveHumanScreen);
-    registerState("openEditor", openEditorScreen);
-    registerState("editor", editorScreen);
-    registerState("confirm", confirmScreen);
-    registerState("resume", resumeSavedGameScreen);
+    registerState(State::title, titleScreen);
+    registerState(State::menu, menuScreen);
+    registerState(State::options, optionsScreen);
+    registerState(State::help, helpScreen);
+    registerState(State::about, aboutScreen);
+    registerState(State::load, loadScreen);
+    registerState(State::killed, killedScreen);
+    registerState(State::win, winScreen);
+    registerState(State::stats, statsScreen);
+    registerState(State::startAI, startAIScreen);
+    registerState(State::placeAI, placeAIScreen);
+    registerState(State::attackAI, attackAIScreen);
+    registerState(State::openPlay, openPlayScreen);
+    registerState(State::play, playScreen);
+    registerState(State::noSupport, noSupportScreen);
+    registerState(State::placeHuman, placeHumanScreen);
+    registerState(State::attackHuman, attackHumanScreen);
+    registerState(State::fightHuman, fightHumanScreen);
+    registerState(State::transferToConquered, transferToConqueredScreen);
+    registerState(State::moveHuman, moveHumanScreen);
+    registerState(State::openEditor, openEditorScreen);
+    registerState(State::editor, editorScreen);
+    registerState(State::confirm, confirmScreen);
+    registerState(State::resume, resumeSavedGameScreen);
 }
 
 void appFrame(int elapsedMs)
@@ -39,9 +39,9 @@ void appFrame(int elapsedMs)
     if (stateRegistry.firstFrame) {
         stateRegistry.firstFrame = false;
         registerAllStates();
-        setState("title");
+        setState(State::title);
         // A game saved by an earlier run is there to resume, as one left by the menu would be.
-        if (loadSavedGame() == SaveAtStart::Resumed) menuReturnState = "resume";
+        if (loadSavedGame() == SaveAtStart::Resumed) menuReturnState = State::resume;
     }
     runCurrentState(elapsedMs);
     autosaveAfterFrame();

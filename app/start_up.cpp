@@ -8,7 +8,7 @@
 #include "game/game_state.h"
 #include "screens/states.h"
 
-static void openPlayAfterSetUp() { setState("openPlay"); }
+static void openPlayAfterSetUp() { setState(State::openPlay); }
 
 void configureProgram()
 {

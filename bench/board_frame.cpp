@@ -21,7 +21,7 @@ void BoardAttackFrame(benchmark::State& state)
     difficulty = 2;
     previewGalaxy.name = "TENTACLES";
     startNewGame(false, true);
-    program.runUntil("placeHuman", 500);
+    program.runUntil(State::placeHuman, 500);
     int stars = 0;
     int own = noOwner;
     for (int i = 0; i < gameGalaxy.slotCount(); ++i) {
@@ -32,7 +32,7 @@ void BoardAttackFrame(benchmark::State& state)
         if (s.owner == 0 && s.active) own = i;
     }
     gameGalaxy.gameStars[own].armies = 30;
-    setState("attackHuman");
+    setState(State::attackHuman);
     const Star& a = gameGalaxy.layoutStars[own];
     program.press(a.x, a.y);
     program.frame();

@@ -33,10 +33,10 @@ void PacedComputerTurnFramesDense100Stars8Players(benchmark::State& state)
         return;
     }
     makeDenseGalaxy(gameGalaxy);
-    setState("openPlay");
+    setState(State::openPlay);
     double longestMs = 0, longestCpuMs = 0;
     for (auto _ : state) {
-        if (program.state() == "killed" || program.state() == "win") headlessPushKey(1, true);
+        if (program.state() == State::killed || program.state() == State::win) headlessPushKey(1, true);
         const double wall0 = wallMs(), cpu0 = threadCpuMs();
         program.frame(16);
         const double wall = wallMs() - wall0, cpu = threadCpuMs() - cpu0;

@@ -14,7 +14,7 @@ void MenuFrame(benchmark::State& state)
         return;
     }
     program.click(400, 300); // past the title
-    if (!program.runUntil("menu", 500)) {
+    if (!program.runUntil(State::menu, 500)) {
         state.SkipWithError("the menu did not open");
         return;
     }

@@ -17,9 +17,9 @@ void fightChoice(int k)
     switch (fightBattle(gameState, dragSource, dragTarget, choiceValues[k])) {
     case BattleOutcome::Held: break;
     case BattleOutcome::Cancelled:
-    case BattleOutcome::SourceEmptied: setState("attackHuman"); break;
+    case BattleOutcome::SourceEmptied: setState(State::attackHuman); break;
     case BattleOutcome::Conquered:
-        announceOrGo(gameState.phase == GamePhase::HumanTransfer ? "transferToConquered" : "attackHuman");
+        announceOrGo(boardStateFor(gameState));
         break;
     }
 }
@@ -27,17 +27,17 @@ void fightChoice(int k)
 void transferChoice(int k)
 {
     transferAfterConquest(gameState, choiceValues[k]);
-    setState("attackHuman");
+    setState(State::attackHuman);
 }
 
 void moveChoice(int k)
 {
     if (!moveAndEndTurn(gameState, dragSource, dragTarget, choiceValues[k])) {
-        setState("attackHuman");
+        setState(State::attackHuman);
         return;
     }
     gameGalaxy.selectedStar = noOwner;
-    setState("startAI");
+    setState(State::startAI);
 }
 
 // The frame every panel shares; false when the drag no longer names two
@@ -45,7 +45,7 @@ void moveChoice(int k)
 bool panelFrame(int elapsedMs, ButtonAction action)
 {
     if (!gameGalaxy.isGameStar(dragSource) || !gameGalaxy.isGameStar(dragTarget)) {
-        setState("attackHuman");
+        setState(State::attackHuman);
         return false;
     }
     gameGalaxy.selectedStar = dragTarget;

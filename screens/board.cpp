@@ -59,8 +59,8 @@ std::string incomeText(const std::string& kind)
 // Hands the turn to the computer players in this same frame.
 void startComputerTurns(int elapsedMs)
 {
-    setState("startAI");
-    if (currentStateName() == "startAI") runCurrentState(elapsedMs);
+    setState(State::startAI);
+    if (currentState() == State::startAI) runCurrentState(elapsedMs);
 }
 
 } // namespace
@@ -137,24 +137,24 @@ void openBoard()
 void openPlayScreen(int)
 {
     openBoard();
-    setState("play");
+    setState(State::play);
 }
 
 
 void playScreen(int elapsedMs)
 {
     startTurnCycle(gameState);
-    if (gameState.phase == GamePhase::ComputerTurns) {
+    const State next = boardStateFor(gameState);
+    if (next == State::startAI) {
         startComputerTurns(elapsedMs);
-        return;
-    }
-    if (gameState.phase != GamePhase::HumanPlacement) {
-        setState("noSupport");
-        noSupportScreen(elapsedMs);
-    } else {
+    } else if (next == State::placeHuman) {
         placementStep = 1;
-        setState("placeHuman");
+        setState(next);
         placeHumanScreen(elapsedMs);
+    } else {
+        // A turn that begins in the attack had nothing to place: say why first.
+        setState(State::noSupport);
+        noSupportScreen(elapsedMs);
     }
 }
 
@@ -193,7 +193,7 @@ void placeHumanScreen(int elapsedMs)
 
     if (leftButtonPressed() && placeArmies(gameState, boardStarUnderPointer(), placementStep) > 0 &&
         gameState.phase != GamePhase::HumanPlacement)
-        setState("attackHuman");
+        setState(State::attackHuman);
     dragging = false;
     dragSource = dragTarget = noOwner;
     runHudButtons(elapsedMs);
@@ -222,7 +222,7 @@ void attackHumanScreen(int elapsedMs)
     dragging = false;
     dragTarget = boardStarUnderPointer();
     const DropKind drop = dropKind(gameGalaxy, dragSource, dragTarget);
-    if (drop != DropKind::Nothing) setState(drop == DropKind::Move ? "moveHuman" : "fightHuman");
+    if (drop != DropKind::Nothing) setState(drop == DropKind::Move ? State::moveHuman : State::fightHuman);
 }
 
 void resetBoardForTests()

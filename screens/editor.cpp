@@ -80,10 +80,10 @@ void clearGalaxy(int)
 void backToMenu(int)
 {
     editorGalaxy.selectedStar = noOwner;
-    setState("menu");
+    setState(State::menu);
 }
 
-void loadGalaxy(int) { openSelection("editor", editorGalaxy); }
+void loadGalaxy(int) { openSelection(true); }
 
 void fewerPlayers(int) { changePlayerCount(-1); }
 
@@ -124,7 +124,7 @@ void saveGalaxy(int)
                    "choose another name");
     case SaveCheck::Exists:
         editorGalaxy.selectedStar = noOwner;
-        setState("confirm");
+        setState(State::confirm);
         return;
     case SaveCheck::Ready: writeGalaxy(); return;
     }
@@ -133,10 +133,10 @@ void saveGalaxy(int)
 void overwrite(int)
 {
     writeGalaxy();
-    setState("editor");
+    setState(State::editor);
 }
 
-void keep(int) { setState("editor"); }
+void keep(int) { setState(State::editor); }
 
 void makeButtons()
 {
@@ -229,7 +229,7 @@ void openEditorScreen(int)
         startFirstEditorGalaxy();
     }
     makeButtons();
-    setState("editor");
+    setState(State::editor);
 }
 
 void loadIntoEditorScreen(bool builtIn, const std::string& fileName)

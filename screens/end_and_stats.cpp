@@ -18,7 +18,7 @@
 #include "screens/widgets.h"
 
 std::string eliminationMessage;
-std::string afterElimination;
+State afterElimination = State::none;
 std::string winMessage;
 int winTimer = 0;
 
@@ -59,7 +59,7 @@ void announceNext()
     if (p != noOwner) {
         eliminationMessage = isHuman(p) ? "you were eliminated" : colourName(p) + " was eliminated";
         killedTimer = demoKilledMs;
-        setState("killed");
+        setState(State::killed);
         return;
     }
     if (gameState.phase != GamePhase::Over) {
@@ -70,12 +70,12 @@ void announceNext()
     // The human is out whenever a game ends on points: no "you win" then.
     winMessage = isHuman(w) ? "you win!" : colourName(w) + (gameState.wonOnPoints ? " wins on points" : " wins!");
     winTimer = winHoldMs;
-    setState("win");
+    setState(State::win);
 }
 
 } // namespace
 
-void announceOrGo(const std::string& nextState)
+void announceOrGo(State nextState)
 {
     afterElimination = nextState;
     announceNext();
@@ -164,7 +164,7 @@ void statsScreen(int elapsedMs)
 void resetEndScreensForTests()
 {
     eliminationMessage.clear();
-    afterElimination.clear();
+    afterElimination = State::none;
     winMessage.clear();
     winTimer = 0;
     killedTimer = 0;

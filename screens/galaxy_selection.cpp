@@ -33,8 +33,8 @@ constexpr int fileRowBase = 1000;
 constexpr int trackGap = 12;
 constexpr int trackSlack = 10;
 
-std::string selectionMode = "selector";
-Galaxy* targetGalaxy = &gameGalaxy;
+// Opened by the editor to load a galaxy into it, else to start a game.
+bool forEditor = false;
 int selectedGalaxy = 0;
 std::vector<std::string> galaxyFileNames;
 int firstFileRow = 0;
@@ -254,14 +254,11 @@ void demoAction(int) { beginGame(true); }
 void loadAction(int)
 {
     // The editor checks what it is given before it lets go of its work.
-    if (selectionMode == "editor")
-        loadIntoEditorScreen(selectedGalaxy == 0, sourceName(selectedGalaxy));
-    else
-        loadGalaxy(*targetGalaxy, selectedGalaxy);
-    setState(selectionMode);
+    loadIntoEditorScreen(selectedGalaxy == 0, sourceName(selectedGalaxy));
+    setState(State::editor);
 }
 
-void cancelAction(int) { setState(selectionMode); }
+void cancelAction(int) { setState(State::editor); }
 
 void makeButtons()
 {
@@ -293,7 +290,7 @@ void makeButtons()
 
 } // namespace
 
-void openSelection(const std::string& mode, Galaxy& target)
+void openSelection(bool forEditorLoad)
 {
     firstFileRow = 0;
     selectedGalaxy = 0;
@@ -306,9 +303,8 @@ void openSelection(const std::string& mode, Galaxy& target)
     playModeButtons.clear();
     refusal.clear();
     chosenDifficulty = difficulty;
-    selectionMode = mode;
-    targetGalaxy = &target;
-    setState("load");
+    forEditor = forEditorLoad;
+    setState(State::load);
     galaxyFileNames = listGalaxyFiles(galaxyFolders());
     makeButtons();
 }
@@ -333,7 +329,7 @@ void loadScreen(int)
     std::snprintf(players, sizeof players, "Players: %d", previewGalaxy.playerCount);
     drawTextInBox(29, 217, 150, 25, 255, 255, 255, players, false);
 
-    if (selectionMode == "editor") {
+    if (forEditor) {
         editorModeButtons.run(0);
         if (wasKeyPressed(keys::escape)) cancelAction(0);
         return;
@@ -347,8 +343,7 @@ void loadScreen(int)
 
 void resetSelectionForTests()
 {
-    selectionMode = "selector";
-    targetGalaxy = &gameGalaxy;
+    forEditor = false;
     selectedGalaxy = 0;
     galaxyFileNames.clear();
     forgetPreviews();

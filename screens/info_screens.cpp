@@ -34,10 +34,10 @@ void nextHelpPage(int) { helpPage = helpPage % helpPageCount + 1; }
 
 void titleScreen(int elapsedMs)
 {
-    if (wasKeyPressed(keys::escape) || leftButtonPressed()) setState("menu");
+    if (wasKeyPressed(keys::escape) || leftButtonPressed()) setState(State::menu);
     titleCountdown -= elapsedMs;
     drawImage(0, 0, "title");
-    if (titleCountdown < 0) setState("menu");
+    if (titleCountdown < 0) setState(State::menu);
 }
 
 void helpScreen(int)

@@ -50,7 +50,7 @@ struct OptionsButtons {
 };
 OptionsButtons options;
 
-void playAction(int) { openSelection("selector", gameGalaxy); }
+void playAction(int) { openSelection(false); }
 
 void setSpeed(int speed)
 {
@@ -168,7 +168,7 @@ void optionsScreen(int)
     drawTextInBox(400, 314, 120, 20, 255, 255, 255, gameSpeedNames[std::clamp(gameSpeed, 0, 2)],
                   false);
     options.set.run(0);
-    if (wasKeyPressed(keys::escape)) setState("menu");
+    if (wasKeyPressed(keys::escape)) setState(State::menu);
 }
 
 void resetMenusForTests()

@@ -1,6 +1,4 @@
 // A game read from the save, opened on the screen of its phase.
-#include <string>
-
 #include "game/game_state.h"
 #include "screens/board.h"
 #include "screens/end_and_stats.h"
@@ -10,20 +8,13 @@
 void resumeSavedGameScreen(int elapsedMs)
 {
     openBoard();
-    const char* next = "play";
-    switch (gameState.phase) {
-    case GamePhase::HumanPlacement: placementStep = 1, next = "placeHuman"; break;
-    case GamePhase::HumanAttack: next = "attackHuman"; break;
-    case GamePhase::HumanTransfer:
+    const State next = boardStateFor(gameState);
+    if (next == State::placeHuman) placementStep = 1;
+    if (next == State::transferToConquered) {
         dragSource = gameState.transferFrom;
         dragTarget = gameState.transferTo;
-        next = "transferToConquered";
-        break;
-    // A cycle of computer turns begins again from its start, which the save holds.
-    case GamePhase::ComputerTurns: next = "startAI"; break;
-    default: break;
     }
     // Falls not yet shown are shown first, as they would have been.
     announceOrGo(next);
-    if (currentStateName() != "resume") runCurrentState(elapsedMs);
+    if (currentState() != State::resume) runCurrentState(elapsedMs);
 }

@@ -45,8 +45,9 @@ void startAIScreen(int elapsedMs);
 void placeAIScreen(int elapsedMs);
 void attackAIScreen(int elapsedMs);
 
-// Galaxy selection: mode "selector" (play) or "editor". (screens/galaxy_selection.cpp)
-void openSelection(const std::string& mode, Galaxy& target);
+// Galaxy selection, to load a galaxy into the editor or else to start a
+// game. (screens/galaxy_selection.cpp)
+void openSelection(bool forEditor);
 void loadScreen(int elapsedMs);
 void resetSelectionForTests();
 

@@ -1,65 +1,82 @@
 #include "screens/states.h"
 
 #include "game/galaxy.h"
+#include "game/game_state.h"
 #include "game/human_turn.h"
 
 StateRegistry stateRegistry;
-std::string menuReturnState;
-std::string statsReturnState;
+State menuReturnState = State::none;
+State statsReturnState = State::none;
 
-void registerState(const std::string& name, StateHandler handler)
+namespace {
+
+StateHandler& handlerOf(State state) { return stateRegistry.handlers[static_cast<size_t>(state)]; }
+
+void remember(State& slot, State target)
 {
-    stateRegistry.handlers.emplace(name, handler);
+    slot = currentState();
+    setState(target);
 }
 
-void setState(const std::string& name)
+} // namespace
+
+void registerState(State state, StateHandler handler)
 {
-    auto it = stateRegistry.handlers.find(name);
-    if (it == stateRegistry.handlers.end()) return;
-    stateRegistry.currentHandler = it->second;
-    stateRegistry.currentName = name;
+    if (!handlerOf(state)) handlerOf(state) = handler;
 }
 
-std::string currentStateName() { return stateRegistry.currentName; }
+void setState(State state)
+{
+    if (handlerOf(state)) stateRegistry.current = state;
+}
+
+State currentState() { return stateRegistry.current; }
 
 void runCurrentState(int elapsedMs)
 {
-    if (stateRegistry.currentHandler) stateRegistry.currentHandler(elapsedMs);
+    if (const StateHandler handler = handlerOf(stateRegistry.current)) handler(elapsedMs);
 }
 
 void resetStatesForTests()
 {
     stateRegistry = StateRegistry{};
-    menuReturnState.clear();
-    statsReturnState.clear();
+    menuReturnState = statsReturnState = State::none;
 }
 
-static void remember(std::string& slot, const char* target)
+State boardStateFor(const GameState& game)
 {
-    slot = currentStateName();
-    setState(target);
+    switch (game.phase) {
+    case GamePhase::HumanPlacement: return State::placeHuman;
+    case GamePhase::HumanAttack: return State::attackHuman;
+    case GamePhase::HumanTransfer: return State::transferToConquered;
+    // A cycle of computer turns begins again from its start.
+    case GamePhase::ComputerTurns: return State::startAI;
+    case GamePhase::Over: return State::win;
+    case GamePhase::None:
+    case GamePhase::TurnStart: break;
+    }
+    return State::play;
 }
 
-void backFromAbout(int) { setState("menu"); }
-void backFromHelp(int) { setState("menu"); }
-void backFromGalaxySelection(int) { setState("menu"); }
-void backToEditing(int) { setState("editor"); }
-void menuFromGame(int) { remember(menuReturnState, "menu"); }
-void menuFromComputerTurn(int) { remember(menuReturnState, "menu"); }
-void menuFromWin(int) { remember(menuReturnState, "menu"); }
-void showStatistics(int) { remember(statsReturnState, "stats"); }
+void backFromAbout(int) { setState(State::menu); }
+void backFromHelp(int) { setState(State::menu); }
+void backFromGalaxySelection(int) { setState(State::menu); }
+void menuFromGame(int) { remember(menuReturnState, State::menu); }
+void menuFromComputerTurn(int) { remember(menuReturnState, State::menu); }
+void menuFromWin(int) { remember(menuReturnState, State::menu); }
+void showStatistics(int) { remember(statsReturnState, State::stats); }
 void nextTurn(int)
 {
     endHumanTurn(gameState);
-    setState("startAI");
+    setState(State::startAI);
 }
-void goOnAttacking(int) { setState("attackHuman"); }
-void openEditorAction(int) { setState("openEditor"); }
-void optionsAction(int) { setState("options"); }
-void helpAction(int) { setState("help"); }
-void aboutAction(int) { setState("about"); }
+void goOnAttacking(int) { setState(State::attackHuman); }
+void openEditorAction(int) { setState(State::openEditor); }
+void optionsAction(int) { setState(State::options); }
+void helpAction(int) { setState(State::help); }
+void aboutAction(int) { setState(State::about); }
 void quitAction(int) { quitApplication(); }
-void backFromOptions(int) { setState("menu"); }
+void backFromOptions(int) { setState(State::menu); }
 void resumeGame(int)
 {
     if (gameGalaxy.gameInProgress != 0) setState(menuReturnState);

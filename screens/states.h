@@ -1,36 +1,72 @@
 #pragma once
-// The application-state machine: named states, one current, its handler
-// called once per frame; and the state-switching actions buttons use. It
-// knows the handlers only by name; app/registration.cpp names them.
-#include <map>
-#include <string>
-#include <vector>
+// The application-state machine: one current state, its handler called once
+// per frame; and the state-switching actions buttons use. It knows the
+// handlers only through the table app/registration.cpp fills.
+#include <array>
 
 #include "engine/main_loop.h"
 
+struct GameState;
+
+// Every screen of the program. `none` is no screen: the state before the
+// first setState, and a return slot that holds nothing.
+enum class State {
+    none,
+    title,
+    menu,
+    options,
+    help,
+    about,
+    load,
+    openEditor,
+    editor,
+    confirm,
+    openPlay,
+    play,
+    noSupport,
+    placeHuman,
+    attackHuman,
+    fightHuman,
+    transferToConquered,
+    moveHuman,
+    startAI,
+    placeAI,
+    attackAI,
+    killed,
+    win,
+    stats,
+    resume,  // a game read from the save, opened on the screen of its phase
+};
+inline constexpr int stateCount = static_cast<int>(State::resume) + 1;
+
 struct StateRegistry {
-    std::map<std::string, StateHandler> handlers;
-    std::string currentName;
-    StateHandler currentHandler = nullptr;
+    std::array<StateHandler, stateCount> handlers{};
+    State current = State::none;
     bool firstFrame = true;
 };
 
 extern StateRegistry stateRegistry;
-extern std::string menuReturnState;
-extern std::string statsReturnState;
+extern State menuReturnState;
+extern State statsReturnState;
 
-void registerState(const std::string& name, StateHandler handler);
+// The first registration of a state stays.
+void registerState(State state, StateHandler handler);
 // Takes effect from the next frame: the caller's handler runs on to its end.
-void setState(const std::string& name);
-std::string currentStateName();
+// A state without a handler (`none`) changes nothing.
+void setState(State state);
+State currentState();
 void runCurrentState(int elapsedMs);
 void resetStatesForTests();
+
+// The board screen that shows the game in its phase: the one mapping from
+// the game's phase to a screen, for the board, the resume and the computer
+// turns alike.
+State boardStateFor(const GameState& game);
 
 // State-switching actions; the int is ignored.
 void backFromAbout(int);
 void backFromHelp(int);
 void backFromGalaxySelection(int);
-void backToEditing(int);
 void menuFromGame(int);
 void menuFromComputerTurn(int);
 void menuFromWin(int);

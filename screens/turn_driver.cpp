@@ -75,9 +75,9 @@ void leaveFinishedCycle()
 {
     phaseStarted = false;
     if (gameState.phase == GamePhase::Over)
-        announceOrGo("play");
+        announceOrGo(boardStateFor(gameState));
     else
-        setState("play");
+        setState(boardStateFor(gameState));
 }
 
 } // namespace
@@ -105,7 +105,7 @@ void startAIScreen(int elapsedMs)
     beginComputerTurns(gameState);
     phaseStarted = false;
     if (aiTurns.phase == AiPhase::Place)
-        setState("placeAI");
+        setState(State::placeAI);
     else
         leaveFinishedCycle();
     finishFrame(elapsedMs);
@@ -121,7 +121,7 @@ void placeAIScreen(int elapsedMs)
     if (placementDone && pauseTimer < 0) {
         phaseStarted = false;
         pauseTimer = pauseMs();
-        setState("attackAI");
+        setState(State::attackAI);
         gameGalaxy.clearLabels();
     }
     if (pauseTimer < 0) {
@@ -165,7 +165,7 @@ void attackAIScreen(int elapsedMs)
             } else if (step().kind == AiStepKind::TurnOver) {
                 phaseStarted = false;
                 if (aiTurns.phase == AiPhase::Place)
-                    setState("placeAI");
+                    setState(State::placeAI);
                 else
                     leaveFinishedCycle();
             } else {
@@ -173,7 +173,7 @@ void attackAIScreen(int elapsedMs)
             }
         }
     } else {
-        announceOrGo("attackAI");
+        announceOrGo(State::attackAI);
     }
     finishFrame(elapsed);
 }

@@ -94,10 +94,10 @@ struct ProgramDriver {
     }
     void frames(int count, uint32_t ms = 16) { for (int i = 0; i < count; ++i) frame(ms); }
     // Runs frames until the state is `name` or the time runs out; true if reached.
-    bool runUntil(const std::string& name, int maxMs, uint32_t ms = 16)
+    bool runUntil(State name, int maxMs, uint32_t ms = 16)
     {
-        for (int t = 0; t <= maxMs && currentStateName() != name; t += static_cast<int>(ms)) frame(ms);
-        return currentStateName() == name;
+        for (int t = 0; t <= maxMs && currentState() != name; t += static_cast<int>(ms)) frame(ms);
+        return currentState() == name;
     }
 
     void moveTo(int x, int y) { headlessPushMouse(PlatformEventType::mouseMove, x, y); }
@@ -144,7 +144,7 @@ struct ProgramDriver {
         frame();
     }
 
-    std::string state() const { return currentStateName(); }
+    State state() const { return currentState(); }
     uint32_t pixel(int x, int y) const { return headlessLastFrame().at(x, y); }
     // The pixels of a rectangle, row by row, every `step`-th in each direction.
     std::vector<uint32_t> pixels(int x, int y, int width, int height, int step = 1) const

@@ -39,12 +39,12 @@ struct BoardTurn : ::testing::Test {
         program.drag(a.x, a.y, b.x, b.y);
     }
     // The state a click on choice button k led to, before that state ran.
-    std::string pressChoice(int k)
+    State pressChoice(int k)
     {
         const Button& b = *choiceButtons.buttons[k];
         program.press(b.x + b.width / 2, b.y + b.height / 2);
         program.frame();
-        const std::string after = program.state();
+        const State after = program.state();
         program.release(b.x + b.width / 2, b.y + b.height / 2);
         program.frame();
         return after;
@@ -71,7 +71,7 @@ struct BoardTurn : ::testing::Test {
 // here the handlers' wiring: choices, pointer, panels and the states they lead to.
 TEST_F(BoardTurn, PlacementStatsDragBattleConquestTransferAndMove)
 {
-    ASSERT_TRUE(program.runUntil("placeHuman", 200));
+    ASSERT_TRUE(program.runUntil(State::placeHuman, 200));
     EXPECT_EQ(gameGalaxy.turn, 1);
     const uint32_t nextTurnSpot = program.pixel(700, 530);
     gameState.armiesToPlace = 13;
@@ -83,10 +83,10 @@ TEST_F(BoardTurn, PlacementStatsDragBattleConquestTransferAndMove)
     gameState.armiesToPlace = 8;
     const int ownBefore = star(own).armies;
     program.click(100, 520);
-    EXPECT_EQ(pressChoice(4), "placeHuman");
+    EXPECT_EQ(pressChoice(4), State::placeHuman);
     clickStar(own);
     clickStar(own); // the step of 5 is cut to the 3 left
-    EXPECT_EQ(std::pair(star(own).armies, program.state()), std::pair(ownBefore + 8, std::string("attackHuman")));
+    EXPECT_EQ(std::pair(star(own).armies, program.state()), std::pair(ownBefore + 8, State::attackHuman));
     EXPECT_NE(program.pixel(700, 530), nextTurnSpot); // "Next Turn" shows only now
 
     // "Stats" remembers the phase ("Menu" is walked by the whole-game test);
@@ -100,10 +100,10 @@ TEST_F(BoardTurn, PlacementStatsDragBattleConquestTransferAndMove)
         for (auto [x, w] : {std::pair(105, 200), {310, 150}, {468, 150}, {649, 150}})
             for (auto [dx, dy] : {std::pair(1, 1), {w - 2, 1}, {1, 28}, {w - 2, 28}, {w / 2, 15}})
                 program.click(x + dx, 83 + 50 * row + dy);
-    ASSERT_EQ(program.state(), "stats");
+    ASSERT_EQ(program.state(), State::stats);
     gameGalaxy.playerCount = 5;
     program.click(400, 533); // "continue"
-    ASSERT_EQ(program.state(), "attackHuman");
+    ASSERT_EQ(program.state(), State::attackHuman);
 
     Star &from = star(own), &to = star(enemy);
     from.armies = 20;
@@ -118,43 +118,43 @@ TEST_F(BoardTurn, PlacementStatsDragBattleConquestTransferAndMove)
     program.release(x, y);
     program.frames(2);
     EXPECT_FALSE(whiteIn(x + 20, y, 20, 20));
-    EXPECT_EQ(program.state(), "attackHuman");
+    EXPECT_EQ(program.state(), State::attackHuman);
 
     dragStars(own, enemy);
-    ASSERT_EQ(program.state(), "fightHuman");
+    ASSERT_EQ(program.state(), State::fightHuman);
     to.armies = 50; // ready to lose 3 against a strong star: the panel stays open
     EXPECT_EQ(shownChoices(), (Labels{"0", "3", "6", "10", "13", "16", "20"}));
     EXPECT_EQ(gameGalaxy.selectedStar, enemy);
-    EXPECT_EQ(pressChoice(1), "fightHuman");
+    EXPECT_EQ(pressChoice(1), State::fightHuman);
     EXPECT_EQ(from.armies, 17);
-    EXPECT_EQ(pressChoice(0), "attackHuman"); // 0 calls the attack off
+    EXPECT_EQ(pressChoice(0), State::attackHuman); // 0 calls the attack off
 
     dragStars(own, enemy);
     from.armies = 40;
     to.armies = 0;
     program.frame();
-    EXPECT_EQ(pressChoice(6), "transferToConquered");
+    EXPECT_EQ(pressChoice(6), State::transferToConquered);
     const int left = from.armies;
-    EXPECT_EQ(pressChoice(1), "attackHuman");
+    EXPECT_EQ(pressChoice(1), State::attackHuman);
     EXPECT_EQ(from.armies + to.armies, left);
     EXPECT_GT(to.armies, 0);
 
     // A move of 0 keeps the turn going; any other move ends it.
     dragStars(enemy, own);
-    ASSERT_EQ(program.state(), "moveHuman");
-    EXPECT_EQ(pressChoice(0), "attackHuman");
+    ASSERT_EQ(program.state(), State::moveHuman);
+    EXPECT_EQ(pressChoice(0), State::attackHuman);
     dragStars(enemy, own);
-    EXPECT_EQ(pressChoice(1), "startAI");
+    EXPECT_EQ(pressChoice(1), State::startAI);
 }
 
 TEST_F(BoardTurn, ANewGameOrDemoStartsWithNothingSelected)
 {
     for (int button : {505, 525}) { // start, demo
         gameGalaxy.selectedStar = enemy; // as the last battle panel left it
-        openSelection("selector", gameGalaxy);
+        openSelection(false);
         program.frame();
         program.click(185 + 60, button + 9);
-        ASSERT_NE(program.state(), "load");
+        ASSERT_NE(program.state(), State::load);
         EXPECT_EQ(gameGalaxy.selectedStar, noOwner);
     }
 }
@@ -172,16 +172,16 @@ TEST_F(BoardTurn, ComputersOpenAHardGameAndNoSupportGoesToTheAttack)
     gameGalaxy.minimumIncome = 0;
     star(own).armies = 4 * gameGalaxy.income(0) + 1;
     program.frames(2);
-    EXPECT_EQ(std::pair(gameGalaxy.turn, program.state()), std::pair(1, std::string("placeAI")));
+    EXPECT_EQ(std::pair(gameGalaxy.turn, program.state()), std::pair(1, State::placeAI));
     program.frame();
     EXPECT_GT(inPlayerLine(1), 10);
     for (int i = 0; i < 5000 && gameState.computerTurns.currentPlayer != 2; ++i) program.frame();
     program.frame();
     EXPECT_TRUE(inPlayerLine(2) > 10 && inPlayerLine(1) == 0);
-    ASSERT_TRUE(program.runUntil("noSupport", 60000));
+    ASSERT_TRUE(program.runUntil(State::noSupport, 60000));
     EXPECT_EQ(inPlayerLine(2) + inPlayerLine(1), 0);
     const uint32_t nextTurnSpot = program.pixel(700, 530);
     program.key(keys::escape);
-    EXPECT_EQ(program.state(), "attackHuman");
+    EXPECT_EQ(program.state(), State::attackHuman);
     EXPECT_NE(program.pixel(700, 530), nextTurnSpot);
 }

@@ -78,15 +78,15 @@ struct ComputerTurns : ::testing::Test {
         gameGalaxy.gameStars[0].owner = gameGalaxy.gameStars[0].armies = 0;
         gameGalaxy.gameStars[1].owner = 2, gameGalaxy.gameStars[1].armies = 0;
         for (int p = 0; p < gameGalaxy.playerCount; ++p) gameGalaxy.players[p].alive = gameGalaxy.starCount(p) > 0;
-        setState("startAI");
+        setState(State::startAI);
     }
     void TearDown() override { setAiStepObserver(nullptr); }
     // To the win screen or past the turn cap; each elimination is noted and
     // dismissed with Escape. No army count may fall below 0 between frames.
     template <class Check> void play(const std::vector<int>& frameMs, Check check)
     {
-        for (size_t i = 0; i < 400000 && program.state() != "win" && gameGalaxy.turn <= traceCap; ++i) {
-            if (program.state() == "killed") {
+        for (size_t i = 0; i < 400000 && program.state() != State::win && gameGalaxy.turn <= traceCap; ++i) {
+            if (program.state() == State::killed) {
                 eliminations.push_back(eliminationMessage);
                 headlessPushKey(1, true);
                 steps.back().atMs = -1;  // the screen holds the pause
@@ -112,7 +112,7 @@ TEST_F(ComputerTurns, EachSpeedPacesTheRunnersGameAndEliminationsLeadToTheWinScr
             if (r.kind == AiStepKind::AttackChosen && clockMs > steps.back().atMs) {
                 ASSERT_EQ(gameGalaxy.gameStars[r.to].label, std::to_string(r.defenders) + " v " + std::to_string(r.attackers));
             }
-            if (r.kind == AiStepKind::Placed && steps.back().labelled && program.state() == "placeAI") {
+            if (r.kind == AiStepKind::Placed && steps.back().labelled && program.state() == State::placeAI) {
                 ASSERT_TRUE(anyLabel(gameGalaxy)) << "placement labels gone within the pause";
             }
         });
@@ -130,7 +130,7 @@ TEST_F(ComputerTurns, EachSpeedPacesTheRunnersGameAndEliminationsLeadToTheWinScr
 
     start(true, 5, 25, 400); // to the win screen, whatever the frame lengths
     play({1, 16, 7, 33, 16, 250, 16, 3, 4000, 16}, [] {});
-    ASSERT_EQ(program.state(), "win");
+    ASSERT_EQ(program.state(), State::win);
     EXPECT_EQ(winMessage, std::string(playerColourNames[soleSurvivor(gameGalaxy)]) + " wins!");
     EXPECT_EQ(screenTrace, runnerTrace());
 
@@ -147,7 +147,7 @@ TEST_F(ComputerTurns, EachSpeedPacesTheRunnersGameAndEliminationsLeadToTheWinScr
     start(false, 1, 50, 100);  // a game the deal left to one player ends at the computer turn
     for (Star& s : gameGalaxy.gameStars) s.owner = 0;
     for (Player& p : gameGalaxy.players) p.alive = &p == &gameGalaxy.players[0];
-    setState("startAI");
+    setState(State::startAI);
     program.frames(2);
     EXPECT_EQ(winMessage, "you win!");
 }
@@ -161,15 +161,15 @@ TEST_F(ComputerTurns, ADemonstrationGameThatNeverEndedRunsUnattendedToAWinOnPoin
     const int frameMs = 130;  // one driver step per frame at the fast speed
     int killedSince = -1, clock = 0;
     std::vector<int> killedShownMs;
-    for (int i = 0; i < 200000 && program.state() != "win"; ++i) {
-        const bool killed = program.state() == "killed";
+    for (int i = 0; i < 200000 && program.state() != State::win; ++i) {
+        const bool killed = program.state() == State::killed;
         if (killed && killedSince < 0) killedSince = clock;
         if (killed && clock - killedSince > 5000) break;
         if (!killed && killedSince >= 0) killedShownMs.push_back(clock - killedSince), killedSince = -1;
         program.frame(frameMs);
         clock += frameMs;
     }
-    ASSERT_EQ(program.state(), "win");
+    ASSERT_EQ(program.state(), State::win);
     EXPECT_EQ(std::pair(gameState.phase, gameState.wonOnPoints), std::pair(GamePhase::Over, true));
     EXPECT_EQ(winMessage, std::string(playerColourNames[gameState.winner]) + " wins on points");
     EXPECT_EQ(gameGalaxy.turn, gameGalaxy.lastConquestTurn + quietTurnsToEnd);
@@ -179,11 +179,11 @@ TEST_F(ComputerTurns, ADemonstrationGameThatNeverEndedRunsUnattendedToAWinOnPoin
     // With the human in the game the elimination waits for "ok".
     start(false, 1, 25, 100);
     gameState.unannounced = {2};
-    announceOrGo("play");
+    announceOrGo(State::play);
     program.frames(30, 130);
-    EXPECT_EQ(program.state(), "killed");
+    EXPECT_EQ(program.state(), State::killed);
     program.key(keys::escape);
-    EXPECT_EQ(program.state(), "placeHuman");
+    EXPECT_EQ(program.state(), State::placeHuman);
 }
 
 } // namespace

@@ -27,9 +27,9 @@ struct EditorTest : ::testing::Test {
     }
     void openEditor()
     {
-        setState("openEditor");
+        setState(State::openEditor);
         program.frames(2);
-        ASSERT_EQ(program.state(), "editor");
+        ASSERT_EQ(program.state(), State::editor);
     }
     // A button of the default image by its top-left corner.
     void clickButton(int x, int y) { program.click(x + 60, y + 9); }
@@ -43,7 +43,7 @@ struct EditorTest : ::testing::Test {
         ASSERT_LT(row, 15) << name;
         program.click(483 + 96, 28 + 14 + 35 * row);
         program.click(44 + 72, 523 + 11);
-        ASSERT_EQ(program.state(), "editor");
+        ASSERT_EQ(program.state(), State::editor);
     }
     // Every file of the galaxy folder and its text.
     std::map<std::string, std::string> folderFiles() const
@@ -91,7 +91,7 @@ TEST_F(EditorTest, FirstOpeningClickChainsAndAKindChange)
     EXPECT_TRUE(linked(1, 2) && !linked(0, 2) && g.selectedStar == 2);
 
     program.key(keys::escape); // leaving and coming back keeps the work
-    EXPECT_TRUE(program.state() == "menu" && g.selectedStar == noOwner);
+    EXPECT_TRUE(program.state() == State::menu && g.selectedStar == noOwner);
     openEditor();
     EXPECT_TRUE(linked(1, 2));
 
@@ -189,16 +189,16 @@ TEST_F(EditorTest, SavingAsksBeforeOverwritingRefusesNamesItCannotSaveAndSaysWhy
     program.click(200, 220); // linked now
     save(); // the question, on its panel
     EXPECT_EQ(std::tuple(program.state(), g.selectedStar, program.pixel(305, 285)),
-              std::tuple("confirm", noOwner, packRgb(54, 182, 151)));
+              std::tuple(State::confirm, noOwner, packRgb(54, 182, 151)));
     clickButton(458, 258); // no
-    EXPECT_EQ(program.state(), "editor");
+    EXPECT_EQ(program.state(), State::editor);
     save();
     program.key(keys::escape); // as "no"
-    EXPECT_EQ(program.state(), "editor");
+    EXPECT_EQ(program.state(), State::editor);
     EXPECT_EQ(fileText("OLD"), before);
     save();
     clickButton(316, 258); // yes
-    EXPECT_EQ(std::pair(program.state(), editorMessage()), Texts("editor", "Saved: OLD"));
+    EXPECT_EQ(std::pair(program.state(), editorMessage()), std::pair(State::editor, std::string("Saved: OLD")));
     EXPECT_NE(fileText("OLD"), before);
 
     rename("");
@@ -211,7 +211,7 @@ TEST_F(EditorTest, SavingAsksBeforeOverwritingRefusesNamesItCannotSaveAndSaysWhy
         rename(standard);
         save();
         EXPECT_EQ(std::pair(program.state(), editorMessage()),
-                  Texts("editor", std::string(standard) + " is a standard galaxy: choose another name"));
+                  std::pair(State::editor, std::string(standard) + " is a standard galaxy: choose another name"));
     }
     EXPECT_EQ(folderFiles(), files);
 
@@ -281,7 +281,7 @@ TEST_F(EditorTest, ASaveWritesTheLoadedFileOrNothing)
         loadFile(name);
         EXPECT_EQ(g.name, typeable ? name : "");
         save();
-        if (program.state() == "confirm") {
+        if (program.state() == State::confirm) {
             for (int x : {300, 305, 595, 599})
                 for (int y = 210; y < 240; y += 3) ASSERT_EQ(program.pixel(x, y), packRgb(54, 182, 151)) << x << "," << y;
             clickButton(316, 258);

@@ -11,25 +11,25 @@ TEST(MenuFullGame, FromTheTitleThroughAGameAndBackToTheMenu)
 {
     ProgramDriver program;
     ASSERT_TRUE(program.start(scratchDir("full_game")));
-    ASSERT_TRUE(program.runUntil("menu", 3000));
+    ASSERT_TRUE(program.runUntil(State::menu, 3000));
     program.key(keys::escape); // no game to resume yet
     program.click(200, 491);   // where "Resume Game" will be
-    ASSERT_EQ(program.state(), "menu");
+    ASSERT_EQ(program.state(), State::menu);
     program.click(200, 91);  // "Play Zentory"
     program.click(126, 394); // ROMAN
     program.click(247, 514); // "start"
-    ASSERT_TRUE(program.runUntil("placeHuman", 2000));
+    ASSERT_TRUE(program.runUntil(State::placeHuman, 2000));
     const int turn = gameGalaxy.turn;
     program.click(82, 555); // the board's "Menu"
-    ASSERT_EQ(program.state(), "menu");
+    ASSERT_EQ(program.state(), State::menu);
     program.click(200, 91); // "Play Zentory": choosing a level there is for the next game
     program.click(80, 500); // "simple"
     program.key(keys::escape);
     program.click(200, 491); // "Resume Game"
-    ASSERT_EQ(std::pair(program.state(), difficulty), std::pair(std::string("placeHuman"), 2));
+    ASSERT_EQ(std::pair(program.state(), difficulty), std::pair(State::placeHuman, 2));
     program.key(keys::escape);
     program.key(keys::escape); // the board's Escape, then the menu's
-    ASSERT_EQ(program.state(), "placeHuman");
+    ASSERT_EQ(program.state(), State::placeHuman);
     EXPECT_EQ(gameGalaxy.turn, turn);
 
     Galaxy& g = gameGalaxy;
@@ -44,13 +44,13 @@ TEST(MenuFullGame, FromTheTitleThroughAGameAndBackToTheMenu)
     for (int p = 2; p < static_cast<int>(g.players.size()); ++p) g.players[p].alive = 0;
 
     const Star& star = g.gameStars[mine];
-    for (int i = 0; i < 100 && program.state() == "placeHuman"; ++i) program.click(star.x, star.y);
-    ASSERT_EQ(program.state(), "attackHuman");
+    for (int i = 0; i < 100 && program.state() == State::placeHuman; ++i) program.click(star.x, star.y);
+    ASSERT_EQ(program.state(), State::attackHuman);
     program.click(712, 529); // "Next Turn"
-    ASSERT_TRUE(program.runUntil("killed", 120000));
+    ASSERT_TRUE(program.runUntil(State::killed, 120000));
     EXPECT_EQ(eliminationMessage, "you were eliminated");
     program.click(662, 529); // "ok"
-    ASSERT_EQ(std::pair(program.state(), winMessage), std::pair(std::string("win"), std::string("blue wins!")));
+    ASSERT_EQ(std::pair(program.state(), winMessage), std::pair(State::win, std::string("blue wins!")));
     // The winner stands a second: "ok" is hidden and Escape does nothing.
     program.frame();
     const std::vector<uint32_t> hidden = program.pixels(600, 520, 100, 40);
@@ -61,7 +61,7 @@ TEST(MenuFullGame, FromTheTitleThroughAGameAndBackToTheMenu)
     EXPECT_NE(program.pixels(600, 520, 100, 40), hidden);
     program.key(keys::escape); // the menu remembers the win screen
     program.click(200, 491);   // "Resume Game"
-    ASSERT_EQ(program.state(), "win");
+    ASSERT_EQ(program.state(), State::win);
     program.click(662, 529);
-    EXPECT_EQ(program.state(), "menu");
+    EXPECT_EQ(program.state(), State::menu);
 }

@@ -50,7 +50,7 @@ TEST_F(Menus, OptionArrowsStopAtTheEndsAndHelpRemembersItsPage)
         EXPECT_EQ(std::pair(gameSpeed, gameSpeedDelay), std::pair(speeds[i], delays[i]));
     }
     program.key(keys::escape);
-    EXPECT_EQ(program.state(), "menu");
+    EXPECT_EQ(program.state(), State::menu);
 
     menuButton(4);
     const auto page1 = helpPage();
@@ -67,9 +67,9 @@ TEST_F(Menus, OptionArrowsStopAtTheEndsAndHelpRemembersItsPage)
     program.click(126, 522); // "Main Menu"
 
     menuButton(5); // "About"
-    EXPECT_EQ(program.state(), "about");
+    EXPECT_EQ(program.state(), State::about);
     program.click(645, 502);
-    EXPECT_EQ(program.state(), "menu");
+    EXPECT_EQ(program.state(), State::menu);
     menuButton(7); // "Quit Game"
     EXPECT_FALSE(engineState().running || engineState().failed);
 }
@@ -103,16 +103,16 @@ TEST_F(Menus, HomepageOpensTheManualOnlyThroughAnOpenerOnThePathElseSaysWhereItI
     EXPECT_EQ(noteBand(), plainBand);
 
     struct Case {
-        const char* screen;
+        State screen;
         bool manualThere;
         int x, y; // the screen's Homepage button
     };
     setenv("PATH", plain.c_str(), 1);
     std::vector<std::vector<uint32_t>> notes;
-    for (const Case& c : {Case{"menu", true, 200, 391}, Case{"about", true, 156, 502}, Case{"menu", false, 200, 391}}) {
-        SCOPED_TRACE(std::string(c.screen) + (c.manualThere ? "" : ", no manual"));
+    for (const Case& c : {Case{State::menu, true, 200, 391}, Case{State::about, true, 156, 502}, Case{State::menu, false, 200, 391}}) {
+        SCOPED_TRACE(c.screen == State::menu ? "menu" : "about" + std::string(c.manualThere ? "" : ", no manual"));
         if (!c.manualThere) fs::rename("manual.html", "manual.moved");
-        if (std::string(c.screen) == "about") menuButton(5);
+        if (c.screen == State::about) menuButton(5);
         program.frame();
         const auto before = noteBand();
         program.click(c.x, c.y);
@@ -124,7 +124,7 @@ TEST_F(Menus, HomepageOpensTheManualOnlyThroughAnOpenerOnThePathElseSaysWhereItI
         EXPECT_EQ(noteBand(), shown) << "still there after a few seconds";
         program.frames(100);
         EXPECT_EQ(noteBand(), before) << "gone after 6 s";
-        if (std::string(c.screen) == "about") program.key(keys::escape);
+        if (c.screen == State::about) program.key(keys::escape);
     }
     EXPECT_NE(notes[0], notes[2]) << "a missing manual is told apart";
     EXPECT_EQ(headlessOpenedUrls().size(), 1u);

@@ -53,17 +53,17 @@ void pressChoice(ProgramDriver& program, int k)
 void playTurns(ProgramDriver& program, int turns)
 {
     const int until = gameGalaxy.turn + turns;
-    for (int i = 0; i < 100000 && program.state() != "win" && gameGalaxy.turn <= until; ++i) {
-        const std::string state = program.state();
-        if (state == "placeHuman") {
+    for (int i = 0; i < 100000 && program.state() != State::win && gameGalaxy.turn <= until; ++i) {
+        const State state = program.state();
+        if (state == State::placeHuman) {
             int s = 0;
             while (gameGalaxy.gameStars[s].owner != 0) ++s;
             clickStar(program, s);
-        } else if (state == "attackHuman") {
+        } else if (state == State::attackHuman) {
             program.click(700, 530);
-        } else if (state == "transferToConquered") {
+        } else if (state == State::transferToConquered) {
             pressChoice(program, 0);
-        } else if (state == "killed" || state == "noSupport") {
+        } else if (state == State::killed || state == State::noSupport) {
             program.key(1);
         } else {
             program.frame();
@@ -98,7 +98,7 @@ struct SavedGame : ::testing::Test {
         previewGalaxy.name = "TENTACLES";
         startNewGame(demo, true);
         if (demo) return;
-        ASSERT_TRUE(program.runUntil("placeHuman", 200));
+        ASSERT_TRUE(program.runUntil(State::placeHuman, 200));
         const Galaxy& g = gameGalaxy;
         for (int i = 0; i < g.slotCount() && enemy == noOwner; ++i)
             for (int j = 0; j < g.slotCount() && enemy == noOwner; ++j)
@@ -108,7 +108,7 @@ struct SavedGame : ::testing::Test {
     }
     void placeAll()
     {
-        while (program.state() == "placeHuman") clickStar(program, own);
+        while (program.state() == State::placeHuman) clickStar(program, own);
     }
     // The human's star takes the enemy's, which may be the last of its owner's.
     void conquer(bool last)
@@ -131,23 +131,23 @@ TEST_F(SavedGame, EachKindOfPointResumesAfterARestartAndPlaysOnAsTheUninterrupte
     struct Point {
         const char* what;
         std::function<void(SavedGame&)> reach;
-        const char* resumedOn;
+        State resumedOn;
         bool inCycle;
     };
     const Point points[] = {
-        {"placement half done", [](SavedGame& t) { clickStar(t.program, t.own); }, "placeHuman", false},
-        {"attack phase", [](SavedGame& t) { t.placeAll(); }, "attackHuman", false},
-        {"conquest, transfer pending", [](SavedGame& t) { t.conquer(false); }, "transferToConquered", false},
-        {"elimination not yet announced", [](SavedGame& t) { t.conquer(true); }, "killed", false},
+        {"placement half done", [](SavedGame& t) { clickStar(t.program, t.own); }, State::placeHuman, false},
+        {"attack phase", [](SavedGame& t) { t.placeAll(); }, State::attackHuman, false},
+        {"conquest, transfer pending", [](SavedGame& t) { t.conquer(false); }, State::transferToConquered, false},
+        {"elimination not yet announced", [](SavedGame& t) { t.conquer(true); }, State::killed, false},
         {"mid computer cycle",
          [](SavedGame& t) {
              t.placeAll();
              trace.clear();
              t.program.click(700, 530);
-             ASSERT_TRUE(t.program.runUntil("attackAI", 5000));
+             ASSERT_TRUE(t.program.runUntil(State::attackAI, 5000));
              t.program.frames(40);
          },
-         "placeAI", true},
+         State::placeAI, true},
     };
     for (const Point& p : points) {
         SCOPED_TRACE(p.what);
@@ -170,7 +170,7 @@ TEST_F(SavedGame, EachKindOfPointResumesAfterARestartAndPlaysOnAsTheUninterrupte
         program.stop(); // as after a kill: only what reached the disk is left
         ASSERT_TRUE(program.start(scratchDir("savedgame")));
         setAiStepObserver(record);
-        ASSERT_TRUE(program.runUntil("menu", 5000));
+        ASSERT_TRUE(program.runUntil(State::menu, 5000));
         program.key(1); // Escape resumes, as "Resume Game" does
         EXPECT_EQ(program.state(), p.resumedOn);
         EXPECT_EQ(stateText(), saved);
@@ -189,13 +189,13 @@ TEST_F(SavedGame, ADamagedSaveIsSetAsideAndNeverOverwritten)
     writeText(saves / "savegame.bad", "an older damaged save");
     writeText(saveFile(), "zentory save 1\nturn -1\n");
     ASSERT_TRUE(program.start(scratchDir("savedgame")));
-    ASSERT_TRUE(program.runUntil("menu", 5000));
+    ASSERT_TRUE(program.runUntil(State::menu, 5000));
     EXPECT_EQ(notices.menuLine, "The saved game could not be read; it was kept as savegame.bad.2");
     EXPECT_EQ(readText(saves / "savegame.bad.2"), "zentory save 1\nturn -1\n");
     EXPECT_EQ(readText(saves / "savegame.bad"), "an older damaged save");
     EXPECT_FALSE(fs::exists(saveFile()));
     program.key(1); // nothing to resume
-    EXPECT_EQ(program.state(), "menu");
+    EXPECT_EQ(program.state(), State::menu);
 }
 
 TEST_F(SavedGame, AFailedWriteIsToldOnceAndKeepsTheLastGoodSave)
@@ -232,7 +232,7 @@ TEST_F(SavedGame, QuittingSavesAtOnceTheEndOfAGameRemovesItsSaveAndDemonstration
     for (int p = 0; p < gameGalaxy.playerCount; ++p) gameGalaxy.players[p].alive = p == 0 || p == loser;
     conquer(true);
     program.key(1); // past the loser's elimination
-    ASSERT_EQ(program.state(), "win");
+    ASSERT_EQ(program.state(), State::win);
     waitForSaves();
     EXPECT_FALSE(fs::exists(saveFile()));
 
@@ -302,7 +302,7 @@ TEST(KilledGame, EveryStartResumesTheLastCompleteSave)
             const bool started = program.start(dataFolders + "_" + std::to_string(getpid()));
             const bool resumable = gameGalaxy.gameInProgress != 0;
             gameSpeedDelay = 1; // the computer players as fast as the frames go
-            if (started && program.runUntil("menu", 5000, 500)) {
+            if (started && program.runUntil(State::menu, 5000, 500)) {
                 if (resumable) {
                     program.key(1);
                 } else {

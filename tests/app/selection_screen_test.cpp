@@ -101,13 +101,13 @@ TEST_F(Selection, PreviewsStartsOnlyAGameThatCanEndOnTheChosenGalaxyAndDifficult
     const auto unreadable = messageLine();
     program.click(579, 77);
     program.click(247, 534); // "demo"
-    EXPECT_EQ(std::pair(program.state(), gameGalaxy.gameInProgress), std::pair(std::string("load"), 0));
+    EXPECT_EQ(std::pair(program.state(), gameGalaxy.gameInProgress), std::pair(State::load, 0));
     EXPECT_NE(unreadable, quiet);
     const auto tooFew = messageLine();
     EXPECT_NE(tooFew, unreadable);
     program.click(579, 112);
     program.click(247, 514);
-    EXPECT_EQ(std::pair(program.state(), gameGalaxy.gameInProgress), std::pair(std::string("load"), 0));
+    EXPECT_EQ(std::pair(program.state(), gameGalaxy.gameInProgress), std::pair(State::load, 0));
     EXPECT_NE(messageLine(), tooFew);
     EXPECT_NE(messageLine(), quiet);
     clickStandard(3);
@@ -126,13 +126,13 @@ TEST_F(Selection, PreviewsStartsOnlyAGameThatCanEndOnTheChosenGalaxyAndDifficult
     Galaxy roman;
     roman.loadFile("ROMAN");
     for (int pass = 0; pass < 3; ++pass) {
-        openSelection("editor", editorGalaxy);
+        openSelection(true);
         program.frame();
         if (pass != 1) clickStandard(3);
         if (pass == 2) program.key(keys::escape);
         else program.click(116, 534); // "load"
         EXPECT_EQ(std::tuple(program.state(), editorGalaxy.name, sameMap(editorGalaxy, pass == 0 ? roman : builtIn())),
-                  std::tuple("editor", "ROMAN", true));
+                  std::tuple(State::editor, "ROMAN", true));
     }
 }
 

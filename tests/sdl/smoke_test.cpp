@@ -35,8 +35,8 @@ TEST(SdlSmoke, StartsShowsTheTitleAndQuitsCleanly)
     EXPECT_LE(tickSeed() - before, 10000u);
     uint32_t start = SDL_GetTicks();
     // An unfocused window (the dummy driver's) draws only now and then; a loaded machine is slower still.
-    while (SDL_GetTicks() - start < 30000 && currentStateName() != "title") ASSERT_TRUE(engineTurn());
-    EXPECT_EQ(currentStateName(), "title");
+    while (SDL_GetTicks() - start < 30000 && currentState() != State::title) ASSERT_TRUE(engineTurn());
+    EXPECT_EQ(currentState(), State::title);
     quitApplication();
     int turns = 0;
     while (engineTurn()) ASSERT_LT(++turns, 1000);

@@ -31,7 +31,7 @@ int writeEditorScreenshots(const std::string& dir)
     EditorShots s{ProgramDriver{}, dir};
     ProgramDriver& p = s.program;
     if (!p.start()) return 1;
-    setState("openEditor");
+    setState(State::openEditor);
     p.frames(2);
     // A small map: a golden star linked to both first stars, then selected.
     s.button(20, 520);

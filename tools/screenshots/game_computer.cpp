@@ -38,8 +38,8 @@ int writeGameComputerScreenshots(const std::string& dir)
     int failures = 0;
 
     startGame(program, false);
-    program.runUntil("placeHuman", 1000);
-    setState("startAI");
+    program.runUntil(State::placeHuman, 1000);
+    setState(State::startAI);
     failures += writeScreen(dir, "screen_computer_placement", runToStep(program, AiStepKind::Placed));
     bool battle = runToStep(program, AiStepKind::AttackChosen);
     program.frames(2);
@@ -51,19 +51,19 @@ int writeGameComputerScreenshots(const std::string& dir)
     gameGalaxy.gameStars[0].owner = 0;
     gameGalaxy.gameStars[0].armies = 0;
     for (int p = 0; p < gameGalaxy.playerCount; ++p) gameGalaxy.players[p].alive = gameGalaxy.starCount(p) > 0;
-    setState("startAI");
-    const bool killed = program.runUntil("killed", 60000);
+    setState(State::startAI);
+    const bool killed = program.runUntil(State::killed, 60000);
     program.frame();
     failures += writeScreen(dir, "screen_killed", killed);
     program.key(1);
     program.frames(70);
-    failures += writeScreen(dir, "screen_win", program.state() == "win");
+    failures += writeScreen(dir, "screen_win", program.state() == State::win);
 
     startGame(program, false);
-    program.runUntil("placeHuman", 1000);
+    program.runUntil(State::placeHuman, 1000);
     showStatistics(0);
     program.frame();
-    failures += writeScreen(dir, "screen_stats", program.state() == "stats");
+    failures += writeScreen(dir, "screen_stats", program.state() == State::stats);
 
     startGame(program, true);
     battle = runToStep(program, AiStepKind::AttackChosen);

@@ -36,7 +36,7 @@ int writeGameHumanScreenshots(const std::string& dir)
     previewGalaxy.name = "TENTACLES";
     startNewGame(false, true);
     int own = 0, enemy = 0;
-    if (!program.runUntil("placeHuman", 500) || !findAttack(own, enemy)) {
+    if (!program.runUntil(State::placeHuman, 500) || !findAttack(own, enemy)) {
         program.stop();
         return failures + 1;
     }
@@ -70,7 +70,7 @@ int writeGameHumanScreenshots(const std::string& dir)
     program.frame();
     failures += writeScreen(dir, "screen_board_move");
 
-    setState("noSupport");
+    setState(State::noSupport);
     program.frames(2);
     failures += writeScreen(dir, "screen_board_no_support");
     program.stop();

@@ -62,7 +62,7 @@ int writeMenuScreenshots(const std::string& dir)
     program.moveTo(600, 580);
     program.frame();
     failures += writeScreen(dir, "screen_selection_refused");
-    setState("openEditor");
+    setState(State::openEditor);
     program.frames(2);
     program.click(80, 586); // the editor's "load"
     program.click(126, 394);
@@ -73,7 +73,7 @@ int writeMenuScreenshots(const std::string& dir)
     program.click(116, 534);
     program.moveTo(600, 300);
     program.frame();
-    failures += writeScreen(dir, "screen_editor_refused", program.state() == "editor");
+    failures += writeScreen(dir, "screen_editor_refused", program.state() == State::editor);
     program.stop();
     return failures;
 }
