@@ -17,6 +17,6 @@ void configureProgram()
     setTickSource(platformTickCount);
     setGameStartedHandler(openPlayAfterSetUp);
     configureEngine(windowIconId, "Halvane Daridove", true, true);
-    initEngine("../resourcePics/surfs.lst", "sounds.lst", "music.lst", appFrame, 0, 0, 0, 0);
+    initEngine("sounds.lst", "music.lst", appFrame);
     setBuiltinPictureSource(paintProgramPicture);
 }

@@ -65,15 +65,6 @@ FileRead read(const std::string& path, size_t maxBytes, size_t readBytes, std::s
 
 } // namespace
 
-bool isReadableRegularFile(const std::string& path)
-{
-    off_t size = 0;
-    const int fd = openRegular(path, size);
-    if (fd < 0) return false;
-    ::close(fd);
-    return true;
-}
-
 FileRead readWholeFile(const std::string& path, size_t maxBytes, std::string& text)
 {
     // One byte past the bound tells a file that grew since it was measured.

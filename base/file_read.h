@@ -13,10 +13,6 @@ enum class FileRead {
     tooLarge, // a regular file longer than the bound, left unread
 };
 
-// Whether path names a regular file (following links) that could be opened
-// for reading; never opens anything else.
-bool isReadableRegularFile(const std::string& path);
-
 // The whole file into text when it holds at most maxBytes.
 FileRead readWholeFile(const std::string& path, size_t maxBytes, std::string& text);
 

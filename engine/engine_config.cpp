@@ -15,19 +15,13 @@ void configureEngine(int iconId, const char* windowTitle, bool fullScreen, bool 
     config.showCursor = showCursor;
 }
 
-void initEngine(const char* imageListFile, const char* soundListFile, const char* musicListFile,
-                StateHandler frameHandler, int reserved0, int reserved1, int reserved2, int reserved3)
+void initEngine(const char* soundListFile, const char* musicListFile, StateHandler frameHandler)
 {
     if (config.initialised) return;
     config.initialised = true;
-    config.imageListFile = imageListFile ? imageListFile : "";
     config.soundListFile = soundListFile ? soundListFile : "";
     config.musicListFile = musicListFile ? musicListFile : "";
     config.frameHandler = frameHandler;
-    config.reserved[0] = reserved0;
-    config.reserved[1] = reserved1;
-    config.reserved[2] = reserved2;
-    config.reserved[3] = reserved3;
 }
 
 const EngineConfig& engineConfig() { return config; }

@@ -1,6 +1,6 @@
 #pragma once
-// What start-up hands the engine once: the window's look, the list files, the
-// frame handler and the pictures the program holds. It sits below everything
+// What start-up hands the engine once: the window's look, the sound and music
+// list files, the frame handler and the pictures the program holds. It sits below everything
 // else in the engine, so that the display and the catalogue can read it.
 #include <string>
 #include <vector>
@@ -20,9 +20,8 @@ struct EngineConfig {
     bool fullScreen = true;
     bool showCursor = true;
     bool initialised = false;
-    std::string imageListFile, soundListFile, musicListFile;
+    std::string soundListFile, musicListFile;
     StateHandler frameHandler = nullptr;
-    int reserved[4] = {0, 0, 0, 0};
 };
 
 // Caption of the engine's error boxes.
@@ -30,8 +29,7 @@ extern const char* const errorCaption;
 
 // Each stores its values on the first call only.
 void configureEngine(int iconId, const char* windowTitle, bool fullScreen, bool showCursor);
-void initEngine(const char* imageListFile, const char* soundListFile, const char* musicListFile,
-                StateHandler frameHandler, int reserved0, int reserved1, int reserved2, int reserved3);
+void initEngine(const char* soundListFile, const char* musicListFile, StateHandler frameHandler);
 const EngineConfig& engineConfig();
 
 // The program's own pictures, asked for once before the window exists.

@@ -1,7 +1,6 @@
 #include "engine/image_catalogue.h"
 
 #include <cstring>
-#include <fstream>
 
 #include "engine/draw_text.h"
 #include "engine/platform/platform.h"
@@ -10,14 +9,6 @@ ImageCatalogue imageCatalogue;
 char loadingText[144] = "loading..";
 
 void setEntries(const std::vector<ImageEntry>& entries) { imageCatalogue.entries = entries; }
-
-void readImageListFile(const char* fileName)
-{
-    imageCatalogue.entries.clear();
-    std::ifstream in(fileName ? fileName : "");
-    std::string name, source;
-    while (in >> name && in >> source) imageCatalogue.entries.push_back({name, source});
-}
 
 static void showProgress()
 {
@@ -75,21 +66,12 @@ Surface* findImage(const std::string& name)
     return it == imageCatalogue.images.end() ? nullptr : it->second;
 }
 
-static void fillCatalogueEntries()
-{
-    const std::vector<ImageEntry>& builtin = builtinImageList();
-    if (!builtin.empty())
-        setEntries(builtin);
-    else
-        readImageListFile(engineConfig().imageListFile.c_str());
-}
-
 bool bringUpDisplay(bool windowed)
 {
     releaseAllImages();
     if (!openDisplay(windowed)) return false;
     openFonts();
-    fillCatalogueEntries();
+    setEntries(builtinImageList());
     try {
         loadAllImages();
     } catch (const ImageLoadError& e) {

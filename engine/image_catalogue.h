@@ -24,9 +24,6 @@ struct ImageLoadError : std::runtime_error {
 };
 
 void setEntries(const std::vector<ImageEntry>& entries);
-// Name and source pairs separated by white space; an unpaired last token is
-// ignored; a missing file gives no entries.
-void readImageListFile(const char* fileName);
 // Loads every entry with the progress text; false with nothing loaded when
 // there are no entries. Throws ImageLoadError when an image cannot be made.
 bool loadAllImages();

@@ -27,7 +27,10 @@ std::string& folderSetting()
     return folder;
 }
 
+// Why the last save failed: an errno value, or readOnlyGalaxyFile for a file
+// the player has made read-only; 0 after a save that succeeded.
 int saveError = 0;
+constexpr int readOnlyGalaxyFile = -1;
 // The name of the last save, and the folder it could not make, if that was why it failed.
 std::string savedName;
 std::string unmadeFolder;
@@ -137,7 +140,6 @@ bool galaxyFileExists(const std::string& name)
     return false;
 }
 
-int lastSaveError() { return saveError; }
 
 void writeGalaxyText(std::ostream& out, const Galaxy& galaxy)
 {

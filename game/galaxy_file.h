@@ -36,13 +36,9 @@ bool isUsableGalaxyName(const std::string& name);
 // Whether anything (a file, or a folder in the way) has that name in one of
 // the galaxy folders, so that a save would replace or hide it.
 bool galaxyFileExists(const std::string& name);
-// Why the last saveFile failed, as an errno value (EINVAL for an unusable
-// name, readOnlyGalaxyFile for a file the player has made read-only); 0
-// after a save that succeeded.
-int lastSaveError();
-inline constexpr int readOnlyGalaxyFile = -1;
-// The same for the player: "NAME is read-only", "the folder is read-only",
-// "the disk is full", "cannot make the folder FOLDER" and the like.
+// Why the last saveFile failed, for the player: "NAME is read-only", "the
+// folder is read-only", "the disk is full", "cannot make the folder FOLDER"
+// and the like; empty after a save that succeeded.
 std::string lastSaveFailure();
 
 // The galaxy in the file format; a free slot's empty kind is written "empty".

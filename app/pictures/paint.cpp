@@ -68,14 +68,6 @@ void addPixel(Image& im, int x, int y, Rgb colour, double a)
     p = packColour({c.r + colour.r * a, c.g + colour.g * a, c.b + colour.b * a});
 }
 
-void verticalGradient(Image& im, Rgb top, Rgb bottom)
-{
-    for (int y = 0; y < im.height; ++y) {
-        uint32_t v = packColour(mix(top, bottom, im.height > 1 ? double(y) / (im.height - 1) : 0));
-        std::fill(im.row(y), im.row(y) + im.width, v);
-    }
-}
-
 void spaceBackdrop(Image& im, uint32_t seed, double nebulaStrength)
 {
     // The clouds are soft, so their noise is taken on a grid of every fourth
@@ -232,13 +224,6 @@ static Image textMask(const char* s, int size)
     mask.resize(std::max(w, 1), std::max(h, 1));
     drawTextOnImage(mask, 0, 0, 255, 255, 255, s, size, false);
     return mask;
-}
-
-int textWidth(const char* s, int size)
-{
-    int w, h;
-    measureText(s, size, w, h);
-    return w;
 }
 
 void text(Image& im, const char* s, int size, double x, double y, Rgb colour)

@@ -21,7 +21,6 @@ Rgb mix(Rgb a, Rgb b, double t);
 void blendPixel(Image& im, int x, int y, Rgb colour, double a);
 void addPixel(Image& im, int x, int y, Rgb colour, double a);
 
-void verticalGradient(Image& im, Rgb top, Rgb bottom);
 void spaceBackdrop(Image& im, uint32_t seed, double nebulaStrength);
 void starfield(Image& im, uint32_t seed, int count);
 void glow(Image& im, double cx, double cy, double radius, Rgb colour, double strength);
@@ -36,7 +35,6 @@ void triangle(Image& im, double ax, double ay, double bx, double by, double cx, 
 void text(Image& im, const char* s, int size, double x, double y, Rgb colour);
 void textCentred(Image& im, const char* s, int size, double cx, double cy, Rgb colour);
 void bigTextCentred(Image& im, const char* s, double scale, double cx, double cy, Rgb top, Rgb bottom, Rgb outline);
-int textWidth(const char* s, int size);
 
 // Opaque pictures must not hold exact black, which would be a hole; only the
 // square corners of a rounded picture (cornerRadius) may stay transparent.

@@ -19,8 +19,6 @@ void headlessSetFocus(bool focused);
 void headlessFailPresents(int count);
 void headlessFailWindow(bool fail);
 void headlessFailDisplay(bool fail);
-// How long each present takes on the scripted clock (default 0).
-void headlessSetPresentCost(uint32_t ms);
 
 int headlessPresentCount();
 const Image& headlessLastFrame();

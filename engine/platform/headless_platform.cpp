@@ -12,7 +12,6 @@ struct Headless {
     int failPresents = 0;
     bool failWindow = false;
     bool failDisplay = false;
-    uint32_t presentCost = 0;
     int presents = 0;
     Image lastFrame;
     bool lastChanged = false;
@@ -59,7 +58,6 @@ void headlessSetFocus(bool focused) { h.focused = focused; }
 void headlessFailPresents(int count) { h.failPresents = count; }
 void headlessFailWindow(bool fail) { h.failWindow = fail; }
 void headlessFailDisplay(bool fail) { h.failDisplay = fail; }
-void headlessSetPresentCost(uint32_t ms) { h.presentCost = ms; }
 int headlessPresentCount() { return h.presents; }
 const Image& headlessLastFrame() { return h.lastFrame; }
 bool headlessLastPresentChanged() { return h.lastChanged; }
@@ -96,7 +94,6 @@ int platformRestoreDisplay() { return h.displayOpen ? 0 : -1; }
 int platformPresent(const Image& frame, bool changed)
 {
     if (!h.displayOpen) return -1;
-    h.ticks += h.presentCost;
     if (h.failPresents > 0) {
         --h.failPresents;
         return -1;

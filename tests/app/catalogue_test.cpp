@@ -11,7 +11,6 @@
 #include "app/start_up.h"
 #include "engine/main_loop.h"
 #include "tests/app/test_support.h"
-#include "tests/support/scratch_dir.h"
 
 namespace {
 
@@ -84,15 +83,6 @@ TEST_F(CatalogueTest, BuiltinPicturesPaintLoadWithProgressAndRepaintInPlaceAndTh
                                              ::testing::StrEq("Could not create surface from no such picture.bmp")));
     setEntries({});
     EXPECT_FALSE(loadAllImages());
-
-    // The list file: name and source pairs; an unpaired last token is ignored.
-    ScratchFolder folder("image_list");
-    writeText("images.lst", "first 150\n\tsecond");
-    readImageListFile("images.lst");
-    ASSERT_EQ(imageCatalogue.entries.size(), 1u);
-    EXPECT_EQ(imageCatalogue.entries[0].source, "150");
-    readImageListFile("no such file.lst");
-    EXPECT_TRUE(imageCatalogue.entries.empty());
 }
 
 } // namespace

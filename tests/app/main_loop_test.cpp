@@ -23,7 +23,7 @@ struct MainLoopTest : ::testing::Test {
         headlessReset();
         frames.clear();
         configureEngine(100, "test", true, true);
-        initEngine("", "", "", recordFrame, 0, 0, 0, 0);
+        initEngine("", "", recordFrame);
         takeBuiltinImageList(nullptr);
         ASSERT_TRUE(startEngine());
     }
@@ -40,7 +40,7 @@ struct MainLoopTest : ::testing::Test {
 TEST_F(MainLoopTest, ConfigurationIsTakenOnceFramesGetOnlyTheirOwnTimeAndQuitEnds)
 {
     configureEngine(7, "other", false, false);
-    initEngine("a", "b", "c", nullptr, 1, 2, 3, 4);
+    initEngine("b", "c", nullptr);
     EXPECT_EQ(engineConfig().windowTitle, "test");
     EXPECT_EQ(engineConfig().frameHandler, &recordFrame);
     turn(5);
@@ -101,7 +101,7 @@ std::vector<std::string> failedStart(void (*fail)())
     resetEngineForTests();
     headlessReset();
     fail();
-    initEngine("", "", "", recordFrame, 0, 0, 0, 0);
+    initEngine("", "", recordFrame);
     EXPECT_FALSE(startEngine());
     EXPECT_FALSE(headlessWindowOpen());
     std::vector<std::string> errors = headlessErrors();
