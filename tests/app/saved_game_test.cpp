@@ -197,24 +197,69 @@ TEST_F(SavedGame, ADamagedSaveIsSetAsideAndNeverOverwritten)
     EXPECT_EQ(program.state(), "menu");
 }
 
-TEST_F(SavedGame, AFailedWriteIsToldOnceAndKeepsTheLastGoodSave)
+TEST_F(SavedGame, AStaleTemporaryIsSetAsideAndAFailedWriteIsToldWhileItLasts)
 {
     startGame();
     waitForSaves();
+    // A folder under the temporary name, left by anyone: moved aside, never in the way.
+    fs::create_directories(saves / "savegame.tmp/inside");
+    clickStar(program, own);
+    waitForSaves();
+    program.frame();
+    EXPECT_EQ(saveFailureNotice(0), "");
+    EXPECT_TRUE(fs::exists(saves / "savegame.tmp.stale/inside"));
     const std::string good = readText(saveFile());
-    ASSERT_FALSE(good.empty());
-    // The temporary file's name taken by a folder: every write fails.
-    fs::create_directories(saves / "savegame.tmp");
+    EXPECT_EQ(good, stateText());
+    // The save's own name taken by a folder: every write fails, and the board says so each frame.
+    fs::rename(saveFile(), saves / "kept");
+    fs::create_directories(saveFile() / "inside");
+    for (int k = 0; k < 2; ++k) {
+        clickStar(program, own);
+        waitForSaves();
+        program.frames(600);
+        EXPECT_EQ(saveFailureNotice(0), "Game not saved in " + saves.string() + ": Is a directory");
+    }
+}
+
+// Two copies on one folder: the first holds it; the second neither resumes
+// nor saves, and says so; the hold ends with the first copy, however it ends.
+TEST_F(SavedGame, ASecondCopyOnTheSameFolderLeavesTheSaveAlone)
+{
+    startGame();
     clickStar(program, own);
-    waitForSaves();
-    program.frame();
-    EXPECT_EQ(saveFailureNotice(0), "Game not saved: File exists");
-    program.frames(600);
-    clickStar(program, own);
-    waitForSaves();
-    program.frame();
-    EXPECT_EQ(saveFailureNotice(0), ""); // said once, not at every failure
-    EXPECT_EQ(readText(saveFile()), good);
+    finishSaving();
+    const std::string saved = readText(saveFile());
+    program.stop();
+    int ready[2];
+    ASSERT_EQ(pipe(ready), 0);
+    const pid_t first = fork();
+    ASSERT_GE(first, 0);
+    if (first == 0) {
+        ProgramDriver copy;
+        copy.saveFolder = saves;
+        const bool resumed = copy.start(scratchDir("first_copy")) && gameGalaxy.gameInProgress;
+        [[maybe_unused]] const ssize_t n = write(ready[1], resumed ? "r" : "-", 1);
+        pause();
+        _exit(0);
+    }
+    char got = 0;
+    ASSERT_EQ(read(ready[0], &got, 1), 1);
+    EXPECT_EQ(got, 'r');
+    ASSERT_TRUE(program.start(scratchDir("savedgame")));
+    EXPECT_EQ(gameGalaxy.gameInProgress, 0);
+    EXPECT_EQ(savedGameNotice(), "Another copy of the game uses " + saves.string() + "; this one will not save");
+    previewGalaxy.name = "TENTACLES";
+    startNewGame(false, true);
+    program.frames(20);
+    EXPECT_EQ(saveFailureNotice(0), "Not saved: another copy of the game uses " + saves.string());
+    finishSaving();
+    EXPECT_EQ(readText(saveFile()), saved);
+    kill(first, SIGKILL);
+    waitpid(first, nullptr, 0);
+    ASSERT_TRUE(program.start(scratchDir("savedgame")));
+    EXPECT_EQ(gameGalaxy.gameInProgress, 1);
+    close(ready[0]);
+    close(ready[1]);
 }
 
 TEST_F(SavedGame, QuittingSavesAtOnceTheEndOfAGameRemovesItsSaveAndDemonstrationsAreNeverSaved)
