@@ -57,17 +57,14 @@ struct EditorTest : ::testing::Test {
     int starAt(int x, int y) const { return g.starAt(x, y, 0, 0); }
     bool linked(int i, int j) const { return g.isLinked(i, j) != 0 && g.isLinked(j, i) != 0; }
     std::pair<int, int> place(int i) const { return {g.layoutStars[i].x, g.layoutStars[i].y}; }
-    // Clears the name line and types capitals, digits and spaces with their set-1 key codes, every key
-    // a tap shorter than a frame, all inside one frame.
+    // Clears the name line and types the text, all inside one frame.
     void rename(const std::string& text)
     {
-        const std::string rows = "1234567890....QWERTYUIOP....ASDFGHJKL.....ZXCVBNM"; // from code 0x02
-        std::vector<int> codes(g.name.size(), keys::backspace);
-        for (char c : text) codes.push_back(c == ' ' ? keys::space : 0x02 + static_cast<int>(rows.find(c)));
-        for (int code : codes) {
-            headlessPushKey(code, true);
-            headlessPushKey(code, false);
+        for (size_t i = 0; i < g.name.size(); ++i) {
+            headlessPushKey(keys::backspace, true);
+            headlessPushKey(keys::backspace, false);
         }
+        headlessPushText(text.c_str());
         program.frame();
     }
 };
