@@ -2,13 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 #include <fstream>
 #include <map>
 
 #include "app/galaxy_list.h"
 #include "game/editor.h"
+#include "game/editor_draft.h"
 #include "game/galaxy_file.h"
 #include "tools/program_driver.h"
 #include "tests/support/scratch_dir.h"
@@ -87,7 +86,12 @@ TEST_F(EditorTest, FirstOpeningClickChainsAndAKindChange)
     program.click(400, 300);
     EXPECT_TRUE(linked(1, 2) && !linked(0, 2) && g.selectedStar == 2);
 
-    program.key(keys::escape); // leaving and coming back keeps the work
+    program.key(keys::escape); // unsaved work: asked first, and Escape is "no"
+    EXPECT_EQ(program.state(), "confirm");
+    program.key(keys::escape);
+    EXPECT_EQ(program.state(), "editor");
+    clickButton(357, 500); // "menu", then "yes": leaving and coming back keeps the work
+    clickButton(316, 258);
     EXPECT_TRUE(program.state() == "menu" && g.selectedStar == noOwner);
     openEditor();
     EXPECT_TRUE(linked(1, 2));
@@ -97,6 +101,35 @@ TEST_F(EditorTest, FirstOpeningClickChainsAndAKindChange)
     clickButton(20, 520); // golden keeps the place; its box now reaches star 1, the lower index, which goes
     EXPECT_EQ(std::tuple(g.layoutStars[3].kind, place(3), g.layoutStars[1].active, g.layoutStars[3].active),
               std::tuple(goldenStarKind, std::pair(225, 220), 0, 1));
+}
+
+// Work not saved when the program ends is kept as a draft, offered by the
+// editor at the next start: restored on "yes", gone on "no" or once saved.
+TEST_F(EditorTest, UnsavedWorkOutlivesTheProgramAsADraft)
+{
+    program.saveFolder = scratchDir("editor_draft");
+    fs::remove_all(program.saveFolder);
+    const fs::path draft = program.saveFolder / editorDraftFileName;
+    for (const bool restore : {false, true}) {
+        ASSERT_TRUE(program.start(scratchDir("editor")));
+        openEditor();
+        program.click(400, 300);
+        rename("DRAFT");
+        keepEditorWorkAsDraft(); // as the program does at its end
+        ASSERT_TRUE(fs::exists(draft));
+        ASSERT_TRUE(program.start(scratchDir("editor")));
+        setState("openEditor");
+        program.frames(2);
+        ASSERT_EQ(program.state(), "confirm");
+        clickButton(restore ? 316 : 458, 258);
+        EXPECT_EQ(std::tuple(program.state(), g.name, starAt(400, 300) != noOwner, fs::exists(draft)),
+                  std::tuple("editor", restore ? "DRAFT" : "TEST", restore, restore));
+    }
+    save();
+    EXPECT_FALSE(fs::exists(draft));
+    keepEditorWorkAsDraft(); // nothing unsaved: nothing kept
+    EXPECT_FALSE(fs::exists(draft));
+    fs::remove_all(program.saveFolder);
 }
 
 TEST_F(EditorTest, ReleaseTidiesUpWhatADragBrokeAndADraggedStarStaysOnTheBoard)
@@ -173,7 +206,7 @@ TEST_F(EditorTest, PanelButtonsKeysAndLoadsThatKeepTheWorkOrTheSelection)
     EXPECT_EQ(std::tuple(g.name, g.selectedStar, g.layoutStars[0].x), std::tuple("TEST", noOwner, 222));
 }
 
-TEST_F(EditorTest, SavingAsksBeforeOverwritingRefusesNamesItCannotSaveAndSaysWhyAWriteFailed)
+TEST_F(EditorTest, SavingAsksBeforeOverwritingAndRefusesNamesItCannotSave)
 {
     rename("OLD");
     save(); // the first opening's two stars, not linked: saved with a warning
@@ -198,7 +231,7 @@ TEST_F(EditorTest, SavingAsksBeforeOverwritingRefusesNamesItCannotSaveAndSaysWhy
     EXPECT_EQ(std::pair(program.state(), editorMessage()), Texts("editor", "Saved: OLD"));
     EXPECT_NE(fileText("OLD"), before);
 
-    rename("");
+    rename("   "); // spaces alone are no name
     save();
     EXPECT_EQ(editorMessage(), "Not saved: type a name first");
     EXPECT_FALSE(fs::exists(galaxyPath("")));
@@ -212,15 +245,11 @@ TEST_F(EditorTest, SavingAsksBeforeOverwritingRefusesNamesItCannotSaveAndSaysWhy
     }
     EXPECT_EQ(folderFiles(), files);
 
-    // A failed write is said, and the old file stays: here a folder holds the temporary file's place.
-    rename("OLD");
-    const std::string last = fileText("OLD");
-    program.click(600, 300);
-    fs::create_directory(fs::path(galaxyFolder()) / ".OLD.gly.tmp");
+    // The name is trimmed before it names a file.
+    rename(" OLD  ");
     save();
     clickButton(316, 258);
-    EXPECT_EQ(editorMessage(), std::string("Not saved: ") + std::strerror(EEXIST));
-    EXPECT_EQ(fileText("OLD"), last);
+    EXPECT_EQ(std::pair(editorMessage().substr(0, 10), g.name), Texts("Saved: OLD", "OLD"));
 }
 
 TEST_F(EditorTest, AMadeGalaxyIsSavedListedAndLoadedBack)
