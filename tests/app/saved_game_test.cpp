@@ -197,20 +197,12 @@ TEST_F(SavedGame, ADamagedSaveIsSetAsideAndNeverOverwritten)
     EXPECT_EQ(program.state(), "menu");
 }
 
-TEST_F(SavedGame, AStaleTemporaryIsSetAsideAndAFailedWriteIsToldWhileItLasts)
+TEST_F(SavedGame, AFailedWriteIsToldWhileItLastsAndKeepsTheLastGoodSave)
 {
     startGame();
     waitForSaves();
-    // A folder under the temporary name, left by anyone: moved aside, never in the way.
-    fs::create_directories(saves / "savegame.tmp/inside");
-    clickStar(program, own);
-    waitForSaves();
-    program.frame();
-    EXPECT_EQ(saveFailureNotice(0), "");
-    EXPECT_TRUE(fs::exists(saves / "savegame.tmp.stale/inside"));
     const std::string good = readText(saveFile());
-    EXPECT_EQ(good, stateText());
-    // The save's own name taken by a folder: every write fails, and the board says so each frame.
+    // The save's own name taken by a folder: every write fails, and the board says so at every frame.
     fs::rename(saveFile(), saves / "kept");
     fs::create_directories(saveFile() / "inside");
     for (int k = 0; k < 2; ++k) {
@@ -219,6 +211,7 @@ TEST_F(SavedGame, AStaleTemporaryIsSetAsideAndAFailedWriteIsToldWhileItLasts)
         program.frames(600);
         EXPECT_EQ(saveFailureNotice(0), "Game not saved in " + saves.string() + ": Is a directory");
     }
+    EXPECT_EQ(readText(saves / "kept"), good);
 }
 
 // Two copies on one folder: the first holds it; the second neither resumes
@@ -230,21 +223,23 @@ TEST_F(SavedGame, ASecondCopyOnTheSameFolderLeavesTheSaveAlone)
     finishSaving();
     const std::string saved = readText(saveFile());
     program.stop();
-    int ready[2];
-    ASSERT_EQ(pipe(ready), 0);
+    // The first copy reports whether it resumed, then holds on until it is killed or this process ends.
+    int ready[2], hold[2];
+    ASSERT_TRUE(pipe(ready) == 0 && pipe(hold) == 0);
     const pid_t first = fork();
     ASSERT_GE(first, 0);
     if (first == 0) {
+        close(hold[1]);
         ProgramDriver copy;
         copy.saveFolder = saves;
         const bool resumed = copy.start(scratchDir("first_copy")) && gameGalaxy.gameInProgress;
-        [[maybe_unused]] const ssize_t n = write(ready[1], resumed ? "r" : "-", 1);
-        pause();
+        char c = resumed ? 'r' : '-';
+        if (write(ready[1], &c, 1) == 1 && read(hold[0], &c, 1) < 0) _exit(1);
         _exit(0);
     }
+    close(hold[0]);
     char got = 0;
-    ASSERT_EQ(read(ready[0], &got, 1), 1);
-    EXPECT_EQ(got, 'r');
+    EXPECT_TRUE(read(ready[0], &got, 1) == 1 && got == 'r');
     ASSERT_TRUE(program.start(scratchDir("savedgame")));
     EXPECT_EQ(gameGalaxy.gameInProgress, 0);
     EXPECT_EQ(savedGameNotice(), "Another copy of the game uses " + saves.string() + "; this one will not save");
@@ -254,12 +249,11 @@ TEST_F(SavedGame, ASecondCopyOnTheSameFolderLeavesTheSaveAlone)
     EXPECT_EQ(saveFailureNotice(0), "Not saved: another copy of the game uses " + saves.string());
     finishSaving();
     EXPECT_EQ(readText(saveFile()), saved);
-    kill(first, SIGKILL);
+    kill(first, SIGKILL); // as a crash: the kernel lets go of the folder
     waitpid(first, nullptr, 0);
     ASSERT_TRUE(program.start(scratchDir("savedgame")));
     EXPECT_EQ(gameGalaxy.gameInProgress, 1);
-    close(ready[0]);
-    close(ready[1]);
+    for (int fd : {ready[0], ready[1], hold[1]}) close(fd);
 }
 
 TEST_F(SavedGame, QuittingSavesAtOnceTheEndOfAGameRemovesItsSaveAndDemonstrationsAreNeverSaved)
