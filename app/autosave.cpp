@@ -4,8 +4,8 @@
 #include <cerrno>
 #include <condition_variable>
 #include <cstdio>
-#include <filesystem>
 #include <cstring>
+#include <filesystem>
 #include <mutex>
 #include <optional>
 #include <system_error>
