@@ -3,18 +3,20 @@
 #include <cerrno>
 #include <condition_variable>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <mutex>
 #include <optional>
-#include <sstream>
 #include <system_error>
 #include <thread>
 
 #include <fcntl.h>
 #include <stdio.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include "base/file_read.h"
 #include "base/file_replace.h"
 #include "base/random.h"
 #include "game/game_state.h"
@@ -22,9 +24,6 @@
 #include "screens/notices.h"
 
 namespace {
-
-// How long the panel shows that a save failed.
-constexpr int failureNoticeMs = 8000;
 
 // A copy of the game to write, or the removal of the save. The text is made
 // on the writer's thread too: for the largest galaxies a file may hold it
@@ -65,11 +64,16 @@ struct Writer {
 
 struct Autosave {
     std::string folder;
+    // The open lock file while this copy holds the folder; -1 otherwise.
+    int lockFd = -1;
+    // Another copy holds the folder: nothing is resumed or saved here.
+    bool elsewhere = false;
     unsigned seenChanges = 0;
     bool haveSeen = false;
     // A damaged save that could not be set aside is never overwritten.
     bool blocked = false;
-    bool failureShown = false;
+    // Why the last write failed; empty once one succeeds.
+    std::string failure;
     unsigned doneSeen = 0;
 };
 
@@ -125,19 +129,15 @@ bool keptGame()
     return gameState.demoMode == 0 && gameState.phase != GamePhase::None && gameState.phase != GamePhase::Over;
 }
 
-// The first failure after a success is told once; a success makes the next one told again.
+// The outcome of the newest write decides what the board says.
 void noteWriterOutcome()
 {
     std::lock_guard lock(writer.mutex);
     if (writer.done == autosave.doneSeen) return;
     autosave.doneSeen = writer.done;
-    if (writer.error == 0) {
-        autosave.failureShown = false;
-    } else if (!autosave.failureShown) {
-        autosave.failureShown = true;
-        notices.panelLine = "Game not saved: " + writeFailureReason(writer.error);
-        notices.panelMsLeft = failureNoticeMs;
-    }
+    autosave.failure.clear();
+    if (writer.error != 0)
+        autosave.failure = "Game not saved in " + autosave.folder + ": " + writeFailureReason(writer.error);
 }
 
 // Renames the unreadable save to the first free name of savegame.bad,
@@ -158,6 +158,40 @@ std::string setAside(const std::string& path)
     return "";
 }
 
+// Takes the folder for this copy of the game. The kernel lets go of an flock
+// when the process ends in any way, so a crash never leaves the folder held.
+// A folder that cannot be made or locked (read-only) is not held by anyone
+// else either: saving there fails and says so.
+void holdFolder()
+{
+    if (autosave.lockFd >= 0) return;
+    std::error_code ec;
+    std::filesystem::create_directories(autosave.folder, ec);
+    const std::string path = autosave.folder + "/" + lockFileName;
+    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
+    if (fd < 0) return;
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return;
+    }
+    int held;
+    do held = ::flock(fd, LOCK_EX | LOCK_NB);
+    while (held != 0 && errno == EINTR);
+    if (held == 0) {
+        autosave.lockFd = fd;
+        return;
+    }
+    ::close(fd);
+    if (errno == EWOULDBLOCK) autosave.elsewhere = true;
+}
+
+void releaseFolder()
+{
+    if (autosave.lockFd >= 0) ::close(autosave.lockFd);
+    autosave.lockFd = -1;
+}
+
 } // namespace
 
 void useSaveFolder(const std::string& folder) { autosave.folder = folder; }
@@ -170,18 +204,23 @@ SaveAtStart loadSavedGame()
     autosave.seenChanges = gameChanges;
     autosave.haveSeen = true;
     if (autosave.folder.empty()) return SaveAtStart::None;
-    const std::string path = savePath();
-    std::ifstream in(path, std::ios::binary);
-    if (!in.is_open()) {
-        std::error_code ec;
-        if (!std::filesystem::exists(path, ec)) return SaveAtStart::None;
+    holdFolder();
+    if (autosave.elsewhere) {
+        autosave.blocked = true;
+        notices.menuLine = "Another copy of the game uses " + autosave.folder + "; this one will not save";
+        return SaveAtStart::None;
     }
-    std::ostringstream text;
-    text << in.rdbuf();
+    const std::string path = savePath();
+    // Whatever lies under the name, a FIFO or a link to a device included,
+    // is only opened when it is a regular file of a size a save can have.
+    struct stat st;
+    if (::lstat(path.c_str(), &st) != 0) return SaveAtStart::None;
+    std::string text;
+    const FileRead got = readWholeFile(path, maxSaveFileBytes, text);
     GameState loaded;
     uint32_t random = 0;
-    std::string why;
-    const bool readable = in.is_open() && readSaveText(text.str(), loaded, random, why);
+    std::string why = got == FileRead::tooLarge ? "too large" : got == FileRead::missing ? "not a readable file" : "";
+    const bool readable = got == FileRead::ok && readSaveText(text, loaded, random, why);
     // A decided game is not kept, whatever wrote it.
     if (readable && loaded.phase == GamePhase::Over) {
         ::unlink(path.c_str());
@@ -198,7 +237,7 @@ SaveAtStart loadSavedGame()
     const std::string kept = setAside(path);
     if (kept.empty()) {
         autosave.blocked = true;
-        notices.menuLine = "The saved game could not be read, nor be set aside; no game will be saved";
+        notices.menuLine = "The saved game in " + autosave.folder + " could not be read, nor be set aside; no game will be saved";
     } else {
         notices.menuLine = "The saved game could not be read; it was kept as " + kept;
     }
@@ -206,9 +245,21 @@ SaveAtStart loadSavedGame()
     return SaveAtStart::SetAside;
 }
 
+// The board's line while the game in play is not being kept; empty when it is.
+static std::string panelLine()
+{
+    if (!keptGame()) return {};
+    // A game nothing will keep says so for as long as it is played.
+    if (autosave.blocked)
+        return autosave.elsewhere ? "Not saved: another copy of the game uses " + autosave.folder
+                                  : "Not saved: the saved game in " + autosave.folder + " is in the way";
+    return autosave.failure;
+}
+
 void autosaveAfterFrame()
 {
     noteWriterOutcome();
+    notices.panelLine = panelLine();
     if (autosave.haveSeen && gameChanges == autosave.seenChanges) return;
     autosave.haveSeen = true;
     autosave.seenChanges = gameChanges;
@@ -241,6 +292,7 @@ void resetAutosaveForTests()
         writer.error = 0;
     }
     const unsigned done = writer.done;
+    releaseFolder();
     autosave = Autosave{};
     notices = Notices{};
     autosave.doneSeen = done;

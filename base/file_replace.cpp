@@ -4,8 +4,10 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <string>
 
 #include <fcntl.h>
+#include <stdio.h>
 #include <unistd.h>
 
 namespace {
@@ -32,6 +34,22 @@ bool fail(int& error, const std::string& temporary)
     return false;
 }
 
+// Clears the temporary name of whatever a crash or another program left
+// there: a file or a link goes, a folder is removed when empty and renamed
+// aside (NAME.stale, NAME.stale.2, ...) otherwise, so that its content is
+// never lost and the name is free for good.
+void clearTemporary(const std::string& temporary)
+{
+    if (::unlink(temporary.c_str()) == 0 || errno == ENOENT) return;
+    if (errno != EISDIR && errno != EPERM) return;
+    if (::rmdir(temporary.c_str()) == 0) return;
+    for (int k = 1; k < 100; ++k) {
+        const std::string aside = temporary + ".stale" + (k > 1 ? "." + std::to_string(k) : "");
+        if (::renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, aside.c_str(), RENAME_NOREPLACE) == 0) return;
+        if (errno != EEXIST) return;
+    }
+}
+
 } // namespace
 
 bool replaceFile(const std::string& path, const std::string& temporary, const std::string& text, int& error)
@@ -39,7 +57,7 @@ bool replaceFile(const std::string& path, const std::string& temporary, const st
     error = 0;
     // A new file each time: a stale one from a crash goes, and a link planted
     // under the temporary name is never followed.
-    ::unlink(temporary.c_str());
+    clearTemporary(temporary);
     errno = 0;
     const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
     if (fd < 0) {

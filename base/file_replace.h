@@ -3,9 +3,10 @@
 // file or the complete new one under its name, never an empty or torn one.
 #include <string>
 
-// Writes text to temporary (a path in the same folder as path), flushes it to
-// the disk, renames it over path and flushes the folder, so that the rename
-// itself is on the disk too. error is 0 after a success; on failure returns
+// Writes text to temporary (a path in the same folder as path; whatever lies
+// there is cleared first, a folder that is not empty renamed aside as
+// TEMPORARY.stale), flushes it to the disk, renames it over path and flushes
+// the folder, so that the rename itself is on the disk too. error is 0 after a success; on failure returns
 // false with the errno value (EIO where none was set) in error and removes
 // temporary; path keeps its old content unless only the flush of the folder
 // failed, after the rename.

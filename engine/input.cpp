@@ -52,7 +52,15 @@ void onKeyMessage(const PlatformEvent& e)
     held = true;
     inputState.pressedSincePoll[e.code] = true;
     if (inputState.pendingCount < maxTypedPerFrame)
-        inputState.pendingTyped[inputState.pendingCount++] = static_cast<uint8_t>(e.code);
+        inputState.pendingTyped[inputState.pendingCount++] = static_cast<uint16_t>(e.code);
+}
+
+void onTextMessage(const PlatformEvent& e)
+{
+    if (!inputState.keyboard || e.type != PlatformEventType::textInput) return;
+    for (size_t i = 0; i < sizeof e.text && e.text[i] && inputState.pendingCount < maxTypedPerFrame; ++i)
+        inputState.pendingTyped[inputState.pendingCount++] =
+            static_cast<uint16_t>(typedCharacterMark | static_cast<unsigned char>(e.text[i]));
 }
 
 void onMouseMessage(const PlatformEvent& e)
@@ -104,18 +112,15 @@ bool leftButtonPressed() { return mouseState.leftPressed; }
 bool leftButtonReleased() { return mouseState.leftReleased; }
 bool rightButtonPressed() { return mouseState.rightPressed; }
 
-// The character a key types into a text line, 0 for none: upper-case
-// letters, digits and space only.
-static char typedCharacter(int code)
+// What a typed character puts into a text line, 0 for nothing: capitals,
+// digits and space; small letters as capitals. The bytes of a character
+// beyond ASCII are all 0x80 or above, so none of them is taken.
+static char lineCharacter(int entry)
 {
-    static const char rows[][11] = {"1234567890", "QWERTYUIOP", "ASDFGHJKL", "ZXCVBNM"};
-    static const int rowStarts[] = {0x02, 0x10, 0x1E, 0x2C};
-    if (code == keys::space) return ' ';
-    for (int r = 0; r < 4; ++r) {
-        int i = code - rowStarts[r];
-        if (i >= 0 && i < static_cast<int>(std::strlen(rows[r]))) return rows[r][i];
-    }
-    return 0;
+    if (entry < typedCharacterMark) return 0;
+    const char c = static_cast<char>(entry - typedCharacterMark);
+    if (c >= 'a' && c <= 'z') return static_cast<char>(c - 'a' + 'A');
+    return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == ' ' ? c : 0;
 }
 
 bool editTextLine(char* text, int maxLength)
@@ -133,7 +138,7 @@ bool editTextLine(char* text, int maxLength)
             erased = true;
             continue;
         }
-        char c = typedCharacter(code);
+        const char c = lineCharacter(code);
         if (c && static_cast<long long>(length) < maxLength) {
             text[length++] = c;
             text[length] = 0;

@@ -8,9 +8,12 @@
 
 #include "engine/platform/platform.h"
 
-// Presses kept for one frame; more in one frame are dropped (no one types
-// that fast: a frame is about 16 ms).
+// Presses and typed characters kept for one frame; more in one frame are
+// dropped (no one types that fast: a frame is about 16 ms).
 constexpr int maxTypedPerFrame = 64;
+// In the typed queue, a character (a byte of the text typed) is this plus
+// the byte; below it, a key's set-1 code.
+constexpr int typedCharacterMark = 0x100;
 
 struct InputState {
     bool keyboard = false; // set up by initInput
@@ -18,12 +21,12 @@ struct InputState {
     // down since the last poll.
     uint8_t currentKeys[256] = {};
     uint8_t pressedKeys[256] = {};
-    uint8_t typed[maxTypedPerFrame] = {}; // codes in the order they went down
+    uint16_t typed[maxTypedPerFrame] = {}; // key codes and characters in the order they came
     int typedCount = 0;
     // Gathered from the events until the next poll.
     bool heldKeys[256] = {};
     bool pressedSincePoll[256] = {};
-    uint8_t pendingTyped[maxTypedPerFrame] = {};
+    uint16_t pendingTyped[maxTypedPerFrame] = {};
     int pendingCount = 0;
 };
 
@@ -44,6 +47,8 @@ void pollInput();
 // A key went down or up (the platform's set-1 code); a down for a key that is
 // already down is the system's auto-repeat, not a press.
 void onKeyMessage(const PlatformEvent& event);
+// Characters typed: queued among the key presses in the order they came.
+void onTextMessage(const PlatformEvent& event);
 void onMouseMessage(const PlatformEvent& event);
 void endFrameInput();
 void shutdownInput();
@@ -62,11 +67,13 @@ bool isLeftButtonDown();
 bool leftButtonPressed();
 bool leftButtonReleased();
 bool rightButtonPressed();
-// One frame of editing an upper-case line: the frame's presses are taken in
-// the order they happened (letters, digits, space, Backspace), a held
-// Backspace repeats; true when Return or keypad Enter finished it, and keys
-// after it in the same frame are not taken. Never writes more than maxLength
-// characters and the zero.
+// One frame of editing an upper-case line: the frame's typed characters and
+// presses are taken in the order they happened, a held Backspace repeats;
+// true when Return or keypad Enter finished it, and input after it in the
+// same frame is not taken. The characters come from the text the keyboard
+// typed (so Shift and the layout count): capitals, digits and space are
+// taken, small letters as capitals, and every other character is ignored.
+// Never writes more than maxLength characters and the zero.
 bool editTextLine(char* text, int maxLength);
 // Forgets the repeat table, the snapshots and the gathered events, for tests.
 void resetInputForTests();

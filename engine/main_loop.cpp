@@ -104,6 +104,7 @@ static void handleEvent(const PlatformEvent& event)
     case PlatformEventType::displayLost: restoreAll(); break;
     case PlatformEventType::keyDown:
     case PlatformEventType::keyUp: onKeyMessage(event); break;
+    case PlatformEventType::textInput: onTextMessage(event); break;
     }
 }
 

@@ -221,12 +221,14 @@ void updateMusic()
     }
 }
 
-void setMusicVolume(int level)
+static int applyMusicVolume(int level)
 {
     level = clampVolume(level);
     if (musicPlayer.player) audioSetMusicGain(musicGainOfLevel(level));
-    writeVolumeFile("mvol.lst", level);
+    return level;
 }
+
+void setMusicVolume(int level) { writeVolumeFile("mvol.lst", applyMusicVolume(level)); }
 
 int getMusicVolume() { return readVolumeFile("mvol.lst"); }
 
@@ -234,7 +236,8 @@ void bringUpMusic(const char* musicListFile)
 {
     initMusic();
     if (musicListFile && *musicListFile) loadMusicList(musicListFile);
-    setMusicVolume(readVolumeFile("mvol.lst"));
+    // The level read is applied, never written back: only the player changes it.
+    applyMusicVolume(readVolumeFile("mvol.lst"));
 }
 
 void shutdownMusic()

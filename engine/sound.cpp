@@ -117,15 +117,17 @@ void playSound(const std::string& name)
     startSound(name);
 }
 
-void setSoundVolume(int level)
+static int applySoundVolume(int level)
 {
     level = clampVolume(level);
     currentGain = std::pow(10.0, soundAttenuation(level) / 2000.0);
     for (auto& [name, effect] : soundPlayer.sounds)
         if (effect)
             for (int i = 0; i < effect->voiceCount; ++i) audioSetGain(effect->firstChannel + i, currentGain);
-    writeVolumeFile("svol.lst", level);
+    return level;
 }
+
+void setSoundVolume(int level) { writeVolumeFile("svol.lst", applySoundVolume(level)); }
 
 int getSoundVolume() { return readVolumeFile("svol.lst"); }
 
@@ -133,7 +135,8 @@ void bringUpSound(const char* soundListFile)
 {
     initSound();
     loadSoundList(soundListFile);
-    setSoundVolume(readVolumeFile("svol.lst"));
+    // The level read is applied, never written back: only the player changes it.
+    applySoundVolume(readVolumeFile("svol.lst"));
 }
 
 void shutdownSound()

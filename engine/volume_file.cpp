@@ -6,11 +6,10 @@
 #include <filesystem>
 #include <system_error>
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include "base/file_read.h"
+#include "base/file_replace.h"
 
 static std::string& volumeFolder()
 {
@@ -61,17 +60,14 @@ void writeVolumeFile(const char* fileName, int level)
         std::filesystem::create_directories(volumeFolder(), ec);
         path = volumeFolder() + "/" + fileName;
     }
-    // Something other than a regular file under the name (a FIFO that would
-    // block the open, a device) is left alone, and the level is not kept.
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
-    if (fd < 0) return;
+    // Something other than a regular file or a link under the name (a FIFO,
+    // a device, a folder) is left alone, and the level is not kept. A link is
+    // replaced by the file, and what it points to is never written.
     struct stat st;
-    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ::ftruncate(fd, 0) == 0) {
-        const std::string text = std::to_string(level);
-        // A failed write is silent, as everywhere with these files.
-        [[maybe_unused]] const ssize_t written = ::write(fd, text.data(), text.size());
-    }
-    ::close(fd);
+    if (::lstat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode) && !S_ISLNK(st.st_mode)) return;
+    int error = 0;
+    // A failed write is silent, as everywhere with these files.
+    replaceFile(path, path + ".tmp", std::to_string(level), error);
 }
 
 int clampVolume(int level) { return level < 1 ? 1 : level > 20 ? 20 : level; }

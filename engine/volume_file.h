@@ -12,7 +12,9 @@ void setVolumeFolder(const std::string& folder);
 // set, its file wins over one in the data folder.
 int readVolumeFile(const char* fileName);
 // Writes the number alone, without a line end, creating the volume folder
-// if needed; failures are silent, and something other than a regular file
-// under the name (a FIFO, a device) is left as it is.
+// if needed, through replaceFile (a link under the name is replaced, never
+// followed); failures are silent, and something other than a regular file
+// or a link under the name (a FIFO, a device) is left as it is. Only a
+// change the player makes writes.
 void writeVolumeFile(const char* fileName, int level);
 int clampVolume(int level);

@@ -96,6 +96,13 @@ std::string loadIntoEditor(bool builtIn, const std::string& fileName)
     return "";
 }
 
+std::string trimmedName(const std::string& name)
+{
+    const size_t first = name.find_first_not_of(' ');
+    if (first == std::string::npos) return {};
+    return name.substr(first, name.find_last_not_of(' ') - first + 1);
+}
+
 SaveCheck checkSave()
 {
     const std::string& name = editorGalaxy.name;

@@ -34,6 +34,8 @@ void tidyEditorGalaxy();
 
 // The name line types at most this many capitals, digits and spaces.
 constexpr int editorNameLength = 40;
+// The name without the spaces at its ends: a name of spaces only is empty.
+std::string trimmedName(const std::string& name);
 // Whether the name line can hold the name as it is, so that the name it
 // gives back is the same file's.
 bool isTypeableName(const std::string& name);

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "game/galaxy_file.h"
+#include "game/save_check.h"
 
 namespace {
 
@@ -301,6 +302,7 @@ bool readSaveText(const std::string& text, GameState& state, uint32_t& random, s
         why = in.why;
         return false;
     }
+    if (!checkPlayable(s, why)) return false;
     s.cycleStart = CycleStart{g.gameStars, g.players, generator, g.lastConquestTurn};
     state = std::move(s);
     random = generator;

@@ -70,13 +70,13 @@ void drawWhiteText(int x, int y, int w, int h, const char* text, bool leftAligne
     drawTextInBox(x, y, w, h, 255, 255, 255, text, leftAligned);
 }
 
-void drawPlayScreen(int elapsedMs)
+void drawPlayScreen(int)
 {
     drawImage(0, 0, "bigbar");
     drawImagePart(0, 499, 0, 499, 800, 100, "background");
     gameGalaxy.drawBoard();
     nextTurnButton.setActive(false);
-    if (const std::string failed = panelNotice(elapsedMs); !failed.empty())
+    if (const std::string& failed = notices.panelLine; !failed.empty())
         drawTextInBox(20, 582, 760, 17, 255, 255, 255, failed.c_str(), true);
 }
 

@@ -1,13 +1,16 @@
 // The galaxy editor's states: "openEditor", "editor" and the overwrite
 // question "confirm". The operations on the galaxy are game/editor's.
 #include <array>
+#include <sstream>
 #include <string>
 
 #include "engine/draw_text.h"
 #include "engine/image_catalogue.h"
 #include "engine/input.h"
 #include "game/editor.h"
+#include "game/editor_draft.h"
 #include "game/galaxy.h"
+#include "game/galaxy_file.h"
 #include "game/start_check.h"
 #include "screens/screens.h"
 #include "screens/states.h"
@@ -38,6 +41,33 @@ int messageLeftMs = 0;
 // A drag moves the selected star only when the press that began it was on
 // the board: holding the button on a panel button leaves the stars alone.
 bool pressedOnBoard = false;
+
+// The question the confirm state asks.
+enum class Question { overwrite, leave, draft };
+Question question = Question::overwrite;
+
+// The work as last saved, loaded or first opened: the editor's galaxy in the
+// file format with its name. Anything else is unsaved work.
+std::string keptWork;
+
+std::string workText()
+{
+    std::ostringstream text;
+    text << editorGalaxy.name << '\n';
+    writeGalaxyText(text, editorGalaxy);
+    return text.str();
+}
+
+void markKept() { keptWork = workText(); }
+
+bool unsavedWork() { return !editorFirstOpen && workText() != keptWork; }
+
+void ask(Question q)
+{
+    question = q;
+    editorGalaxy.selectedStar = noOwner;
+    setState(State::confirm);
+}
 
 void say(const std::string& head, const std::string& detail, const std::string& note = "")
 {
@@ -77,10 +107,18 @@ void clearGalaxy(int)
     editorButtons.setText(editorGalaxy.name);
 }
 
-void backToMenu(int)
+void leaveToMenu()
 {
     editorGalaxy.selectedStar = noOwner;
     setState(State::menu);
+}
+
+// The work stays for this run either way; the question is for a player who
+// thinks leaving lets it go, or who meant to save.
+void backToMenu(int)
+{
+    if (unsavedWork()) ask(Question::leave);
+    else leaveToMenu();
 }
 
 void loadGalaxy(int) { openSelection(true); }
@@ -97,46 +135,58 @@ void writeGalaxy()
 {
     const std::string& name = editorGalaxy.name;
     const std::string failure = saveEditorGalaxy();
-    if (failure.empty() && !incomeStarsLinked(editorGalaxy)) {
+    if (!failure.empty()) {
+        if (failure.rfind(name + " ", 0) == 0) { // "NAME is read-only"
+            const std::string rest = failure.substr(name.size());
+            say("Not saved:", fitName(name, rest, messageWidth) + rest);
+        } else {
+            say("Not saved:", failure);
+        }
+        return;
+    }
+    markKept();
+    removeEditorDraft();
+    if (!incomeStarsLinked(editorGalaxy)) {
         // Saved all the same: the work is kept and can be linked later. The
         // selection screen's line, broken after its colon to fit the panel.
         const std::string line = startRefusalText(StartRefusal::notLinked);
         const size_t cut = line.find(": ");
         say("Saved: " + fitName(name, "Saved: ", messageWidth), line.substr(0, cut + 1), line.substr(cut + 2));
-    } else if (failure.empty()) {
-        say("Saved:", fitName(name, "", messageWidth));
-    } else if (failure.rfind(name + " ", 0) == 0) { // "NAME is read-only"
-        const std::string rest = failure.substr(name.size());
-        say("Not saved:", fitName(name, rest, messageWidth) + rest);
     } else {
-        say("Not saved:", failure);
+        say("Saved:", fitName(name, "", messageWidth));
     }
 }
 
 void saveGalaxy(int)
 {
-    // The line may have changed in this frame.
-    editorGalaxy.name = editorButtons.getText();
+    // The line may have changed in this frame. Spaces at either end would
+    // make a file name that looks like another (or like none).
+    editorGalaxy.name = trimmedName(editorButtons.getText());
+    editorButtons.setText(editorGalaxy.name);
     switch (checkSave()) {
     case SaveCheck::NoName: return say("Not saved:", "type a name first");
     case SaveCheck::Standard:
         return say(fitName(editorGalaxy.name, " is a standard galaxy:", messageWidth) + " is a standard galaxy:",
                    "choose another name");
-    case SaveCheck::Exists:
-        editorGalaxy.selectedStar = noOwner;
-        setState(State::confirm);
-        return;
+    case SaveCheck::Exists: ask(Question::overwrite); return;
     case SaveCheck::Ready: writeGalaxy(); return;
     }
 }
 
-void overwrite(int)
+void answerYes(int)
 {
-    writeGalaxy();
+    if (question == Question::leave) return leaveToMenu();
     setState(State::editor);
+    if (question == Question::overwrite) writeGalaxy();
+    else if (readEditorDraft(editorGalaxy)) say("Draft restored:", "save it to keep it");
 }
 
-void keep(int) { setState(State::editor); }
+// "no" and Escape: nothing happens, but a draft offered and declined goes.
+void keep(int)
+{
+    if (question == Question::draft) removeEditorDraft();
+    setState(State::editor);
+}
 
 void makeButtons()
 {
@@ -151,7 +201,7 @@ void makeButtons()
                        Button(760, 500, "", morePlayers, "incArrow", 0)};
     starButtonList = {Button(188, 525, "remove", removeSelected, "", 0),
                       Button(357, 525, "unlink", unlinkSelected, "", 0)};
-    confirmButtonList = {Button(316, 258, "yes", overwrite, "", 0), Button(458, 258, "no", keep, "", 0)};
+    confirmButtonList = {Button(316, 258, "yes", answerYes, "", 0), Button(458, 258, "no", keep, "", 0)};
     editorButtons.clear();
     starButtons.clear();
     confirmButtons.clear();
@@ -224,12 +274,20 @@ std::string editorMessage()
 
 void openEditorScreen(int)
 {
-    if (editorFirstOpen) {
-        editorFirstOpen = false;
-        startFirstEditorGalaxy();
-    }
     makeButtons();
     setState(State::editor);
+    if (!editorFirstOpen) return;
+    editorFirstOpen = false;
+    startFirstEditorGalaxy();
+    markKept();
+    // Work the last run ended with, unsaved: offered before anything else.
+    Galaxy draft;
+    if (readEditorDraft(draft)) ask(Question::draft);
+}
+
+void keepEditorWorkAsDraft()
+{
+    if (unsavedWork()) writeEditorDraft(editorGalaxy);
 }
 
 void loadIntoEditorScreen(bool builtIn, const std::string& fileName)
@@ -239,6 +297,7 @@ void loadIntoEditorScreen(bool builtIn, const std::string& fileName)
         say("Not loaded: " + fitName(fileName, "Not loaded: ", messageWidth), refused);
     else if (editorGalaxy.name.empty())
         say("Loaded without its name:", "type one to save it");
+    if (refused.empty()) markKept();
 }
 
 void editorScreen(int elapsedMs)
@@ -261,9 +320,11 @@ void confirmScreen(int elapsedMs)
 {
     drawEditorScreen(elapsedMs);
     fillRect(300, 200, 300, 94, 54, 182, 151);
-    const std::string ask = ": file exists. Overwrite?";
-    const std::string question = fitName(editorGalaxy.name, ask, questionWidth) + ask;
-    drawTextInBox(310, 210, 280, 30, 255, 255, 255, question.c_str(), false);
+    const std::string exists = ": file exists. Overwrite?";
+    const std::string text = question == Question::leave   ? "Leave with unsaved changes?"
+                             : question == Question::draft ? "Restore the unsaved work of last time?"
+                                                           : fitName(editorGalaxy.name, exists, questionWidth) + exists;
+    drawTextInBox(310, 210, 280, 30, 255, 255, 255, text.c_str(), false);
     confirmButtons.run(elapsedMs);
     if (wasKeyPressed(keys::escape)) keep(0);
 }
@@ -280,4 +341,6 @@ void resetEditorScreensForTests()
     messageNote.clear();
     messageLeftMs = 0;
     pressedOnBoard = false;
+    question = Question::overwrite;
+    keptWork.clear();
 }

@@ -45,6 +45,11 @@ Button fileRowList[visibleRows];
 Button loadButton, cancelButton;
 Button menuButton, startButton, demoButton;
 Button difficultyButtons[5];
+// The question before a new game replaces a game of the human's under way:
+// asked is 0 when none is open, 1 for "start", 2 for "demo".
+ButtonSet abandonButtons;
+Button abandonYes, abandonNo;
+int asked = 0;
 // Made on the first frame that needs them and kept for the run.
 ButtonSet scrollArrows;
 Button arrowUpButton, arrowDownButton;
@@ -248,8 +253,44 @@ void beginGame(bool demo)
     }
 }
 
-void startAction(int) { beginGame(false); }
-void demoAction(int) { beginGame(true); }
+// A game of the human's that "Resume Game" would go back to. It is kept on
+// the disk, so quitting needs no question; only a new game throws it away.
+bool humanGameUnderWay()
+{
+    return gameGalaxy.gameInProgress != 0 && demoMode == 0 && gameState.phase != GamePhase::None &&
+           gameState.phase != GamePhase::Over;
+}
+
+void askOrBegin(bool demo)
+{
+    if (humanGameUnderWay()) asked = demo ? 2 : 1;
+    else beginGame(demo);
+}
+
+void startAction(int) { askOrBegin(false); }
+void demoAction(int) { askOrBegin(true); }
+
+void answerAbandon(int yes)
+{
+    const bool demo = asked == 2;
+    asked = 0;
+    if (yes) beginGame(demo);
+}
+
+// Drawn over the screen, as the editor's overwrite question is.
+void runAbandonQuestion()
+{
+    if (abandonButtons.buttons.empty()) {
+        abandonYes = Button(316, 258, "yes", answerAbandon, "", 1);
+        abandonNo = Button(458, 258, "no", answerAbandon, "", 0);
+        abandonButtons.add(abandonYes);
+        abandonButtons.add(abandonNo);
+    }
+    fillRect(300, 200, 300, 94, 54, 182, 151);
+    drawTextInBox(310, 210, 280, 30, 255, 255, 255, "Abandon the game in progress?", false);
+    abandonButtons.run(0);
+    if (asked != 0 && wasKeyPressed(keys::escape)) answerAbandon(0);
+}
 
 void loadAction(int)
 {
@@ -302,6 +343,7 @@ void openSelection(bool forEditorLoad)
     editorModeButtons.clear();
     playModeButtons.clear();
     refusal.clear();
+    asked = 0;
     chosenDifficulty = difficulty;
     forEditor = forEditorLoad;
     setState(State::load);
@@ -334,11 +376,16 @@ void loadScreen(int)
         if (wasKeyPressed(keys::escape)) cancelAction(0);
         return;
     }
-    playModeButtons.run(0);
-    if (wasKeyPressed(keys::escape)) backFromGalaxySelection(0);
+    if (asked == 0) {
+        playModeButtons.run(0);
+        if (wasKeyPressed(keys::escape)) backFromGalaxySelection(0);
+    } else {
+        playModeButtons.draw(0);
+    }
     drawImage(23, 492 + 20 * chosenDifficulty, "selectionArrow");
     if (refusedGalaxy != selectedGalaxy) refusal.clear();
     if (!refusal.empty()) drawRefusal();
+    if (asked != 0) runAbandonQuestion();
 }
 
 void resetSelectionForTests()
@@ -352,6 +399,8 @@ void resetSelectionForTests()
         set->clear();
     refusal.clear();
     refusedGalaxy = -1;
+    abandonButtons.clear();
+    asked = 0;
     // The values this screen sets for a game, as at program start.
     chosenDifficulty = 2;
     difficulty = 2;

@@ -11,6 +11,7 @@
 #include "engine/open_url.h"
 #include "engine/sound.h"
 #include "game/galaxy.h"
+#include "game/game_state.h"
 #include "screens/notices.h"
 #include "screens/screens.h"
 #include "screens/states.h"
@@ -146,7 +147,7 @@ void drawManualNote(int elapsedMs)
 void menuScreen(int elapsedMs)
 {
     if (!menu.made) makeMenuButtons();
-    menu.resume.setActive(gameGalaxy.gameInProgress != 0);
+    menu.resume.setActive(gameGalaxy.gameInProgress != 0 && gameState.phase != GamePhase::Over);
     drawImage(0, 0, "mainMenu");
     menu.set.run(0);
     drawManualNote(elapsedMs);

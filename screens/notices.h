@@ -1,18 +1,16 @@
 #pragma once
 // Lines the screens show on behalf of the layer above them: app/autosave
-// fills them, the screens only draw them, so that no screen reaches up.
+// fills them after every frame, the screens only draw them, so that no screen
+// reaches up.
 #include <string>
 
 struct Notices {
-    // The main menu's line about a save that could not be read; empty when none.
+    // The main menu's line about a save that could not be read, or about
+    // another copy of the game holding the folder; empty when none.
     std::string menuLine;
-    // The panel's line after the first save of a run of failures ("Game not
-    // saved: the disk is full"), shown while panelMsLeft is above 0.
+    // The board's line while the game in play is not being kept ("Game not
+    // saved in FOLDER: the disk is full"); empty while it is.
     std::string panelLine;
-    int panelMsLeft = 0;
 };
 
 extern Notices notices;
-
-// The panel's line for this frame, counted down by elapsedMs; empty once its time is over.
-std::string panelNotice(int elapsedMs);

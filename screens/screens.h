@@ -74,6 +74,9 @@ void confirmScreen(int elapsedMs);
 // The selection screen's "load" in editor mode: the built-in galaxy or a
 // galaxy file into the editor, or the panel says why not.
 void loadIntoEditorScreen(bool builtIn, const std::string& fileName);
+// At the program's end: the editor's unsaved work, if any, as a draft that
+// the editor offers when it is next opened (game/editor_draft.h).
+void keepEditorWorkAsDraft();
 // How long the panel's line about a save or a refused galaxy stays.
 constexpr int editorMessageMs = 4000;
 // The line shown in the panel now ("" for none), e.g. "Saved: NOVA".

@@ -79,6 +79,7 @@ void quitAction(int) { quitApplication(); }
 void backFromOptions(int) { setState(State::menu); }
 void resumeGame(int)
 {
-    if (gameGalaxy.gameInProgress != 0) setState(menuReturnState);
+    // A decided game is over for good: nothing to go back to.
+    if (gameGalaxy.gameInProgress != 0 && gameState.phase != GamePhase::Over) setState(menuReturnState);
 }
 void continueAfterStatistics(int) { setState(statsReturnState); }

@@ -16,6 +16,7 @@
 #include "engine/input.h"
 #include "engine/main_loop.h"
 #include "engine/platform/headless.h"
+#include "game/editor_draft.h"
 #include "game/galaxy.h"
 #include "screens/screens.h"
 #include "screens/states.h"
@@ -49,6 +50,7 @@ struct ProgramDriver {
         running = true;
         resetProcessState();
         useSaveFolder(saveFolder.string());
+        useDraftFolder(saveFolder.string());
         configureProgram();
         takeBuiltinImageList(listBuiltinImages);
         if (!startEngine()) return false;

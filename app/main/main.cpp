@@ -12,6 +12,8 @@
 #include "app/start_up.h"
 #include "engine/main_loop.h"
 #include "engine/platform/platform.h"
+#include "game/editor_draft.h"
+#include "screens/screens.h"
 
 static std::string executableDir(const char* argv0)
 {
@@ -35,9 +37,12 @@ int main(int, char** argv)
     const std::string playerFolder = playerFolderFor(here, data.installed);
     usePlayerFolder(playerFolder);
     useSaveFolder(playerFolder.empty() ? here : playerFolder);
+    useDraftFolder(playerFolder.empty() ? here : playerFolder);
     configureProgram();
     const bool ran = runMainLoop(listBuiltinImages);
-    // Quitting or closing the window during a game keeps it for the next start.
+    // Quitting or closing the window during a game keeps it for the next
+    // start, and the editor's unsaved work likewise.
     finishSaving();
+    keepEditorWorkAsDraft();
     return ran ? 0 : 1;
 }

@@ -13,6 +13,8 @@ void headlessSetTicks(uint32_t ms);
 void headlessAdvance(uint32_t ms);
 void headlessPushEvent(const PlatformEvent& event);
 void headlessPushKey(int code, bool down);
+// The characters a key typed (cut to 31 bytes), as a text input event.
+void headlessPushText(const char* text);
 void headlessPushMouse(PlatformEventType type, int x, int y, int button = 1);
 void headlessSetFocus(bool focused);
 // The next `count` presents fail.

@@ -1,4 +1,5 @@
 // A platform without a window or devices, for tests and tools.
+#include <cstring>
 #include <deque>
 
 #include "engine/platform/headless.h"
@@ -38,6 +39,14 @@ void headlessPushKey(int code, bool down)
     PlatformEvent e;
     e.type = down ? PlatformEventType::keyDown : PlatformEventType::keyUp;
     e.code = code;
+    h.events.push_back(e);
+}
+
+void headlessPushText(const char* text)
+{
+    PlatformEvent e;
+    e.type = PlatformEventType::textInput;
+    std::strncpy(e.text, text, sizeof e.text - 1);
     h.events.push_back(e);
 }
 

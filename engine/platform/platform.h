@@ -18,6 +18,7 @@ enum class PlatformEventType {
     mouseButtonUp,
     moveOrSizeEnded, // a window drag or resize ended: time spent in it is not a frame
     displayLost,   // the render target was lost: rebuild and reload the images
+    textInput,     // text holds the characters typed, as the layout and Shift make them (UTF-8)
 };
 
 struct PlatformEvent {
@@ -27,6 +28,7 @@ struct PlatformEvent {
     int y = 0;
     int button = 0;
     bool leftHeld = false; // mouse events: the left button is down after this event
+    char text[32] = {};    // textInput: zero-terminated
 };
 
 struct PlatformWindowConfig {

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
 #include "engine/platform/platform.h"
@@ -110,6 +111,8 @@ bool platformOpenWindow(const PlatformWindowConfig& config)
     windowShown = false;
     setIcon(config.icon);
     SDL_ShowCursor(config.showCursor ? SDL_ENABLE : SDL_DISABLE);
+    // Typed characters, as the layout and Shift make them, for the text lines.
+    SDL_StartTextInput();
     return true;
 }
 
@@ -211,6 +214,10 @@ bool platformPollEvent(PlatformEvent& out)
             out.code = code;
             return true;
         }
+        case SDL_TEXTINPUT:
+            out.type = PlatformEventType::textInput;
+            std::memcpy(out.text, e.text.text, sizeof out.text - 1);
+            return true;
         case SDL_MOUSEMOTION:
             out.type = PlatformEventType::mouseMove;
             out.x = clampInt(e.motion.x, 0, 799);

@@ -154,6 +154,7 @@ TEST_F(BoardTurn, ANewGameOrDemoStartsWithNothingSelected)
         openSelection(false);
         program.frame();
         program.click(185 + 60, button + 9);
+        program.click(316 + 60, 258 + 9); // "yes": the game under way goes
         ASSERT_NE(program.state(), State::load);
         EXPECT_EQ(gameGalaxy.selectedStar, noOwner);
     }

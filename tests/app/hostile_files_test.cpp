@@ -21,6 +21,8 @@
 #include <thread>
 #include <vector>
 
+#include "app/autosave.h"
+#include "game/galaxy_list.h"
 #include "engine/music.h"
 #include "engine/platform/headless.h"
 #include "engine/platform/headless_audio.h"
@@ -28,7 +30,6 @@
 #include "engine/volume_file.h"
 #include "game/galaxy.h"
 #include "game/galaxy_file.h"
-#include "game/galaxy_list.h"
 #include "tests/support/scratch_dir.h"
 #include "tests/support/wav_bytes.h"
 
@@ -119,6 +120,13 @@ const Use uses[] = {
          for (const WavClip& clip : headlessAudio().clips)
              if (clip.data.size() > size) return "a clip longer than its file";
          return "";
+     }},
+    {"saved game", "savegame", nullptr, nullptr,
+     [] {
+         useSaveFolder(".");
+         const bool resumed = loadSavedGame() == SaveAtStart::Resumed;
+         // Never opened: it is set aside unread, and the name is free.
+         return resumed ? "resumed" : fs::exists(fs::symlink_status("savegame")) ? "left in place" : "";
      }},
     {"music list", "music.lst", nullptr, nullptr, startMusic},
     {"music-list entry", "hostile.mid", "music.lst", "hostile.mid", startMusic},

@@ -4,12 +4,16 @@
 #include "tools/program_driver.h"
 #include "tests/support/scratch_dir.h"
 
-// Title, menu, a galaxy, a human turn left for the menu and resumed, then a
-// game brought to its end (the human holds one weak star next to blue's
-// armies) and back to the menu from the winner's screen.
+// Title, menu, a galaxy, a human turn left for the menu and resumed, a new
+// game asked about first, then a game brought to its end (the human holds
+// one weak star next to blue's armies) and back to the menu from the
+// winner's screen, where the decided game is offered no more, even after a
+// restart.
 TEST(MenuFullGame, FromTheTitleThroughAGameAndBackToTheMenu)
 {
     ProgramDriver program;
+    program.saveFolder = scratchDir("full_game_saves");
+    std::filesystem::remove_all(program.saveFolder);
     ASSERT_TRUE(program.start(scratchDir("full_game")));
     ASSERT_TRUE(program.runUntil(State::menu, 3000));
     program.key(keys::escape); // no game to resume yet
@@ -31,6 +35,21 @@ TEST(MenuFullGame, FromTheTitleThroughAGameAndBackToTheMenu)
     program.key(keys::escape); // the board's Escape, then the menu's
     ASSERT_EQ(program.state(), State::placeHuman);
     EXPECT_EQ(gameGalaxy.turn, turn);
+    // A new game would throw this one away: asked first; Escape and "no" keep it, "yes" starts anew.
+    program.key(keys::escape);
+    program.click(200, 91);
+    const auto asked = [&] { return program.state() == State::load && program.pixel(305, 285) == packRgb(54, 182, 151); };
+    program.click(247, 514); // "start"
+    EXPECT_TRUE(asked());
+    program.key(keys::escape);
+    program.click(247, 534); // "demo"
+    EXPECT_TRUE(asked());
+    program.click(518, 267); // "no"
+    EXPECT_FALSE(asked());
+    EXPECT_EQ(std::tuple(program.state(), gameGalaxy.turn, demoMode), std::tuple(State::load, turn, 0));
+    program.click(247, 514);
+    program.click(376, 267); // "yes"
+    ASSERT_TRUE(program.runUntil(State::placeHuman, 2000));
 
     Galaxy& g = gameGalaxy;
     int mine = noOwner;
@@ -59,9 +78,14 @@ TEST(MenuFullGame, FromTheTitleThroughAGameAndBackToTheMenu)
     EXPECT_EQ(program.pixels(600, 520, 100, 40), hidden);
     program.frames(5);
     EXPECT_NE(program.pixels(600, 520, 100, 40), hidden);
-    program.key(keys::escape); // the menu remembers the win screen
-    program.click(200, 491);   // "Resume Game"
-    ASSERT_EQ(program.state(), State::win);
-    program.click(662, 529);
-    EXPECT_EQ(program.state(), State::menu);
+    program.key(keys::escape);
+    ASSERT_EQ(program.state(), State::menu);
+    for (int run = 0; run < 2; ++run) { // the decided game is not resumed, nor after a restart
+        program.key(keys::escape);
+        program.click(200, 491); // where "Resume Game" was
+        EXPECT_EQ(program.state(), State::menu) << run;
+        ASSERT_TRUE(program.start(scratchDir("full_game")));
+        ASSERT_TRUE(program.runUntil(State::menu, 3000));
+    }
+    std::filesystem::remove_all(program.saveFolder);
 }

@@ -22,10 +22,10 @@
 #include "game/game_state.h"
 #include "game/save_file.h"
 #include "screens/board.h"
-#include "screens/turn_driver.h"
-#include "tests/support/scratch_dir.h"
 #include "screens/notices.h"
+#include "screens/turn_driver.h"
 #include "tools/program_driver.h"
+#include "tests/support/scratch_dir.h"
 
 namespace {
 
@@ -198,24 +198,63 @@ TEST_F(SavedGame, ADamagedSaveIsSetAsideAndNeverOverwritten)
     EXPECT_EQ(program.state(), State::menu);
 }
 
-TEST_F(SavedGame, AFailedWriteIsToldOnceAndKeepsTheLastGoodSave)
+TEST_F(SavedGame, AFailedWriteIsToldWhileItLastsAndKeepsTheLastGoodSave)
 {
     startGame();
     waitForSaves();
     const std::string good = readText(saveFile());
-    ASSERT_FALSE(good.empty());
-    // The temporary file's name taken by a folder: every write fails.
-    fs::create_directories(saves / "savegame.tmp");
+    // The save's own name taken by a folder: every write fails, and the board says so at every frame.
+    fs::rename(saveFile(), saves / "kept");
+    fs::create_directories(saveFile() / "inside");
+    for (int k = 0; k < 2; ++k) {
+        clickStar(program, own);
+        waitForSaves();
+        program.frames(600);
+        EXPECT_EQ(notices.panelLine, "Game not saved in " + saves.string() + ": Is a directory");
+    }
+    EXPECT_EQ(readText(saves / "kept"), good);
+}
+
+// Two copies on one folder: the first holds it; the second neither resumes
+// nor saves, and says so; the hold ends with the first copy, however it ends.
+TEST_F(SavedGame, ASecondCopyOnTheSameFolderLeavesTheSaveAlone)
+{
+    startGame();
     clickStar(program, own);
-    waitForSaves();
-    program.frame();
-    EXPECT_EQ(panelNotice(0), "Game not saved: File exists");
-    program.frames(600);
-    clickStar(program, own);
-    waitForSaves();
-    program.frame();
-    EXPECT_EQ(panelNotice(0), ""); // said once, not at every failure
-    EXPECT_EQ(readText(saveFile()), good);
+    finishSaving();
+    const std::string saved = readText(saveFile());
+    program.stop();
+    // The first copy reports whether it resumed, then holds on until it is killed or this process ends.
+    int ready[2], hold[2];
+    ASSERT_TRUE(pipe(ready) == 0 && pipe(hold) == 0);
+    const pid_t first = fork();
+    ASSERT_GE(first, 0);
+    if (first == 0) {
+        close(hold[1]);
+        ProgramDriver copy;
+        copy.saveFolder = saves;
+        const bool resumed = copy.start(scratchDir("first_copy")) && gameGalaxy.gameInProgress;
+        char c = resumed ? 'r' : '-';
+        if (write(ready[1], &c, 1) == 1 && read(hold[0], &c, 1) < 0) _exit(1);
+        _exit(0);
+    }
+    close(hold[0]);
+    char got = 0;
+    EXPECT_TRUE(read(ready[0], &got, 1) == 1 && got == 'r');
+    ASSERT_TRUE(program.start(scratchDir("savedgame")));
+    EXPECT_EQ(gameGalaxy.gameInProgress, 0);
+    EXPECT_EQ(notices.menuLine, "Another copy of the game uses " + saves.string() + "; this one will not save");
+    previewGalaxy.name = "TENTACLES";
+    startNewGame(false, true);
+    program.frames(20);
+    EXPECT_EQ(notices.panelLine, "Not saved: another copy of the game uses " + saves.string());
+    finishSaving();
+    EXPECT_EQ(readText(saveFile()), saved);
+    kill(first, SIGKILL); // as a crash: the kernel lets go of the folder
+    waitpid(first, nullptr, 0);
+    ASSERT_TRUE(program.start(scratchDir("savedgame")));
+    EXPECT_EQ(gameGalaxy.gameInProgress, 1);
+    for (int fd : {ready[0], ready[1], hold[1]}) close(fd);
 }
 
 TEST_F(SavedGame, QuittingSavesAtOnceTheEndOfAGameRemovesItsSaveAndDemonstrationsAreNeverSaved)

@@ -119,6 +119,7 @@ TEST_F(Selection, PreviewsStartsOnlyAGameThatCanEndOnTheChosenGalaxyAndDifficult
     program.key(keys::escape); // the board's way to the menu
     program.click(200, 91);
     program.click(247, 534);
+    program.click(376, 267); // "yes" to abandoning the game under way
     EXPECT_EQ(std::pair(sameMap(gameGalaxy, builtIn()), demoMode), std::pair(true, 1));
 
     // In the editor's mode: "load" loads the selected galaxy, TENTACLES when

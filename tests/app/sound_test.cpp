@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <map>
 #include <string>
 #include <tuple>
@@ -69,7 +70,7 @@ struct SoundTest : ::testing::Test {
 TEST_F(SoundTest, VolumeIsClampedAndTheFileHoldsOnlyTheNumber)
 {
     bringUpSound("sounds.lst");
-    EXPECT_EQ(readText("svol.lst"), "3"); // created when missing
+    EXPECT_FALSE(std::filesystem::exists("svol.lst")); // only the player's change writes
     setSoundVolume(0);
     EXPECT_EQ(readText("svol.lst"), "1");
     setSoundVolume(25);
@@ -82,8 +83,16 @@ TEST_F(SoundTest, VolumeIsClampedAndTheFileHoldsOnlyTheNumber)
         writeText("svol.lst", text);
         EXPECT_EQ(getSoundVolume(), level) << text;
     }
-    bringUpSound("sounds.lst"); // clamps the stored 57
-    EXPECT_EQ(readText("svol.lst"), "20");
+    bringUpSound("sounds.lst"); // plays the stored 57 as 20, and leaves the file alone
+    EXPECT_EQ(readText("svol.lst"), "57");
+    // A link under the name is replaced by the level, never written through.
+    writeText("notes.txt", "my notes");
+    std::filesystem::remove("svol.lst");
+    std::filesystem::create_symlink("notes.txt", "svol.lst");
+    bringUpSound("sounds.lst");
+    setSoundVolume(7);
+    EXPECT_EQ(std::tuple(readText("notes.txt"), std::filesystem::is_symlink("svol.lst"), readText("svol.lst")),
+              std::tuple("my notes", false, "7"));
 
     // Without a device nothing plays, but the file works as before.
     headlessAudioReset(false);

@@ -40,6 +40,8 @@ inline void nextInputFrame()
     while (platformPollEvent(e)) {
         if (e.type == PlatformEventType::keyDown || e.type == PlatformEventType::keyUp)
             onKeyMessage(e);
+        else if (e.type == PlatformEventType::textInput)
+            onTextMessage(e);
         else
             onMouseMessage(e);
     }

@@ -163,8 +163,7 @@ TEST_F(WidgetsTest, TextLineBlinksAndEditsUpToForty)
     expectPixels({{250, 310, 0x202020}, {280, 310, 0x202020}}); // the two halves of the field
 
     set.setText(std::string(39, 'Q'));
-    headlessPushKey(0x1E, true); // A
-    headlessPushKey(0x30, true); // B
+    headlessPushText("AB");
     nextInputFrame();
     set.click(0);
     EXPECT_EQ(set.getText(), std::string(39, 'Q') + "A");

@@ -2,6 +2,7 @@
 // goes on exactly as it would have, and every kind of damage is refused.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <functional>
 #include <string>
 #include <tuple>
@@ -9,6 +10,7 @@
 #include "ai/turn_sequence.h"
 #include "base/random.h"
 #include "game/human_turn.h"
+#include "game/save_check.h"
 #include "game/save_file.h"
 
 namespace {
@@ -36,6 +38,31 @@ std::pair<GameState, uint32_t> readBack(const std::string& text)
     return read;
 }
 
+// The human has put players 2 and 3 out and conquered a star linked to one
+// of its own that holds armies: the transfer is offered.
+void conquerTwo(GameState& s)
+{
+    Galaxy& g = s.galaxy;
+    for (Star& star : g.gameStars)
+        if (star.owner == 2 || star.owner == 3) star.owner = 0;
+    g.players[2].alive = g.players[3].alive = 0;
+    s.unannounced = {2, 3};
+    for (int i = 0; i < g.slotCount() && s.phase != GamePhase::HumanTransfer; ++i)
+        for (int j = 0; j < g.slotCount() && s.phase != GamePhase::HumanTransfer; ++j)
+            if (i != j && g.gameStars[i].owner == 0 && g.gameStars[j].owner == 0 && g.isLinked(j, i))
+                s.phase = GamePhase::HumanTransfer, s.transferFrom = i, s.transferTo = j;
+    g.gameStars[s.transferFrom].armies = 5;
+}
+
+void place(GameState& s, int armies) { s.phase = GamePhase::HumanPlacement, s.armiesToPlace = armies; }
+
+int firstOf(const GameState& s, int player)
+{
+    for (int i = 0; i < s.galaxy.slotCount(); ++i)
+        if (s.galaxy.gameStars[i].owner == player) return i;
+    return noOwner;
+}
+
 std::string replaced(std::string text, const std::string& from, const std::string& to)
 {
     const size_t at = text.find(from);
@@ -58,17 +85,13 @@ TEST(SaveFile, EveryFieldReadsBackAsWritten)
     GameState s = dealtGame();
     Galaxy& g = s.galaxy;
     s.difficulty = 4;
-    s.phase = GamePhase::HumanTransfer;
+    conquerTwo(s);
     s.armiesToPlace = 3;
-    s.transferFrom = 1;
-    s.transferTo = 18;
-    s.unannounced = {2, 3};
     g.turn = 12;
     g.lastConquestTurn = 9;
     g.minimumIncome = 1.0 / 3.0;
     g.selectedStar = 18;
     g.name = "TWO WORDS\nand a line";
-    g.players[2].alive = 0;
     g.players[1].caution = 2.0 + 1e-15;
     g.gameStars[5].armies = 41;
     g.gameStars[5].need = 0.1;
@@ -81,7 +104,8 @@ TEST(SaveFile, EveryFieldReadsBackAsWritten)
     const Galaxy& h = r.galaxy;
     EXPECT_EQ(std::tuple(r.difficulty, r.demoMode, r.phase, r.armiesToPlace, r.transferFrom, r.transferTo, r.winner,
                          r.unannounced, random),
-              std::tuple(4, 0, GamePhase::HumanTransfer, 3, 1, 18, int{noOwner}, std::vector{2, 3}, 0xDEADBEEFu));
+              std::tuple(4, 0, GamePhase::HumanTransfer, 3, s.transferFrom, s.transferTo, int{noOwner},
+                         std::vector{2, 3}, 0xDEADBEEFu));
     EXPECT_EQ(std::tuple(h.turn, h.minimumIncome, h.selectedStar, h.name, h.gameInProgress, h.players[2].alive,
                          h.players[1].caution, h.playerCount, h.lastConquestTurn, h.gameStars[5].armies,
                          h.gameStars[5].need, h.gameStars[6].value, h.links[3]),
@@ -91,7 +115,7 @@ TEST(SaveFile, EveryFieldReadsBackAsWritten)
     // Nothing the writer knows is lost on the way: the same text again.
     EXPECT_EQ(saveText(r, random), text);
     // A game over on points says so again when it is resumed.
-    s.phase = GamePhase::Over, s.winner = 1, s.wonOnPoints = true;
+    s.phase = GamePhase::Over, s.winner = 1, s.wonOnPoints = true, s.unannounced = {};
     const GameState over = readBack(saveText(s, 1)).first;
     EXPECT_EQ(std::pair(over.winner, over.wonOnPoints), std::pair(1, true));
 }
@@ -156,6 +180,26 @@ TEST(SaveFile, DamageAndImpossibleGamesAreRefused)
         {"players missing", [](GameState& s) { s.galaxy.players.pop_back(); }, nullptr},
         {"difficulty 5", [](GameState& s) { s.difficulty = 5; }, nullptr},
         {"selection off the map", [](GameState& s) { s.galaxy.selectedStar = 100; }, nullptr},
+        // Numbers the rules would overflow on, and parts that disagree.
+        {"armies no player can hold", [](GameState& s) { s.galaxy.gameStars[0].armies = INT_MAX; }, nullptr},
+        {"more than the cap to place", [](GameState& s) { place(s, maxSavedIncome + 1); }, nullptr},
+        {"placing past the cap",
+         [](GameState& s) { place(s, 1), s.galaxy.gameStars[firstOf(s, 0)].armies = maxSavedArmies; }, nullptr},
+        {"a huge minimum income", [](GameState& s) { s.galaxy.minimumIncome = 1e300; }, nullptr},
+        {"a placement of nothing", [](GameState& s) { place(s, 0); }, nullptr},
+        {"the human holds all, others alive", [](GameState& s) {
+             for (Star& star : s.galaxy.gameStars) star.owner = star.active ? 0 : noOwner;
+         }, nullptr},
+        {"a player out who holds stars", [](GameState& s) { s.galaxy.players[1].alive = 0; }, nullptr},
+        {"a transfer between enemies", [](GameState& s) {
+             conquerTwo(s);
+             for (Star& star : s.galaxy.gameStars) star.owner = star.owner == 0 ? 1 : 0;
+         }, nullptr},
+        {"a transfer between unlinked stars", [](GameState& s) {
+             conquerTwo(s);
+             s.galaxy.links[s.transferTo * s.galaxy.slotCount() + s.transferFrom] = 0;
+         }, nullptr},
+        {"an eliminated player alive", [](GameState& s) { s.unannounced = {1}; }, nullptr},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -171,4 +215,35 @@ TEST(SaveFile, DamageAndImpossibleGamesAreRefused)
         EXPECT_EQ(std::tuple(r.galaxy.turn, random), std::tuple(77, 3u)); // left alone
     }
     readBack(good); // while the undamaged save is taken
+}
+
+// A save at the edge of every bound is taken, and the rules play on from it
+// without overflow (the sanitizer build checks) and to a save taken again.
+TEST(SaveFile, TheRulesPlayOnAtTheBounds)
+{
+    GameState s = dealtGame();
+    Galaxy& g = s.galaxy;
+    s.difficulty = 0;
+    g.minimumIncome = 7 * 1000 * 0.6;
+    g.turn = g.lastConquestTurn = INT_MAX - 1;
+    for (int p = 0; p < g.playerCount; ++p) g.gameStars[firstOf(s, p)].armies = maxSavedArmies - 2 * maxSavedIncome;
+    place(s, maxSavedIncome);
+    auto [r, random] = readBack(saveText(s, 5));
+    gameState = r;
+    seedRandom(random);
+    Galaxy& h = gameState.galaxy;
+    const int home = firstOf(gameState, 0);
+    EXPECT_EQ(placeArmies(gameState, home, INT_MAX), maxSavedIncome);
+    for (int to = 0; to < h.slotCount(); ++to)
+        if (dropKind(h, home, to) == DropKind::Attack) fightBattle(gameState, home, to, INT_MAX);
+    transferAfterConquest(gameState, INT_MAX);
+    for (int round = 0; round < 3 && gameState.phase != GamePhase::Over; ++round) {
+        endHumanTurn(gameState);
+        beginComputerTurns(gameState);
+        for (int k = 0; k < 100000 && gameState.phase == GamePhase::ComputerTurns; ++k) stepComputerTurns(gameState);
+        if (gameState.phase == GamePhase::TurnStart) startTurnCycle(gameState);
+        if (gameState.phase == GamePhase::HumanPlacement) placeArmies(gameState, firstOf(gameState, 0), INT_MAX);
+        readBack(saveText(gameState, randomState()));
+    }
+    gameState = GameState{};
 }

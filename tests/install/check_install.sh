@@ -68,15 +68,15 @@ desktop-file-validate "$prefix/share/applications/$id.desktop" || fail "desktop 
 grep -qx 'Exec=zentory' "$prefix/share/applications/$id.desktop" || fail "desktop entry runs another program"
 
 # Started from / it must enter share/zentory (the dummy driver keeps it off
-# any screen; it runs until stopped), and its volume files, written at
-# start-up, go to the player's folder although the install is writable here.
+# any screen; it runs until stopped), and the lock it takes at start-up on
+# the save goes to the player's folder although the install is writable here.
 (cd / && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy XDG_DATA_HOME="$scratch/home" exec "$prefix/games/zentory") \
   >"$scratch/run.log" 2>&1 &
 pid=$!
 entered=""
 for _ in $(seq 100); do
   entered=$(readlink "/proc/$pid/cwd" 2>/dev/null || true)
-  [ "$entered" = "$prefix/share/zentory" ] && [ -f "$scratch/home/zentory/mvol.lst" ] && break
+  [ "$entered" = "$prefix/share/zentory" ] && [ -f "$scratch/home/zentory/savegame.lock" ] && break
   sleep 0.1
 done
 kill "$pid" 2>/dev/null
@@ -84,8 +84,7 @@ wait "$pid" 2>/dev/null
 [ "$entered" = "$prefix/share/zentory" ] || { cat "$scratch/run.log"; fail "installed program works in '$entered', not in its data folder"; }
 after=$(cd "$prefix" && find . -type f | sed 's|^\./||' | LC_ALL=C sort)
 [ "$after" = "$expected" ] || { diff <(echo "$expected") <(echo "$after"); fail "the installed program wrote into its install (as $(id -un))"; }
-[ -f "$scratch/home/zentory/svol.lst" ] && [ -f "$scratch/home/zentory/mvol.lst" ] ||
-  { cat "$scratch/run.log"; fail "no volume files in the player's folder"; }
+[ -f "$scratch/home/zentory/savegame.lock" ] || { cat "$scratch/run.log"; fail "no save lock in the player's folder"; }
 
 # The .deb: same files under /usr, with the libraries' and the data's packages.
 (cd "$build" && cpack -G DEB -B "$scratch/deb" >"$scratch/cpack.log" 2>&1) || { cat "$scratch/cpack.log"; fail "cpack"; }

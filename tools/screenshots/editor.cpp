@@ -1,7 +1,9 @@
-// The galaxy editor: a selected star, the overwrite question and each line a
-// save or a load can leave in the panel.
+// The galaxy editor: a selected star, the overwrite and leave questions and
+// each line a save or a load can leave in the panel.
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <cstring>
 
 #include "game/galaxy_file.h"
 #include "tools/program_driver.h"
@@ -16,10 +18,12 @@ struct EditorShots {
 
     void shot(const char* name) { failures += writeScreen(dir, name); }
     void button(int x, int y) { program.click(x + 60, y + 9); }
-    void rename(std::initializer_list<int> codes)
+    void rename(const char* text)
     {
         for (int i = 0; i < 50 && !editorGalaxy.name.empty(); ++i) program.key(keys::backspace), program.frames(10);
-        for (int code : codes) program.key(code);
+        // As many frames as a tap of each key takes, so that the cursor blinks as it would.
+        headlessPushText(text);
+        program.frames(2 * static_cast<int>(std::strlen(text)));
     }
     void save() { button(421, 577); }
 };
@@ -43,8 +47,7 @@ int writeEditorScreenshots(const std::string& dir)
     p.frames(2);
     s.shot("screen_editor");
 
-    constexpr int N = 0x31, O = 0x18, V = 0x2F, A = 0x1E, T = 0x14, E = 0x12, C = 0x2E, L = 0x26, S = 0x1F;
-    s.rename({N, O, V, A});
+    s.rename("NOVA");
     s.save();
     s.shot("screen_editor_saved");
     s.save();
@@ -52,15 +55,15 @@ int writeEditorScreenshots(const std::string& dir)
     s.shot("screen_editor_overwrite");
     p.key(keys::escape);
 
-    s.rename({});
+    s.rename("");
     s.save();
     s.shot("screen_editor_no_name");
-    s.rename({T, E, N, T, A, C, L, E, S});
+    s.rename("TENTACLES");
     s.save();
     s.shot("screen_editor_built_in");
 
     // The galaxies folder made read-only; as root, by saving as another user.
-    s.rename({N, O, V, A});
+    s.rename("NOVA");
     chmod(galaxyFolder().c_str(), 0555);
     const bool asRoot = geteuid() == 0;
     if (!asRoot || seteuid(65534) == 0) {
@@ -74,7 +77,7 @@ int writeEditorScreenshots(const std::string& dir)
     // The golden star unlinked: saved, with the warning that no game could be won on it.
     p.click(330, 150);
     s.button(357, 525);
-    s.rename({L, O, N, E});
+    s.rename("LONE");
     s.save();
     s.shot("screen_editor_not_linked");
 
@@ -87,6 +90,9 @@ int writeEditorScreenshots(const std::string& dir)
     p.click(483 + 96, 28 + 14);
     p.click(44 + 72, 523 + 11);
     s.shot("screen_editor_too_large");
+    p.click(600, 300); // unsaved work: leaving asks
+    p.key(keys::escape);
+    s.shot("screen_editor_leave");
     p.stop();
     return s.failures;
 }

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "game/game_state.h"
 #include "tools/program_driver.h"
 #include "tools/screenshots/screenshots.h"
 
@@ -62,6 +63,16 @@ int writeMenuScreenshots(const std::string& dir)
     program.moveTo(600, 580);
     program.frame();
     failures += writeScreen(dir, "screen_selection_refused");
+    // A game of the human's under way: a new one asks first.
+    startNewGame(false, true);
+    program.runUntil(State::placeHuman, 2000);
+    openSelection(false);
+    program.frame();
+    program.click(247, 514);
+    program.moveTo(600, 580);
+    program.frame();
+    failures += writeScreen(dir, "screen_selection_abandon");
+    program.key(keys::escape);
     setState(State::openEditor);
     program.frames(2);
     program.click(80, 586); // the editor's "load"
