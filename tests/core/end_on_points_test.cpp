@@ -26,10 +26,9 @@ Galaxy standardGalaxy(int index)
     return g;
 }
 
-// A demonstration game played as zentory-sim plays it to turn 60, its turn
-// counter moved on by skip as a save could hold it, then on to its end or the
-// last turn: whether it ended on points, its last conquest, its turn, and
-// whether the winner is the points leader.
+// A demonstration game as zentory-sim plays it, its turn counter moved on by
+// skip after turn 60 as a save could hold it: whether it ended on points, its
+// last conquest, its turn, and whether the winner is the points leader.
 std::tuple<bool, int, int, bool> playDemo(int galaxyIndex, unsigned seed, int skip)
 {
     demoMode = 1;

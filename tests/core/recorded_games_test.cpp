@@ -38,14 +38,8 @@ std::vector<std::string> lines(const std::string& text)
     return out;
 }
 
-// The sanitizers look for memory faults and undefined behaviour, which the
-// first games of each set meet as well as all of them (and the soak meets in
-// many more games); the behaviour is checked in full in the plain build.
-#ifdef __SANITIZE_ADDRESS__
-constexpr int gamesToReplay = 3;
-#else
-constexpr int gamesToReplay = 1000;
-#endif
+// Under the sanitizers, which seek memory faults (as the soak does in many more games), 3 games of each set.
+constexpr int gamesToReplay = ZENTORY_SANITIZED ? 3 : 1000;
 
 class RecordedGames : public ::testing::TestWithParam<int> {};
 
