@@ -4,6 +4,7 @@
 // when that was meant, record the games again (see tools/record_games.cpp).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -37,6 +38,9 @@ std::vector<std::string> lines(const std::string& text)
     return out;
 }
 
+// Under the sanitizers, which seek memory faults (as the soak does in many more games), 3 games of each set.
+constexpr int gamesToReplay = ZENTORY_SANITIZED ? 3 : 1000;
+
 class RecordedGames : public ::testing::TestWithParam<int> {};
 
 TEST_P(RecordedGames, PlayAgainEventForEvent)
@@ -58,7 +62,8 @@ TEST_P(RecordedGames, PlayAgainEventForEvent)
     ASSERT_EQ(std::sscanf(recorded[0].c_str(), "games %d first-seed %u max-turns %d", &games, &firstSeed, &maxTurns), 3);
     ASSERT_GE(games, 30);
 
-    const std::vector<std::string> played = lines(recordDemoGames(loaded, firstSeed, games, maxTurns));
+    const std::vector<std::string> played =
+        lines(recordDemoGames(loaded, firstSeed, std::min(games, gamesToReplay), maxTurns));
     std::string game, turn;
     for (size_t k = 0; k < played.size() && k + 1 < recorded.size(); ++k) {
         const std::string& now = played[k];
@@ -66,7 +71,7 @@ TEST_P(RecordedGames, PlayAgainEventForEvent)
         if (now.starts_with("turn ")) turn = now;
         ASSERT_EQ(now, recorded[k + 1]) << name << ", " << game << ", " << turn << ", line " << k + 2;
     }
-    EXPECT_EQ(played.size() + 1, recorded.size()) << name;
+    EXPECT_TRUE(games > gamesToReplay || played.size() + 1 == recorded.size()) << name;
 }
 
 INSTANTIATE_TEST_SUITE_P(StandardGalaxies, RecordedGames, ::testing::Range(0, 6));
