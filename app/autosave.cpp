@@ -17,9 +17,11 @@
 #include <unistd.h>
 
 #include "engine/random.h"
+#include "engine/translate.h"
 #include "game/file_replace.h"
 #include "game/game_state.h"
 #include "game/save_file.h"
+#include "screens/core_texts.h"
 
 namespace {
 
@@ -138,7 +140,7 @@ void noteWriterOutcome()
         autosave.failureShown = false;
     } else if (!autosave.failureShown) {
         autosave.failureShown = true;
-        autosave.panelNotice = "Game not saved: " + writeFailureReason(writer.error);
+        autosave.panelNotice = tr("Game not saved: ") + trCore(writeFailureReason(writer.error));
         autosave.panelMsLeft = failureNoticeMs;
     }
 }
@@ -201,9 +203,9 @@ SaveAtStart loadSavedGame()
     const std::string kept = setAside(path);
     if (kept.empty()) {
         autosave.blocked = true;
-        autosave.menuNotice = "The saved game could not be read, nor be set aside; no game will be saved";
+        autosave.menuNotice = tr("The saved game could not be read, nor be set aside; no game will be saved");
     } else {
-        autosave.menuNotice = "The saved game could not be read; it was kept as " + kept;
+        autosave.menuNotice = tr("The saved game could not be read; it was kept as ") + kept;
     }
     std::fprintf(stderr, "zentory: %s (%s)\n", autosave.menuNotice.c_str(), why.empty() ? "unreadable" : why.c_str());
     return SaveAtStart::SetAside;

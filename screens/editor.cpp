@@ -8,9 +8,11 @@
 #include "engine/image_catalogue.h"
 #include "engine/draw_text.h"
 #include "engine/input.h"
+#include "engine/translate.h"
 #include "game/editor.h"
 #include "game/galaxy.h"
 #include "game/start_check.h"
+#include "screens/core_texts.h"
 #include "screens/screens.h"
 
 static_assert(textFieldLimit == editorNameLength, "the name line holds the names the editor loads");
@@ -100,16 +102,17 @@ void writeGalaxy()
     if (failure.empty() && !incomeStarsLinked(editorGalaxy)) {
         // Saved all the same: the work is kept and can be linked later. The
         // selection screen's line, broken after its colon to fit the panel.
-        const std::string line = startRefusalText(StartRefusal::notLinked);
+        const std::string line = tr(startRefusalText(StartRefusal::notLinked));
         const size_t cut = line.find(": ");
-        say("Saved: " + fitName(name, "Saved: ", messageWidth), line.substr(0, cut + 1), line.substr(cut + 2));
+        const std::string saved = std::string(tr("Saved:")) + " ";
+        say(saved + fitName(name, saved, messageWidth), line.substr(0, cut + 1), line.substr(cut + 2));
     } else if (failure.empty()) {
-        say("Saved:", fitName(name, "", messageWidth));
+        say(tr("Saved:"), fitName(name, "", messageWidth));
     } else if (failure.rfind(name + " ", 0) == 0) { // "NAME is read-only"
-        const std::string rest = failure.substr(name.size());
-        say("Not saved:", fitName(name, rest, messageWidth) + rest);
+        const std::string rest = trCore(failure.substr(name.size()));
+        say(tr("Not saved:"), fitName(name, rest, messageWidth) + rest);
     } else {
-        say("Not saved:", failure);
+        say(tr("Not saved:"), trCore(failure));
     }
 }
 
@@ -118,10 +121,10 @@ void saveGalaxy(int)
     // The line may have changed in this frame.
     editorGalaxy.name = editorButtons.getText();
     switch (checkSave()) {
-    case SaveCheck::NoName: return say("Not saved:", "type a name first");
+    case SaveCheck::NoName: return say(tr("Not saved:"), tr("type a name first"));
     case SaveCheck::Standard:
-        return say(fitName(editorGalaxy.name, " is a standard galaxy:", messageWidth) + " is a standard galaxy:",
-                   "choose another name");
+        return say(fitName(editorGalaxy.name, tr(" is a standard galaxy:"), messageWidth) + tr(" is a standard galaxy:"),
+                   tr("choose another name"));
     case SaveCheck::Exists:
         editorGalaxy.selectedStar = noOwner;
         setState("confirm");
@@ -140,18 +143,18 @@ void keep(int) { setState("editor"); }
 
 void makeButtons()
 {
-    panelButtonList = {Button(20, 500, "normal star", chooseKind, "", 0),
-                       Button(20, 520, "golden star", chooseKind, "", 1),
-                       Button(20, 540, "dark star", chooseKind, "", 2),
-                       Button(188, 500, "clear", clearGalaxy, "", 0),
-                       Button(357, 500, "menu", backToMenu, "", 0),
-                       Button(20, 577, "load", loadGalaxy, "", 0),
-                       Button(421, 577, "save", saveGalaxy, "", 0),
+    panelButtonList = {Button(20, 500, tr("normal star"), chooseKind, "", 0),
+                       Button(20, 520, tr("golden star"), chooseKind, "", 1),
+                       Button(20, 540, tr("dark star"), chooseKind, "", 2),
+                       Button(188, 500, tr("clear"), clearGalaxy, "", 0),
+                       Button(357, 500, tr("menu"), backToMenu, "", 0),
+                       Button(20, 577, tr("load"), loadGalaxy, "", 0),
+                       Button(421, 577, tr("save"), saveGalaxy, "", 0),
                        Button(700, 500, "", fewerPlayers, "decArrow", 0),
                        Button(760, 500, "", morePlayers, "incArrow", 0)};
-    starButtonList = {Button(188, 525, "remove", removeSelected, "", 0),
-                      Button(357, 525, "unlink", unlinkSelected, "", 0)};
-    confirmButtonList = {Button(316, 258, "yes", overwrite, "", 0), Button(458, 258, "no", keep, "", 0)};
+    starButtonList = {Button(188, 525, tr("remove"), removeSelected, "", 0),
+                      Button(357, 525, tr("unlink"), unlinkSelected, "", 0)};
+    confirmButtonList = {Button(316, 258, tr("yes"), overwrite, "", 0), Button(458, 258, tr("no"), keep, "", 0)};
     editorButtons.clear();
     starButtons.clear();
     confirmButtons.clear();
@@ -162,9 +165,9 @@ void makeButtons()
 
 const char* describe(const std::string& kind)
 {
-    if (kind == normalStarKind) return "normal star (1 income)";
-    if (kind == goldenStarKind) return "golden star (3 income)";
-    if (kind == darkStarKind) return "dark star (7 income)";
+    if (kind == normalStarKind) return tr("normal star (1 income)");
+    if (kind == goldenStarKind) return tr("golden star (3 income)");
+    if (kind == darkStarKind) return tr("dark star (7 income)");
     return "";
 }
 
@@ -178,10 +181,10 @@ void drawEditorScreen(int elapsedMs)
     drawImage(0, 500 + 20 * currentKind, "selectionArrow");
     const std::string count = std::to_string(editorGalaxy.playerCount);
     drawTextInBox(720, 500, 40, 20, 255, 255, 255, count.c_str(), false);
-    drawTextInBox(577, 500, 108, 20, 255, 255, 255, "Players:", false);
+    drawTextInBox(577, 500, 108, 20, 255, 255, 255, tr("Players:"), false);
     const int s = editorSelection();
     if (s == noOwner) {
-        drawTextInBox(180, 526, 400, 40, 255, 255, 255, "No Star Selected", false);
+        drawTextInBox(180, 526, 400, 40, 255, 255, 255, tr("No Star Selected"), false);
     } else {
         starButtons.draw(elapsedMs);
         drawTextInBox(185, 550, 300, 25, 255, 255, 255, describe(editorGalaxy.layoutStars[s].kind), true);
@@ -236,9 +239,10 @@ void loadIntoEditorScreen(bool builtIn, const std::string& fileName)
 {
     const std::string refused = loadIntoEditor(builtIn, fileName);
     if (!refused.empty())
-        say("Not loaded: " + fitName(fileName, "Not loaded: ", messageWidth), refused);
+        say(std::string(tr("Not loaded:")) + " " + fitName(fileName, std::string(tr("Not loaded:")) + " ", messageWidth),
+            trCore(refused));
     else if (editorGalaxy.name.empty())
-        say("Loaded without its name:", "type one to save it");
+        say(tr("Loaded without its name:"), tr("type one to save it"));
 }
 
 void editorScreen(int elapsedMs)
@@ -261,7 +265,7 @@ void confirmScreen(int elapsedMs)
 {
     drawEditorScreen(elapsedMs);
     fillRect(300, 200, 300, 94, 54, 182, 151);
-    const std::string ask = ": file exists. Overwrite?";
+    const std::string ask = tr(": file exists. Overwrite?");
     const std::string question = fitName(editorGalaxy.name, ask, questionWidth) + ask;
     drawTextInBox(310, 210, 280, 30, 255, 255, 255, question.c_str(), false);
     confirmButtons.run(elapsedMs);

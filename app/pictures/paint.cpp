@@ -244,6 +244,8 @@ int textWidth(const char* s, int size)
 void text(Image& im, const char* s, int size, double x, double y, Rgb colour)
 {
     Image mask = textMask(s, size);
+    if (x < 0 || y < 0 || int(x) + mask.width > im.width || int(y) + mask.height > im.height)
+        reportTextOverflow(s, 0, 0, im.width, im.height);
     for (int j = 0; j < mask.height; ++j)
         for (int i = 0; i < mask.width; ++i)
             blendPixel(im, int(x) + i, int(y) + j, colour, redOf(mask.at(i, j)) / 255.0);
