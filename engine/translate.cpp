@@ -5,17 +5,24 @@
 #include <clocale>
 #include <cstdlib>
 
+// glibc's count of catalogue changes: raised, it makes gettext forget the
+// translations it looked up, the documented way to change the language of a
+// running program.
+extern "C" int _nl_msg_cat_cntr;
+
 namespace {
 
 constexpr const char* domain = "zentory";
 bool started = false;
 
+// Without a folder of our catalogues the texts stay English.
 void bind(const std::string& folder)
 {
-    if (!folder.empty()) bindtextdomain(domain, folder.c_str());
+    started = !folder.empty();
+    if (!started) return;
+    bindtextdomain(domain, folder.c_str());
     // Drawn as UTF-8 whatever the locale's character set.
     bind_textdomain_codeset(domain, "UTF-8");
-    started = true;
 }
 
 } // namespace
@@ -28,8 +35,7 @@ void startTranslations(const std::string& folder)
 
 void useLanguage(const std::string& language, const std::string& folder)
 {
-    // gettext reads LANGUAGE only outside the "C" locale; C.UTF-8 is always
-    // there. Setting the locale again also drops the translations looked up.
+    // gettext reads LANGUAGE only outside the "C" locale; C.UTF-8 is always there.
     if (language.empty()) {
         unsetenv("LANGUAGE");
         std::setlocale(LC_MESSAGES, "C");
@@ -38,6 +44,7 @@ void useLanguage(const std::string& language, const std::string& folder)
         std::setlocale(LC_MESSAGES, "C.UTF-8");
     }
     bind(folder);
+    ++_nl_msg_cat_cntr;
 }
 
 const char* tr(const char* english)
