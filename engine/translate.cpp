@@ -47,6 +47,12 @@ void useLanguage(const std::string& language, const std::string& folder)
     ++_nl_msg_cat_cntr;
 }
 
+const char* trn(const char* one, const char* many, unsigned long n)
+{
+    if (!started) return n == 1 ? one : many;
+    return dngettext(domain, one, many, n);
+}
+
 const char* tr(const char* english)
 {
     if (!started || !english || !*english) return english;

@@ -17,3 +17,5 @@ void startTranslations(const std::string& folder);
 void useLanguage(const std::string& language, const std::string& folder);
 // The translation of an English text, or the text itself.
 const char* tr(const char* english);
+// The same for a text about n things, in the form the language uses for n.
+const char* trn(const char* one, const char* many, unsigned long n);

@@ -179,7 +179,11 @@ void placeHumanScreen(int elapsedMs)
     if (placementStep > armiesToPlace) placementStep = armiesToPlace;
 
     char text[160];
-    std::snprintf(text, sizeof text, tr("Place %d armies %sby clicking on one of your (%s) stars."), placementStep,
+    std::snprintf(text, sizeof text,
+                  // The English text says "armies" for one army too.
+                  trn("Place %d armies %sby clicking on one of your (%s) stars.",
+                      "Place %d armies %sby clicking on one of your (%s) stars.", static_cast<unsigned long>(placementStep)),
+                  placementStep,
                   placementCapped(gameGalaxy, 0) ? tr("(maximum reached) ") : "", tr(playerColourNames[0]));
     drawWhiteText(180, 500, 450, 30, text);
     std::snprintf(text, sizeof text, tr("Remaining armies: %d"), armiesToPlace);
