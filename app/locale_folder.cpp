@@ -63,7 +63,8 @@ std::string findLocaleFolder(const std::string& executableDir)
 {
     if (executableDir.empty()) return "";
     const fs::path dir(executableDir);
-    for (const fs::path& folder : {dir / "locale", dir.parent_path() / "locale", dir.parent_path() / "share" / "locale"})
+    const fs::path up = dir.parent_path();
+    for (const fs::path& folder : {dir / "locale", up / "locale", up / "share" / "locale"})
         if (holdsCatalogues(folder)) return folder.lexically_normal().string();
     return "";
 }

@@ -91,10 +91,12 @@ void drawStarInfo(int)
     if (star.kind == normalStarKind) kind = tr("Normal Star");
     else if (star.kind == goldenStarKind) kind = tr("Golden Star");
     else if (star.kind == darkStarKind) kind = tr("Dark Star");
-    const std::string owner = star.owner == 0 ? tr("You")
-                              : computerPlayerName(star.owner > 0 && star.owner < maxPlayers ? playerColourNames[star.owner] : "");
+    const bool computer = star.owner > 0 && star.owner < maxPlayers;
+    const std::string owner =
+        star.owner == 0 ? tr("You") : computerPlayerName(computer ? playerColourNames[star.owner] : "");
     char line[192];
-    std::snprintf(line, sizeof line, tr("%s     Owner:  %s     Income: %s"), kind, owner.c_str(), incomeText(star.kind).c_str());
+    std::snprintf(line, sizeof line, tr("%s     Owner:  %s     Income: %s"), kind, owner.c_str(),
+                  incomeText(star.kind).c_str());
     drawWhiteText(20, 480, 500, 20, line, true);
 }
 
@@ -182,7 +184,8 @@ void placeHumanScreen(int elapsedMs)
     std::snprintf(text, sizeof text,
                   // The English text says "armies" for one army too.
                   trn("Place %d armies %sby clicking on one of your (%s) stars.",
-                      "Place %d armies %sby clicking on one of your (%s) stars.", static_cast<unsigned long>(placementStep)),
+                      "Place %d armies %sby clicking on one of your (%s) stars.",
+                      static_cast<unsigned long>(placementStep)),
                   placementStep,
                   placementCapped(gameGalaxy, 0) ? tr("(maximum reached) ") : "", tr(playerColourNames[0]));
     drawWhiteText(180, 500, 450, 30, text);

@@ -122,9 +122,10 @@ void saveGalaxy(int)
     editorGalaxy.name = editorButtons.getText();
     switch (checkSave()) {
     case SaveCheck::NoName: return say(tr("Not saved:"), tr("type a name first"));
-    case SaveCheck::Standard:
-        return say(fitName(editorGalaxy.name, tr(" is a standard galaxy:"), messageWidth) + tr(" is a standard galaxy:"),
-                   tr("choose another name"));
+    case SaveCheck::Standard: {
+        const std::string standard = tr(" is a standard galaxy:");
+        return say(fitName(editorGalaxy.name, standard, messageWidth) + standard, tr("choose another name"));
+    }
     case SaveCheck::Exists:
         editorGalaxy.selectedStar = noOwner;
         setState("confirm");
@@ -238,10 +239,10 @@ void openEditorScreen(int)
 void loadIntoEditorScreen(bool builtIn, const std::string& fileName)
 {
     const std::string refused = loadIntoEditor(builtIn, fileName);
-    if (!refused.empty())
-        say(std::string(tr("Not loaded:")) + " " + fitName(fileName, std::string(tr("Not loaded:")) + " ", messageWidth),
-            trCore(refused));
-    else if (editorGalaxy.name.empty())
+    if (!refused.empty()) {
+        const std::string head = std::string(tr("Not loaded:")) + " ";
+        say(head + fitName(fileName, head, messageWidth), trCore(refused));
+    } else if (editorGalaxy.name.empty())
         say(tr("Loaded without its name:"), tr("type one to save it"));
 }
 

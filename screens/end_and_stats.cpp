@@ -78,7 +78,9 @@ void announceNext()
     }
     const int w = gameState.winner;
     // The human is out whenever a game ends on points: no "you win" then.
-    winMessage = isHuman(w) ? tr("you win!") : withColour(gameState.wonOnPoints ? tr("%s wins on points") : tr("%s wins!"), w);
+    winMessage = isHuman(w)               ? tr("you win!")
+                 : gameState.wonOnPoints ? withColour(tr("%s wins on points"), w)
+                                         : withColour(tr("%s wins!"), w);
     winTimer = winHoldMs;
     setState("win");
 }

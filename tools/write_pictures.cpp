@@ -59,7 +59,8 @@ int main(int argc, char** argv)
     dir = std::filesystem::absolute(dir).string();
     if (!openFonts()) std::fprintf(stderr, "write_pictures: font missing, pictures will have no text\n");
     std::error_code ec;
-    const std::string locales = findLocaleFolder(std::filesystem::read_symlink("/proc/self/exe", ec).parent_path().string());
+    const std::string locales =
+        findLocaleFolder(std::filesystem::read_symlink("/proc/self/exe", ec).parent_path().string());
     setTextOverflowHook(noteOverflow);
     int failures = writeAll(dir);
     for (const char* translation : {"de", "es", "fr"}) {
@@ -72,7 +73,8 @@ int main(int argc, char** argv)
         failures += writeAll(dir + "/" + language);
     }
     useLanguage("", locales);
-    for (const std::string& overflow : overflows) std::fprintf(stderr, "write_pictures: text too long: %s\n", overflow.c_str());
+    for (const std::string& overflow : overflows)
+        std::fprintf(stderr, "write_pictures: text too long: %s\n", overflow.c_str());
     std::printf("pictures written to %s\n", dir.c_str());
     return failures || !overflows.empty() ? 1 : 0;
 }

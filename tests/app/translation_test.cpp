@@ -25,13 +25,16 @@ TEST(Translations, TheLanguageAskedForElseEnglishSilently)
     // is passed over, as gettext would read past the end of a cut file.
     ScratchFolder folder("zentory_translation_test");
     const std::string catalogue = readText(built + "/de/LC_MESSAGES/zentory.mo");
-    for (const std::string& broken : {std::string(), catalogue.substr(0, catalogue.size() / 2), std::string("not a catalogue")}) {
-        for (const char* language : {"de", "fr"}) fs::create_directories(folder.dir / "locale" / language / "LC_MESSAGES");
-        writeText(folder.dir / "locale" / "de" / "LC_MESSAGES" / "zentory.mo", catalogue);
-        writeText(folder.dir / "locale" / "fr" / "LC_MESSAGES" / "zentory.mo", broken);
+    const fs::path german = folder.dir / "locale/de/LC_MESSAGES", french = folder.dir / "locale/fr/LC_MESSAGES";
+    fs::create_directories(german);
+    fs::create_directories(french);
+    writeText(german / "zentory.mo", catalogue);
+    const std::string cut = catalogue.substr(0, catalogue.size() / 2);
+    for (const std::string& broken : {std::string(), cut, std::string("not a catalogue")}) {
+        writeText(french / "zentory.mo", broken);
         EXPECT_EQ(findLocaleFolder(folder.dir.string()), "") << "catalogue of " << broken.size() << " bytes";
     }
-    writeText(folder.dir / "locale" / "fr" / "LC_MESSAGES" / "zentory.mo", catalogue);
+    writeText(french / "zentory.mo", catalogue);
     EXPECT_EQ(fs::path(findLocaleFolder((folder.dir / "games").string())), folder.dir / "locale");
     useLanguage("de", "");
     EXPECT_STREQ(tr("Next Turn"), "Next Turn");
