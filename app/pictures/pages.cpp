@@ -60,7 +60,10 @@ void paintHelpPage1(Image& im)
     im.resize(675, 356);
     frame(im);
     static const char* const lines[] = {
+        // TRANSLATORS: a text starting with # is a heading of the help: keep the #.
         N_("#STARS AND THEIR INCOME"),
+        // TRANSLATORS: the help's lines break where the text does; keep them as
+        // long as the English ones, the first lines clear of the stars beside them.
         N_("Each star you hold pays income every turn:\n"
            "      a normal star 1,\n"
            "      a golden star 3,\n"
