@@ -19,8 +19,10 @@
 #include "base/file_read.h"
 #include "base/file_replace.h"
 #include "base/random.h"
+#include "engine/translate.h"
 #include "game/game_state.h"
 #include "game/save_file.h"
+#include "screens/core_texts.h"
 #include "screens/notices.h"
 
 namespace {
@@ -137,7 +139,7 @@ void noteWriterOutcome()
     autosave.doneSeen = writer.done;
     autosave.failure.clear();
     if (writer.error != 0)
-        autosave.failure = "Game not saved in " + autosave.folder + ": " + writeFailureReason(writer.error);
+        autosave.failure = tr("Game not saved in ") + autosave.folder + ": " + trCore(writeFailureReason(writer.error));
 }
 
 // Renames the unreadable save to the first free name of savegame.bad,
@@ -207,7 +209,7 @@ SaveAtStart loadSavedGame()
     holdFolder();
     if (autosave.elsewhere) {
         autosave.blocked = true;
-        notices.menuLine = "Another copy of the game uses " + autosave.folder + "; this one will not save";
+        notices.menuLine = tr("Another copy of the game uses ") + autosave.folder + tr("; this one will not save");
         return SaveAtStart::None;
     }
     const std::string path = savePath();
@@ -237,9 +239,9 @@ SaveAtStart loadSavedGame()
     const std::string kept = setAside(path);
     if (kept.empty()) {
         autosave.blocked = true;
-        notices.menuLine = "The saved game in " + autosave.folder + " could not be read, nor be set aside; no game will be saved";
+        notices.menuLine = tr("The saved game in ") + autosave.folder + tr(" could not be read, nor be set aside; no game will be saved");
     } else {
-        notices.menuLine = "The saved game could not be read; it was kept as " + kept;
+        notices.menuLine = tr("The saved game could not be read; it was kept as ") + kept;
     }
     std::fprintf(stderr, "zentory: %s (%s)\n", notices.menuLine.c_str(), why.empty() ? "unreadable" : why.c_str());
     return SaveAtStart::SetAside;
@@ -251,8 +253,8 @@ static std::string panelLine()
     if (!keptGame()) return {};
     // A game nothing will keep says so for as long as it is played.
     if (autosave.blocked)
-        return autosave.elsewhere ? "Not saved: another copy of the game uses " + autosave.folder
-                                  : "Not saved: the saved game in " + autosave.folder + " is in the way";
+        return autosave.elsewhere ? tr("Not saved: another copy of the game uses ") + autosave.folder
+                                  : tr("Not saved: the saved game in ") + autosave.folder + tr(" is in the way");
     return autosave.failure;
 }
 

@@ -119,6 +119,15 @@ void drawText(int x, int y, int r, int g, int b, const char* text, int size, boo
     queueDrawing(std::move(call));
 }
 
+static TextOverflowHook overflowHook = nullptr;
+
+void setTextOverflowHook(TextOverflowHook hook) { overflowHook = hook; }
+
+void reportTextOverflow(const char* text, int x, int y, int width, int height)
+{
+    if (overflowHook) overflowHook(text, x, y, width, height);
+}
+
 static void drawTextInBoxCall(const DrawCall& call)
 {
     [[maybe_unused]] const auto& [x, y, width, height, colour, leftAligned, cut, unused] = call.args;
@@ -134,6 +143,7 @@ static void drawTextInBoxCall(const DrawCall& call)
         usedW = w;
         usedH = h;
     }
+    if (usedW > width || usedH > height) reportTextOverflow(text, x, y, width, height);
     int dx = leftAligned ? 0 : (width - usedW) / 2;
     int dy = (height - usedH) / 2;
     if (cut)

@@ -26,3 +26,9 @@ void drawTextOnImage(Image& target, int x, int y, int r, int g, int b, const cha
                      int size, bool opaque);
 // Width and height of one line of text in the font chosen for size.
 void measureText(const char* text, int size, int& width, int& height);
+
+// Told of every text that did not fit its box even in the smallest font (cut
+// or running over), so that tools and tests can name it; none by default.
+using TextOverflowHook = void (*)(const char* text, int x, int y, int width, int height);
+void setTextOverflowHook(TextOverflowHook hook);
+void reportTextOverflow(const char* text, int x, int y, int width, int height);

@@ -1,5 +1,6 @@
 #include <cstdio>
 
+#include "engine/translate.h"
 #include "game/galaxy.h"
 #include "game/human_turn.h"
 #include "screens/board.h"
@@ -64,20 +65,20 @@ void fightHumanScreen(int elapsedMs)
 {
     if (!panelFrame(elapsedMs, fightChoice)) return;
     char text[96];
-    std::snprintf(text, sizeof text, "attackers: %d defenders: %d", source().armies, target().armies + 1);
+    std::snprintf(text, sizeof text, tr("attackers: %d defenders: %d"), source().armies, target().armies + 1);
     drawWhiteText(180, 500, 450, 30, text);
-    drawWhiteText(180, 540, 120, 20, "attack till..");
-    drawWhiteText(306, 581, 120, 19, "..are destroyed");
+    drawWhiteText(180, 540, 120, 20, tr("attack till.."));
+    drawWhiteText(306, 581, 120, 19, tr("..are destroyed"));
 }
 
 void transferToConqueredScreen(int elapsedMs)
 {
     if (!panelFrame(elapsedMs, transferChoice)) return;
-    drawWhiteText(180, 500, 450, 30, "transfer to conquered planet:");
+    drawWhiteText(180, 500, 450, 30, tr("transfer to conquered planet:"));
 }
 
 void moveHumanScreen(int elapsedMs)
 {
     if (!panelFrame(elapsedMs, moveChoice)) return;
-    drawWhiteText(180, 500, 450, 30, "transfer to planet and end turn:");
+    drawWhiteText(180, 500, 450, 30, tr("transfer to planet and end turn:"));
 }

@@ -6,9 +6,11 @@
 #include "engine/draw_text.h"
 #include "engine/image_catalogue.h"
 #include "engine/input.h"
+#include "engine/translate.h"
 #include "game/galaxy.h"
 #include "game/human_turn.h"
 #include "game/rules.h"
+#include "screens/core_texts.h"
 #include "screens/notices.h"
 #include "screens/screens.h"
 #include "screens/states.h"
@@ -85,19 +87,17 @@ void drawStarInfo(int)
     const int s = starUnderPointer();
     if (!gameGalaxy.isGameStar(s)) return;
     const Star& star = gameGalaxy.gameStars[s];
-    std::string line;
-    if (star.kind == normalStarKind) line = "Normal Star";
-    else if (star.kind == goldenStarKind) line = "Golden Star";
-    else if (star.kind == darkStarKind) line = "Dark Star";
-    line += "     Owner: ";
-    if (star.owner == 0) line += " You";
-    else {
-        line += " ";
-        if (star.owner > 0 && star.owner < maxPlayers) line += playerColourNames[star.owner];
-        line += " AI";
-    }
-    line += "     Income: " + incomeText(star.kind);
-    drawWhiteText(20, 480, 500, 20, line.c_str(), true);
+    const char* kind = "";
+    if (star.kind == normalStarKind) kind = tr("Normal Star");
+    else if (star.kind == goldenStarKind) kind = tr("Golden Star");
+    else if (star.kind == darkStarKind) kind = tr("Dark Star");
+    const bool computer = star.owner > 0 && star.owner < maxPlayers;
+    const std::string owner =
+        star.owner == 0 ? tr("You") : computerPlayerName(computer ? playerColourNames[star.owner] : "");
+    char line[192];
+    std::snprintf(line, sizeof line, tr("%s     Owner:  %s     Income: %s"), kind, owner.c_str(),
+                  incomeText(star.kind).c_str());
+    drawWhiteText(20, 480, 500, 20, line, true);
 }
 
 void setChoices(int max, int min)
@@ -122,9 +122,9 @@ void openBoard()
     hudButtons.clear();
     choiceButtons.clear();
     gameGalaxy.gameInProgress = 1;
-    nextTurnButton = Button(650, 520, "Next Turn", nextTurn, "", passFrameValue);
-    statsButton = Button(650, 546, "Stats", showStatistics, "", passFrameValue);
-    menuButton = Button(20, 546, "Menu", menuFromGame, "", passFrameValue);
+    nextTurnButton = Button(650, 520, tr("Next Turn"), nextTurn, "", passFrameValue);
+    statsButton = Button(650, 546, tr("Stats"), showStatistics, "", passFrameValue);
+    menuButton = Button(20, 546, tr("Menu"), menuFromGame, "", passFrameValue);
     hudButtons.add(nextTurnButton);
     hudButtons.add(statsButton);
     hudButtons.add(menuButton);
@@ -161,11 +161,11 @@ void playScreen(int elapsedMs)
 void noSupportScreen(int elapsedMs)
 {
     if (noSupportButtons.buttons.empty()) {
-        noSupportOk = Button(630, 525, "ok", goOnAttacking, "", passFrameValue);
+        noSupportOk = Button(630, 525, tr("ok"), goOnAttacking, "", passFrameValue);
         noSupportButtons.add(noSupportOk);
     }
     drawPlayScreen(elapsedMs);
-    drawWhiteText(120, 510, 500, 50, "Your empire cannot support any more troops!");
+    drawWhiteText(120, 510, 500, 50, tr("Your empire cannot support any more troops!"));
     noSupportButtons.run(elapsedMs);
     if (wasKeyPressed(keys::escape)) goOnAttacking(0);
 }
@@ -181,10 +181,15 @@ void placeHumanScreen(int elapsedMs)
     if (placementStep > armiesToPlace) placementStep = armiesToPlace;
 
     char text[160];
-    std::snprintf(text, sizeof text, "Place %d armies %sby clicking on one of your (%s) stars.", placementStep,
-                  placementCapped(gameGalaxy, 0) ? "(maximum reached) " : "", playerColourNames[0]);
+    std::snprintf(text, sizeof text,
+                  // The English text says "armies" for one army too.
+                  trn("Place %d armies %sby clicking on one of your (%s) stars.",
+                      "Place %d armies %sby clicking on one of your (%s) stars.",
+                      static_cast<unsigned long>(placementStep)),
+                  placementStep,
+                  placementCapped(gameGalaxy, 0) ? tr("(maximum reached) ") : "", tr(playerColourNames[0]));
     drawWhiteText(180, 500, 450, 30, text);
-    std::snprintf(text, sizeof text, "Remaining armies: %d", armiesToPlace);
+    std::snprintf(text, sizeof text, tr("Remaining armies: %d"), armiesToPlace);
     drawWhiteText(180, 530, 450, 30, text);
 
     setChoices(armiesToPlace, 1);
@@ -207,8 +212,8 @@ void attackHumanScreen(int elapsedMs)
     gameGalaxy.highlightStar(starUnderPointer(), 100, 100, 100);
     runHudButtons(elapsedMs);
     drawStarInfo(elapsedMs);
-    drawWhiteText(180, 500, 450, 30, "drag armies to enemy planets to attack");
-    drawWhiteText(180, 530, 450, 30, "drag armies to own planets to move and end turn");
+    drawWhiteText(180, 500, 450, 30, tr("drag armies to enemy planets to attack"));
+    drawWhiteText(180, 530, 450, 30, tr("drag armies to own planets to move and end turn"));
 
     if (!dragging && leftButtonPressed()) {
         dragSource = boardStarUnderPointer();

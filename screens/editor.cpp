@@ -7,11 +7,13 @@
 #include "engine/draw_text.h"
 #include "engine/image_catalogue.h"
 #include "engine/input.h"
+#include "engine/translate.h"
 #include "game/editor.h"
 #include "game/editor_draft.h"
 #include "game/galaxy.h"
 #include "game/galaxy_file.h"
 #include "game/start_check.h"
+#include "screens/core_texts.h"
 #include "screens/screens.h"
 #include "screens/states.h"
 #include "screens/widgets.h"
@@ -137,10 +139,10 @@ void writeGalaxy()
     const std::string failure = saveEditorGalaxy();
     if (!failure.empty()) {
         if (failure.rfind(name + " ", 0) == 0) { // "NAME is read-only"
-            const std::string rest = failure.substr(name.size());
-            say("Not saved:", fitName(name, rest, messageWidth) + rest);
+            const std::string rest = trCore(failure.substr(name.size()));
+            say(tr("Not saved:"), fitName(name, rest, messageWidth) + rest);
         } else {
-            say("Not saved:", failure);
+            say(tr("Not saved:"), trCore(failure));
         }
         return;
     }
@@ -149,11 +151,12 @@ void writeGalaxy()
     if (!incomeStarsLinked(editorGalaxy)) {
         // Saved all the same: the work is kept and can be linked later. The
         // selection screen's line, broken after its colon to fit the panel.
-        const std::string line = startRefusalText(StartRefusal::notLinked);
+        const std::string line = tr(startRefusalText(StartRefusal::notLinked));
         const size_t cut = line.find(": ");
-        say("Saved: " + fitName(name, "Saved: ", messageWidth), line.substr(0, cut + 1), line.substr(cut + 2));
+        const std::string saved = std::string(tr("Saved:")) + " ";
+        say(saved + fitName(name, saved, messageWidth), line.substr(0, cut + 1), line.substr(cut + 2));
     } else {
-        say("Saved:", fitName(name, "", messageWidth));
+        say(tr("Saved:"), fitName(name, "", messageWidth));
     }
 }
 
@@ -164,10 +167,11 @@ void saveGalaxy(int)
     editorGalaxy.name = trimmedName(editorButtons.getText());
     editorButtons.setText(editorGalaxy.name);
     switch (checkSave()) {
-    case SaveCheck::NoName: return say("Not saved:", "type a name first");
-    case SaveCheck::Standard:
-        return say(fitName(editorGalaxy.name, " is a standard galaxy:", messageWidth) + " is a standard galaxy:",
-                   "choose another name");
+    case SaveCheck::NoName: return say(tr("Not saved:"), tr("type a name first"));
+    case SaveCheck::Standard: {
+        const std::string standard = tr(" is a standard galaxy:");
+        return say(fitName(editorGalaxy.name, standard, messageWidth) + standard, tr("choose another name"));
+    }
     case SaveCheck::Exists: ask(Question::overwrite); return;
     case SaveCheck::Ready: writeGalaxy(); return;
     }
@@ -178,7 +182,7 @@ void answerYes(int)
     if (question == Question::leave) return leaveToMenu();
     setState(State::editor);
     if (question == Question::overwrite) writeGalaxy();
-    else if (readEditorDraft(editorGalaxy)) say("Draft restored:", "save it to keep it");
+    else if (readEditorDraft(editorGalaxy)) say(tr("Draft restored:"), tr("save it to keep it"));
 }
 
 // "no" and Escape: nothing happens, but a draft offered and declined goes.
@@ -190,18 +194,18 @@ void keep(int)
 
 void makeButtons()
 {
-    panelButtonList = {Button(20, 500, "normal star", chooseKind, "", 0),
-                       Button(20, 520, "golden star", chooseKind, "", 1),
-                       Button(20, 540, "dark star", chooseKind, "", 2),
-                       Button(188, 500, "clear", clearGalaxy, "", 0),
-                       Button(357, 500, "menu", backToMenu, "", 0),
-                       Button(20, 577, "load", loadGalaxy, "", 0),
-                       Button(421, 577, "save", saveGalaxy, "", 0),
+    panelButtonList = {Button(20, 500, tr("normal star"), chooseKind, "", 0),
+                       Button(20, 520, tr("golden star"), chooseKind, "", 1),
+                       Button(20, 540, tr("dark star"), chooseKind, "", 2),
+                       Button(188, 500, tr("clear"), clearGalaxy, "", 0),
+                       Button(357, 500, tr("menu"), backToMenu, "", 0),
+                       Button(20, 577, tr("load"), loadGalaxy, "", 0),
+                       Button(421, 577, tr("save"), saveGalaxy, "", 0),
                        Button(700, 500, "", fewerPlayers, "decArrow", 0),
                        Button(760, 500, "", morePlayers, "incArrow", 0)};
-    starButtonList = {Button(188, 525, "remove", removeSelected, "", 0),
-                      Button(357, 525, "unlink", unlinkSelected, "", 0)};
-    confirmButtonList = {Button(316, 258, "yes", answerYes, "", 0), Button(458, 258, "no", keep, "", 0)};
+    starButtonList = {Button(188, 525, tr("remove"), removeSelected, "", 0),
+                      Button(357, 525, tr("unlink"), unlinkSelected, "", 0)};
+    confirmButtonList = {Button(316, 258, tr("yes"), answerYes, "", 0), Button(458, 258, tr("no"), keep, "", 0)};
     editorButtons.clear();
     starButtons.clear();
     confirmButtons.clear();
@@ -212,9 +216,9 @@ void makeButtons()
 
 const char* describe(const std::string& kind)
 {
-    if (kind == normalStarKind) return "normal star (1 income)";
-    if (kind == goldenStarKind) return "golden star (3 income)";
-    if (kind == darkStarKind) return "dark star (7 income)";
+    if (kind == normalStarKind) return tr("normal star (1 income)");
+    if (kind == goldenStarKind) return tr("golden star (3 income)");
+    if (kind == darkStarKind) return tr("dark star (7 income)");
     return "";
 }
 
@@ -228,10 +232,10 @@ void drawEditorScreen(int elapsedMs)
     drawImage(0, 500 + 20 * currentKind, "selectionArrow");
     const std::string count = std::to_string(editorGalaxy.playerCount);
     drawTextInBox(720, 500, 40, 20, 255, 255, 255, count.c_str(), false);
-    drawTextInBox(577, 500, 108, 20, 255, 255, 255, "Players:", false);
+    drawTextInBox(577, 500, 108, 20, 255, 255, 255, tr("Players:"), false);
     const int s = editorSelection();
     if (s == noOwner) {
-        drawTextInBox(180, 526, 400, 40, 255, 255, 255, "No Star Selected", false);
+        drawTextInBox(180, 526, 400, 40, 255, 255, 255, tr("No Star Selected"), false);
     } else {
         starButtons.draw(elapsedMs);
         drawTextInBox(185, 550, 300, 25, 255, 255, 255, describe(editorGalaxy.layoutStars[s].kind), true);
@@ -293,10 +297,12 @@ void keepEditorWorkAsDraft()
 void loadIntoEditorScreen(bool builtIn, const std::string& fileName)
 {
     const std::string refused = loadIntoEditor(builtIn, fileName);
-    if (!refused.empty())
-        say("Not loaded: " + fitName(fileName, "Not loaded: ", messageWidth), refused);
-    else if (editorGalaxy.name.empty())
-        say("Loaded without its name:", "type one to save it");
+    if (!refused.empty()) {
+        const std::string head = std::string(tr("Not loaded:")) + " ";
+        say(head + fitName(fileName, head, messageWidth), trCore(refused));
+    } else if (editorGalaxy.name.empty()) {
+        say(tr("Loaded without its name:"), tr("type one to save it"));
+    }
     if (refused.empty()) markKept();
 }
 
@@ -320,9 +326,9 @@ void confirmScreen(int elapsedMs)
 {
     drawEditorScreen(elapsedMs);
     fillRect(300, 200, 300, 94, 54, 182, 151);
-    const std::string exists = ": file exists. Overwrite?";
-    const std::string text = question == Question::leave   ? "Leave with unsaved changes?"
-                             : question == Question::draft ? "Restore the unsaved work of last time?"
+    const std::string exists = tr(": file exists. Overwrite?");
+    const std::string text = question == Question::leave   ? tr("Leave with unsaved changes?")
+                             : question == Question::draft ? tr("Restore the unsaved work of last time?")
                                                            : fitName(editorGalaxy.name, exists, questionWidth) + exists;
     drawTextInBox(310, 210, 280, 30, 255, 255, 255, text.c_str(), false);
     confirmButtons.run(elapsedMs);

@@ -10,9 +10,11 @@
 #include "engine/draw_text.h"
 #include "engine/image_catalogue.h"
 #include "engine/input.h"
+#include "engine/translate.h"
 #include "game/galaxy.h"
 #include "game/game_state.h"
 #include "screens/board.h"
+#include "screens/core_texts.h"
 #include "screens/screens.h"
 #include "screens/states.h"
 #include "screens/widgets.h"
@@ -42,7 +44,15 @@ Button killedOk;
 Button winOk;
 Button statsContinue;
 
-std::string colourName(int p) { return p >= 0 && p < maxPlayers ? playerColourNames[p] : ""; }
+const char* colourName(int p) { return p >= 0 && p < maxPlayers ? tr(playerColourNames[p]) : ""; }
+
+// A line with the colour of player p in it.
+std::string withColour(const char* format, int p)
+{
+    char text[128];
+    std::snprintf(text, sizeof text, format, colourName(p));
+    return text;
+}
 
 // In the demonstration game the human's seat is a computer player like any
 // other, so the messages name it by colour.
@@ -57,7 +67,7 @@ void announceNext()
 {
     const int p = nextUnannounced(gameState);
     if (p != noOwner) {
-        eliminationMessage = isHuman(p) ? "you were eliminated" : colourName(p) + " was eliminated";
+        eliminationMessage = isHuman(p) ? tr("you were eliminated") : withColour(tr("%s was eliminated"), p);
         killedTimer = demoKilledMs;
         setState(State::killed);
         return;
@@ -68,7 +78,9 @@ void announceNext()
     }
     const int w = gameState.winner;
     // The human is out whenever a game ends on points: no "you win" then.
-    winMessage = isHuman(w) ? "you win!" : colourName(w) + (gameState.wonOnPoints ? " wins on points" : " wins!");
+    winMessage = isHuman(w)               ? tr("you win!")
+                 : gameState.wonOnPoints ? withColour(tr("%s wins on points"), w)
+                                         : withColour(tr("%s wins!"), w);
     winTimer = winHoldMs;
     setState(State::win);
 }
@@ -101,7 +113,7 @@ void leaveKilled(int)
 void killedScreen(int elapsedMs)
 {
     if (killedButtons.buttons.empty()) {
-        killedOk = Button(600, 520, "ok", leaveKilled, "", passFrameValue);
+        killedOk = Button(600, 520, tr("ok"), leaveKilled, "", passFrameValue);
         killedButtons.add(killedOk);
     }
     killedLeft = false;
@@ -118,7 +130,7 @@ void killedScreen(int elapsedMs)
 void winScreen(int elapsedMs)
 {
     if (winButtons.buttons.empty()) {
-        winOk = Button(600, 520, "ok", menuFromWin, "", passFrameValue);
+        winOk = Button(600, 520, tr("ok"), menuFromWin, "", passFrameValue);
         winButtons.add(winOk);
     }
     // Held just below zero once the wait is over, so that a game left on this
@@ -135,7 +147,7 @@ void statsScreen(int elapsedMs)
 {
     if (statsButtons.buttons.empty()) {
         // Centred under the table's eighth row, where it hides no figure.
-        statsContinue = Button(306, 512, "continue", continueAfterStatistics, "silverButton", passFrameValue);
+        statsContinue = Button(306, 512, tr("continue"), continueAfterStatistics, "silverButton", passFrameValue);
         statsButtons.add(statsContinue);
     }
     drawImage(0, 0, "bigbar");
@@ -146,7 +158,7 @@ void statsScreen(int elapsedMs)
     for (int i = 0; i < rows; ++i) {
         const int y = 83 + 50 * i;
         const Rgb c = playerColours[i];
-        const std::string name = i == 0 ? "you" : colourName(i) + " AI";
+        const std::string name = i == 0 ? tr("you") : computerPlayerName(playerColourNames[i]);
         drawTextInBox(105, y, 200, 30, c.r, c.g, c.b, name.c_str(), true);
         std::snprintf(text, sizeof text, "%d", g.starCount(i));
         drawWhiteText(310, y, 150, 30, text);
@@ -156,9 +168,9 @@ void statsScreen(int elapsedMs)
         drawWhiteText(649, y, 150, 30, text);
     }
     statsButtons.run(elapsedMs);
-    drawWhiteText(310, 38, 150, 30, "Stars");
-    drawWhiteText(468, 38, 150, 30, "Income");
-    drawWhiteText(649, 38, 150, 30, "Armies");
+    drawWhiteText(310, 38, 150, 30, tr("Stars"));
+    drawWhiteText(468, 38, 150, 30, tr("Income"));
+    drawWhiteText(649, 38, 150, 30, tr("Armies"));
 }
 
 void resetEndScreensForTests()

@@ -5,6 +5,7 @@
 
 #include "engine/display.h"
 #include "engine/draw_text.h"
+#include "engine/translate.h"
 #include "engine/image_catalogue.h"
 #include "game/galaxy.h"
 
@@ -86,7 +87,7 @@ void Galaxy::drawBoard() const
 {
     char text[64];
     const int level = std::clamp(difficulty, 0, static_cast<int>(difficultyNames.size()) - 1);
-    std::snprintf(text, sizeof text, "turn %d (%s)", turn, difficultyNames[level]);
+    std::snprintf(text, sizeof text, tr("turn %d (%s)"), turn, tr(difficultyNames[level]));
     drawText(10, 7, 255, 255, 255, text, 16, false);
     drawLinks(*this, gameStars, 1.0);
     for (const Star& s : gameStars)

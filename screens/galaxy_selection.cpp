@@ -12,6 +12,7 @@
 #include "engine/draw_text.h"
 #include "engine/image_catalogue.h"
 #include "engine/input.h"
+#include "engine/translate.h"
 #include "game/galaxy.h"
 #include "game/galaxy_file.h"
 #include "game/galaxy_list.h"
@@ -244,7 +245,7 @@ void beginGame(bool demo)
     const bool builtIn = selectedGalaxy == 0;
     // The preview holds the selected galaxy: the last load of this frame.
     const StartRefusal why = checkGameStart(builtIn, previewGalaxy.name);
-    refusal = startRefusalText(why);
+    refusal = tr(startRefusalText(why));
     if (why == StartRefusal::none) {
         difficulty = chosenDifficulty;
         startNewGame(demo, builtIn);
@@ -281,13 +282,13 @@ void answerAbandon(int yes)
 void runAbandonQuestion()
 {
     if (abandonButtons.buttons.empty()) {
-        abandonYes = Button(316, 258, "yes", answerAbandon, "", 1);
-        abandonNo = Button(458, 258, "no", answerAbandon, "", 0);
+        abandonYes = Button(316, 258, tr("yes"), answerAbandon, "", 1);
+        abandonNo = Button(458, 258, tr("no"), answerAbandon, "", 0);
         abandonButtons.add(abandonYes);
         abandonButtons.add(abandonNo);
     }
     fillRect(300, 200, 300, 94, 54, 182, 151);
-    drawTextInBox(310, 210, 280, 30, 255, 255, 255, "Abandon the game in progress?", false);
+    drawTextInBox(310, 210, 280, 30, 255, 255, 255, tr("Abandon the game in progress?"), false);
     abandonButtons.run(0);
     if (asked != 0 && wasKeyPressed(keys::escape)) answerAbandon(0);
 }
@@ -310,21 +311,21 @@ void makeButtons()
     }
     rebuildFileRows();
 
-    loadButton = Button(44, 523, "load", loadAction, "loadBasic", 0);
-    cancelButton = Button(215, 523, "cancel", cancelAction, "loadBasic", 0);
+    loadButton = Button(44, 523, tr("load"), loadAction, "loadBasic", 0);
+    cancelButton = Button(215, 523, tr("cancel"), cancelAction, "loadBasic", 0);
     loadButton.setTextColor(0, 0, 0);
     cancelButton.setTextColor(0, 0, 0);
     editorModeButtons.add(loadButton);
     editorModeButtons.add(cancelButton);
 
-    menuButton = Button(320, 517, "menu", backFromGalaxySelection, "", 0);
-    startButton = Button(185, 505, "start", startAction, "", 0);
-    demoButton = Button(185, 525, "demo", demoAction, "", 0);
+    menuButton = Button(320, 517, tr("menu"), backFromGalaxySelection, "", 0);
+    startButton = Button(185, 505, tr("start"), startAction, "", 0);
+    demoButton = Button(185, 525, tr("demo"), demoAction, "", 0);
     playModeButtons.add(menuButton);
     playModeButtons.add(startButton);
     playModeButtons.add(demoButton);
     for (int i = 0; i < 5; ++i) {
-        difficultyButtons[i] = Button(43, 492 + 20 * i, difficultyNames[i], setDifficulty, "", i);
+        difficultyButtons[i] = Button(43, 492 + 20 * i, tr(difficultyNames[i]), setDifficulty, "", i);
         playModeButtons.add(difficultyButtons[i]);
     }
 }
@@ -368,7 +369,7 @@ void loadScreen(int)
     previewGalaxy.drawPreview(0.5);
 
     char players[32];
-    std::snprintf(players, sizeof players, "Players: %d", previewGalaxy.playerCount);
+    std::snprintf(players, sizeof players, tr("Players: %d"), previewGalaxy.playerCount);
     drawTextInBox(29, 217, 150, 25, 255, 255, 255, players, false);
 
     if (forEditor) {

@@ -3,6 +3,7 @@
 
 #include "engine/image_catalogue.h"
 #include "engine/input.h"
+#include "engine/translate.h"
 #include "screens/screens.h"
 #include "screens/states.h"
 #include "screens/widgets.h"
@@ -43,8 +44,8 @@ void titleScreen(int elapsedMs)
 void helpScreen(int)
 {
     if (!help.made) {
-        help.mainMenu = Button(32, 501, "Main Menu", backFromHelp, "silverButton", 0);
-        help.nextPage = Button(519, 501, "Next Page", nextHelpPage, "silverButton", 0);
+        help.mainMenu = Button(32, 501, tr("Main Menu"), backFromHelp, "silverButton", 0);
+        help.nextPage = Button(519, 501, tr("Next Page"), nextHelpPage, "silverButton", 0);
         for (Button* b : {&help.mainMenu, &help.nextPage}) {
             b->setTextColor(0, 0, 0);
             b->setMargins(40, 14); // a text size that leaves the picture's frame clear

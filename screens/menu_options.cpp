@@ -10,6 +10,7 @@
 #include "engine/music.h"
 #include "engine/open_url.h"
 #include "engine/sound.h"
+#include "engine/translate.h"
 #include "game/galaxy.h"
 #include "game/game_state.h"
 #include "screens/notices.h"
@@ -22,7 +23,7 @@ int gameSpeedDelay = 50;
 
 namespace {
 
-const char* const gameSpeedNames[3] = {"slow", "normal", "fast"};
+const char* const gameSpeedNames[3] = {N_("slow"), N_("normal"), N_("fast")};
 constexpr int speedDelays[3] = {100, 50, 25};
 constexpr int lowestVolume = 1;
 constexpr int highestVolume = 20;
@@ -80,14 +81,14 @@ void stepSpeed(int step)
 void makeMenuButtons()
 {
     const char* image = "longSilverButton";
-    menu.play = Button(64, 70, "Play Zentory", playAction, image, 0);
-    menu.editor = Button(64, 120, "Editor", openEditorAction, image, 0);
-    menu.options = Button(64, 220, "Options", optionsAction, image, 0);
-    menu.help = Button(64, 270, "Help", helpAction, image, 0);
-    menu.about = Button(64, 320, "About", aboutAction, image, 0);
-    menu.homePage = Button(64, 370, "Homepage", openHomePage, image, 0);
-    menu.quit = Button(64, 420, "Quit Game", quitAction, image, 0);
-    menu.resume = Button(64, 470, "Resume Game", resumeGame, image, 0);
+    menu.play = Button(64, 70, tr("Play Zentory"), playAction, image, 0);
+    menu.editor = Button(64, 120, tr("Editor"), openEditorAction, image, 0);
+    menu.options = Button(64, 220, tr("Options"), optionsAction, image, 0);
+    menu.help = Button(64, 270, tr("Help"), helpAction, image, 0);
+    menu.about = Button(64, 320, tr("About"), aboutAction, image, 0);
+    menu.homePage = Button(64, 370, tr("Homepage"), openHomePage, image, 0);
+    menu.quit = Button(64, 420, tr("Quit Game"), quitAction, image, 0);
+    menu.resume = Button(64, 470, tr("Resume Game"), resumeGame, image, 0);
     for (Button* b : {&menu.play, &menu.editor, &menu.options, &menu.help, &menu.about, &menu.homePage, &menu.quit,
                       &menu.resume}) {
         // Clear of the picture's accent bar, and one text size for all.
@@ -130,10 +131,10 @@ void openHomePage(int)
     const std::filesystem::path manual = std::filesystem::absolute(manualFile, ec);
     if (ec) return;
     if (!std::filesystem::is_regular_file(manual, ec)) {
-        manualNote = {"No manual at " + manual.string(), manualNoteMs};
+        manualNote = {tr("No manual at ") + manual.string(), manualNoteMs};
         return;
     }
-    if (!openUrl(fileUrl(manual.string()))) manualNote = {"Manual: " + manual.string(), manualNoteMs};
+    if (!openUrl(fileUrl(manual.string()))) manualNote = {tr("Manual: ") + manual.string(), manualNoteMs};
 }
 
 void drawManualNote(int elapsedMs)
@@ -166,7 +167,7 @@ void optionsScreen(int)
     // Read every frame: the files are the only place the levels live.
     drawLevelBar(164, getSoundVolume());
     drawLevelBar(241, getMusicVolume());
-    drawTextInBox(400, 314, 120, 20, 255, 255, 255, gameSpeedNames[std::clamp(gameSpeed, 0, 2)],
+    drawTextInBox(400, 314, 120, 20, 255, 255, 255, tr(gameSpeedNames[std::clamp(gameSpeed, 0, 2)]),
                   false);
     options.set.run(0);
     if (wasKeyPressed(keys::escape)) setState(State::menu);

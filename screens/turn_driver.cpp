@@ -9,9 +9,11 @@
 
 #include "engine/draw_text.h"
 #include "engine/input.h"
+#include "engine/translate.h"
 #include "game/galaxy.h"
 #include "game/game_state.h"
 #include "game/rules.h"
+#include "screens/core_texts.h"
 #include "screens/end_and_stats.h"
 #include "screens/screens.h"
 #include "screens/states.h"
@@ -59,7 +61,7 @@ void startPhaseOnce()
 void makeButtons()
 {
     if (!aiButtons.buttons.empty()) return;
-    aiMenuButton = Button(661, 531, "menu", menuFromComputerTurn, "", passFrameValue);
+    aiMenuButton = Button(661, 531, tr("menu"), menuFromComputerTurn, "", passFrameValue);
     aiButtons.add(aiMenuButton);
 }
 
@@ -87,14 +89,14 @@ void setAiStepObserver(AiStepObserver observer) { stepObserver = observer; }
 void drawAIScreen(int elapsedMs)
 {
     drawPlayScreen(elapsedMs);
-    if (demoMode) drawTextInBox(79, 521, 511, 59, 255, 255, 255, "Demo Running", false);
+    if (demoMode) drawTextInBox(79, 521, 511, 59, 255, 255, 255, tr("Demo Running"), false);
     // Whose turn it is, in its colour, under the "menu" button: free panel
     // in a game and in the demonstration game alike.
     const int p = aiTurns.currentPlayer;
     const bool moving = aiTurns.phase != AiPhase::CycleDone && aiTurns.phase != AiPhase::GameOver;
     if (moving && p >= 0 && p < maxPlayers) {
         const Rgb c = playerColours[p];
-        drawTextInBox(641, 555, 159, 28, c.r, c.g, c.b, (std::string(playerColourNames[p]) + " AI").c_str(), false);
+        drawTextInBox(641, 555, 159, 28, c.r, c.g, c.b, computerPlayerName(playerColourNames[p]).c_str(), false);
     }
 }
 

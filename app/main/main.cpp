@@ -7,10 +7,12 @@
 #include "app/autosave.h"
 #include "app/data_folder.h"
 #include "app/display_check.h"
+#include "app/locale_folder.h"
 #include "app/player_folder.h"
 #include "app/resources.h"
 #include "app/start_up.h"
 #include "engine/main_loop.h"
+#include "engine/translate.h"
 #include "engine/platform/platform.h"
 #include "game/editor_draft.h"
 #include "screens/screens.h"
@@ -25,6 +27,7 @@ static std::string executableDir(const char* argv0)
 
 int main(int, char** argv)
 {
+    startTranslations(findLocaleFolder(executableDir(argv[0])));
     if (std::string missing = missingDisplayMessage(); !missing.empty()) {
         platformShowError(errorCaption, missing.c_str());
         return 1;

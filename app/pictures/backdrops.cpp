@@ -5,6 +5,7 @@
 
 #include "app/pictures/paint.h"
 #include "app/pictures/painters.h"
+#include "engine/translate.h"
 
 namespace {
 
@@ -79,7 +80,7 @@ void paintTitle(Image& im)
     paintStarMap(im, 60, 250, 520, 300, 21, 16, 1.3);
     glow(im, 400, 150, 330, {90, 60, 200}, 0.35);
     bigTextCentred(im, "ZENTORY", 3.2, 400, 140, {255, 245, 200}, {255, 150, 40}, {40, 10, 60});
-    textCentred(im, "CONQUER THE STARS", 26, 400, 245, {200, 220, 255});
+    textCentred(im, tr("CONQUER THE STARS"), 26, 400, 245, {200, 220, 255});
     removeHoles(im);
 }
 
@@ -99,7 +100,7 @@ void paintMainMenu(Image& im)
             blendPixel(im, x, y, {6, 8, 24}, 0.55 * std::clamp(edge, 0.0, 1.0));
         }
     bigTextCentred(im, "ZENTORY", 1.2, 610, 80, {255, 245, 200}, {255, 150, 40}, {40, 10, 60});
-    textCentred(im, "MAIN MENU", 20, 610, 135, {190, 210, 255});
+    textCentred(im, tr("MAIN MENU"), 20, 610, 135, {190, 210, 255});
     removeHoles(im);
 }
 

@@ -1,6 +1,7 @@
 // Buttons: metallic panels with room for the labels their screens draw.
 #include "app/pictures/paint.h"
 #include "app/pictures/painters.h"
+#include "engine/translate.h"
 
 namespace {
 
@@ -61,6 +62,6 @@ void paintLoadBasic(Image& im)
     silver(im, 145, 23, 6);
 }
 
-void paintOptionsBack(Image& im) { labelled(im, 212, 41, "Main Menu"); }
-void paintAboutMoreGames(Image& im) { labelled(im, 212, 61, "Homepage"); }
-void paintAboutMainMenu(Image& im) { labelled(im, 212, 61, "Main Menu"); }
+void paintOptionsBack(Image& im) { labelled(im, 212, 41, tr("Main Menu")); }
+void paintAboutMoreGames(Image& im) { labelled(im, 212, 61, tr("Homepage")); }
+void paintAboutMainMenu(Image& im) { labelled(im, 212, 61, tr("Main Menu")); }

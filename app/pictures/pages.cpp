@@ -2,23 +2,39 @@
 // over the screen background.
 #include <algorithm>
 #include <cstring>
+#include <string>
 
 #include "app/pictures/paint.h"
 #include "app/pictures/painters.h"
+#include "engine/draw_text.h"
+#include "engine/translate.h"
 
 namespace {
 
 const Rgb heading = {255, 210, 90};
 const Rgb body = {225, 232, 250};
+constexpr int frameWidth = 14;
 
-// Lines of a page; a line starting with '#' is a heading.
-void writeLines(Image& im, double x, double y, const char* const* lines, int count, int size)
+// Blocks of lines of a page, each translated as a whole and broken at its
+// newlines; a block starting with '#' is a heading. A line running into the
+// frame is reported as text that does not fit.
+template <size_t count>
+void writeLines(Image& im, double x, double y, const char* const (&blocks)[count], int size)
 {
-    for (int i = 0; i < count; ++i) {
-        const char* s = lines[i];
-        bool isHeading = s[0] == '#';
-        text(im, isHeading ? s + 1 : s, isHeading ? size + 4 : size, x, y, isHeading ? heading : body);
-        y += isHeading ? size + 10 : size + 4;
+    for (const char* block : blocks) {
+        const std::string translated = tr(block);
+        const bool isHeading = translated[0] == '#';
+        const int lineSize = isHeading ? size + 4 : size;
+        size_t from = isHeading ? 1 : 0;
+        do {
+            const size_t end = std::min(translated.find('\n', from), translated.size());
+            const std::string line = translated.substr(from, end - from);
+            text(im, line.c_str(), lineSize, x, y, isHeading ? heading : body);
+            if (x + textWidth(line.c_str(), lineSize) > im.width - frameWidth)
+                reportTextOverflow(line.c_str(), int(x), int(y), im.width - frameWidth - int(x), lineSize);
+            y += isHeading ? size + 10 : size + 4;
+            from = end + 1;
+        } while (from <= translated.size());
     }
 }
 
@@ -44,21 +60,24 @@ void paintHelpPage1(Image& im)
     im.resize(675, 356);
     frame(im);
     static const char* const lines[] = {
-        "#STARS AND THEIR INCOME",
-        "Each star you hold pays income every turn:",
-        "      a normal star 1,",
-        "      a golden star 3,",
-        "      a dark star 7.",
-        "Stars are joined by wormhole links. Armies only",
-        "travel along links.",
-        "#PLACING ARMIES",
-        "At the start of your turn you receive new armies",
-        "from your income. Click one of your stars to put",
-        "armies on it; the buttons below choose how many.",
-        "Your empire supports at most four times its income",
-        "in armies: at the cap you cannot place any more.",
+        // TRANSLATORS: a text starting with # is a heading of the help: keep the #.
+        N_("#STARS AND THEIR INCOME"),
+        // TRANSLATORS: the help's lines break where the text does; keep them as
+        // long as the English ones, the first lines clear of the stars beside them.
+        N_("Each star you hold pays income every turn:\n"
+           "      a normal star 1,\n"
+           "      a golden star 3,\n"
+           "      a dark star 7.\n"
+           "Stars are joined by wormhole links. Armies only\n"
+           "travel along links."),
+        N_("#PLACING ARMIES"),
+        N_("At the start of your turn you receive new armies\n"
+           "from your income. Click one of your stars to put\n"
+           "armies on it; the buttons below choose how many.\n"
+           "Your empire supports at most four times its income\n"
+           "in armies: at the cap you cannot place any more."),
     };
-    writeLines(im, 24, 18, lines, 13, 16);
+    writeLines(im, 24, 18, lines, 16);
     // The three kinds beside their incomes, in a column of their own.
     smallStar(im, paintNormalStar, 548, 40);
     textCentred(im, "1", 18, 610, 52, heading);
@@ -74,20 +93,20 @@ void paintHelpPage2(Image& im)
     im.resize(681, 363);
     frame(im);
     static const char* const lines[] = {
-        "#ATTACKING",
-        "Drag armies from one of your stars onto a linked",
-        "enemy star. Choose how many armies you are ready",
-        "to lose: the battle is fought one army at a time,",
-        "each round an even chance, until you have lost",
-        "that many or the star falls.",
-        "#TRANSFERS AND THE MOVE",
-        "One army moves into a conquered star; you may send",
-        "more after it. To end your turn, make one move",
-        "between two of your own linked stars, or press",
-        "Next Turn. Then the computer players take theirs.",
-        "A player without stars is out; the last one wins.",
+        N_("#ATTACKING"),
+        N_("Drag armies from one of your stars onto a linked\n"
+           "enemy star. Choose how many armies you are ready\n"
+           "to lose: the battle is fought one army at a time,\n"
+           "each round an even chance, until you have lost\n"
+           "that many or the star falls."),
+        N_("#TRANSFERS AND THE MOVE"),
+        N_("One army moves into a conquered star; you may send\n"
+           "more after it. To end your turn, make one move\n"
+           "between two of your own linked stars, or press\n"
+           "Next Turn. Then the computer players take theirs.\n"
+           "A player without stars is out; the last one wins."),
     };
-    writeLines(im, 24, 18, lines, 12, 16);
+    writeLines(im, 24, 18, lines, 16);
     // A small picture of an attack along a link.
     line(im, 560, 70, 640, 130, 2, {120, 160, 230}, 0.9);
     smallStar(im, paintNormalStar, 548, 58);
@@ -101,18 +120,18 @@ void paintHelpPage3(Image& im)
     im.resize(687, 287);
     frame(im);
     static const char* const lines[] = {
-        "#DIFFICULTY AND THE DEMONSTRATION GAME",
-        "Five levels, from simple to impossible, scale your",
-        "income. In a demonstration game only computer",
-        "players play: sit back and watch.",
-        "#THE GALAXY EDITOR",
-        "Place stars, choose their kind, link and unlink",
-        "them, and save the galaxy under a name. Your",
-        "galaxies appear on the galaxy selection screen.",
-        "Escape leads back from every screen but the",
-        "statistics, which close by their continue button.",
+        N_("#DIFFICULTY AND THE DEMONSTRATION GAME"),
+        N_("Five levels, from simple to impossible, scale your\n"
+           "income. In a demonstration game only computer\n"
+           "players play: sit back and watch."),
+        N_("#THE GALAXY EDITOR"),
+        N_("Place stars, choose their kind, link and unlink\n"
+           "them, and save the galaxy under a name. Your\n"
+           "galaxies appear on the galaxy selection screen.\n"
+           "Escape leads back from every screen but the\n"
+           "statistics, which close by their continue button."),
     };
-    writeLines(im, 24, 18, lines, 10, 16);
+    writeLines(im, 24, 18, lines, 16);
     removeHoles(im, 14);
 }
 
@@ -120,7 +139,7 @@ void paintHelpCaption(Image& im)
 {
     im.resize(89, 43);
     panel(im, 0, 0, 89, 43, 10, {70, 90, 150}, {25, 32, 70}, {170, 196, 250});
-    textCentred(im, "HELP", 26, 44.5, 21.5, heading);
+    textCentred(im, tr("HELP"), 26, 44.5, 21.5, heading);
     removeHoles(im, 14);
 }
 
@@ -129,9 +148,9 @@ void paintOptionsCaption(Image& im)
     im.resize(263, 187);
     frame(im);
     // Rows line up with the bars drawn at screen rows 164, 241 and 314.
-    text(im, "SOUND VOLUME", 20, 16, 9, body);
-    text(im, "MUSIC VOLUME", 20, 16, 86, body);
-    text(im, "GAME SPEED", 20, 16, 159, body);
+    text(im, tr("SOUND VOLUME"), 20, 16, 9, body);
+    text(im, tr("MUSIC VOLUME"), 20, 16, 86, body);
+    text(im, tr("GAME SPEED"), 20, 16, 159, body);
     for (int y : {46, 123})
         for (int x = 16; x < 247; ++x) blendPixel(im, x, y, {110, 140, 220}, 0.5);
     removeHoles(im, 14);
@@ -143,24 +162,24 @@ void paintAboutText(Image& im)
     frame(im);
     bigTextCentred(im, "ZENTORY", 0.75, 166.5, 40, {255, 245, 200}, {255, 150, 40}, {40, 10, 60});
     static const char* const lines[] = {
-        "A game of conquest",
-        "among the stars.",
+        N_("A game of conquest\n"
+           "among the stars."),
         "",
-        "#MADE BY",
-        "the Zentory developers",
+        N_("#MADE BY"),
+        N_("the Zentory developers"),
         "",
-        "#BUILT WITH",
+        N_("#BUILT WITH"),
         "SDL2, SDL2_mixer, SDL2_ttf",
-        "  zlib licence",
+        N_("  zlib licence"),
         "FreeType",
-        "  FreeType licence",
+        N_("  FreeType licence"),
         "FluidSynth",
         "  LGPL-2.1",
-        "TimGM6mb soundfont",
+        N_("TimGM6mb soundfont"),
         "  GPL-2",
-        "DejaVu fonts",
-        "  free licence (Bitstream Vera)",
+        N_("DejaVu fonts"),
+        N_("  free licence (Bitstream Vera)"),
     };
-    writeLines(im, 18, 78, lines, 17, 12);
+    writeLines(im, 18, 78, lines, 12);
     removeHoles(im, 14);
 }

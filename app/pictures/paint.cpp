@@ -226,9 +226,18 @@ static Image textMask(const char* s, int size)
     return mask;
 }
 
+int textWidth(const char* s, int size)
+{
+    int w, h;
+    measureText(s, size, w, h);
+    return w;
+}
+
 void text(Image& im, const char* s, int size, double x, double y, Rgb colour)
 {
     Image mask = textMask(s, size);
+    if (x < 0 || y < 0 || int(x) + mask.width > im.width || int(y) + mask.height > im.height)
+        reportTextOverflow(s, 0, 0, im.width, im.height);
     for (int j = 0; j < mask.height; ++j)
         for (int i = 0; i < mask.width; ++i)
             blendPixel(im, int(x) + i, int(y) + j, colour, redOf(mask.at(i, j)) / 255.0);

@@ -35,6 +35,7 @@ void triangle(Image& im, double ax, double ay, double bx, double by, double cx, 
 void text(Image& im, const char* s, int size, double x, double y, Rgb colour);
 void textCentred(Image& im, const char* s, int size, double cx, double cy, Rgb colour);
 void bigTextCentred(Image& im, const char* s, double scale, double cx, double cy, Rgb top, Rgb bottom, Rgb outline);
+int textWidth(const char* s, int size);
 
 // Opaque pictures must not hold exact black, which would be a hole; only the
 // square corners of a rounded picture (cornerRadius) may stay transparent.

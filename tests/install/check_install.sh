@@ -24,6 +24,9 @@ share/doc/zentory/changelog.Debian.gz
 share/doc/zentory/copyright
 share/icons/hicolor/scalable/apps/zentory.svg
 share/lintian/overrides/zentory
+share/locale/de/LC_MESSAGES/zentory.mo
+share/locale/es/LC_MESSAGES/zentory.mo
+share/locale/fr/LC_MESSAGES/zentory.mo
 share/man/man6/zentory.6.gz
 share/metainfo/$id.metainfo.xml
 share/zentory/galaxies/COLONY.gly
