@@ -167,13 +167,19 @@ bool readHeader(Lines& in, Recording& r)
     if (in.field("minimumIncome", rest)) {
         Words w{rest};
         r.galaxy.minimumIncome = w.finite();
-        if (!w.done()) return in.fail("the minimum income is not a number");
+        // A deal's minimum is 0.6 of the galaxy's income shared by one player fewer.
+        if (!w.done() || r.galaxy.minimumIncome < 0 || r.galaxy.minimumIncome > 7.0 * maxFileStars)
+            return in.fail("the minimum income is out of range");
     }
     if (in.field("caution", rest)) {
         Words w{rest};
         r.galaxy.players.assign(r.seats.size(), Player{1, 0.0});
-        for (Player& p : r.galaxy.players) p.caution = w.finite();
-        if (!w.done()) return in.fail("the players' caution is not understood");
+        // A deal draws caution between 2 and 5.33.
+        for (Player& p : r.galaxy.players) {
+            p.caution = w.finite();
+            if (p.caution < 0 || p.caution > 10) w.ok = false;
+        }
+        if (!w.done()) return in.fail("the players' caution is out of range");
     }
     if (!in.why.empty()) return false;
     if (!in.more() || in.next() != "galaxy") return in.fail("the header is cut short or damaged at the galaxy");
@@ -196,8 +202,9 @@ bool readCourse(Lines& in, Recording& r)
         CourseEntry e;
         if (word == "decision") {
             e.turn = static_cast<int>(w.integer(lastTurnLine + 1LL, INT_MAX));
-            e.decision.player = static_cast<int>(w.integer(0, players - 1));
+            const int seat = static_cast<int>(w.integer(0, players - 1));
             if (!w.ok || !parseDecision(w.rest, e.decision)) return in.fail(at + "a decision is damaged");
+            e.decision.player = seat;
             if (r.seats[e.decision.player] != Seat::Human) return in.fail(at + "a decision of a computer player");
         } else if (word == "turn") {
             e.cycleEnd = true;
