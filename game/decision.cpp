@@ -30,7 +30,7 @@ constexpr KindName kindNames[] = {
 // A plain decimal below 10^9: digits only, no leading zero but "0" itself.
 bool plainNumber(std::string_view t, int& v)
 {
-    if (t.empty() || t.size() > 9 || (t.size() > 1 && t[0] == '0')) return false;
+    if (t.empty() || t.size() > 9 || t[0] < '0' || t[0] > '9' || (t.size() > 1 && t[0] == '0')) return false;
     const auto [stop, error] = std::from_chars(t.data(), t.data() + t.size(), v);
     return error == std::errc() && stop == t.data() + t.size();
 }

@@ -9,10 +9,11 @@
 
 namespace {
 
-// Lines of the saved-game text that the screens alone change, and the sum.
+// Lines of the saved-game text that the screens alone change, the galaxy's
+// name (a recording keeps it on one line) and the sum.
 bool screenOnly(std::string_view line)
 {
-    for (std::string_view word : {"selectedStar ", "gameInProgress ", "unannounced ", "sum "})
+    for (std::string_view word : {"selectedStar ", "gameInProgress ", "unannounced ", "name ", "sum "})
         if (line.starts_with(word)) return true;
     return false;
 }

@@ -34,7 +34,8 @@ struct GameJournal {
 
 // FNV-1a, 64 bits, of the saved-game text of the state with the generator
 // at random, less what only the screens change (the selected star, the
-// game-in-progress flag, eliminations not yet announced) and the sum line.
+// game-in-progress flag, eliminations not yet announced), the galaxy's name
+// and the sum line.
 uint64_t stateHash(const GameState& state, uint32_t random);
 // 16 lower-case hex digits.
 std::string hashText(uint64_t hash);
