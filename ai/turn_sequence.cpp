@@ -141,6 +141,7 @@ void beginComputerTurns(GameState& state)
     if (state.computerTurns.phase != AiPhase::GameOver) return;
     state.winner = state.computerTurns.winner;
     state.phase = GamePhase::Over;
+    noteCycleEnd(state);
 }
 
 AiStepReport stepComputerTurns(GameState& state)
@@ -152,8 +153,10 @@ AiStepReport stepComputerTurns(GameState& state)
         state.winner = report.winner;
         state.wonOnPoints = true;
         state.phase = GamePhase::Over;
+        noteCycleEnd(state);
     } else if (state.phase == GamePhase::ComputerTurns && state.computerTurns.phase == AiPhase::CycleDone) {
         state.phase = GamePhase::TurnStart;
+        noteCycleEnd(state);
     }
     return report;
 }

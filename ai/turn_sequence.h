@@ -52,5 +52,5 @@ AiStepReport stepAiTurns(AiTurns& turns, Galaxy& galaxy);
 void beginComputerTurns(GameState& state);
 // The next step of the running cycle, its conquest recorded in the state
 // (recordConquest); after the last player the phase becomes TurnStart, or
-// Over when the game ended on points.
+// Over when the game ended on points. A cycle's end is noted in the journal.
 AiStepReport stepComputerTurns(GameState& state);

@@ -41,6 +41,7 @@ void beginGame(GameState& state)
     state.unannounced.clear();
     state.winner = noOwner;
     state.wonOnPoints = false;
+    state.journal.entries.clear();
     ++gameChanges;
 }
 
@@ -51,6 +52,7 @@ void recordConquest(GameState& state, const Conquest& conquest)
     if (conquest.winner == noOwner) return;
     state.winner = conquest.winner;
     state.phase = GamePhase::Over;
+    noteCycleEnd(state);
 }
 
 int nextUnannounced(const GameState& state) { return state.unannounced.empty() ? noOwner : state.unannounced.front(); }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "game/galaxy.h"
+#include "game/journal.h"
 #include "game/rules.h"
 
 enum class AiPhase {
@@ -69,6 +70,8 @@ struct GameState {
     int winner = noOwner;
     // The game ended for want of progress and winner led on points.
     bool wonOnPoints = false;
+    // Its course for a recorder; emptied when a game begins.
+    GameJournal journal;
 };
 
 extern GameState gameState;
@@ -89,13 +92,14 @@ void setGameStartedHandler(GameStartedHandler handler);
 // state and calls the game-started handler.
 void startNewGame(bool demo, bool builtIn);
 
-// A new game on the galaxy in play: phase TurnStart, nothing pending.
-// The galaxy, difficulty and demoMode are left as they are.
+// A new game on the galaxy in play: phase TurnStart, nothing pending, the
+// journal empty (still on when it was). The galaxy, difficulty and demoMode
+// are left as they are.
 void beginGame(GameState& state);
 
 // After a star changed owner in a battle: the previous owner's fall, when the
 // conquest put it out, waits to be announced; a last player left is the
-// winner and ends the game.
+// winner and ends the game (and its last turn cycle, in the journal).
 void recordConquest(GameState& state, const Conquest& conquest);
 // The next player to announce as eliminated, or noOwner; and its removal once shown.
 int nextUnannounced(const GameState& state);

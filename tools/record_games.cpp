@@ -14,10 +14,9 @@
 #include <fstream>
 #include <string>
 
-#include <zlib.h>
-
 #include "ai/game_record.h"
 #include "game/galaxy_file.h"
+#include "tools/gzip_file.h"
 
 namespace {
 
@@ -26,19 +25,6 @@ constexpr unsigned firstSeed = 1;
 // Enough turns for conquests, eliminations and some whole games, while the
 // recordings stay small and the test quick.
 constexpr int maxTurns = 20;
-
-bool writeCompressed(const std::string& path, const std::string& text)
-{
-    gzFile out = gzopen(path.c_str(), "wb9");
-    if (!out) return false;
-    bool ok = true;
-    for (size_t done = 0; ok && done < text.size();) {
-        const unsigned chunk = static_cast<unsigned>(std::min<size_t>(text.size() - done, 1 << 20));
-        ok = gzwrite(out, text.data() + done, chunk) == static_cast<int>(chunk);
-        done += chunk;
-    }
-    return gzclose(out) == Z_OK && ok;
-}
 
 } // namespace
 

@@ -7,12 +7,22 @@
 //   zentory-sim [--seed S] [--games N] [--max-turns T] [--trace] [galaxy.gly]
 //   zentory-sim --stop-at T --save FILE [--seed S] [--trace] [galaxy.gly]
 //   zentory-sim --resume FILE [--max-turns T] [--trace]
+//   zentory-sim --record FILE [--bot] [--difficulty D] [--seed S] [--max-turns T] [galaxy.gly]
+//   zentory-sim --verify FILE
 //
 // --stop-at plays the first game up to the start of turn T and writes it to
 // FILE as a saved game; --resume goes on with such a save (or a demonstration
 // game saved in a cycle of computer turns, which is played again from the
 // cycle's start). A game stopped and resumed prints the same trace as the
 // game played through.
+//
+// --record plays one game and writes its recording (game/recording.h) to
+// FILE: a demonstration game, or with --bot a game whose human seat the bot
+// plays (ai/bot.h) at difficulty D (2 unless given). --verify plays a
+// recording again and prints "verified: N turns, winner <colour>" ("winner
+// none" when it stops before the game's end), or the turn where the game goes
+// otherwise and the version that made the recording, or why the file cannot
+// be read; its exit status is 0 only when verified.
 //
 // Without a file the built-in galaxy is played. Game k uses seed S + k both
 // for the deal and for the play (the generator is seeded again with it after
@@ -23,6 +33,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -30,6 +41,7 @@
 
 #include "ai/game_record.h"
 #include "ai/game_trace.h"
+#include "ai/replay.h"
 #include "base/file_replace.h"
 #include "base/random.h"
 #include "game/galaxy_file.h"
@@ -46,13 +58,20 @@ struct Options {
     int stopAt = 0;
     std::string saveFile;
     std::string resumeFile;
+    std::string recordFile;
+    std::string verifyFile;
+    bool bot = false;
+    int difficulty = 2;
 };
 
 void usage()
 {
     std::fprintf(stderr, "usage: zentory-sim [--seed S] [--games N] [--max-turns T] [--trace] [galaxy.gly]\n"
                          "       zentory-sim --stop-at T --save FILE [--seed S] [--trace] [galaxy.gly]\n"
-                         "       zentory-sim --resume FILE [--max-turns T] [--trace]\n");
+                         "       zentory-sim --resume FILE [--max-turns T] [--trace]\n"
+                         "       zentory-sim --record FILE [--bot] [--difficulty D] [--seed S] [--max-turns T] "
+                         "[galaxy.gly]\n"
+                         "       zentory-sim --verify FILE\n");
 }
 
 bool parseInt(const char* text, long long low, long long high, long long& out)
@@ -87,15 +106,25 @@ bool parseArgs(int argc, char** argv, Options& o)
         } else if (a == "--stop-at") {
             if (!value(1, 100000000)) return false;
             o.stopAt = static_cast<int>(v);
-        } else if ((a == "--save" || a == "--resume") && i + 1 < argc) {
-            (a == "--save" ? o.saveFile : o.resumeFile) = argv[++i];
+        } else if (a == "--difficulty") {
+            if (!value(0, 4)) return false;
+            o.difficulty = static_cast<int>(v);
+        } else if (a == "--bot") {
+            o.bot = true;
+        } else if ((a == "--save" || a == "--resume" || a == "--record" || a == "--verify") && i + 1 < argc) {
+            (a == "--save" ? o.saveFile : a == "--resume" ? o.resumeFile : a == "--record" ? o.recordFile : o.verifyFile) =
+                argv[++i];
         } else if (!a.empty() && a[0] != '-' && o.file.empty()) {
             o.file = a;
         } else {
             return false;
         }
     }
-    // A stop needs a file to write, and a resumed game brings its own galaxy.
+    // A stop needs a file to write, and a resumed game brings its own galaxy;
+    // a recording is made of one new game, and one to verify brings everything.
+    if (!o.verifyFile.empty()) return o.file.empty() && o.recordFile.empty() && o.resumeFile.empty() && o.stopAt == 0;
+    if (o.bot && o.recordFile.empty()) return false;
+    if (!o.recordFile.empty() && (o.games != 1 || o.stopAt > 0 || !o.resumeFile.empty())) return false;
     return (o.stopAt > 0) == !o.saveFile.empty() && (o.resumeFile.empty() || (o.stopAt == 0 && o.file.empty()));
 }
 
@@ -197,6 +226,51 @@ int resume(const Options& o)
     return r.fault ? 1 : 0;
 }
 
+std::string nowUtc()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm parts{};
+    gmtime_r(&now, &parts);
+    char text[32];
+    std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%SZ", &parts);
+    return text;
+}
+
+int record(Galaxy loaded, const Options& o)
+{
+    // The galaxy's name as the game's menu shows it.
+    loaded.name = o.file.empty() ? builtInGalaxyName : o.file.substr(o.file.rfind('/') + 1);
+    if (loaded.name.ends_with(".gly")) loaded.name.resize(loaded.name.size() - 4);
+    dealGame(gameState, loaded, o.seed, o.bot, o.difficulty);
+    const std::string text = playAndRecord(gameState, o.maxTurns, nowUtc());
+    int error = 0;
+    if (!replaceFile(o.recordFile, o.recordFile + ".tmp", text, error)) {
+        std::fprintf(stderr, "zentory-sim: cannot write %s: %s\n", o.recordFile.c_str(), std::strerror(error));
+        return 2;
+    }
+    std::printf("game seed %u: %d turns, winner %s; recorded to %s\n", o.seed, gameGalaxy.turn,
+                gameState.winner == noOwner ? "none" : playerColourNames[gameState.winner], o.recordFile.c_str());
+    return 0;
+}
+
+int verify(const Options& o)
+{
+    Recording r;
+    std::string why;
+    if (!readRecordingFile(o.verifyFile, r, why)) {
+        std::printf("%s\n", why.c_str());
+        return 1;
+    }
+    const ReplayResult result = replayRecording(gameState, r);
+    if (result.differsAt != 0) {
+        std::printf("made by version %s: differs at turn %d\n", r.version.c_str(), result.differsAt);
+        return 1;
+    }
+    std::printf("verified: %d turns, winner %s\n", result.turns,
+                result.winner == noOwner ? "none" : playerColourNames[result.winner]);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -207,11 +281,13 @@ int main(int argc, char** argv)
         return 2;
     }
     if (!o.resumeFile.empty()) return resume(o);
+    if (!o.verifyFile.empty()) return verify(o);
     Galaxy loaded;
     if (!loadGalaxy(loaded, o) || loaded.playerCount < minPlayers || loaded.playerCount > maxPlayers) {
         std::fprintf(stderr, "zentory-sim: cannot read galaxy %s\n", o.file.empty() ? builtInGalaxyName : o.file.c_str());
         return 2;
     }
+    if (!o.recordFile.empty()) return record(loaded, o);
     demoMode = 1;
     if (o.stopAt > 0) return stopAndSave(loaded, o);
     std::vector<int> wins(maxPlayers, 0);

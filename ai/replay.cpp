@@ -1,0 +1,108 @@
+#include "ai/replay.h"
+
+#include "ai/bot.h"
+#include "ai/turn_sequence.h"
+#include "base/random.h"
+#include "game/human_turn.h"
+
+namespace {
+
+// A bot that has made this many decisions in one turn ends it.
+constexpr int maxDecisionsPerTurn = 10000;
+
+bool humanPhase(GamePhase p)
+{
+    return p == GamePhase::HumanPlacement || p == GamePhase::HumanAttack || p == GamePhase::HumanTransfer;
+}
+
+// The steps that take no decision: a new turn cycle, or the computer turns to
+// the cycle's end.
+void stepWithoutDecision(GameState& state)
+{
+    if (state.phase == GamePhase::TurnStart) {
+        startTurnCycle(state);
+    } else if (state.phase == GamePhase::ComputerTurns) {
+        beginComputerTurns(state);
+        while (state.phase == GamePhase::ComputerTurns) stepComputerTurns(state);
+    }
+}
+
+} // namespace
+
+void dealGame(GameState& state, const Galaxy& loaded, unsigned seed, bool humanSeat, int difficulty)
+{
+    state.galaxy = loaded;
+    state.galaxy.prepareGameStars();
+    state.galaxy.setUpGame(static_cast<int>(seed));
+    seedRandom(seed);
+    state.difficulty = difficulty;
+    state.demoMode = humanSeat ? 0 : 1;
+    state.journal.on = true;
+    beginGame(state);
+}
+
+std::string playAndRecord(GameState& state, int maxTurns, const std::string& started)
+{
+    std::string out = recordingHeaderText(recordingOf(state, randomState(), started));
+    int decisions = 0, turn = state.galaxy.turn;
+    while (state.phase != GamePhase::Over && !(state.phase == GamePhase::TurnStart && state.galaxy.turn >= maxTurns)) {
+        if (!humanPhase(state.phase)) {
+            stepWithoutDecision(state);
+        } else {
+            decisions = turn == state.galaxy.turn ? decisions + 1 : 0;
+            turn = state.galaxy.turn;
+            Decision d = botDecision(state, 0);
+            if (decisions > maxDecisionsPerTurn) d = Decision{};
+            if (!applyDecision(state, d)) break;
+        }
+        for (const CourseEntry& e : drainJournal(state)) out += courseLine(e);
+    }
+    return out;
+}
+
+void startRecordedGame(GameState& state, const Recording& r)
+{
+    state.galaxy = r.galaxy;
+    state.difficulty = r.difficulty;
+    state.demoMode = 1;
+    for (Seat s : r.seats)
+        if (s == Seat::Human) state.demoMode = 0;
+    state.journal.on = true;
+    beginGame(state);
+    seedRandom(r.random);
+}
+
+ReplayResult replayRecording(GameState& state, const Recording& r)
+{
+    startRecordedGame(state, r);
+    ReplayResult result;
+    size_t next = 0;
+    while (next < r.course.size()) {
+        const CourseEntry& want = r.course[next];
+        if (state.phase == GamePhase::Over) {
+            result.differsAt = want.turn;
+            return result;
+        }
+        if (!humanPhase(state.phase)) {
+            stepWithoutDecision(state);
+        } else if (want.cycleEnd || !applyDecision(state, want.decision)) {
+            result.differsAt = want.turn;
+            return result;
+        }
+        // What the game did must be what the recording says, up to its end.
+        for (const CourseEntry& e : drainJournal(state)) {
+            if (next == r.course.size()) break;
+            if (!(e == r.course[next])) {
+                result.differsAt = r.course[next].turn;
+                return result;
+            }
+            if (e.cycleEnd) {
+                result.turns = e.turn;
+                result.winner = e.winner;
+                result.onPoints = e.onPoints;
+            }
+            ++next;
+        }
+    }
+    return result;
+}

@@ -1,0 +1,36 @@
+#pragma once
+// Recorded games played headless: a new game played and recorded (its human
+// seat, if any, played by the bot), and a recording played again and checked
+// turn by turn. Computer turns go through the same steps the screens pace,
+// human phases through decisions, so both take the game's real course.
+//
+// The rules read difficulty and demoMode from the game in play: state is
+// gameState in every call here.
+#include <string>
+
+#include "game/recording.h"
+
+// Deals a new game on a copy of loaded with seed (the generator seeded again
+// with it after the deal, as the match runner does), with a human seat
+// played by the bot or every seat a computer's. The journal is on.
+void dealGame(GameState& state, const Galaxy& loaded, unsigned seed, bool humanSeat, int difficulty);
+
+// Plays the dealt game on to its end, or until maxTurns turn cycles have
+// ended, and returns its recording (started as the caller's time).
+std::string playAndRecord(GameState& state, int maxTurns, const std::string& started);
+
+struct ReplayResult {
+    // The last turn whose figures matched (0: none).
+    int turns = 0;
+    // The winner the replay reached, or noOwner when the recording stops first.
+    int winner = noOwner;
+    bool onPoints = false;
+    // The turn at which the game went otherwise than recorded; 0 when it did not.
+    int differsAt = 0;
+};
+
+// Sets the game up as the recording began, generator and journal included.
+void startRecordedGame(GameState& state, const Recording& recording);
+// Plays the recorded game again to the recording's last whole line and
+// compares every decision and every turn's figures with it.
+ReplayResult replayRecording(GameState& state, const Recording& recording);

@@ -1,0 +1,50 @@
+#pragma once
+// A player's choice that changes the course of a game, as one value: what the
+// screens make of a click or a button, what a recording keeps, what a peer
+// would send. The computer players' moves are not decisions: they follow from
+// the state and the generator.
+//
+// Text form, one line each, numbers in decimal:
+//   place <star> <armies>            armies on an own star (the click's step)
+//   attack <from> <to> <armies>      the battle, ready to lose that many
+//   transfer <armies>                after a conquest, from source to target
+//   move <from> <to> <armies>        between own stars; ends the turn
+//   end                              "Next Turn"
+#include <string>
+#include <string_view>
+
+#include "game/galaxy.h"
+
+struct GameState;
+
+enum class DecisionKind { Place, Attack, Transfer, Move, EndTurn };
+
+struct Decision {
+    DecisionKind kind = DecisionKind::EndTurn;
+    // The seat deciding; only seat 0 is a human's in today's game.
+    int player = 0;
+    // Place: the star; Attack and Move: the source.
+    int star = noOwner;
+    // Attack and Move: the target.
+    int target = noOwner;
+    // Place, Attack, Transfer, Move: the armies.
+    int armies = 0;
+    bool operator==(const Decision&) const = default;
+};
+
+// Whether the decision's player may make it now: its seat is a human's, the
+// phase is the one it belongs to, its stars and armies make sense. Any values
+// at all are safe to ask about.
+bool isLegal(const GameState& state, const Decision& decision);
+
+// Carries a legal decision out through the human turn's operations and notes
+// it (as carried out: a placement cut to what was left) in the state's
+// journal; a game it ended gets its closing figures there too. An illegal one
+// changes nothing: false.
+bool applyDecision(GameState& state, const Decision& decision);
+
+// The text form, without the player.
+std::string decisionText(const Decision& decision);
+// Reads exactly one decision in the text form (no other spaces, no signs, no
+// leading zeros, numbers below 10^9); the player is left at 0.
+bool parseDecision(std::string_view text, Decision& decision);

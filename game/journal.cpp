@@ -1,0 +1,84 @@
+#include "game/journal.h"
+
+#include <cstdio>
+#include <string_view>
+
+#include "base/random.h"
+#include "game/game_state.h"
+#include "game/save_file.h"
+
+namespace {
+
+// Lines of the saved-game text that the screens alone change, the galaxy's
+// name (a recording keeps it on one line) and the sum.
+bool screenOnly(std::string_view line)
+{
+    for (std::string_view word : {"selectedStar ", "gameInProgress ", "unannounced ", "name ", "sum "})
+        if (line.starts_with(word)) return true;
+    return false;
+}
+
+} // namespace
+
+uint64_t stateHash(const GameState& state, uint32_t random)
+{
+    const std::string text = saveText(state, random);
+    uint64_t h = 14695981039346656037ull;
+    size_t at = 0;
+    while (at < text.size()) {
+        size_t end = text.find('\n', at);
+        end = end == std::string::npos ? text.size() : end + 1;
+        const std::string_view line(text.data() + at, end - at);
+        if (!screenOnly(line))
+            for (unsigned char c : line) h = (h ^ c) * 1099511628211ull;
+        at = end;
+    }
+    return h;
+}
+
+std::string hashText(uint64_t hash)
+{
+    char text[17];
+    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(hash));
+    return text;
+}
+
+void noteDecision(GameState& state, const Decision& decision)
+{
+    if (!state.journal.on) return;
+    CourseEntry e;
+    e.turn = state.galaxy.turn;
+    e.decision = decision;
+    state.journal.entries.push_back(std::move(e));
+}
+
+CourseEntry cycleFigures(const GameState& state, uint32_t random)
+{
+    const Galaxy& g = state.galaxy;
+    CourseEntry e;
+    e.turn = g.turn;
+    e.cycleEnd = true;
+    e.hash = stateHash(state, random);
+    for (int p = 0; p < g.playerCount; ++p) {
+        e.stars.push_back(g.starCount(p));
+        e.income.push_back(g.income(p));
+        e.armies.push_back(g.armiesOf(p));
+    }
+    if (state.phase == GamePhase::Over) {
+        e.winner = state.winner;
+        e.onPoints = state.wonOnPoints;
+    }
+    return e;
+}
+
+void noteCycleEnd(GameState& state)
+{
+    if (state.journal.on) state.journal.entries.push_back(cycleFigures(state, randomState()));
+}
+
+std::vector<CourseEntry> drainJournal(GameState& state)
+{
+    std::vector<CourseEntry> out;
+    out.swap(state.journal.entries);
+    return out;
+}
