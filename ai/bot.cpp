@@ -4,6 +4,7 @@
 
 #include "ai/planning.h"
 #include "base/random.h"
+#include "game/decide.h"
 
 namespace {
 

@@ -3,6 +3,8 @@
 #include "ai/bot.h"
 #include "ai/turn_sequence.h"
 #include "base/random.h"
+#include "game/course.h"
+#include "game/decide.h"
 #include "game/human_turn.h"
 
 namespace {

@@ -4,6 +4,7 @@
 
 #include "ai/planning.h"
 #include "base/random.h"
+#include "game/course.h"
 #include "game/end_on_points.h"
 #include "game/rules.h"
 

@@ -7,6 +7,7 @@
 
 #include "ai/replay.h"
 #include "base/random.h"
+#include "game/course.h"
 
 namespace {
 

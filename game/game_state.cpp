@@ -45,16 +45,6 @@ void beginGame(GameState& state)
     ++gameChanges;
 }
 
-void recordConquest(GameState& state, const Conquest& conquest)
-{
-    ++gameChanges;
-    if (conquest.eliminated) state.unannounced.push_back(conquest.previousOwner);
-    if (conquest.winner == noOwner) return;
-    state.winner = conquest.winner;
-    state.phase = GamePhase::Over;
-    noteCycleEnd(state);
-}
-
 int nextUnannounced(const GameState& state) { return state.unannounced.empty() ? noOwner : state.unannounced.front(); }
 
 void markAnnounced(GameState& state)

@@ -97,10 +97,6 @@ void startNewGame(bool demo, bool builtIn);
 // are left as they are.
 void beginGame(GameState& state);
 
-// After a star changed owner in a battle: the previous owner's fall, when the
-// conquest put it out, waits to be announced; a last player left is the
-// winner and ends the game (and its last turn cycle, in the journal).
-void recordConquest(GameState& state, const Conquest& conquest);
 // The next player to announce as eliminated, or noOwner; and its removal once shown.
 int nextUnannounced(const GameState& state);
 void markAnnounced(GameState& state);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "game/course.h"
 #include "game/rules.h"
 
 namespace {

@@ -31,20 +31,3 @@ struct GameJournal {
     bool on = false;
     std::vector<CourseEntry> entries;
 };
-
-// FNV-1a, 64 bits, of the saved-game text of the state with the generator
-// at random, less what only the screens change (the selected star, the
-// game-in-progress flag, eliminations not yet announced), the galaxy's name
-// and the sum line.
-uint64_t stateHash(const GameState& state, uint32_t random);
-// 16 lower-case hex digits.
-std::string hashText(uint64_t hash);
-
-// Notes a decision about to be carried out, and the end of a turn cycle
-// (hashed with the game's generator as it is now); nothing while off.
-void noteDecision(GameState& state, const Decision& decision);
-void noteCycleEnd(GameState& state);
-// The figures of the state now, as noteCycleEnd keeps them.
-CourseEntry cycleFigures(const GameState& state, uint32_t random);
-// What the journal holds, leaving it empty.
-std::vector<CourseEntry> drainJournal(GameState& state);

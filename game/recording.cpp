@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "base/file_read.h"
+#include "game/course.h"
 #include "game/galaxy_file.h"
 
 #ifndef ZENTORY_VERSION

@@ -5,6 +5,7 @@
 
 #include "ai/replay.h"
 #include "base/random.h"
+#include "game/decide.h"
 #include "game/human_turn.h"
 #include "game/save_file.h"
 

@@ -1,4 +1,4 @@
-#include "game/journal.h"
+#include "game/course.h"
 
 #include <cstdio>
 #include <string_view>
@@ -81,4 +81,14 @@ std::vector<CourseEntry> drainJournal(GameState& state)
     std::vector<CourseEntry> out;
     out.swap(state.journal.entries);
     return out;
+}
+
+void recordConquest(GameState& state, const Conquest& conquest)
+{
+    ++gameChanges;
+    if (conquest.eliminated) state.unannounced.push_back(conquest.previousOwner);
+    if (conquest.winner == noOwner) return;
+    state.winner = conquest.winner;
+    state.phase = GamePhase::Over;
+    noteCycleEnd(state);
 }

@@ -1,0 +1,31 @@
+#pragma once
+// What the core notes in the game's journal (game/journal.h): the decisions
+// carried out and, at every turn cycle's end, the hashed figures of the state.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "game/game_state.h"
+#include "game/journal.h"
+
+// FNV-1a, 64 bits, of the saved-game text of the state with the generator
+// at random, less what only the screens change (the selected star, the
+// game-in-progress flag, eliminations not yet announced), the galaxy's name
+// and the sum line.
+uint64_t stateHash(const GameState& state, uint32_t random);
+// 16 lower-case hex digits.
+std::string hashText(uint64_t hash);
+
+// Notes a decision about to be carried out, and the end of a turn cycle
+// (hashed with the game's generator as it is now); nothing while off.
+void noteDecision(GameState& state, const Decision& decision);
+void noteCycleEnd(GameState& state);
+// The figures of the state now, as noteCycleEnd keeps them.
+CourseEntry cycleFigures(const GameState& state, uint32_t random);
+// What the journal holds, leaving it empty.
+std::vector<CourseEntry> drainJournal(GameState& state);
+
+// After a star changed owner in a battle: the previous owner's fall, when the
+// conquest put it out, waits to be announced; a last player left is the
+// winner and ends the game (and its last turn cycle, in the journal).
+void recordConquest(GameState& state, const Conquest& conquest);
