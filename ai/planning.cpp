@@ -14,6 +14,14 @@
 
 namespace {
 
+// The region walk's marks and lists, shared by the walks of one call.
+struct RegionScratch {
+    std::vector<char> visited;
+    std::vector<char> regionMark;
+    // Star indices in the order the walk found them.
+    std::vector<int> interiorList;
+    std::vector<int> frontierList;
+};
 RegionScratch scratch;
 
 struct Neighbours {
@@ -303,8 +311,6 @@ void plan(Galaxy& g, int p, int extra)
 
 }  // namespace
 
-RegionScratch& regionScratch() { return scratch; }
-
 int truncToInt(double x)
 {
     if (std::isnan(x)) return 0;
@@ -332,26 +338,6 @@ int computeDefenceNeeds(Galaxy& galaxy, int player)
     return defenceNeeds(galaxy, player);
 }
 
-bool isInteriorStar(const Galaxy& galaxy, int star)
-{
-    if (!galaxy.isGameStar(star)) return true;
-    buildNeighbours(galaxy);
-    return interior(galaxy, star);
-}
-
-int countFrontierStars(const Galaxy& galaxy, int player)
-{
-    buildNeighbours(galaxy);
-    return frontierCount(galaxy, player);
-}
-
-bool isAttackable(const Galaxy& galaxy, int star, int player)
-{
-    if (!galaxy.isGameStar(star)) return false;
-    buildNeighbours(galaxy);
-    return attackable(galaxy, star, player);
-}
-
 StrengthMode assessStrength(int player, const std::vector<Star>& stars)
 {
     long long own = 0, other = 0, ownCount = 0, otherCount = 0;
@@ -368,35 +354,6 @@ StrengthMode assessStrength(int player, const std::vector<Star>& stars)
     if (otherCount == 1 || own > 2 * other) return StrengthMode::Finishing;
     if (own <= 3 * ownCount) return StrengthMode::Cautious;
     return StrengthMode::Bold;
-}
-
-int bestSourceStar(const Galaxy& galaxy, int target, int player)
-{
-    if (!galaxy.isGameStar(target)) return noOwner;
-    buildNeighbours(galaxy);
-    return bestSource(galaxy, target, player);
-}
-
-void floodRegion(int star, const Galaxy& galaxy)
-{
-    if (!galaxy.isGameStar(star)) return;
-    buildNeighbours(galaxy);
-    const size_t n = galaxy.gameStars.size();
-    if (scratch.visited.size() != n) scratch.visited.assign(n, 0);
-    if (scratch.regionMark.size() != n) scratch.regionMark.assign(n, 0);
-    flood(star, galaxy);
-}
-
-int frontierAdjustment(const Galaxy& galaxy, int source, int sourceNeed, int target)
-{
-    if (!galaxy.isGameStar(source)) return 0;
-    buildNeighbours(galaxy);
-    return adjustment(galaxy, source, sourceNeed, target);
-}
-
-int frontierAdjustment(int source, int sourceNeed, int target)
-{
-    return frontierAdjustment(gameGalaxy, source, sourceNeed, target);
 }
 
 void planAttack(Galaxy& galaxy, int player, int extraArmies)

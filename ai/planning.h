@@ -12,17 +12,6 @@
 
 enum class StrengthMode { Cautious = 0, Finishing = 1, Bold = 2 };
 
-// Scratch state of the region walk, shared by every operation that starts a
-// walk and by floodRegion (so the operations are not re-entrant).
-struct RegionScratch {
-    std::vector<char> visited;
-    std::vector<char> regionMark;
-    // Star indices in the order the walk found them.
-    std::vector<int> interiorList;
-    std::vector<int> frontierList;
-};
-RegionScratch& regionScratch();
-
 // Rewrites value of every game star.
 void computeStarValues(Galaxy& galaxy);
 // Rewrites need of the player's active stars and returns their whole total.
@@ -39,25 +28,7 @@ void placeArmiesAI(Galaxy& galaxy, int player);
 // all three to noOwner when no attack is worth making.
 void chooseAttackAI(Galaxy& galaxy, int player, int& from, int& to, int& armies);
 
-// No linked star has another owner (also true for a star without links).
-bool isInteriorStar(const Galaxy& galaxy, int star);
-// The player's stars that are not interior.
-int countFrontierStars(const Galaxy& galaxy, int player);
-// Not owned by the player and linked to one of its stars.
-bool isAttackable(const Galaxy& galaxy, int star, int player);
 StrengthMode assessStrength(int player, const std::vector<Star>& stars);
-// Own active star linked to target with the largest whole armies - need; the
-// first on a tie; noOwner when none.
-int bestSourceStar(const Galaxy& galaxy, int target, int player);
-// The region walk from star over interior stars of its owner, filling the
-// interior and frontier lists of regionScratch().
-void floodRegion(int star, const Galaxy& galaxy);
-// Correction of an attack's margins while target is tentatively the
-// attacker's: sourceNeed less the weakest other frontier star's armies when
-// the source lies in a pocket with two or more frontier stars, else 0.
-int frontierAdjustment(const Galaxy& galaxy, int source, int sourceNeed, int target);
-// The same on the game galaxy.
-int frontierAdjustment(int source, int sourceNeed, int target);
 // Nearest whole number; an exact half goes down.
 int roundHalfDown(double x);
 // Truncation toward zero, clamped to the int range; NaN gives 0.

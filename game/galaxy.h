@@ -96,8 +96,6 @@ struct Galaxy {
     // Back to the empty default: name "TEST", two players, 100 free slots,
     // no links. players, attackCandidates and minimumIncome are kept.
     void reset();
-    void setSelectedStar(int index) { selectedStar = index; }
-    int getSelectedStar() const { return selectedStar; }
     // Number of slots n.
     int slotCount() const { return static_cast<int>(layoutStars.size()); }
     // Whether s indexes a slot of gameStars.
