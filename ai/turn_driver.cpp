@@ -15,6 +15,7 @@
 #include "game/game_state.h"
 #include "game/rules.h"
 #include "screens/end_and_stats.h"
+#include "screens/galaxy_draw.h"
 #include "screens/screens.h"
 
 namespace {
@@ -42,8 +43,16 @@ int frameMs(int elapsedMs) { return std::clamp(elapsedMs, 0, longestFrameMs); }
 AiStepReport step()
 {
     const AiStepReport report = stepComputerTurns(gameState);
-    if (stepObserver) stepObserver(gameGalaxy, report);
+    if (stepObserver) stepObserver(gameState.galaxy, report);
     return report;
+}
+
+// Off the board go the placement's labels and the battle's.
+void clearLabels()
+{
+    aiTurns.labels.clear();
+    boardView.labelledStar = noOwner;
+    boardView.label.clear();
 }
 
 // The first frame of a placement or attack phase: its first step is due at once.
@@ -53,7 +62,7 @@ void startPhaseOnce()
     phaseStarted = true;
     placementDone = false;
     pauseTimer = -5;
-    gameGalaxy.clearLabels();
+    clearLabels();
 }
 
 void makeButtons()
@@ -87,7 +96,7 @@ void setAiStepObserver(AiStepObserver observer) { stepObserver = observer; }
 void drawAIScreen(int elapsedMs)
 {
     drawPlayScreen(elapsedMs);
-    if (demoMode) drawTextInBox(79, 521, 511, 59, 255, 255, 255, "Demo Running", false);
+    if (gameState.demoMode) drawTextInBox(79, 521, 511, 59, 255, 255, 255, "Demo Running", false);
     // Whose turn it is, in its colour, under the "menu" button: free panel
     // in a game and in the demonstration game alike.
     const int p = aiTurns.currentPlayer;
@@ -122,7 +131,7 @@ void placeAIScreen(int elapsedMs)
         phaseStarted = false;
         pauseTimer = pauseMs();
         setState("attackAI");
-        gameGalaxy.clearLabels();
+        clearLabels();
     }
     if (pauseTimer < 0) {
         // The labels of the placement ("4+3") stay on the board for one pause.
@@ -144,10 +153,9 @@ void attackAIScreen(int elapsedMs)
         pauseTimer -= elapsed;
     } else {
         stepTimer -= elapsed;
-        if (gameGalaxy.isGameStar(aiTurns.attackTo)) {
-            Star& target = gameGalaxy.gameStars[aiTurns.attackTo];
-            target.label = std::to_string(target.armies + 1) + " v " + std::to_string(aiTurns.battleAttackers);
-        }
+        // The battle as it stands before the round, shown until the next frame.
+        boardView.labelledStar = aiTurns.attackTo;
+        boardView.label = battleLabel(gameState);
         if (stepTimer < 0) {
             // One round per frame at most: after a stall the battle goes on at
             // its pace instead of being fought out unseen.
@@ -159,7 +167,7 @@ void attackAIScreen(int elapsedMs)
     if (!conquered) {
         if (pauseTimer < 0 && aiTurns.battleAttackers < 1) {
             pauseTimer = pauseMs();
-            gameGalaxy.clearLabels();
+            clearLabels();
             if (aiTurns.phase != AiPhase::ChooseAttack) {
                 leaveFinishedCycle();
             } else if (step().kind == AiStepKind::TurnOver) {
@@ -181,6 +189,7 @@ void attackAIScreen(int elapsedMs)
 void resetTurnDriverForTests()
 {
     gameState.computerTurns = AiTurns{};
+    boardView = BoardView{};
     phaseStarted = placementDone = false;
     pauseTimer = stepTimer = 0;
     aiButtons = ButtonSet{};

@@ -16,7 +16,6 @@
 #include <stdio.h>
 #include <unistd.h>
 
-#include "engine/random.h"
 #include "game/file_replace.h"
 #include "game/game_state.h"
 #include "game/save_file.h"
@@ -32,7 +31,6 @@ constexpr int failureNoticeMs = 8000;
 struct Job {
     bool remove = false;
     GameState state;
-    uint32_t random = 0;
 };
 
 // The one writer thread. Only the newest job waits: a save handed over while
@@ -88,7 +86,7 @@ void perform(const Job& job, const std::string& path, const std::string& folder,
     }
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
-    replaceFile(path, path + ".tmp", saveText(job.state, job.random), error);
+    replaceFile(path, path + ".tmp", saveText(job.state), error);
 }
 
 void writerLoop(std::string path, std::string folder)
@@ -125,7 +123,7 @@ void hand(Job job)
 // A game a player could go on with later: started, not a demonstration, not decided.
 bool keptGame()
 {
-    return gameState.demoMode == 0 && gameState.phase != GamePhase::None && gameState.phase != GamePhase::Over;
+    return gameState.demoMode == 0 && gameInProgress(gameState);
 }
 
 // The first failure after a success is told once; a success makes the next one told again.
@@ -182,9 +180,8 @@ SaveAtStart loadSavedGame()
     std::ostringstream text;
     text << in.rdbuf();
     GameState loaded;
-    uint32_t random = 0;
     std::string why;
-    const bool readable = in.is_open() && readSaveText(text.str(), loaded, random, why);
+    const bool readable = in.is_open() && readSaveText(text.str(), loaded, why);
     // A decided game is not kept, whatever wrote it.
     if (readable && loaded.phase == GamePhase::Over) {
         ::unlink(path.c_str());
@@ -192,8 +189,6 @@ SaveAtStart loadSavedGame()
     }
     if (readable) {
         gameState = std::move(loaded);
-        gameState.galaxy.gameInProgress = 1;
-        seedRandom(random);
         autosave.seenChanges = gameChanges;
         autosave.haveSeen = true;
         return SaveAtStart::Resumed;
@@ -218,14 +213,14 @@ void autosaveAfterFrame()
     if (gameState.phase != GamePhase::None) autosave.menuNotice.clear();
     if (gameState.demoMode != 0) return;
     if (gameState.phase == GamePhase::Over)
-        hand(Job{true, {}, 0});
+        hand(Job{true, {}});
     else if (keptGame())
-        hand(Job{false, gameState, randomState()});
+        hand(Job{false, gameState});
 }
 
 void finishSaving()
 {
-    if (keptGame() && gameState.galaxy.gameInProgress) hand(Job{false, gameState, randomState()});
+    if (keptGame()) hand(Job{false, gameState});
     writer.stop();
 }
 

@@ -62,6 +62,6 @@ void quitAction(int) { quitApplication(); }
 void backFromOptions(int) { setState("menu"); }
 void resumeGame(int)
 {
-    if (gameGalaxy.gameInProgress != 0) setState(menuReturnState);
+    if (gameInProgress(gameState)) setState(menuReturnState);
 }
 void continueAfterStatistics(int) { setState(statsReturnState); }

@@ -20,7 +20,7 @@ void SelectionFrameWithHundredFiles(benchmark::State& state)
     const fs::path galaxies = program.dataDir / "galaxies";
     for (int i = 0; i < 100; ++i) fs::copy_file(galaxies / "ROMAN.gly", galaxies / ("G" + std::to_string(100 + i) + ".gly"));
     program.key(keys::escape);
-    openSelection("selector", gameGalaxy);
+    openSelection("selector", gameState.galaxy);
     program.frame();
     program.click(579, 42);  // selects the first file
     program.moveTo(579, 77); // and previews the second
@@ -57,7 +57,7 @@ void SelectionFrameOverTheLargestGalaxyFile(benchmark::State& state)
     }
     largest.saveFile("LARGEST");
     program.key(keys::escape);
-    openSelection("selector", gameGalaxy);
+    openSelection("selector", gameState.galaxy);
     program.moveTo(579, 42);
     program.frame();
     for (auto _ : state) {

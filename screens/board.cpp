@@ -11,6 +11,7 @@
 #include "game/galaxy.h"
 #include "game/human_turn.h"
 #include "game/rules.h"
+#include "screens/galaxy_draw.h"
 #include "screens/screens.h"
 
 ButtonSet hudButtons;
@@ -33,8 +34,11 @@ std::array<Button, 7> choiceButtonSlots;
 ButtonSet noSupportButtons;
 Button noSupportOk;
 
-// May be the selection, which need not be a slot of the game stars.
-int starUnderPointer() { return gameGalaxy.starAt(mouseX(), mouseY(), 0, 0); }
+// On the control strip the selection, which need not be a slot of the game stars.
+int starUnderPointer()
+{
+    return mouseY() > controlStripY ? boardView.selectedStar : gameState.galaxy.starAt(mouseX(), mouseY(), 0, 0);
+}
 
 // A click in the panel strip is a click on a button there, never on a star,
 // even while a star is selected.
@@ -74,7 +78,7 @@ void drawPlayScreen(int elapsedMs)
 {
     drawImage(0, 0, "bigbar");
     drawImagePart(0, 499, 0, 499, 800, 100, "background");
-    gameGalaxy.drawBoard();
+    drawBoard(gameState, boardView);
     nextTurnButton.setActive(false);
     if (const std::string failed = saveFailureNotice(elapsedMs); !failed.empty())
         drawTextInBox(20, 582, 760, 17, 255, 255, 255, failed.c_str(), true);
@@ -83,8 +87,8 @@ void drawPlayScreen(int elapsedMs)
 void drawStarInfo(int)
 {
     const int s = starUnderPointer();
-    if (!gameGalaxy.isGameStar(s)) return;
-    const Star& star = gameGalaxy.gameStars[s];
+    if (!gameState.galaxy.isGameStar(s)) return;
+    const Star& star = gameState.galaxy.gameStars[s];
     std::string line;
     if (star.kind == normalStarKind) line = "Normal Star";
     else if (star.kind == goldenStarKind) line = "Golden Star";
@@ -121,7 +125,7 @@ void openBoard()
 {
     hudButtons.clear();
     choiceButtons.clear();
-    gameGalaxy.gameInProgress = 1;
+    boardView = BoardView{};
     nextTurnButton = Button(650, 520, "Next Turn", nextTurn, "", passFrameValue);
     statsButton = Button(650, 546, "Stats", showStatistics, "", passFrameValue);
     menuButton = Button(20, 546, "Menu", menuFromGame, "", passFrameValue);
@@ -174,15 +178,15 @@ void placeHumanScreen(int elapsedMs)
 {
     drawPlayScreen(elapsedMs);
     const int hovered = starUnderPointer();
-    if (gameGalaxy.isGameStar(hovered) && gameGalaxy.gameStars[hovered].owner == 0)
-        gameGalaxy.highlightStar(hovered, 100, 100, 100);
+    if (gameState.galaxy.isGameStar(hovered) && gameState.galaxy.gameStars[hovered].owner == 0)
+        highlightStar(gameState.galaxy, hovered, 100, 100, 100);
     drawStarInfo(elapsedMs);
     const int armiesToPlace = gameState.armiesToPlace;
     if (placementStep > armiesToPlace) placementStep = armiesToPlace;
 
     char text[160];
     std::snprintf(text, sizeof text, "Place %d armies %sby clicking on one of your (%s) stars.", placementStep,
-                  placementCapped(gameGalaxy, 0) ? "(maximum reached) " : "", playerColourNames[0]);
+                  placementCapped(gameState, 0) ? "(maximum reached) " : "", playerColourNames[0]);
     drawWhiteText(180, 500, 450, 30, text);
     std::snprintf(text, sizeof text, "Remaining armies: %d", armiesToPlace);
     drawWhiteText(180, 530, 450, 30, text);
@@ -201,10 +205,10 @@ void placeHumanScreen(int elapsedMs)
 
 void attackHumanScreen(int elapsedMs)
 {
-    gameGalaxy.selectedStar = noOwner;
+    boardView.selectedStar = noOwner;
     drawPlayScreen(elapsedMs);
     nextTurnButton.setActive(true);
-    gameGalaxy.highlightStar(starUnderPointer(), 100, 100, 100);
+    highlightStar(gameState.galaxy, starUnderPointer(), 100, 100, 100);
     runHudButtons(elapsedMs);
     drawStarInfo(elapsedMs);
     drawWhiteText(180, 500, 450, 30, "drag armies to enemy planets to attack");
@@ -212,16 +216,16 @@ void attackHumanScreen(int elapsedMs)
 
     if (!dragging && leftButtonPressed()) {
         dragSource = boardStarUnderPointer();
-        dragging = canDragFrom(gameGalaxy, dragSource);
+        dragging = canDragFrom(gameState.galaxy, dragSource);
     }
     if (!dragging) return;
     char text[16];
-    std::snprintf(text, sizeof text, "%d", gameGalaxy.gameStars[dragSource].armies);
+    std::snprintf(text, sizeof text, "%d", gameState.galaxy.gameStars[dragSource].armies);
     drawWhiteText(static_cast<int>(mouseX()) + 20, static_cast<int>(mouseY()), 20, 20, text);
     if (isLeftButtonDown()) return;
     dragging = false;
     dragTarget = boardStarUnderPointer();
-    const DropKind drop = dropKind(gameGalaxy, dragSource, dragTarget);
+    const DropKind drop = dropKind(gameState.galaxy, dragSource, dragTarget);
     if (drop != DropKind::Nothing) setState(drop == DropKind::Move ? "moveHuman" : "fightHuman");
 }
 

@@ -11,6 +11,7 @@
 #include "game/editor.h"
 #include "game/galaxy.h"
 #include "game/start_check.h"
+#include "screens/galaxy_draw.h"
 #include "screens/screens.h"
 
 static_assert(textFieldLimit == editorNameLength, "the name line holds the names the editor loads");
@@ -79,7 +80,7 @@ void clearGalaxy(int)
 
 void backToMenu(int)
 {
-    editorGalaxy.selectedStar = noOwner;
+    editorSelectedStar = noOwner;
     setState("menu");
 }
 
@@ -123,7 +124,7 @@ void saveGalaxy(int)
         return say(fitName(editorGalaxy.name, " is a standard galaxy:", messageWidth) + " is a standard galaxy:",
                    "choose another name");
     case SaveCheck::Exists:
-        editorGalaxy.selectedStar = noOwner;
+        editorSelectedStar = noOwner;
         setState("confirm");
         return;
     case SaveCheck::Ready: writeGalaxy(); return;
@@ -172,7 +173,7 @@ void drawEditorScreen(int elapsedMs)
 {
     drawImage(0, 0, "bigbar");
     drawImagePart(0, 499, 0, 499, 800, 100, "background");
-    editorGalaxy.drawPreview(1.0);
+    drawPreview(editorGalaxy, 1.0, editorSelectedStar);
     editorButtons.setText(editorGalaxy.name);
     editorButtons.draw(elapsedMs);
     drawImage(0, 500 + 20 * currentKind, "selectionArrow");
@@ -210,7 +211,7 @@ void handleMouse()
         dragSelectedStar(mx, my);
     }
     if (leftButtonReleased()) tidyEditorGalaxy();
-    if (rightButtonPressed()) editorGalaxy.selectedStar = noOwner;
+    if (rightButtonPressed()) editorSelectedStar = noOwner;
     if (isKeyDown(keys::del)) removeSelectedStar();
 }
 
@@ -245,7 +246,7 @@ void editorScreen(int elapsedMs)
 {
     drawEditorScreen(elapsedMs);
     handleMouse();
-    editorGalaxy.highlightStar(editorGalaxy.starAt(mouseX(), mouseY(), 0, 0), 100, 100, 100);
+    highlightStar(editorGalaxy, editorStarAt(mouseX(), mouseY()), 100, 100, 100);
     editorButtons.enableTextField(164, 577);
     editorButtons.hover(elapsedMs);
     editorButtons.click(elapsedMs);

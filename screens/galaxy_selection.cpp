@@ -19,6 +19,7 @@
 #include "game/galaxy_file.h"
 #include "game/game_state.h"
 #include "game/start_check.h"
+#include "screens/galaxy_draw.h"
 #include "screens/screens.h"
 
 namespace {
@@ -34,7 +35,7 @@ constexpr int trackGap = 12;
 constexpr int trackSlack = 10;
 
 std::string selectionMode = "selector";
-Galaxy* targetGalaxy = &gameGalaxy;
+Galaxy* targetGalaxy = &gameState.galaxy;
 int selectedGalaxy = 0;
 std::vector<std::string> galaxyFileNames;
 int firstFileRow = 0;
@@ -241,8 +242,8 @@ void beginGame(bool demo)
     const StartRefusal why = checkGameStart(builtIn, previewGalaxy.name);
     refusal = startRefusalText(why);
     if (why == StartRefusal::none) {
-        difficulty = chosenDifficulty;
-        startNewGame(demo, builtIn);
+        gameState.difficulty = chosenDifficulty;
+        startNewGame(previewGalaxy, demo);
     } else {
         refusedGalaxy = selectedGalaxy;
     }
@@ -305,7 +306,7 @@ void openSelection(const std::string& mode, Galaxy& target)
     editorModeButtons.clear();
     playModeButtons.clear();
     refusal.clear();
-    chosenDifficulty = difficulty;
+    chosenDifficulty = gameState.difficulty;
     selectionMode = mode;
     targetGalaxy = &target;
     setState("load");
@@ -327,7 +328,7 @@ void loadScreen(int)
     standardButtons.click(0);
     fileRowButtons.click(0);
     showPreview(previewWanted);
-    previewGalaxy.drawPreview(0.5);
+    drawPreview(previewGalaxy, 0.5, noOwner);
 
     char players[32];
     std::snprintf(players, sizeof players, "Players: %d", previewGalaxy.playerCount);
@@ -348,7 +349,7 @@ void loadScreen(int)
 void resetSelectionForTests()
 {
     selectionMode = "selector";
-    targetGalaxy = &gameGalaxy;
+    targetGalaxy = &gameState.galaxy;
     selectedGalaxy = 0;
     galaxyFileNames.clear();
     forgetPreviews();
@@ -359,6 +360,6 @@ void resetSelectionForTests()
     refusedGalaxy = -1;
     // The values this screen sets for a game, as at program start.
     chosenDifficulty = 2;
-    difficulty = 2;
-    demoMode = 1;
+    gameState.difficulty = 2;
+    gameState.demoMode = 1;
 }

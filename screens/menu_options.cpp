@@ -14,6 +14,7 @@
 #include "engine/open_url.h"
 #include "engine/sound.h"
 #include "game/galaxy.h"
+#include "game/game_state.h"
 #include "screens/screens.h"
 
 int gameSpeed = 1;
@@ -50,7 +51,7 @@ struct OptionsButtons {
 };
 OptionsButtons options;
 
-void playAction(int) { openSelection("selector", gameGalaxy); }
+void playAction(int) { openSelection("selector", gameState.galaxy); }
 
 void setSpeed(int speed)
 {
@@ -146,7 +147,7 @@ void drawManualNote(int elapsedMs)
 void menuScreen(int elapsedMs)
 {
     if (!menu.made) makeMenuButtons();
-    menu.resume.setActive(gameGalaxy.gameInProgress != 0);
+    menu.resume.setActive(gameInProgress(gameState));
     drawImage(0, 0, "mainMenu");
     menu.set.run(0);
     drawManualNote(elapsedMs);

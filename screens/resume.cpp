@@ -14,11 +14,7 @@ void resumeSavedGameScreen(int elapsedMs)
     switch (gameState.phase) {
     case GamePhase::HumanPlacement: placementStep = 1, next = "placeHuman"; break;
     case GamePhase::HumanAttack: next = "attackHuman"; break;
-    case GamePhase::HumanTransfer:
-        dragSource = gameState.transferFrom;
-        dragTarget = gameState.transferTo;
-        next = "transferToConquered";
-        break;
+    case GamePhase::HumanTransfer: next = "transferToConquered"; break;
     // A cycle of computer turns begins again from its start, which the save holds.
     case GamePhase::ComputerTurns: next = "startAI"; break;
     default: break;

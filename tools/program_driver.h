@@ -18,6 +18,9 @@
 #include "engine/main_loop.h"
 #include "engine/platform/headless.h"
 #include "game/galaxy.h"
+#include "game/galaxy_file.h"
+#include "game/game_state.h"
+#include "screens/galaxy_draw.h"
 #include "screens/screens.h"
 
 struct ProgramDriver {
@@ -64,7 +67,7 @@ struct ProgramDriver {
         resetStatesForTests();
         resetInputForTests();
         resetAllScreensForTests();
-        gameGalaxy.reset();
+        gameState = GameState{};
         previewGalaxy.reset();
         editorGalaxy.reset();
         headlessReset();
