@@ -32,20 +32,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     g.starAt(0, 0, 0, 0);
     g.starAt(799, 499, 1e9, 1e9);
 
-    // The game block as read, before any set-up, for a human seat too.
-    GameState read;
-    read.galaxy = g;
-    read.demoMode = 0;
+    // The game block as read, before any set-up, with a human seat; then a game on it.
+    GameState state;
+    state.galaxy = g;
+    state.demoMode = 0;
     for (int p = -1; p < 9; ++p) {
         g.starCount(p);
         g.armiesOf(p);
-        income(read, p);
-        placementAllowance(read, p);
+        placementAllowance(state, p);
     }
-
-    // A game on it.
-    GameState state;
-    state.galaxy = g;
     Galaxy& game = state.galaxy;
     game.prepareGameStars();
     setUpGame(game, state.random, static_cast<int>(size));
