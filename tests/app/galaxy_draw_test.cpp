@@ -104,9 +104,7 @@ TEST_F(GalaxyDraw, BoardDrawsTheGameStarsWithOwnerBoxesAndLabels)
     EXPECT_GT(count(113, 80, 160, 130, white), 0);
     EXPECT_GT(count(313, 80, 380, 130, packRgb(55, 255, 25)), 0);
     EXPECT_GT(count(0, 0, 200, 40, white), 0);
-    // The screen's battle label stands in for the army count.
-    clearBackBuffer(0);
+    clearBackBuffer(0); // the screen's battle label stands in for the army count
     drawBoard(state, BoardView{noOwner, 0, "3 v 24"});
-    EXPECT_EQ(std::pair(count(113, 80, 160, 130, white), count(113, 80, 160, 130, packRgb(55, 255, 25)) > 0),
-              std::pair(0, true));
+    EXPECT_TRUE(count(113, 80, 160, 130, white) == 0 && count(113, 80, 160, 130, packRgb(55, 255, 25)) > 0);
 }
