@@ -3,28 +3,23 @@
 #include <algorithm>
 
 #include "ai/planning.h"
-#include "base/random.h"
 #include "game/decide.h"
 
 namespace {
 
-// The planner draws from the game's generator: a bot's thinking must not.
-struct KeepGenerator {
-    uint32_t kept = randomState();
-    ~KeepGenerator() { seedRandom(kept); }
-};
-
 Decision placement(const GameState& state, int seat)
 {
-    Galaxy plan = state.galaxy;
+    // The planner works on a copy of the game, its generator included: a
+    // bot's thinking draws nothing from the game's.
+    GameState plan = state;
     placeArmiesAI(plan, seat);
     Decision d{DecisionKind::Place, seat};
     // The star the planner adds most to; any own star when it adds to none.
     int most = 0;
-    for (int s = 0; s < plan.slotCount() && s < static_cast<int>(state.galaxy.gameStars.size()); ++s) {
+    for (int s = 0; s < plan.galaxy.slotCount() && s < static_cast<int>(state.galaxy.gameStars.size()); ++s) {
         const Star& now = state.galaxy.gameStars[s];
         if (!now.active || now.owner != seat) continue;
-        const int added = plan.gameStars[s].armies - now.armies;
+        const int added = plan.galaxy.gameStars[s].armies - now.armies;
         if (d.star == noOwner || added > most) {
             d.star = s;
             most = added;
@@ -36,7 +31,7 @@ Decision placement(const GameState& state, int seat)
 
 Decision attack(const GameState& state, int seat)
 {
-    Galaxy plan = state.galaxy;
+    GameState plan = state;
     int from = noOwner, to = noOwner, armies = 0;
     chooseAttackAI(plan, seat, from, to, armies);
     if (from == noOwner) return Decision{DecisionKind::EndTurn, seat};
@@ -47,14 +42,14 @@ Decision attack(const GameState& state, int seat)
 // goes on, unless the conquered star is worth nothing to hold.
 Decision transfer(const GameState& state, int seat)
 {
-    Galaxy plan = state.galaxy;
+    GameState plan = state;
     computeStarValues(plan);
     computeDefenceNeeds(plan, seat);
     Decision d{DecisionKind::Transfer, seat};
     const int from = state.transferFrom, to = state.transferTo;
-    if (!plan.isGameStar(from) || !plan.isGameStar(to) || plan.gameStars[to].value < 0.01) return d;
-    const Star& source = plan.gameStars[from];
-    d.armies = std::max(0, source.armies - truncToInt(source.need));
+    const Galaxy& g = plan.galaxy;
+    if (!g.isGameStar(from) || !g.isGameStar(to) || plan.ai.value[to] < 0.01) return d;
+    d.armies = std::max(0, g.gameStars[from].armies - truncToInt(plan.ai.need[from]));
     return d;
 }
 
@@ -62,7 +57,6 @@ Decision transfer(const GameState& state, int seat)
 
 Decision botDecision(const GameState& state, int seat)
 {
-    KeepGenerator keep;
     Decision d{DecisionKind::EndTurn, seat};
     switch (state.phase) {
     case GamePhase::HumanPlacement: d = placement(state, seat); break;

@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "ai/turn_sequence.h"
-#include "base/random.h"
 #include "game/rules.h"
 
 namespace {
@@ -55,47 +54,49 @@ void recordGame(std::string& out, const Galaxy& loaded, unsigned seed, int maxTu
     observer.cycleBegun = [&](const Galaxy& g) { out += "turn " + std::to_string(g.turn) + '\n'; };
     observer.stepped = [&](const Galaxy&, const AiStepReport& r) { writeEvent(out, r); };
     observer.cycleEnded = [&](const Galaxy& g) { writeStars(out, g, last); };
-    Galaxy g;
-    const int winner = playDemoGame(g, loaded, seed, maxTurns, observer);
-    out += "end turn " + std::to_string(g.turn) + " winner " + std::to_string(winner) + " random " +
-           std::to_string(randomState()) + '\n';
+    GameState state;
+    const int winner = playDemoGame(state, loaded, seed, maxTurns, observer);
+    out += "end turn " + std::to_string(state.galaxy.turn) + " winner " + std::to_string(winner) + " random " +
+           std::to_string(state.random.state) + '\n';
 }
 
 } // namespace
 
-int playDemoGame(Galaxy& g, const Galaxy& loaded, unsigned seed, int maxTurns, const DemoGameObserver& observer)
+int playDemoGame(GameState& state, const Galaxy& loaded, unsigned seed, int maxTurns, const DemoGameObserver& observer)
 {
-    g = loaded;
-    g.prepareGameStars();
-    g.setUpGame(static_cast<int>(seed));
-    seedRandom(seed);
-    if (observer.dealt) observer.dealt(g);
-    return continueDemoGame(g, maxTurns, observer, false);
+    state.galaxy = loaded;
+    state.galaxy.prepareGameStars();
+    setUpGame(state.galaxy, state.random, static_cast<int>(seed));
+    state.random.state = seed;
+    state.demoMode = 1;
+    beginGame(state);
+    if (observer.dealt) observer.dealt(state.galaxy);
+    return continueDemoGame(state, maxTurns, observer, false);
 }
 
-int continueDemoGame(Galaxy& g, int maxTurns, const DemoGameObserver& observer, bool counted)
+int continueDemoGame(GameState& state, int maxTurns, const DemoGameObserver& observer, bool counted)
 {
-    AiTurns turns;
-    while ((counted ? g.turn <= maxTurns : g.turn < maxTurns) && turns.phase != AiPhase::GameOver) {
-        if (!counted) beginTurnCycle(g);
+    const Galaxy& g = state.galaxy;
+    while ((counted ? g.turn <= maxTurns : g.turn < maxTurns) && state.phase != GamePhase::Over) {
+        if (!counted) beginTurnCycle(state.galaxy);
         counted = false;
         if (observer.cycleBegun) observer.cycleBegun(g);
-        beginAiTurns(turns, g, firstComputerPlayer());
+        beginComputerTurns(state);
+        const AiTurns& turns = state.computerTurns;
         while (turns.phase != AiPhase::CycleDone && turns.phase != AiPhase::GameOver) {
-            const AiStepReport r = stepAiTurns(turns, g);
+            const AiStepReport r = stepComputerTurns(state);
             if (observer.stepped) observer.stepped(g, r);
         }
+        // Nobody watches to be told of a fall.
+        state.unannounced.clear();
         if (observer.cycleEnded) observer.cycleEnded(g);
     }
-    return turns.phase == AiPhase::GameOver ? turns.winner : noOwner;
+    return state.phase == GamePhase::Over ? state.winner : noOwner;
 }
 
 std::string recordDemoGames(const Galaxy& loaded, unsigned firstSeed, int games, int maxTurns)
 {
-    const int savedDemoMode = demoMode;
-    demoMode = 1;
     std::string out;
     for (int k = 0; k < games; ++k) recordGame(out, loaded, firstSeed + static_cast<unsigned>(k), maxTurns);
-    demoMode = savedDemoMode;
     return out;
 }

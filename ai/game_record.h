@@ -29,18 +29,17 @@ struct DemoGameObserver {
     std::function<void(const Galaxy&)> cycleEnded;
 };
 
-// One seeded demonstration game on galaxy, made from loaded: prepared and set
-// up with the seed, the generator seeded with it again, then cycles of
+// One seeded demonstration game in state, on a copy of loaded: prepared and
+// set up with the seed, the generator seeded with it again, then cycles of
 // computer turns (player 0 first) until one player is left or maxTurns
 // cycles are played. Returns the winner, or noOwner at the turn cap. The
-// caller sets demoMode.
-int playDemoGame(Galaxy& galaxy, const Galaxy& loaded, unsigned seed, int maxTurns, const DemoGameObserver& observer);
+// state's difficulty is left as it is (no human plays, so nothing reads it).
+int playDemoGame(GameState& state, const Galaxy& loaded, unsigned seed, int maxTurns, const DemoGameObserver& observer);
 // Goes on with a demonstration game already dealt, or read back from a save,
 // as playDemoGame would: from the next turn's cycle, or when counted from the
 // cycle of the turn the galaxy already counts. Returns as playDemoGame.
-int continueDemoGame(Galaxy& galaxy, int maxTurns, const DemoGameObserver& observer, bool counted);
+int continueDemoGame(GameState& state, int maxTurns, const DemoGameObserver& observer, bool counted);
 
 // The records of the games with seeds firstSeed .. firstSeed + games - 1 on a
-// copy of loaded, each capped at maxTurns turn cycles. demoMode is 1 while
-// they play and is restored afterwards.
+// copy of loaded, each capped at maxTurns turn cycles.
 std::string recordDemoGames(const Galaxy& loaded, unsigned firstSeed, int games, int maxTurns);

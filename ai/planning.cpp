@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <string>
 
-#include "base/random.h"
+#include "game/rules.h"
 
 // The planner walks the link graph many times per decision (twice per
 // attackable star), so the walks use neighbour lists built once per public
@@ -14,6 +14,14 @@
 
 namespace {
 
+// The region walk's marks and lists, shared by the walks of one call.
+struct RegionScratch {
+    std::vector<char> visited;
+    std::vector<char> regionMark;
+    // Star indices in the order the walk found them.
+    std::vector<int> interiorList;
+    std::vector<int> frontierList;
+};
 RegionScratch scratch;
 
 struct Neighbours {
@@ -43,6 +51,15 @@ void buildNeighbours(const Galaxy& g)
     }
     graph.inStart[n] = static_cast<int>(graph.inList.size());
     graph.outStart[n] = static_cast<int>(graph.outList.size());
+}
+
+// The neighbour lists of the galaxy, and a value and a need for every star.
+void prepare(GameState& st)
+{
+    buildNeighbours(st.galaxy);
+    const size_t n = st.galaxy.gameStars.size();
+    if (st.ai.value.size() != n) st.ai.value.resize(n, 0.0);
+    if (st.ai.need.size() != n) st.ai.need.resize(n, 0.0);
 }
 
 template <typename F>
@@ -91,12 +108,14 @@ void flood(int s, const Galaxy& g)
     }
 }
 
-void starValues(Galaxy& g)
+void starValues(GameState& st)
 {
+    const Galaxy& g = st.galaxy;
     const int n = slotCount(g);
-    std::vector<Star>& stars = g.gameStars;
+    const std::vector<Star>& stars = g.gameStars;
+    std::vector<double>& value = st.ai.value;
     scratch.regionMark.assign(n, 0);
-    for (int i = 0; i < n; ++i) stars[i].value = starIncome(stars[i]);
+    for (int i = 0; i < n; ++i) value[i] = starIncome(stars[i]);
     for (int i = 0; i < n; ++i) {
         if (scratch.regionMark[i]) continue;
         scratch.visited.assign(n, 0);
@@ -106,25 +125,25 @@ void starValues(Galaxy& g)
         flood(i, g);
         double sum = 0.0;
         for (int a : scratch.interiorList) {
-            sum += stars[a].value;
-            if (starIncome(stars[a]) == 1) stars[a].value = 0.0;
+            sum += value[a];
+            if (starIncome(stars[a]) == 1) value[a] = 0.0;
         }
         sum = sum * sum;
         const size_t m = scratch.frontierList.size();
         for (int b : scratch.frontierList) {
             if (m == 1) {
-                stars[b].value += sum;
-                stars[b].value *= 1.5;
+                value[b] += sum;
+                value[b] *= 1.5;
             } else {
-                stars[b].value += 1.0;
+                value[b] += 1.0;
             }
         }
         if (m == 1)
-            for (int a : scratch.interiorList) stars[a].value = 0.0;
+            for (int a : scratch.interiorList) value[a] = 0.0;
     }
     for (int i = 0; i < n; ++i) {
         const int w = starWeight(stars[i]);
-        double& v = stars[i].value;
+        double& v = value[i];
         if (w > 1 && v > 0.01 && v < w) {
             v = w;
             if (!scratch.regionMark[i]) v = std::sqrt(v);
@@ -133,26 +152,31 @@ void starValues(Galaxy& g)
     }
 }
 
-// Needs from the values already in the star records.
-int defenceNeeds(Galaxy& g, int p)
+// Needs from the values already in the memory.
+int defenceNeeds(GameState& st, int p)
 {
-    std::vector<Star>& stars = g.gameStars;
+    const Galaxy& g = st.galaxy;
+    const std::vector<Star>& stars = g.gameStars;
+    const std::vector<double>& value = st.ai.value;
+    std::vector<double>& need = st.ai.need;
+    const int n = slotCount(g);
     double ownUnits = 0.0, enemyValue = 0.0, enemyUnits = 0.0, enemyIncome = 0.0;
     int enemyStars = 0;
-    for (const Star& s : stars) {
+    for (int i = 0; i < n; ++i) {
+        const Star& s = stars[i];
         if (!s.active) continue;
         if (s.owner == p) {
             ownUnits += s.armies + 1.0;
         } else {
             ++enemyStars;
-            enemyValue += s.value;
+            enemyValue += value[i];
             enemyUnits += s.armies + 1.0;
             enemyIncome += starIncome(s);
         }
     }
     if (enemyStars == 0) {
-        for (Star& s : stars)
-            if (s.active && s.owner == p) s.need = 0.0;
+        for (int i = 0; i < n; ++i)
+            if (stars[i].active && stars[i].owner == p) need[i] = 0.0;
         return 0;
     }
     if (enemyUnits < 1) enemyUnits = 1;
@@ -161,25 +185,27 @@ int defenceNeeds(Galaxy& g, int p)
     const double caution = g.players[p].caution;
     const double restraint = caution > 0.0 ? 1.0 / caution : 1.0;
     int total = 0;
-    for (Star& s : stars) {
-        if (!s.active || s.owner != p) continue;
-        s.need = 0.0;
-        if (s.value >= 0.2) s.need = ratio * s.value * restraint;
-        if (enemyStrength * 1.25 < ownUnits) s.need *= 0.1;
-        if (enemyStrength * 3.0 < ownUnits) s.need *= 0.1;
-        total = truncToInt(total + s.need);
+    for (int i = 0; i < n; ++i) {
+        if (!stars[i].active || stars[i].owner != p) continue;
+        double& sn = need[i];
+        sn = 0.0;
+        if (value[i] >= 0.2) sn = ratio * value[i] * restraint;
+        if (enemyStrength * 1.25 < ownUnits) sn *= 0.1;
+        if (enemyStrength * 3.0 < ownUnits) sn *= 0.1;
+        total = truncToInt(total + sn);
     }
     return total;
 }
 
-int bestSource(const Galaxy& g, int target, int p)
+int bestSource(const GameState& st, int target, int p)
 {
+    const Galaxy& g = st.galaxy;
     int best = noOwner;
     int bestMargin = -1000000;
     for (int k = graph.outStart[target]; k < graph.outStart[target + 1]; ++k) {
         const Star& s = g.gameStars[graph.outList[k]];
         if (!s.active || s.owner != p) continue;
-        const int margin = truncToInt(s.armies - s.need);
+        const int margin = truncToInt(s.armies - st.ai.need[graph.outList[k]]);
         if (margin > bestMargin) {
             bestMargin = margin;
             best = graph.outList[k];
@@ -203,12 +229,12 @@ int adjustment(const Galaxy& g, int src, int srcNeed, int target)
     return srcNeed - minArmies;
 }
 
-double ownerFactor(const Galaxy& g, int p, int q, double avg)
+double ownerFactor(const GameState& st, int p, int q, double avg)
 {
-    const double min = g.minimumIncome;
-    const int incomeP = g.income(p);
-    const int incomeQ = g.income(q);
-    const int armiesQ = g.armiesOf(q);
+    const double min = st.galaxy.minimumIncome;
+    const int incomeP = income(st, p);
+    const int incomeQ = income(st, q);
+    const int armiesQ = st.galaxy.armiesOf(q);
     double f = 1.0;
     if (incomeQ < 3) f = 0.3;
     if (incomeP > min) f = 1.0;
@@ -223,10 +249,14 @@ double ownerFactor(const Galaxy& g, int p, int q, double avg)
     return f;
 }
 
-void plan(Galaxy& g, int p, int extra)
+void plan(GameState& st, int p, int extra)
 {
-    g.attackCandidates.clear();
-    if (g.income(p) == 0) return;
+    Galaxy& g = st.galaxy;
+    std::vector<AttackCandidate>& candidates = st.ai.attackCandidates;
+    const std::vector<double>& value = st.ai.value;
+    const std::vector<double>& need = st.ai.need;
+    candidates.clear();
+    if (income(st, p) == 0) return;
     std::vector<Star>& stars = g.gameStars;
     const int n = slotCount(g);
     const StrengthMode mode = assessStrength(p, stars);
@@ -236,7 +266,7 @@ void plan(Galaxy& g, int p, int extra)
             for (int k = graph.outStart[i]; k < graph.outStart[i + 1]; ++k) {
                 const Star& s = stars[graph.outList[k]];
                 if (s.active && s.owner == p && s.armies > 0) {
-                    g.attackCandidates.push_back({1000000.0, graph.outList[k], {i}, s.armies});
+                    candidates.push_back({1000000.0, graph.outList[k], {i}, s.armies});
                     return;
                 }
             }
@@ -248,31 +278,31 @@ void plan(Galaxy& g, int p, int extra)
         if (s.active) totalArmies += s.armies;
     int withIncome = 0;
     for (int q = 0; q < g.playerCount; ++q)
-        if (g.income(q) > 0) ++withIncome;
+        if (income(st, q) > 0) ++withIncome;
     const double avg = withIncome > 0 ? totalArmies / withIncome : totalArmies;
     std::vector<double> factor(g.playerCount > 0 ? g.playerCount : 0);
-    for (int q = 0; q < g.playerCount; ++q) factor[q] = ownerFactor(g, p, q, avg);
+    for (int q = 0; q < g.playerCount; ++q) factor[q] = ownerFactor(st, p, q, avg);
 
     for (int i = 0; i < n; ++i) {
         if (!attackable(g, i, p)) continue;
         const int targetOwner = stars[i].owner;
         const bool knownOwner = targetOwner >= 0 && targetOwner < g.playerCount;
-        double score = (starWeight(stars[i]) + stars[i].value) * (knownOwner ? factor[targetOwner] : 1.0);
+        double score = (starWeight(stars[i]) + value[i]) * (knownOwner ? factor[targetOwner] : 1.0);
         const int frontierBefore = frontierCount(g, p);
         // computeDefenceNeeds starts with the values; computing them twice
         // in a row gives the same numbers, so once is enough.
-        starValues(g);
-        defenceNeeds(g, p);
-        const int src = bestSource(g, i, p);
+        starValues(st);
+        defenceNeeds(st, p);
+        const int src = bestSource(st, i, p);
         if (src == noOwner) continue;  // only with an asymmetric link matrix
-        const int srcNeed = truncToInt(stars[src].need);
+        const int srcNeed = truncToInt(need[src]);
 
         stars[i].owner = p;
         const int frontierAfter = frontierCount(g, p);
-        starValues(g);
-        defenceNeeds(g, p);
-        int margin = truncToInt(extra - stars[i].need - stars[src].need + stars[src].armies) - (stars[i].armies - 1);
-        int available = truncToInt((extra + stars[src].armies) - stars[src].need);
+        starValues(st);
+        defenceNeeds(st, p);
+        int margin = truncToInt(extra - need[i] - need[src] + stars[src].armies) - (stars[i].armies - 1);
+        int available = truncToInt((extra + stars[src].armies) - need[src]);
         const int adj = adjustment(g, src, srcNeed, i);
         available -= adj;
         margin -= adj;
@@ -284,26 +314,24 @@ void plan(Galaxy& g, int p, int extra)
             score *= 1.3;
         else
             score *= (frontierBefore + 2 - frontierAfter);
-        const int from = bestSource(g, i, p);
+        const int from = bestSource(st, i, p);
         if (available < 1) continue;
-        if (margin > 0 || randomInt(3) == 1 || mode == StrengthMode::Bold)
-            g.attackCandidates.push_back({score, from, {i}, available});
+        if (margin > 0 || st.random.next(3) == 1 || mode == StrengthMode::Bold)
+            candidates.push_back({score, from, {i}, available});
     }
 
     double bestScore = 0.0;
     int best = -1;
-    for (size_t k = 0; k < g.attackCandidates.size(); ++k) {
-        if (g.attackCandidates[k].score > bestScore) {
-            bestScore = g.attackCandidates[k].score;
+    for (size_t k = 0; k < candidates.size(); ++k) {
+        if (candidates[k].score > bestScore) {
+            bestScore = candidates[k].score;
             best = static_cast<int>(k);
         }
     }
-    if (best > 0) g.attackCandidates[0] = g.attackCandidates[best];
+    if (best > 0) candidates[0] = candidates[best];
 }
 
 }  // namespace
-
-RegionScratch& regionScratch() { return scratch; }
 
 int truncToInt(double x)
 {
@@ -319,37 +347,17 @@ int roundHalfDown(double x)
     return truncToInt(x - f > 0.5 ? f + 1.0 : f);
 }
 
-void computeStarValues(Galaxy& galaxy)
+void computeStarValues(GameState& state)
 {
-    buildNeighbours(galaxy);
-    starValues(galaxy);
+    prepare(state);
+    starValues(state);
 }
 
-int computeDefenceNeeds(Galaxy& galaxy, int player)
+int computeDefenceNeeds(GameState& state, int player)
 {
-    if (!galaxy.isPlayer(player)) return 0;
-    computeStarValues(galaxy);
-    return defenceNeeds(galaxy, player);
-}
-
-bool isInteriorStar(const Galaxy& galaxy, int star)
-{
-    if (!galaxy.isGameStar(star)) return true;
-    buildNeighbours(galaxy);
-    return interior(galaxy, star);
-}
-
-int countFrontierStars(const Galaxy& galaxy, int player)
-{
-    buildNeighbours(galaxy);
-    return frontierCount(galaxy, player);
-}
-
-bool isAttackable(const Galaxy& galaxy, int star, int player)
-{
-    if (!galaxy.isGameStar(star)) return false;
-    buildNeighbours(galaxy);
-    return attackable(galaxy, star, player);
+    if (!state.galaxy.isPlayer(player)) return 0;
+    computeStarValues(state);
+    return defenceNeeds(state, player);
 }
 
 StrengthMode assessStrength(int player, const std::vector<Star>& stars)
@@ -370,71 +378,47 @@ StrengthMode assessStrength(int player, const std::vector<Star>& stars)
     return StrengthMode::Bold;
 }
 
-int bestSourceStar(const Galaxy& galaxy, int target, int player)
+void planAttack(GameState& state, int player, int extraArmies)
 {
-    if (!galaxy.isGameStar(target)) return noOwner;
-    buildNeighbours(galaxy);
-    return bestSource(galaxy, target, player);
+    state.ai.attackCandidates.clear();
+    if (!state.galaxy.isPlayer(player)) return;
+    prepare(state);
+    plan(state, player, extraArmies);
 }
 
-void floodRegion(int star, const Galaxy& galaxy)
+void placeArmiesAI(GameState& state, int player)
 {
-    if (!galaxy.isGameStar(star)) return;
-    buildNeighbours(galaxy);
-    const size_t n = galaxy.gameStars.size();
-    if (scratch.visited.size() != n) scratch.visited.assign(n, 0);
-    if (scratch.regionMark.size() != n) scratch.regionMark.assign(n, 0);
-    flood(star, galaxy);
-}
-
-int frontierAdjustment(const Galaxy& galaxy, int source, int sourceNeed, int target)
-{
-    if (!galaxy.isGameStar(source)) return 0;
-    buildNeighbours(galaxy);
-    return adjustment(galaxy, source, sourceNeed, target);
-}
-
-int frontierAdjustment(int source, int sourceNeed, int target)
-{
-    return frontierAdjustment(gameGalaxy, source, sourceNeed, target);
-}
-
-void planAttack(Galaxy& galaxy, int player, int extraArmies)
-{
-    galaxy.attackCandidates.clear();
-    if (!galaxy.isPlayer(player)) return;
-    buildNeighbours(galaxy);
-    plan(galaxy, player, extraArmies);
-}
-
-void placeArmiesAI(Galaxy& galaxy, int player)
-{
+    Galaxy& galaxy = state.galaxy;
     if (!galaxy.isPlayer(player)) return;
     std::vector<Star>& stars = galaxy.gameStars;
     const int n = slotCount(galaxy);
-    buildNeighbours(galaxy);
-    starValues(galaxy);
-    const int totalNeed = defenceNeeds(galaxy, player);
-    const int budget = galaxy.placementAllowance(player);
+    prepare(state);
+    std::vector<double>& value = state.ai.value;
+    std::vector<std::string>& labels = state.computerTurns.labels;
+    labels.resize(n);
+    starValues(state);
+    const int totalNeed = defenceNeeds(state, player);
+    const int budget = placementAllowance(state, player);
     const int surplus = budget - totalNeed;
     const int toPlace = surplus > 0 ? totalNeed : budget;
     int remaining = toPlace;
 
     double ownArmies = 0.0, ownValue = 0.0;
-    for (const Star& s : stars) {
-        if (s.active && s.owner == player) {
-            ownArmies += s.armies;
-            ownValue += s.value;
+    for (int k = 0; k < n; ++k) {
+        if (stars[k].active && stars[k].owner == player) {
+            ownArmies += stars[k].armies;
+            ownValue += value[k];
         }
     }
     // An exact zero would make the ratio infinite (or NaN), which sheds no star.
     for (bool shed = ownValue != 0.0; shed;) {
         shed = false;
         const double ratio = (toPlace + ownArmies) / ownValue;
-        for (Star& s : stars) {
-            if (s.active && s.owner == player && s.value >= 0.01 && ratio * s.value < s.armies) {
-                ownValue -= s.value;
-                s.value = 0.0;
+        for (int k = 0; k < n; ++k) {
+            const Star& s = stars[k];
+            if (s.active && s.owner == player && value[k] >= 0.01 && ratio * value[k] < s.armies) {
+                ownValue -= value[k];
+                value[k] = 0.0;
                 ownArmies -= s.armies;
                 shed = ownValue != 0.0;
                 break;
@@ -447,44 +431,44 @@ void placeArmiesAI(Galaxy& galaxy, int player)
     int last = noOwner;
     for (int k = 0; k < n; ++k) {
         const Star& s = stars[k];
-        if (s.active && s.owner == player && truncToInt(ratio * s.value - s.armies) > 0) last = k;
+        if (s.active && s.owner == player && truncToInt(ratio * value[k] - s.armies) > 0) last = k;
     }
     for (int k = 0; k < n && remaining != 0; ++k) {
         Star& s = stars[k];
-        if (!s.active || s.owner != player || s.value < 0.01) continue;
-        int add = roundHalfDown(ratio * s.value - s.armies);
+        if (!s.active || s.owner != player || value[k] < 0.01) continue;
+        int add = roundHalfDown(ratio * value[k] - s.armies);
         if (add > remaining) add = remaining;
         if (k == last) add = remaining;
         if (add == 0) continue;
-        s.label = std::to_string(s.armies) + "+" + std::to_string(add);
+        labels[k] = std::to_string(s.armies) + "+" + std::to_string(add);
         s.armies += add;
         remaining -= add;
     }
 
     if (surplus > 0) {
-        plan(galaxy, player, surplus);
-        starValues(galaxy);
-        if (!galaxy.attackCandidates.empty()) {
-            const int from = galaxy.attackCandidates[0].from;
+        plan(state, player, surplus);
+        starValues(state);
+        if (!state.ai.attackCandidates.empty()) {
+            const int from = state.ai.attackCandidates[0].from;
             if (galaxy.isGameStar(from)) {
-                Star& s = stars[from];
-                s.label = s.label + " + " + std::to_string(surplus);
-                s.armies += surplus;
+                labels[from] += " + " + std::to_string(surplus);
+                stars[from].armies += surplus;
             }
         }
     }
 }
 
-void chooseAttackAI(Galaxy& galaxy, int player, int& from, int& to, int& armies)
+void chooseAttackAI(GameState& state, int player, int& from, int& to, int& armies)
 {
+    Galaxy& galaxy = state.galaxy;
     from = to = armies = noOwner;
     if (!galaxy.isPlayer(player)) return;
-    buildNeighbours(galaxy);
-    starValues(galaxy);
-    defenceNeeds(galaxy, player);
-    plan(galaxy, player, 0);
-    if (galaxy.attackCandidates.empty()) return;
-    const AttackCandidate& best = galaxy.attackCandidates[0];
+    prepare(state);
+    starValues(state);
+    defenceNeeds(state, player);
+    plan(state, player, 0);
+    if (state.ai.attackCandidates.empty()) return;
+    const AttackCandidate& best = state.ai.attackCandidates[0];
     if (!galaxy.isGameStar(best.from) || best.targets.empty()) return;
     int send = best.armies;
     Star& source = galaxy.gameStars[best.from];

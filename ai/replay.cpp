@@ -2,7 +2,7 @@
 
 #include "ai/bot.h"
 #include "ai/turn_sequence.h"
-#include "base/random.h"
+#include "game/rules.h"
 #include "game/course.h"
 #include "game/decide.h"
 #include "game/human_turn.h"
@@ -35,8 +35,8 @@ void dealGame(GameState& state, const Galaxy& loaded, unsigned seed, bool humanS
 {
     state.galaxy = loaded;
     state.galaxy.prepareGameStars();
-    state.galaxy.setUpGame(static_cast<int>(seed));
-    seedRandom(seed);
+    setUpGame(state.galaxy, state.random, static_cast<int>(seed));
+    state.random.state = seed;
     state.difficulty = difficulty;
     state.demoMode = humanSeat ? 0 : 1;
     state.journal.on = true;
@@ -45,7 +45,7 @@ void dealGame(GameState& state, const Galaxy& loaded, unsigned seed, bool humanS
 
 std::string playAndRecord(GameState& state, int maxTurns, const std::string& started)
 {
-    std::string out = recordingHeaderText(recordingOf(state, randomState(), started));
+    std::string out = recordingHeaderText(recordingOf(state, state.random.state, started));
     int decisions = 0, turn = state.galaxy.turn;
     while (state.phase != GamePhase::Over && !(state.phase == GamePhase::TurnStart && state.galaxy.turn >= maxTurns)) {
         if (!humanPhase(state.phase)) {
@@ -71,7 +71,7 @@ void startRecordedGame(GameState& state, const Recording& r)
         if (s == Seat::Human) state.demoMode = 0;
     state.journal.on = true;
     beginGame(state);
-    seedRandom(r.random);
+    state.random.state = r.random;
 }
 
 ReplayResult replayRecording(GameState& state, const Recording& r)

@@ -1,5 +1,6 @@
 #include "ai/turn_sequence.h"
 
+#include <algorithm>
 #include <string>
 
 #include "ai/planning.h"
@@ -10,22 +11,29 @@
 
 namespace {
 
-void nextPlayer(AiTurns& turns, const Galaxy& galaxy, AiStepReport& report)
+void nextPlayer(GameState& state, AiStepReport& report)
 {
+    AiTurns& turns = state.computerTurns;
     turns.currentPlayer += 1;
-    if (turns.currentPlayer < galaxy.playerCount) {
+    if (turns.currentPlayer < state.galaxy.playerCount) {
         turns.phase = AiPhase::Place;
-    } else if (endsOnPoints(galaxy)) {
+    } else if (endsOnPoints(state)) {
         turns.phase = AiPhase::GameOver;
-        turns.winner = report.winner = pointsLeader(galaxy);
-        turns.wonOnPoints = report.wonOnPoints = true;
+        state.winner = report.winner = pointsLeader(state);
+        state.wonOnPoints = report.wonOnPoints = true;
+        state.phase = GamePhase::Over;
+        noteCycleEnd(state);
     } else {
         turns.phase = AiPhase::CycleDone;
+        state.phase = GamePhase::TurnStart;
+        noteCycleEnd(state);
     }
 }
 
-AiStepReport battleRound(AiTurns& turns, Galaxy& galaxy, AiStepReport report)
+AiStepReport battleRound(GameState& state, AiStepReport report)
 {
+    AiTurns& turns = state.computerTurns;
+    Galaxy& galaxy = state.galaxy;
     report.from = turns.attackFrom;
     report.to = turns.attackTo;
     if (!galaxy.isGameStar(turns.attackTo) || !galaxy.isGameStar(turns.attackFrom) || turns.battleAttackers < 1) {
@@ -35,17 +43,15 @@ AiStepReport battleRound(AiTurns& turns, Galaxy& galaxy, AiStepReport report)
         return report;
     }
     Star& target = galaxy.gameStars[turns.attackTo];
-    // The label shows the battle as it stands before the round, as on screen.
-    target.label = std::to_string(target.armies + 1) + " v " + std::to_string(turns.battleAttackers);
-    galaxy.battleRound(target.armies, turns.battleAttackers);
+    battleRound(state.random, target.armies, turns.battleAttackers);
     report.attackers = turns.battleAttackers;
     report.defenders = target.armies + 1;
     if (target.armies <= -1) {
         const Conquest conquest = aiConquest(galaxy, turns.currentPlayer, turns.attackTo, turns.battleAttackers);
         noteConquest(galaxy);
         turns.battleAttackers = 0;
-        computeStarValues(galaxy);
-        if (target.value < 0.01) {
+        computeStarValues(state);
+        if (state.ai.value[turns.attackTo] < 0.01) {
             // Deep inside the conqueror's own area the star is worth nothing:
             // its armies go back to where they came from.
             report.returnedArmies = target.armies;
@@ -55,13 +61,9 @@ AiStepReport battleRound(AiTurns& turns, Galaxy& galaxy, AiStepReport report)
         report.previousOwner = conquest.previousOwner;
         report.eliminated = conquest.eliminated;
         report.defenders = target.armies + 1;
-        if (conquest.winner != noOwner) {
-            turns.winner = conquest.winner;
-            report.winner = conquest.winner;
-            turns.phase = AiPhase::GameOver;
-        } else {
-            turns.phase = AiPhase::ChooseAttack;
-        }
+        report.winner = conquest.winner;
+        turns.phase = conquest.winner != noOwner ? AiPhase::GameOver : AiPhase::ChooseAttack;
+        recordConquest(state, conquest);
         return report;
     }
     if (turns.battleAttackers <= 0) {
@@ -74,90 +76,84 @@ AiStepReport battleRound(AiTurns& turns, Galaxy& galaxy, AiStepReport report)
     return report;
 }
 
-}  // namespace
-
-void beginAiTurns(AiTurns& turns, const Galaxy& galaxy, int firstPlayer)
+AiStepReport chooseAttack(GameState& state, AiStepReport report)
 {
-    turns = AiTurns{};
-    turns.currentPlayer = firstPlayer < 0 ? 0 : firstPlayer;
-    turns.winner = soleSurvivor(galaxy);
-    if (turns.winner != noOwner)
-        turns.phase = AiPhase::GameOver;
-    else
-        turns.phase = turns.currentPlayer >= galaxy.playerCount ? AiPhase::CycleDone : AiPhase::Place;
-}
-
-AiStepReport stepAiTurns(AiTurns& turns, Galaxy& galaxy)
-{
-    AiStepReport report;
-    report.player = turns.currentPlayer;
-    report.winner = turns.winner;
-    report.wonOnPoints = turns.wonOnPoints;
-    switch (turns.phase) {
-    case AiPhase::Place:
-        galaxy.clearLabels();
-        placeArmiesAI(galaxy, turns.currentPlayer);
-        report.kind = AiStepKind::Placed;
-        turns.phase = AiPhase::ChooseAttack;
-        return report;
-    case AiPhase::ChooseAttack: {
-        galaxy.clearLabels();
-        int from = noOwner, to = noOwner, armies = noOwner;
-        chooseAttackAI(galaxy, turns.currentPlayer, from, to, armies);
-        if (from == noOwner) {
-            turns.attackFrom = turns.attackTo = noOwner;
-            turns.battleAttackers = 0;
-            report.kind = AiStepKind::TurnOver;
-            nextPlayer(turns, galaxy, report);
-            return report;
-        }
-        turns.attackFrom = from;
-        turns.attackTo = to;
-        turns.battleAttackers = armies;
-        turns.phase = AiPhase::Battle;
-        report.kind = AiStepKind::AttackChosen;
-        report.from = from;
-        report.to = to;
-        report.attackers = armies;
-        report.defenders = galaxy.isGameStar(to) ? galaxy.gameStars[to].armies + 1 : 0;
+    AiTurns& turns = state.computerTurns;
+    turns.labels.clear();
+    int from = noOwner, to = noOwner, armies = noOwner;
+    chooseAttackAI(state, turns.currentPlayer, from, to, armies);
+    if (from == noOwner) {
+        turns.attackFrom = turns.attackTo = noOwner;
+        turns.battleAttackers = 0;
+        report.kind = AiStepKind::TurnOver;
+        nextPlayer(state, report);
         return report;
     }
-    case AiPhase::Battle:
-        return battleRound(turns, galaxy, report);
-    case AiPhase::CycleDone:
-    case AiPhase::GameOver:
-        break;
-    }
+    turns.attackFrom = from;
+    turns.attackTo = to;
+    turns.battleAttackers = armies;
+    turns.phase = AiPhase::Battle;
+    report.kind = AiStepKind::AttackChosen;
+    report.from = from;
+    report.to = to;
+    report.attackers = armies;
+    report.defenders = state.galaxy.isGameStar(to) ? state.galaxy.gameStars[to].armies + 1 : 0;
     return report;
 }
 
+}  // namespace
+
 void beginComputerTurns(GameState& state)
 {
-    const int first = firstComputerPlayer();
-    state.cycleStart =
-        CycleStart{state.galaxy.gameStars, state.galaxy.players, randomState(), state.galaxy.lastConquestTurn};
+    const Galaxy& galaxy = state.galaxy;
+    state.cycleStart = CycleStart{galaxy.gameStars, galaxy.players, state.random.state,
+                                  galaxy.lastConquestTurn,  state.ai.need,     state.ai.value};
     state.phase = GamePhase::ComputerTurns;
     ++gameChanges;
-    beginAiTurns(state.computerTurns, state.galaxy, first);
-    if (state.computerTurns.phase != AiPhase::GameOver) return;
-    state.winner = state.computerTurns.winner;
-    state.phase = GamePhase::Over;
-    noteCycleEnd(state);
+    AiTurns& turns = state.computerTurns;
+    turns = AiTurns{};
+    turns.currentPlayer = std::max(firstComputerPlayer(state), 0);
+    const int survivor = soleSurvivor(galaxy);
+    if (survivor != noOwner) {
+        turns.phase = AiPhase::GameOver;
+        state.winner = survivor;
+        state.phase = GamePhase::Over;
+        noteCycleEnd(state);
+    } else if (turns.currentPlayer >= galaxy.playerCount) {
+        turns.phase = AiPhase::CycleDone;
+        state.phase = GamePhase::TurnStart;
+        noteCycleEnd(state);
+    } else {
+        turns.phase = AiPhase::Place;
+    }
 }
 
 AiStepReport stepComputerTurns(GameState& state)
 {
-    const AiStepReport report = stepAiTurns(state.computerTurns, state.galaxy);
-    if (report.kind == AiStepKind::Conquered) {
-        recordConquest(state, Conquest{report.previousOwner, report.eliminated, report.winner});
-    } else if (state.phase == GamePhase::ComputerTurns && report.wonOnPoints) {
-        state.winner = report.winner;
-        state.wonOnPoints = true;
-        state.phase = GamePhase::Over;
-        noteCycleEnd(state);
-    } else if (state.phase == GamePhase::ComputerTurns && state.computerTurns.phase == AiPhase::CycleDone) {
-        state.phase = GamePhase::TurnStart;
-        noteCycleEnd(state);
+    AiTurns& turns = state.computerTurns;
+    AiStepReport report;
+    report.player = turns.currentPlayer;
+    report.winner = state.winner;
+    report.wonOnPoints = state.wonOnPoints;
+    switch (turns.phase) {
+    case AiPhase::Place:
+        turns.labels.clear();
+        placeArmiesAI(state, turns.currentPlayer);
+        report.kind = AiStepKind::Placed;
+        turns.phase = AiPhase::ChooseAttack;
+        return report;
+    case AiPhase::ChooseAttack: return chooseAttack(state, report);
+    case AiPhase::Battle: return battleRound(state, report);
+    case AiPhase::CycleDone:
+    case AiPhase::GameOver: break;
     }
     return report;
+}
+
+std::string battleLabel(const GameState& state)
+{
+    const AiTurns& turns = state.computerTurns;
+    if (turns.battleAttackers < 1 || !state.galaxy.isGameStar(turns.attackTo)) return {};
+    return std::to_string(state.galaxy.gameStars[turns.attackTo].armies + 1) + " v " +
+           std::to_string(turns.battleAttackers);
 }

@@ -2,10 +2,12 @@
 // The computer players' turns as a sequence of single model steps: placement,
 // choice of an attack, one battle round at a time (with conquest, the return
 // of armies from a worthless conquered star, elimination and victory), and
-// the hand-over to the next player. The on-screen driver calls stepAiTurns
+// the hand-over to the next player. The on-screen driver calls stepComputerTurns
 // when its timers say; the match runner calls it back to back. Both play the
 // same game from the same galaxy and seed, because the steps and their random
 // draws are the same.
+#include <string>
+
 #include "game/game_state.h"
 
 enum class AiStepKind {
@@ -39,18 +41,17 @@ struct AiStepReport {
     bool wonOnPoints = false;
 };
 
-// Starts a cycle of computer turns at firstPlayer (1, or 0 in the
-// demonstration game): the next step is that player's placement. A game that
-// is already decided goes straight to GameOver.
-void beginAiTurns(AiTurns& turns, const Galaxy& galaxy, int firstPlayer);
-// Does the next step and says what it did.
-AiStepReport stepAiTurns(AiTurns& turns, Galaxy& galaxy);
-
 // The computer turns of the game in play. A new cycle: the phase becomes
-// ComputerTurns and the cycle's start is kept in cycleStart (a game already
-// decided is Over at once).
+// ComputerTurns, the cycle's start is kept in cycleStart, and the next step
+// is the placement of the first computer player (firstComputerPlayer). A
+// game already decided is Over at once.
 void beginComputerTurns(GameState& state);
 // The next step of the running cycle, its conquest recorded in the state
 // (recordConquest); after the last player the phase becomes TurnStart, or
 // Over when the game ended on points. A cycle's end is noted in the journal.
 AiStepReport stepComputerTurns(GameState& state);
+
+// What the board shows beside the target of the running battle: its
+// defenders (armies + 1) against the attackers ("3 v 24"); empty when no
+// battle runs.
+std::string battleLabel(const GameState& state);

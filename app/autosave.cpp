@@ -18,7 +18,6 @@
 
 #include "base/file_read.h"
 #include "base/file_replace.h"
-#include "base/random.h"
 #include "engine/translate.h"
 #include "game/game_state.h"
 #include "game/save_file.h"
@@ -33,7 +32,6 @@ namespace {
 struct Job {
     bool remove = false;
     GameState state;
-    uint32_t random = 0;
 };
 
 // The one writer thread. Only the newest job waits: a save handed over while
@@ -91,7 +89,7 @@ void perform(const Job& job, const std::string& path, const std::string& folder,
     }
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
-    replaceFile(path, path + ".tmp", saveText(job.state, job.random), error);
+    replaceFile(path, path + ".tmp", saveText(job.state), error);
 }
 
 void writerLoop(std::string path, std::string folder)
@@ -128,7 +126,7 @@ void hand(Job job)
 // A game a player could go on with later: started, not a demonstration, not decided.
 bool keptGame()
 {
-    return gameState.demoMode == 0 && gameState.phase != GamePhase::None && gameState.phase != GamePhase::Over;
+    return gameState.demoMode == 0 && gameInProgress(gameState);
 }
 
 // The outcome of the newest write decides what the board says.
@@ -220,9 +218,8 @@ SaveAtStart loadSavedGame()
     std::string text;
     const FileRead got = readWholeFile(path, maxSaveFileBytes, text);
     GameState loaded;
-    uint32_t random = 0;
     std::string why = got == FileRead::tooLarge ? "too large" : got == FileRead::missing ? "not a readable file" : "";
-    const bool readable = got == FileRead::ok && readSaveText(text, loaded, random, why);
+    const bool readable = got == FileRead::ok && readSaveText(text, loaded, why);
     // A decided game is not kept, whatever wrote it.
     if (readable && loaded.phase == GamePhase::Over) {
         ::unlink(path.c_str());
@@ -230,8 +227,6 @@ SaveAtStart loadSavedGame()
     }
     if (readable) {
         gameState = std::move(loaded);
-        gameState.galaxy.gameInProgress = 1;
-        seedRandom(random);
         autosave.seenChanges = gameChanges;
         autosave.haveSeen = true;
         return SaveAtStart::Resumed;
@@ -268,14 +263,14 @@ void autosaveAfterFrame()
     if (gameState.phase != GamePhase::None) notices.menuLine.clear();
     if (gameState.demoMode != 0) return;
     if (gameState.phase == GamePhase::Over)
-        hand(Job{true, {}, 0});
+        hand(Job{true, {}});
     else if (keptGame())
-        hand(Job{false, gameState, randomState()});
+        hand(Job{false, gameState});
 }
 
 void finishSaving()
 {
-    if (keptGame() && gameState.galaxy.gameInProgress) hand(Job{false, gameState, randomState()});
+    if (keptGame()) hand(Job{false, gameState});
     writer.stop();
 }
 

@@ -12,53 +12,51 @@ namespace {
 
 void BM_PlanAttackDense100Stars8Players(benchmark::State& state)
 {
-    Galaxy g;
+    GameState g;
     makeDenseGalaxy(g);
     computeStarValues(g);
-    seedRandom(1);
+    g.random.state = 1;
     size_t candidates = 0;
     for (auto _ : state) {
         planAttack(g, 0, 0);
-        candidates = g.attackCandidates.size();
+        candidates = g.ai.attackCandidates.size();
         benchmark::DoNotOptimize(candidates);
     }
     state.counters["candidates"] = static_cast<double>(candidates);
 }
 BENCHMARK(BM_PlanAttackDense100Stars8Players)->Unit(benchmark::kMicrosecond);
 
-Galaxy builtInGame(unsigned seed)
+GameState builtInGame(unsigned seed)
 {
-    Galaxy g;
-    g.loadBuiltIn("");
-    demoMode = 1;
-    g.prepareGameStars();
-    g.setUpGame(static_cast<int>(seed));
-    seedRandom(seed);
+    GameState g;
+    g.galaxy.loadBuiltIn("");
+    g.galaxy.prepareGameStars();
+    setUpGame(g.galaxy, g.random, static_cast<int>(seed));
+    g.random.state = seed;
+    beginGame(g);
     return g;
 }
 
 // Plays whole cycles until someone wins or maxTurns cycles are done.
-void playCycles(Galaxy& g, int maxTurns)
+void playCycles(GameState& g, int maxTurns)
 {
-    AiTurns turns;
-    for (int t = 0; t < maxTurns && turns.phase != AiPhase::GameOver; ++t) {
-        beginTurnCycle(g);
-        beginAiTurns(turns, g, 0);
-        while (turns.phase != AiPhase::CycleDone && turns.phase != AiPhase::GameOver) stepAiTurns(turns, g);
+    for (int t = 0; t < maxTurns && g.phase != GamePhase::Over; ++t) {
+        beginTurnCycle(g.galaxy);
+        beginComputerTurns(g);
+        while (g.phase == GamePhase::ComputerTurns) stepComputerTurns(g);
     }
 }
 
 // Seed 15 ends in a win for player 4 in turn 10 (see zentory-sim --seed 15).
 void BM_DemoGameTentaclesSeed15(benchmark::State& state)
 {
-    const Galaxy start = builtInGame(15);
+    const GameState start = builtInGame(15);
     int turns = 0, winner = noOwner;
     for (auto _ : state) {
-        Galaxy g = start;
-        seedRandom(15);
+        GameState g = start;
         playCycles(g, 1000);
-        turns = g.turn;
-        winner = soleSurvivor(g);
+        turns = g.galaxy.turn;
+        winner = soleSurvivor(g.galaxy);
         benchmark::DoNotOptimize(winner);
     }
     state.counters["turns"] = turns;
@@ -69,13 +67,13 @@ BENCHMARK(BM_DemoGameTentaclesSeed15)->Unit(benchmark::kMillisecond);
 // One cycle of all five players from the position after three cycles.
 void BM_TurnCycleTentacles5Players(benchmark::State& state)
 {
-    Galaxy start = builtInGame(2);
+    GameState start = builtInGame(2);
     playCycles(start, 3);
+    start.random.state = 2;
     for (auto _ : state) {
-        Galaxy g = start;
-        seedRandom(2);
+        GameState g = start;
         playCycles(g, 1);
-        benchmark::DoNotOptimize(g.gameStars.data());
+        benchmark::DoNotOptimize(g.galaxy.gameStars.data());
     }
 }
 BENCHMARK(BM_TurnCycleTentacles5Players)->Unit(benchmark::kMicrosecond);

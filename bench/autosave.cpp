@@ -19,15 +19,14 @@ namespace {
 // slots > 100, that many slots (only a hand-written galaxy file has more).
 void setUpGame(int slots)
 {
-    makeDenseGalaxy(gameGalaxy);
-    Galaxy& g = gameGalaxy;
+    makeDenseGalaxy(gameState);
+    Galaxy& g = gameState.galaxy;
     if (slots > g.slotCount()) {
         g.layoutStars.resize(slots);
         g.gameStars.resize(slots);
         g.links.assign(static_cast<size_t>(slots) * slots, 0);
     }
-    g.gameInProgress = 1;
-    demoMode = 0;
+    gameState.demoMode = 0;
     beginGame(gameState);
     gameState.phase = GamePhase::HumanAttack;
 }
@@ -37,7 +36,7 @@ void SaveTextOffTheFrame(benchmark::State& state)
     setUpGame(static_cast<int>(state.range(0)));
     size_t bytes = 0;
     for (auto _ : state) {
-        const std::string text = saveText(gameState, randomState());
+        const std::string text = saveText(gameState);
         bytes = text.size();
         benchmark::DoNotOptimize(text.data());
     }
@@ -71,7 +70,7 @@ void WriteSaveToDisk(benchmark::State& state)
     const std::filesystem::path folder = std::filesystem::temp_directory_path() / ("zentory_bench_disk_" + std::to_string(getpid()));
     std::filesystem::create_directories(folder);
     setUpGame(100);
-    const std::string text = saveText(gameState, randomState());
+    const std::string text = saveText(gameState);
     const std::string path = (folder / "savegame").string();
     int error = 0;
     for (auto _ : state) replaceFile(path, path + ".tmp", text, error);

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "game/galaxy_file.h"
 #include "game/game_state.h"
 #include "screens/board.h"
 #include "tools/program_driver.h"
@@ -18,22 +19,21 @@ void BoardAttackFrame(benchmark::State& state)
         state.SkipWithError("the program did not start");
         return;
     }
-    difficulty = 2;
-    previewGalaxy.name = "TENTACLES";
-    startNewGame(false, true);
+    startNewGame(builtInGalaxy(), false);
     program.runUntil(State::placeHuman, 500);
     int stars = 0;
     int own = noOwner;
-    for (int i = 0; i < gameGalaxy.slotCount(); ++i) {
-        Star& s = gameGalaxy.gameStars[i];
+    gameState.computerTurns.labels.assign(gameState.galaxy.slotCount(), "");
+    for (int i = 0; i < gameState.galaxy.slotCount(); ++i) {
+        Star& s = gameState.galaxy.gameStars[i];
         if (!s.active) continue;
-        if (++stars > 24) s.active = gameGalaxy.layoutStars[i].active = 0;
-        else if (i % 2) s.label = "12+3";
+        if (++stars > 24) s.active = gameState.galaxy.layoutStars[i].active = 0;
+        else if (i % 2) gameState.computerTurns.labels[i] = "12+3";
         if (s.owner == 0 && s.active) own = i;
     }
-    gameGalaxy.gameStars[own].armies = 30;
+    gameState.galaxy.gameStars[own].armies = 30;
     setState(State::attackHuman);
-    const Star& a = gameGalaxy.layoutStars[own];
+    const Star& a = gameState.galaxy.layoutStars[own];
     program.press(a.x, a.y);
     program.frame();
     setChoices(30, 0);

@@ -32,7 +32,7 @@ void PacedComputerTurnFramesDense100Stars8Players(benchmark::State& state)
         state.SkipWithError("the program did not start");
         return;
     }
-    makeDenseGalaxy(gameGalaxy);
+    makeDenseGalaxy(gameState);
     setState(State::openPlay);
     double longestMs = 0, longestCpuMs = 0;
     for (auto _ : state) {
@@ -46,7 +46,7 @@ void PacedComputerTurnFramesDense100Stars8Players(benchmark::State& state)
     }
     state.counters["longest_frame_ms"] = longestMs;
     state.counters["longest_frame_cpu_ms"] = longestCpuMs;
-    state.counters["turns"] = gameGalaxy.turn;
+    state.counters["turns"] = gameState.galaxy.turn;
     program.stop();
 }
 BENCHMARK(PacedComputerTurnFramesDense100Stars8Players)->Unit(benchmark::kMicrosecond)->Iterations(6000);

@@ -2,7 +2,8 @@
 // The densest galaxies the benchmarks use: 100 stars on a 10 by 10 grid, every
 // cell cut by one diagonal (261 links that never cross, about as many as a
 // plane map of 100 stars can hold).
-#include "game/galaxy.h"
+#include "game/game_state.h"
+#include "game/rules.h"
 
 // Places the first 100 stars, already active, on the grid and links them.
 inline void placeDenseGrid(Galaxy& g)
@@ -23,15 +24,16 @@ inline void placeDenseGrid(Galaxy& g)
 
 // The grid with kinds cycling normal, normal, golden, normal, dark; eight
 // players, dealt with seed 1 for a demonstration game.
-inline void makeDenseGalaxy(Galaxy& g)
+inline void makeDenseGalaxy(GameState& state)
 {
+    Galaxy& g = state.galaxy;
     g.reset();
     const char* kinds[] = {"normalStar", "normalStar", "goldenStar", "normalStar", "darkStar"};
     for (int i = 0; i < maxStars; ++i) g.layoutStars[i].kind = kinds[i % 5], g.layoutStars[i].active = 1;
     placeDenseGrid(g);
     g.name = "DENSE";
     g.playerCount = 8;
-    demoMode = 1;
+    state.demoMode = 1;
     g.prepareGameStars();
-    g.setUpGame(1);
+    setUpGame(g, state.random, 1);
 }

@@ -36,10 +36,9 @@ static bool failStartUp(const char* text)
 bool startEngine()
 {
     const EngineConfig& config = engineConfig();
-    uint32_t seed = platformTickCount();
-    seedRandom(seed);
-    // The engine's own choices draw from a sequence of their own.
-    seedEngineRandom(seed ^ 0x5A17C0DEu);
+    // The engine's own choices draw from a sequence of their own; every game
+    // seeds its generator when it is dealt.
+    seedEngineRandom(platformTickCount() ^ 0x5A17C0DEu);
     state.windowed = !config.fullScreen;
     Image icon;
     bool haveIcon = paintBuiltin(config.iconId, icon);

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "game/galaxy.h"
+#include "game/game_state.h"
 #include "game/layout_check.h"
 #include "game/rules.h"
 
@@ -31,25 +32,25 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     g.starAt(0, 0, 0, 0);
     g.starAt(799, 499, 1e9, 1e9);
 
-    // The game block as read, before any set-up.
+    // The game block as read, before any set-up, with a human seat; then a game on it.
+    GameState state;
+    state.galaxy = g;
+    state.demoMode = 0;
     for (int p = -1; p < 9; ++p) {
         g.starCount(p);
         g.armiesOf(p);
-        g.income(p);
-        g.placementAllowance(p);
+        placementAllowance(state, p);
     }
-
-    // A game on it.
-    Galaxy game = g;
+    Galaxy& game = state.galaxy;
     game.prepareGameStars();
-    game.setUpGame(static_cast<int>(size));
+    setUpGame(game, state.random, static_cast<int>(size));
     for (int p = 0; p < game.playerCount; ++p) {
-        game.placementAllowance(p);
+        placementAllowance(state, p);
         eliminateIfBeaten(game, p);
     }
     for (int i = 0; i + 1 < n && i < 16; ++i) {
         if (game.gameStars[i].active && game.gameStars[i + 1].active) {
-            humanBattle(game, i, i + 1, 3);
+            humanBattle(game, state.random, i, i + 1, 3);
             if (game.gameStars[i + 1].armies < 0) humanConquest(game, i, i + 1);
             transferArmies(game, i, i + 1, 2);
         }

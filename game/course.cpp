@@ -3,8 +3,7 @@
 #include <cstdio>
 #include <string_view>
 
-#include "base/random.h"
-#include "game/game_state.h"
+#include "game/rules.h"
 #include "game/save_file.h"
 
 namespace {
@@ -20,9 +19,9 @@ bool screenOnly(std::string_view line)
 
 } // namespace
 
-uint64_t stateHash(const GameState& state, uint32_t random)
+uint64_t stateHash(const GameState& state)
 {
-    const std::string text = saveText(state, random);
+    const std::string text = saveText(state);
     uint64_t h = 14695981039346656037ull;
     size_t at = 0;
     while (at < text.size()) {
@@ -52,16 +51,16 @@ void noteDecision(GameState& state, const Decision& decision)
     state.journal.entries.push_back(std::move(e));
 }
 
-CourseEntry cycleFigures(const GameState& state, uint32_t random)
+CourseEntry cycleFigures(const GameState& state)
 {
     const Galaxy& g = state.galaxy;
     CourseEntry e;
     e.turn = g.turn;
     e.cycleEnd = true;
-    e.hash = stateHash(state, random);
+    e.hash = stateHash(state);
     for (int p = 0; p < g.playerCount; ++p) {
         e.stars.push_back(g.starCount(p));
-        e.income.push_back(g.income(p));
+        e.income.push_back(income(state, p));
         e.armies.push_back(g.armiesOf(p));
     }
     if (state.phase == GamePhase::Over) {
@@ -73,7 +72,7 @@ CourseEntry cycleFigures(const GameState& state, uint32_t random)
 
 void noteCycleEnd(GameState& state)
 {
-    if (state.journal.on) state.journal.entries.push_back(cycleFigures(state, randomState()));
+    if (state.journal.on) state.journal.entries.push_back(cycleFigures(state));
 }
 
 std::vector<CourseEntry> drainJournal(GameState& state)

@@ -8,11 +8,11 @@
 #include "game/game_state.h"
 #include "game/journal.h"
 
-// FNV-1a, 64 bits, of the saved-game text of the state with the generator
-// at random, less what only the screens change (the selected star, the
+// FNV-1a, 64 bits, of the saved-game text of the state (its generator
+// included), less what only the screens change (the selected star, the
 // game-in-progress flag, eliminations not yet announced), the galaxy's name
 // and the sum line.
-uint64_t stateHash(const GameState& state, uint32_t random);
+uint64_t stateHash(const GameState& state);
 // 16 lower-case hex digits.
 std::string hashText(uint64_t hash);
 
@@ -21,7 +21,7 @@ std::string hashText(uint64_t hash);
 void noteDecision(GameState& state, const Decision& decision);
 void noteCycleEnd(GameState& state);
 // The figures of the state now, as noteCycleEnd keeps them.
-CourseEntry cycleFigures(const GameState& state, uint32_t random);
+CourseEntry cycleFigures(const GameState& state);
 // What the journal holds, leaving it empty.
 std::vector<CourseEntry> drainJournal(GameState& state);
 

@@ -7,10 +7,12 @@
 
 const std::array<const char*, 3> starKindNames = {normalStarKind, goldenStarKind, darkStarKind};
 int currentKind = 0;
+int editorSelectedStar = noOwner;
 
 void startFirstEditorGalaxy()
 {
     editorGalaxy.reset();
+    editorSelectedStar = noOwner;
     Star dark;
     dark.active = 1;
     dark.kind = darkStarKind;
@@ -26,7 +28,7 @@ void startFirstEditorGalaxy()
 
 int editorSelection()
 {
-    const int s = editorGalaxy.selectedStar;
+    const int s = editorSelectedStar;
     if (s < 0 || s >= editorGalaxy.slotCount() || !editorGalaxy.layoutStars[s].active) return noOwner;
     return s;
 }
@@ -46,15 +48,25 @@ void changePlayerCount(int delta)
     if (delta > 0 && count < maxPlayers) ++count;
 }
 
-void removeSelectedStar() { editorGalaxy.removeStar(editorGalaxy.selectedStar); }
+int editorStarAt(double x, double y)
+{
+    return y > controlStripY ? editorSelectedStar : editorGalaxy.starAt(x, y, 0, 0);
+}
 
-void unlinkSelectedStar() { editorGalaxy.unlinkAll(editorGalaxy.selectedStar); }
+void removeSelectedStar()
+{
+    if (editorSelection() == noOwner) return;
+    editorGalaxy.removeStar(editorSelectedStar);
+    editorSelectedStar = noOwner;
+}
+
+void unlinkSelectedStar() { editorGalaxy.unlinkAll(editorSelectedStar); }
 
 void pressOnEditorBoard(double x, double y)
 {
     Galaxy& g = editorGalaxy;
-    const int previous = g.selectedStar;
-    const int hit = g.starAt(x, y, 0, 0);
+    const int previous = editorSelectedStar;
+    const int hit = editorStarAt(x, y);
     g.setLink(previous, hit, 1);
     Star star;
     star.active = 1;
@@ -62,13 +74,13 @@ void pressOnEditorBoard(double x, double y)
     star.x = static_cast<int>(x);
     star.y = static_cast<int>(y);
     g.addStar(star);
-    g.selectedStar = g.starAt(x, y, 0, 0);
+    editorSelectedStar = editorStarAt(x, y);
 }
 
 void dragSelectedStar(double x, double y)
 {
     if (editorSelection() == noOwner) return;
-    Star& star = editorGalaxy.layoutStars[editorGalaxy.selectedStar];
+    Star& star = editorGalaxy.layoutStars[editorSelectedStar];
     const int halfW = starImageWidth(star.kind) / 2;
     const int halfH = starImageHeight(star.kind) / 2;
     star.x = std::max(halfW + 1, std::min(boardWidth - 1 - halfW, static_cast<int>(x)));
@@ -93,6 +105,7 @@ std::string loadIntoEditor(bool builtIn, const std::string& fileName)
                std::to_string(maxStars) + ")";
     loaded.name = builtIn ? editorGalaxy.name : isTypeableName(fileName) ? fileName : "";
     editorGalaxy = std::move(loaded);
+    editorSelectedStar = noOwner;
     return "";
 }
 
@@ -122,4 +135,5 @@ std::string saveEditorGalaxy()
 void resetEditorForTests()
 {
     currentKind = 0;
+    editorSelectedStar = noOwner;
 }

@@ -13,14 +13,21 @@ extern const std::array<const char*, 3> starKindNames;
 // Index into starKindNames of the kind for new stars; kept for the whole run.
 extern int currentKind;
 
+// The slot the editor has selected (noOwner: none); it may have been emptied since.
+extern int editorSelectedStar;
+
 // The galaxy the editor opens with the first time: a dark and a normal star.
 void startFirstEditorGalaxy();
 // The selected slot if it holds a star, else noOwner.
 int editorSelection();
+// The star of the editor's galaxy at (x, y), or the selection when the
+// pointer is on the control strip.
+int editorStarAt(double x, double y);
 // New stars get this kind, and so does the selected star.
 void chooseStarKind(int kind);
 // One more or one fewer player, within 2 to 8.
 void changePlayerCount(int delta);
+// Removes the selected star with its links; nothing is selected after it.
 void removeSelectedStar();
 void unlinkSelectedStar();
 // A press at (x, y) on the board: links the selected star to a star there,

@@ -6,9 +6,9 @@
 
 #include <unistd.h>
 
-#include "game/editor.h"
 #include "base/file_read.h"
 #include "base/file_replace.h"
+#include "game/editor.h"
 #include "game/galaxy_file.h"
 
 namespace {
@@ -44,8 +44,8 @@ bool readEditorDraft(Galaxy& galaxy)
     const std::string name = read.name;
     if (!read.readFrom(in) || read.slotCount() > maxStars) return false;
     read.name = name;
-    read.selectedStar = noOwner;
     galaxy = std::move(read);
+    editorSelectedStar = noOwner;
     return true;
 }
 

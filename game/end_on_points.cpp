@@ -2,28 +2,32 @@
 
 #include <tuple>
 
-bool humanInPlay(const Galaxy& galaxy)
+#include "game/rules.h"
+
+bool humanInPlay(const GameState& state)
 {
-    return demoMode == 0 && !galaxy.players.empty() && galaxy.players[0].alive != 0;
+    return state.demoMode == 0 && !state.galaxy.players.empty() && state.galaxy.players[0].alive != 0;
 }
 
 void noteConquest(Galaxy& galaxy) { galaxy.lastConquestTurn = galaxy.turn; }
 
-bool endsOnPoints(const Galaxy& galaxy)
+bool endsOnPoints(const GameState& state)
 {
-    if (humanInPlay(galaxy)) return false;
+    if (humanInPlay(state)) return false;
+    const Galaxy& galaxy = state.galaxy;
     // In 64 bits: a turn counter near the int limit must not wrap the difference.
     const long long quiet = static_cast<long long>(galaxy.turn) - galaxy.lastConquestTurn;
     return quiet >= quietTurnsToEnd || galaxy.turn >= lastComputerTurn;
 }
 
-int pointsLeader(const Galaxy& galaxy)
+int pointsLeader(const GameState& state)
 {
+    const Galaxy& galaxy = state.galaxy;
     int leader = noOwner;
     std::tuple<int, int, int> best;
     for (int p = 0; p < static_cast<int>(galaxy.players.size()); ++p) {
         if (!galaxy.players[p].alive) continue;
-        const std::tuple<int, int, int> points(galaxy.income(p), galaxy.starCount(p), galaxy.armiesOf(p));
+        const std::tuple<int, int, int> points(income(state, p), galaxy.starCount(p), galaxy.armiesOf(p));
         // Strictly ahead: among equals the lower index stays.
         if (leader == noOwner || points > best) {
             leader = p;

@@ -5,7 +5,7 @@
 // ever. Once no human takes part (the demonstration game, or a game after
 // player 0 was eliminated) such a game ends, and the player ahead on points
 // wins. Games with the human still in play never end this way.
-#include "game/galaxy.h"
+#include "game/game_state.h"
 
 // A cycle of turns ending with this many turns in a row in which no star
 // changed owner ends the game.
@@ -14,14 +14,14 @@ constexpr int quietTurnsToEnd = 1200;
 constexpr int lastComputerTurn = 2500;
 
 // Player 0 takes part: a normal game with player 0 alive.
-bool humanInPlay(const Galaxy& galaxy);
+bool humanInPlay(const GameState& state);
 
 // A star changed owner in the cycle of galaxy.turn.
 void noteConquest(Galaxy& galaxy);
 
 // At the end of a cycle of turns: the game ends on points now.
-bool endsOnPoints(const Galaxy& galaxy);
+bool endsOnPoints(const GameState& state);
 
 // The alive player ahead on points: the highest income, then the most stars,
 // then the most armies, then the lower index. noOwner when nobody is alive.
-int pointsLeader(const Galaxy& galaxy);
+int pointsLeader(const GameState& state);

@@ -60,12 +60,10 @@ Galaxy::Galaxy() { reset(); }
 
 void Galaxy::reset()
 {
-    selectedStar = noOwner;
     name = "TEST";
     playerCount = 2;
     turn = 0;
     lastConquestTurn = 0;
-    gameInProgress = 0;
     layoutStars.assign(maxStars, Star{});
     gameStars.assign(maxStars, Star{});
     links.assign(static_cast<size_t>(maxStars) * maxStars, 0);
@@ -73,7 +71,7 @@ void Galaxy::reset()
 
 int Galaxy::starAt(double x, double y, double rx, double ry) const
 {
-    if (y > controlStripY) return selectedStar;
+    if (y > controlStripY) return noOwner;
     for (size_t i = 0; i < layoutStars.size(); ++i) {
         const Star& s = layoutStars[i];
         if (!s.active) continue;
@@ -112,7 +110,6 @@ void Galaxy::removeStar(int index)
     if (index < 0 || index >= slotCount() || !layoutStars[index].active) return;
     unlinkAll(index);
     layoutStars[index].active = 0;
-    selectedStar = noOwner;
 }
 
 void Galaxy::unlinkAll(int index)

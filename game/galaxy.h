@@ -29,22 +29,12 @@ struct Star {
     int x = 0;
     int y = 0;
     std::string kind;
-    // Shown beside the star instead of its army count while not empty.
-    std::string label;
     int owner = 0;
     // The star defends with armies + 1: the occupant is never counted here.
     int armies = 0;
     // Stored in galaxy files and copied into the game, read by nothing else.
     int reserved = 0;
     int active = 0;
-    // Scratch values of the computer players.
-    double need = 0.0;
-    double value = 0.0;
-
-    // Drawing through the engine facade (galaxy_draw.cpp, not in the core).
-    void drawScaled(double scale) const;
-    void drawOnBoard() const;
-    void drawLabel() const;
 };
 
 struct Player {
@@ -76,28 +66,23 @@ int starWeight(const Star& star);
 bool segmentsCross(const Star& a, const Star& b, const Star& c, const Star& d);
 
 struct Galaxy {
-    int selectedStar = noOwner;
     std::string name;
     int playerCount = 2;
     int turn = 0;
     // The turn in which a star last changed owner in the running game (0: none yet).
     int lastConquestTurn = 0;
     double minimumIncome = 0.0;
-    int gameInProgress = 0;
     std::vector<Star> layoutStars;
     std::vector<Star> gameStars;
     // n by n, row-major: entry i*n + j is non-zero when slots i and j are linked.
     std::vector<int> links;
     std::vector<Player> players;
-    std::vector<AttackCandidate> attackCandidates;
 
     Galaxy();
 
     // Back to the empty default: name "TEST", two players, 100 free slots,
-    // no links. players, attackCandidates and minimumIncome are kept.
+    // no links. players and minimumIncome are kept.
     void reset();
-    void setSelectedStar(int index) { selectedStar = index; }
-    int getSelectedStar() const { return selectedStar; }
     // Number of slots n.
     int slotCount() const { return static_cast<int>(layoutStars.size()); }
     // Whether s indexes a slot of gameStars.
@@ -107,7 +92,8 @@ struct Galaxy {
 
     // Geometry and editing, on layoutStars.
     // First active slot whose image box overlaps the rectangle of half-sizes
-    // rx, ry around (x, y); noOwner when none; selectedStar when y > 499.
+    // rx, ry around (x, y); noOwner when none, and below y 499 (the control
+    // strip, where a pointer picks no star).
     int starAt(double x, double y, double rx, double ry) const;
     bool canPlaceStar(const Star& star) const;
     // Puts the star into the lowest free slot if it can be placed there.
@@ -119,35 +105,26 @@ struct Galaxy {
     // The matrix entry i*n + j; 0 for indices outside the matrix.
     int isLinked(int i, int j) const;
 
-    // Rules and game state (rules.cpp).
+    // Rules (rules.cpp): what needs no more than the map and its owners.
     void prepareGameStars();
-    void setUpGame(int seed);
     static int starIncome(const Star& star) { return ::starIncome(star); }
     static int starWeight(const Star& star) { return ::starWeight(star); }
     int starCount(int p) const;
     int armiesOf(int p) const;
-    int income(int p) const;
-    int placementAllowance(int p) const;
+    // The income of p's stars, before any handicap of a human seat (rules.h's income).
+    int starIncomeOf(int p) const;
     int weakestPlayer() const;
     int countUnownedStars(const std::vector<Star>& stars) const;
-    void clearLabels();
-    void battleRound(int& first, int& second);
 
     // Galaxy files (galaxy_file.cpp).
     bool readFrom(std::istream& in);
     bool loadFile(const std::string& fileName);
     bool saveFile(const std::string& fileName);
     bool loadBuiltIn(const std::string& unused);
-
-    // Drawing through the engine facade (galaxy_draw.cpp, not in the core).
-    void drawPreview(double scale) const;
-    void drawBoard() const;
-    void highlightStar(int index, int r, int g, int b) const;
 };
 
-// The three galaxies of the run. The one in play is part of the game state
-// (game_state.h).
-extern Galaxy& gameGalaxy;
+// The galaxies of the selection screen and of the editor. The one in play is
+// part of the game state (game_state.h).
 extern Galaxy previewGalaxy;
 extern Galaxy editorGalaxy;
 
@@ -159,10 +136,5 @@ struct Rgb {
 extern const std::array<Rgb, maxPlayers> playerColours;
 extern const std::array<const char*, maxPlayers> playerColourNames;
 
-// 0 "simple" .. 4 "impossible"; 2 at start. Part of the game state.
-extern int& difficulty;
 extern const std::array<const char*, 5> difficultyNames;
 extern const std::array<double, 5> humanIncomeFactor;
-// 1 while no human plays (demonstration game, and at start), 0 in a normal
-// game. Part of the game state.
-extern int& demoMode;

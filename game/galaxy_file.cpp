@@ -314,6 +314,14 @@ const std::string& builtInGalaxyText()
     return text;
 }
 
+Galaxy builtInGalaxy()
+{
+    Galaxy g;
+    g.loadBuiltIn(builtInGalaxyName);
+    g.name = builtInGalaxyName;
+    return g;
+}
+
 bool Galaxy::loadBuiltIn(const std::string&)
 {
     std::istringstream in(builtInGalaxyText());

@@ -48,6 +48,8 @@ void writeGalaxyText(std::ostream& out, const Galaxy& galaxy);
 // built on the first call and kept for the run.
 const std::string& builtInGalaxyText();
 inline constexpr const char* builtInGalaxyName = "TENTACLES";
+// The built-in galaxy under its name.
+Galaxy builtInGalaxy();
 
 // The six standard galaxies, the built-in one first.
 extern const char* const standardGalaxyNames[6];

@@ -3,11 +3,6 @@
 GameState gameState;
 unsigned gameChanges = 0;
 
-// The process-wide names the rest of the program uses for the game's parts.
-constinit Galaxy& gameGalaxy = gameState.galaxy;
-constinit int& difficulty = gameState.difficulty;
-constinit int& demoMode = gameState.demoMode;
-
 namespace {
 
 GameStartedHandler gameStartedHandler = nullptr;
@@ -16,24 +11,24 @@ GameStartedHandler gameStartedHandler = nullptr;
 
 void setGameStartedHandler(GameStartedHandler handler) { gameStartedHandler = handler; }
 
-void startNewGame(bool demo, bool builtIn)
+void startNewGame(const Galaxy& galaxy, bool demo)
 {
-    if (builtIn)
-        gameGalaxy.loadBuiltIn(previewGalaxy.name);
-    else
-        gameGalaxy.loadFile(previewGalaxy.name);
-    gameGalaxy.prepareGameStars();
-    gameGalaxy.setUpGame(static_cast<int>(tickSeed()));
-    demoMode = demo ? 1 : 0;
+    gameState.galaxy = galaxy;
+    gameState.galaxy.prepareGameStars();
+    setUpGame(gameState.galaxy, gameState.random, static_cast<int>(tickSeed()));
+    gameState.demoMode = demo ? 1 : 0;
     beginGame(gameState);
     if (gameStartedHandler) gameStartedHandler();
 }
 
+bool gameInProgress(const GameState& state) { return state.phase != GamePhase::None && state.phase != GamePhase::Over; }
+
 void beginGame(GameState& state)
 {
     state.phase = GamePhase::TurnStart;
-    // Whatever the last game or the galaxy's file left selected.
-    state.galaxy.selectedStar = noOwner;
+    state.ai = AiMemory{};
+    state.ai.need.assign(state.galaxy.gameStars.size(), 0.0);
+    state.ai.value.assign(state.galaxy.gameStars.size(), 0.0);
     state.armiesToPlace = 0;
     state.transferFrom = state.transferTo = noOwner;
     state.computerTurns = AiTurns{};

@@ -1,11 +1,13 @@
 #pragma once
 // The one game under way: everything that decides how it goes on, and nothing
 // that only changes how it looks (pacing timers, hover, the drag under way and
-// button sets stay with the screens). Writing this struct and the game's
-// random generator (randomState() of engine/random) down is enough to go on
-// with the game later.
+// button sets stay with the screens). Writing this struct down is enough to
+// go on with the game later.
 #include <cstdint>
+#include <string>
 #include <vector>
+
+#include "base/random.h"
 
 #include "game/galaxy.h"
 #include "game/journal.h"
@@ -15,7 +17,7 @@ enum class AiPhase {
     Place,         // next step: clear the labels and place the armies
     ChooseAttack,  // next step: clear the labels and choose an attack
     Battle,        // next step: one round of the running battle
-    CycleDone,     // every player has had its turn; beginAiTurns starts the next cycle
+    CycleDone,     // every player has had its turn; beginComputerTurns starts the next
     GameOver,      // one player is left, or the game ended on points
 };
 
@@ -27,9 +29,22 @@ struct AiTurns {
     int attackTo = noOwner;
     // Attackers still fighting; below 1 means no battle is running.
     int battleAttackers = 0;
-    int winner = noOwner;
-    // The cycle ended a game that made no progress (game/end_on_points.h).
-    bool wonOnPoints = false;
+    // Per game star, what the last placement put on it ("4+3", "4+3 + 5" for
+    // a surplus sent to the attack source); empty strings or no entries else.
+    std::vector<std::string> labels;
+};
+
+// What the computer players remember between their turns: the values and
+// defence needs of the stars as last computed, and the last attack
+// proposals. A planning step recomputes what it reads, but the values stay
+// as they were left, and the save keeps them so that nothing about a resumed
+// game differs from one played through.
+struct AiMemory {
+    // Per game star.
+    std::vector<double> need;
+    std::vector<double> value;
+    // The best proposal at index 0.
+    std::vector<AttackCandidate> attackCandidates;
 };
 
 enum class GamePhase {
@@ -42,28 +57,33 @@ enum class GamePhase {
     Over,            // winner holds the last player left, or the leader on points
 };
 
-// The galaxy and the generator as they were when the running cycle of
-// computer turns began. A cycle cut short is played again from here, so that
-// it takes the same course as it would have.
+// The galaxy, the generator and the computer players' memory as they were
+// when the running cycle of computer turns began. A cycle cut short is played
+// again from here, so that it takes the same course as it would have.
 struct CycleStart {
     std::vector<Star> stars;
     std::vector<Player> players;
     uint32_t random = 0;
     int lastConquestTurn = 0;
+    std::vector<double> need;
+    std::vector<double> value;
 };
 
 struct GameState {
-    // The galaxy in play (gameGalaxy): stars, links, players, turn counter.
+    // The galaxy in play: stars, links, players, turn counter.
     Galaxy galaxy;
-    // 0 "simple" .. 4 "impossible" (difficulty).
+    // The game's generator: every draw of the rules comes from here.
+    Random random;
+    // 0 "simple" .. 4 "impossible": scales the human's income.
     int difficulty = 2;
-    // 1 while no human plays (demoMode).
+    // 1 while no human plays (the demonstration game); else player 0 is the human.
     int demoMode = 1;
     GamePhase phase = GamePhase::None;
     int armiesToPlace = 0;
     int transferFrom = noOwner;
     int transferTo = noOwner;
     AiTurns computerTurns;
+    AiMemory ai;
     CycleStart cycleStart;
     // Players put out and not yet announced, in the order they fell.
     std::vector<int> unannounced;
@@ -74,7 +94,12 @@ struct GameState {
     GameJournal journal;
 };
 
+// The game of the program: the screens and the autosave read it; the rules
+// are handed the state they work on.
 extern GameState gameState;
+
+// A game has begun and is not decided: it can be resumed.
+bool gameInProgress(const GameState& state);
 
 // Moves on at every change of a game's course that a player could stop after
 // (a new game or turn, a placement, a battle, a transfer, a move, the start of
@@ -87,13 +112,13 @@ extern unsigned gameChanges;
 using GameStartedHandler = void (*)();
 void setGameStartedHandler(GameStartedHandler handler);
 
-// Loads the game galaxy (the built-in one, or the file named by previewGalaxy),
-// prepares and sets it up with the tick seed, sets demoMode, begins the game
-// state and calls the game-started handler.
-void startNewGame(bool demo, bool builtIn);
+// A new game on galaxy: prepares and sets it up with the tick seed, sets
+// demoMode, begins the game state and calls the game-started handler.
+void startNewGame(const Galaxy& galaxy, bool demo);
 
 // A new game on the galaxy in play: phase TurnStart, nothing pending, the
-// journal empty (still on when it was). The galaxy, difficulty and demoMode
+// computer players' memory empty (zeros for every star), the journal empty
+// (still on when it was). The galaxy, the generator, difficulty and demoMode
 // are left as they are.
 void beginGame(GameState& state);
 

@@ -16,12 +16,12 @@ void startTurnCycle(GameState& state)
     beginTurnCycle(state.galaxy);
     ++gameChanges;
     state.transferFrom = state.transferTo = noOwner;
-    if (!humanPlaysFirst(state.galaxy)) {
+    if (!humanPlaysFirst(state)) {
         state.armiesToPlace = 0;
         state.phase = GamePhase::ComputerTurns;
         return;
     }
-    state.armiesToPlace = state.galaxy.placementAllowance(0);
+    state.armiesToPlace = placementAllowance(state, 0);
     state.phase = state.armiesToPlace > 0 ? GamePhase::HumanPlacement : GamePhase::HumanAttack;
 }
 
@@ -52,7 +52,7 @@ BattleOutcome fightBattle(GameState& state, int from, int to, int readyToLose)
     if (readyToLose <= 0 || state.phase != GamePhase::HumanAttack || dropKind(g, from, to) != DropKind::Attack)
         return BattleOutcome::Cancelled;
     ++gameChanges;
-    if (!humanBattle(g, from, to, readyToLose))
+    if (!humanBattle(g, state.random, from, to, readyToLose))
         return g.gameStars[from].armies > 0 ? BattleOutcome::Held : BattleOutcome::SourceEmptied;
     const Conquest conquest = humanConquest(g, from, to);
     if (g.gameStars[from].armies > 0) {

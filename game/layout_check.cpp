@@ -166,7 +166,6 @@ void retestLinks(Galaxy& galaxy)
 
 void validateLayout(Galaxy& galaxy)
 {
-    const int selected = galaxy.selectedStar;
     const int n = galaxy.slotCount();
     if (galaxy.links.size() == static_cast<size_t>(n) * n) retestLinks(galaxy);
     for (int i = 0; i < n; ++i) {
@@ -180,5 +179,4 @@ void validateLayout(Galaxy& galaxy)
             s.active = 0;
         }
     }
-    galaxy.selectedStar = selected;
 }

@@ -4,6 +4,5 @@
 #include "game/galaxy.h"
 
 // Of two crossing links the one met first (smaller i, then j) is dropped; of
-// two touching stars the one with the smaller index is removed. selectedStar
-// is kept.
+// two touching stars the one with the smaller index is removed.
 void validateLayout(Galaxy& galaxy);

@@ -4,7 +4,7 @@
 #include <climits>
 #include <cstdint>
 
-#include "base/random.h"
+#include "game/game_state.h"
 
 namespace {
 
@@ -43,16 +43,19 @@ void Galaxy::prepareGameStars()
     }
 }
 
-void Galaxy::setUpGame(int seed)
+void setUpGame(Galaxy& galaxy, Random& random, int seed)
 {
     // The colour tables and the division by P - 1 need 2..8 players.
+    int& playerCount = galaxy.playerCount;
+    std::vector<Player>& players = galaxy.players;
+    std::vector<Star>& gameStars = galaxy.gameStars;
     playerCount = std::clamp(playerCount, minPlayers, maxPlayers);
     const int P = playerCount;
-    seedRandom(static_cast<unsigned>(seed));
+    random.state = static_cast<uint32_t>(seed);
 
     players.assign(P, Player{});
     for (Player& p : players) {
-        p.caution = randomInt(1000) / 300.0 + 2.0;
+        p.caution = random.next(1000) / 300.0 + 2.0;
         p.alive = 1;
     }
 
@@ -61,24 +64,24 @@ void Galaxy::setUpGame(int seed)
         s.owner = noOwner;
         total += starIncome(s);
     }
-    minimumIncome = total / (P - 1) * 0.6;
+    galaxy.minimumIncome = total / (P - 1) * 0.6;
 
     // The same deal as repeated calls of countUnownedStars and weakestPlayer,
     // kept as running sums so that very large galaxies stay fast.
     const int n = static_cast<int>(gameStars.size());
-    int unowned = countUnownedStars(gameStars);
+    int unowned = galaxy.countUnownedStars(gameStars);
     std::vector<int64_t> held(P, 0);
     while (unowned >= 1) {
         int r = 0;
         if (n < 32767) {
             // Every residue comes up within the generator's period.
             do {
-                r = randomInt(n);
+                r = random.next(n);
             } while (!gameStars[r].active || gameStars[r].owner != noOwner);
         } else {
             // Draws reach only 32768 of the slots here: take the next
             // waiting star at or after the drawn slot instead.
-            r = std::clamp(randomInt(n), 0, n - 1);
+            r = std::clamp(random.next(n), 0, n - 1);
             while (!gameStars[r].active || gameStars[r].owner != noOwner) r = (r + 1) % n;
         }
         const int weakest = static_cast<int>(std::min_element(held.begin(), held.end()) - held.begin());
@@ -91,9 +94,9 @@ void Galaxy::setUpGame(int seed)
 
     // A player dealt no star could never be beaten, so the game could never end.
     for (int p = 0; p < P; ++p)
-        if (starCount(p) == 0) players[p].alive = 0;
+        if (galaxy.starCount(p) == 0) players[p].alive = 0;
 
-    seedRandom(tickSeed());
+    random.state = tickSeed();
 }
 
 int Galaxy::starCount(int p) const
@@ -112,24 +115,30 @@ int Galaxy::armiesOf(int p) const
     return clampToInt(sum);
 }
 
-int Galaxy::income(int p) const
+int Galaxy::starIncomeOf(int p) const
 {
     int64_t s = 0;
     for (const Star& star : gameStars)
         if (star.owner == p) s += starIncome(star);
-    if (p != 0 || demoMode == 1) return clampToInt(s);
-    if (s == 0) return 0;
-    const int level = std::clamp(difficulty, 0, static_cast<int>(humanIncomeFactor.size()) - 1);
+    return clampToInt(s);
+}
+
+int income(const GameState& state, int p)
+{
+    const int s = state.galaxy.starIncomeOf(p);
+    if (p != 0 || state.demoMode == 1 || s == 0) return s;
+    const int level = std::clamp(state.difficulty, 0, static_cast<int>(humanIncomeFactor.size()) - 1);
     const double f = static_cast<double>(s) * humanIncomeFactor[level];
     return std::max(1, clampToInt(static_cast<int64_t>(f)));
 }
 
-int Galaxy::placementAllowance(int p) const
+int placementAllowance(const GameState& state, int p)
 {
-    int64_t a = income(p);
+    const double minimumIncome = state.galaxy.minimumIncome;
+    int64_t a = income(state, p);
     if (static_cast<double>(a) < minimumIncome)
         a = static_cast<int64_t>(std::clamp(minimumIncome, 0.0, static_cast<double>(INT_MAX)));
-    const int64_t armies = armiesOf(p);
+    const int64_t armies = state.galaxy.armiesOf(p);
     if (armies + a <= 4 * a) return clampToInt(std::max<int64_t>(a, 0));
     return clampToInt(std::max<int64_t>(4 * a - armies, 0));
 }
@@ -151,14 +160,9 @@ int Galaxy::countUnownedStars(const std::vector<Star>& stars) const
     return count;
 }
 
-void Galaxy::clearLabels()
+void battleRound(Random& random, int& first, int& second)
 {
-    for (Star& s : gameStars) s.label.clear();
-}
-
-void Galaxy::battleRound(int& first, int& second)
-{
-    if (randomInt(2) == 1)
+    if (random.next(2) == 1)
         loseOne(first);
     else
         loseOne(second);
@@ -169,23 +173,24 @@ void beginTurnCycle(Galaxy& galaxy)
     if (galaxy.turn < INT_MAX) ++galaxy.turn;
 }
 
-bool humanPlaysFirst(const Galaxy& galaxy)
+bool humanPlaysFirst(const GameState& state)
 {
-    if (demoMode != 0 || !galaxy.isPlayer(0) || !galaxy.players[0].alive) return false;
-    return !(galaxy.turn == 1 && difficulty >= 3);
+    const Galaxy& galaxy = state.galaxy;
+    if (state.demoMode != 0 || !galaxy.isPlayer(0) || !galaxy.players[0].alive) return false;
+    return !(galaxy.turn == 1 && state.difficulty >= 3);
 }
 
-int firstComputerPlayer() { return demoMode ? 0 : 1; }
+int firstComputerPlayer(const GameState& state) { return state.demoMode ? 0 : 1; }
 
-bool placementCapped(const Galaxy& galaxy, int p) { return galaxy.placementAllowance(p) < galaxy.income(p); }
+bool placementCapped(const GameState& state, int p) { return placementAllowance(state, p) < income(state, p); }
 
-bool humanBattle(Galaxy& galaxy, int source, int target, int readyToLose)
+bool humanBattle(Galaxy& galaxy, Random& random, int source, int target, int readyToLose)
 {
     if (!galaxy.isGameStar(source) || !galaxy.isGameStar(target) || source == target) return false;
     Star& from = galaxy.gameStars[source];
     Star& to = galaxy.gameStars[target];
     const int64_t stopAt = static_cast<int64_t>(from.armies) - std::clamp(readyToLose, 0, std::max(from.armies, 0));
-    while (from.armies > stopAt && to.armies >= 0) galaxy.battleRound(from.armies, to.armies);
+    while (from.armies > stopAt && to.armies >= 0) battleRound(random, from.armies, to.armies);
     return to.armies < 0;
 }
 
@@ -234,7 +239,8 @@ int transferArmies(Galaxy& galaxy, int source, int target, int m)
 
 bool eliminateIfBeaten(Galaxy& galaxy, int q)
 {
-    if (!galaxy.isPlayer(q) || !galaxy.players[q].alive || galaxy.income(q) != 0) return false;
+    // The human's handicap never turns an income to 0 or from 0: the stars' income decides.
+    if (!galaxy.isPlayer(q) || !galaxy.players[q].alive || galaxy.starIncomeOf(q) != 0) return false;
     galaxy.players[q].alive = 0;
     return true;
 }

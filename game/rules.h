@@ -1,10 +1,14 @@
 #pragma once
 // The rules of a game on a Galaxy: set-up, turn order, income, placement
 // allowance, battles, conquest, transfer, move, elimination and victory.
-// Star income and weight, and the Galaxy members prepareGameStars, setUpGame,
-// starCount, armiesOf, income, placementAllowance, weakestPlayer,
-// countUnownedStars, clearLabels and battleRound are declared in galaxy.h.
+// Star income and weight, and the Galaxy members prepareGameStars,
+// starCount, armiesOf, starIncomeOf, weakestPlayer and countUnownedStars are
+// declared in galaxy.h. The rules that depend on who plays or that draw from
+// the generator take what they need of the game state.
+#include "base/random.h"
 #include "game/galaxy.h"
+
+struct GameState;
 
 // The millisecond tick count that seeds new games and reseeds the generator
 // after the deal. The core has no clock: the application installs one; without
@@ -13,23 +17,38 @@ using TickSource = unsigned (*)();
 void setTickSource(TickSource source);
 unsigned tickSeed();
 
+// The deal of a prepared galaxy: the generator is seeded with seed, each
+// player draws its caution, the stars go one by one to the weakest player,
+// and the generator is seeded again from the tick count.
+void setUpGame(Galaxy& galaxy, Random& random, int seed);
+
+// Income per turn of p: its stars' income, scaled for the human's seat by
+// the difficulty (at least 1 while it holds income).
+int income(const GameState& state, int p);
+// The armies p may place this turn: the income, at least the galaxy's minimum
+// income, cut so that p's armies stay within four times that.
+int placementAllowance(const GameState& state, int p);
+
+// One round of a battle: one of the two loses an army, even odds.
+void battleRound(Random& random, int& first, int& second);
+
 // A turn cycle: the counter goes up when the board's "play" state is entered.
 void beginTurnCycle(Galaxy& galaxy);
 // The human plays first in this cycle: a normal game, player 0 alive, and not
 // the first turn at "hard" or "impossible".
-bool humanPlaysFirst(const Galaxy& galaxy);
+bool humanPlaysFirst(const GameState& state);
 // First computer player of a cycle: 1, or 0 in the demonstration game.
-int firstComputerPlayer();
+int firstComputerPlayer(const GameState& state);
 
 // The allowance of p was cut by the army cap below p's income: the placement
 // prompt then says "(maximum reached) ".
-bool placementCapped(const Galaxy& galaxy, int p);
+bool placementCapped(const GameState& state, int p);
 
 // The human's battle from source to target: rounds while the source has lost
 // fewer than readyToLose armies and the target still stands (armies >= 0).
 // Returns true when the target fell (its armies below 0); the conquest itself
 // is humanConquest.
-bool humanBattle(Galaxy& galaxy, int source, int target, int readyToLose);
+bool humanBattle(Galaxy& galaxy, Random& random, int source, int target, int readyToLose);
 
 // What a conquest decided. Every conquest, the human's and the computer
 // players', is settled here and only here: the previous owner is out when it

@@ -129,8 +129,9 @@ void readStar(Cursor& in, Star& s, bool game, int players)
     in.number(s.armies, game ? 0 : INT_MIN, INT_MAX, "a star's armies");
 }
 
-bool readGalaxy(Cursor& in, Galaxy& g)
+bool readGalaxy(Cursor& in, GameState& state, int version)
 {
+    Galaxy& g = state.galaxy;
     in.word("galaxy");
     long long n = 0;
     in.number(g.playerCount, minPlayers, maxPlayers, "the player count");
@@ -144,10 +145,12 @@ bool readGalaxy(Cursor& in, Galaxy& g)
     in.integer(count, n * n, n * n, "the link count");
     g.links.assign(static_cast<size_t>(n * n), 0);
     for (int& v : g.links) in.number(v, INT_MIN, INT_MAX, "a link");
-    in.word("scratch");
-    for (Star& s : g.gameStars) {
-        in.finite(s.need, "a star's need");
-        in.finite(s.value, "a star's value");
+    in.word(version == 1 ? "scratch" : "memory");
+    state.ai.need.assign(in.ok ? n : 0, 0.0);
+    state.ai.value.assign(in.ok ? n : 0, 0.0);
+    for (size_t i = 0; i < state.ai.need.size(); ++i) {
+        in.finite(state.ai.need[i], "a star's need");
+        in.finite(state.ai.value[i], "a star's value");
     }
     return in.ok;
 }
@@ -164,14 +167,12 @@ bool consistent(Cursor& in, const GameState& s)
     if (s.wonOnPoints && s.phase != GamePhase::Over) return in.fail("a win on points in a game not over");
     for (int p : s.unannounced)
         if (!g.isPlayer(p)) return in.fail("an eliminated player is no player");
-    if (g.selectedStar != noOwner && (g.selectedStar < 0 || g.selectedStar >= g.slotCount()))
-        return in.fail("the selected star is no slot");
     return true;
 }
 
 } // namespace
 
-std::string saveText(const GameState& state, uint32_t random)
+std::string saveText(const GameState& state)
 {
     // In a cycle of computer turns under way, the cycle as it began. A cycle
     // not yet begun (the human's turn just ended) begins from the galaxy now.
@@ -180,6 +181,8 @@ std::string saveText(const GameState& state, uint32_t random)
         state.phase == GamePhase::ComputerTurns && step != AiPhase::CycleDone && step != AiPhase::GameOver;
     const std::vector<Star>& stars = inCycle ? state.cycleStart.stars : state.galaxy.gameStars;
     const std::vector<Player>& players = inCycle ? state.cycleStart.players : state.galaxy.players;
+    const std::vector<double>& need = inCycle ? state.cycleStart.need : state.ai.need;
+    const std::vector<double>& value = inCycle ? state.cycleStart.value : state.ai.value;
     const Galaxy& g = state.galaxy;
     const char* phase = "none";
     for (const PhaseName& p : phaseNames)
@@ -198,12 +201,10 @@ std::string saveText(const GameState& state, uint32_t random)
     out << '\n';
     out << "winner " << state.winner << '\n';
     out << "onPoints " << (state.wonOnPoints ? 1 : 0) << '\n';
-    out << "random " << (inCycle ? state.cycleStart.random : random) << '\n';
+    out << "random " << (inCycle ? state.cycleStart.random : state.random.state) << '\n';
     out << "turn " << g.turn << '\n';
     out << "lastConquest " << (inCycle ? state.cycleStart.lastConquestTurn : g.lastConquestTurn) << '\n';
     out << "minimumIncome " << real(g.minimumIncome) << '\n';
-    out << "gameInProgress " << g.gameInProgress << '\n';
-    out << "selectedStar " << g.selectedStar << '\n';
     out << "name " << g.name.size() << ' ' << g.name << '\n';
     out << "players " << players.size() << '\n';
     for (const Player& p : players) out << real(p.caution) << ' ' << p.alive << '\n';
@@ -214,8 +215,9 @@ std::string saveText(const GameState& state, uint32_t random)
     copy.gameStars = stars;
     copy.links = g.links;
     writeGalaxyText(out, copy);
-    out << "\nscratch\n";
-    for (const Star& s : stars) out << real(s.need) << ' ' << real(s.value) << '\n';
+    out << "\nmemory\n";
+    for (size_t i = 0; i < stars.size(); ++i)
+        out << real(i < need.size() ? need[i] : 0.0) << ' ' << real(i < value.size() ? value[i] : 0.0) << '\n';
     return sealSaveText(out.str());
 }
 
@@ -226,10 +228,13 @@ std::string sealSaveText(std::string body)
     return body + sum;
 }
 
-bool readSaveText(const std::string& text, GameState& state, uint32_t& random, std::string& why)
+bool readSaveText(const std::string& text, GameState& state, std::string& why)
 {
+    // Saves of the first version stay on players' disks: they are read too.
     const std::string first = std::string(saveFormatLine) + '\n';
-    if (text.compare(0, first.size(), first) != 0) {
+    const std::string firstOfVersion1 = "zentory save 1\n";
+    const int version = text.starts_with(first) ? 2 : text.starts_with(firstOfVersion1) ? 1 : 0;
+    if (version == 0) {
         why = "not a saved game of this version";
         return false;
     }
@@ -241,7 +246,8 @@ bool readSaveText(const std::string& text, GameState& state, uint32_t& random, s
     }
 
     Cursor in;
-    in.text = std::string_view(text).substr(first.size(), sumAt - first.size());
+    const size_t header = version == 2 ? first.size() : firstOfVersion1.size();
+    in.text = std::string_view(text).substr(header, sumAt - header);
     GameState s;
     long long v = 0;
     in.word("difficulty");
@@ -270,7 +276,7 @@ bool readSaveText(const std::string& text, GameState& state, uint32_t& random, s
     s.wonOnPoints = v == 1;
     in.word("random");
     in.integer(v, 0, UINT32_MAX, "the generator's state");
-    const uint32_t generator = static_cast<uint32_t>(v);
+    s.random.state = static_cast<uint32_t>(v);
     Galaxy& g = s.galaxy;
     in.word("turn");
     in.number(g.turn, 0, INT_MAX, "the turn");
@@ -278,10 +284,13 @@ bool readSaveText(const std::string& text, GameState& state, uint32_t& random, s
     in.number(g.lastConquestTurn, 0, g.turn, "the last conquest's turn");
     in.word("minimumIncome");
     in.finite(g.minimumIncome, "the minimum income");
-    in.word("gameInProgress");
-    in.number(g.gameInProgress, 0, 1, "the game-in-progress flag");
-    in.word("selectedStar");
-    in.number(g.selectedStar, INT_MIN, INT_MAX, "the selected star");
+    if (version == 1) {
+        // Gone: a game is in progress by its phase, and the selection is the board's.
+        in.word("gameInProgress");
+        in.integer(v, 0, 1, "the game-in-progress flag");
+        in.word("selectedStar");
+        in.integer(v, INT_MIN, INT_MAX, "the selected star");
+    }
     in.word("name");
     in.integer(v, 0, 4096, "the name's length");
     in.line(g.name, in.ok ? static_cast<size_t>(v) : 0);
@@ -292,7 +301,7 @@ bool readSaveText(const std::string& text, GameState& state, uint32_t& random, s
         in.finite(p.caution, "a player's caution");
         in.number(p.alive, 0, 1, "a player's alive flag");
     }
-    if (!readGalaxy(in, g)) {
+    if (!readGalaxy(in, s, version)) {
         why = in.why;
         return false;
     }
@@ -303,8 +312,7 @@ bool readSaveText(const std::string& text, GameState& state, uint32_t& random, s
         return false;
     }
     if (!checkPlayable(s, why)) return false;
-    s.cycleStart = CycleStart{g.gameStars, g.players, generator, g.lastConquestTurn};
+    s.cycleStart = CycleStart{g.gameStars, g.players, s.random.state, g.lastConquestTurn, s.ai.need, s.ai.value};
     state = std::move(s);
-    random = generator;
     return true;
 }

@@ -1,8 +1,8 @@
 #pragma once
-// The saved game: the game state and the game's generator as text, so that a
-// game goes on in a later run exactly as it would have gone on in this one.
+// The saved game: the game state as text, so that a game goes on in a later
+// run exactly as it would have gone on in this one.
 //
-//   zentory save 1                   format and version: anything else is refused
+//   zentory save 2                   format and version: 1 is read too, anything else is refused
 //   difficulty <0..4>
 //   demo <0|1>
 //   phase <turnStart|placement|attack|transfer|computerTurns|over>
@@ -15,13 +15,15 @@
 //   turn <n>
 //   lastConquest <n>                 the turn a star last changed owner
 //   minimumIncome <real>
-//   gameInProgress <0|1>
-//   selectedStar <slot>
 //   name <byte count> <name>
 //   players <count>  then per player: <caution> <alive>
 //   galaxy           then the galaxy in the galaxy file format (galaxy_file.h)
-//   scratch          then per game star the computer players' need and value
+//   memory           then per game star the computer players' need and value
 //   sum <8 hex digits>               FNV-1a of every byte before this line
+//
+// Version 1 had "gameInProgress <0|1>" and "selectedStar <slot>" after
+// minimumIncome (a game is in progress by its phase now, and a selection is
+// the board's), and called the memory "scratch".
 //
 // Reals are written with 17 digits, so that they read back to the same bits.
 // During a cycle of computer turns the save holds the cycle's start (its
@@ -32,19 +34,19 @@
 
 #include "game/game_state.h"
 
-inline constexpr const char* saveFormatLine = "zentory save 1";
+inline constexpr const char* saveFormatLine = "zentory save 2";
 
-// The text of the state, with random the generator's state now.
-std::string saveText(const GameState& state, uint32_t random);
+// The text of the state.
+std::string saveText(const GameState& state);
 
 // The body with its closing sum line.
 std::string sealSaveText(std::string body);
 
-// Reads a save made by saveText. On success state holds the game (its computer
-// turns idle, to be begun again; cycleStart as the stars, players and
-// generator read) and random the generator's state to go on with. A text of
-// another format or version, a damaged one, or one whose numbers the game
+// Reads a save made by saveText, or by a version-1 writer. On success state
+// holds the game (its computer turns idle, to be begun again; cycleStart as
+// the stars, players, generator and memory read). A text of another format
+// or version, a damaged one, or one whose numbers the game
 // cannot hold (outside the galaxy file's limits, negative armies, an owner
 // that is no player, a negative turn, a phase without its stars) is refused:
-// false, why says what is wrong, and state and random are left alone.
-bool readSaveText(const std::string& text, GameState& state, uint32_t& random, std::string& why);
+// false, why says what is wrong, and state is left alone.
+bool readSaveText(const std::string& text, GameState& state, std::string& why);

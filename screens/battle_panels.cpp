@@ -1,17 +1,17 @@
 #include <cstdio>
+#include <vector>
 
 #include "engine/translate.h"
 #include "game/galaxy.h"
 #include "game/human_turn.h"
 #include "screens/board.h"
 #include "screens/end_and_stats.h"
+#include "screens/galaxy_draw.h"
 #include "screens/screens.h"
 #include "screens/states.h"
 
 namespace {
 
-Star& source() { return gameGalaxy.gameStars[dragSource]; }
-Star& target() { return gameGalaxy.gameStars[dragTarget]; }
 
 void fightChoice(int k)
 {
@@ -37,35 +37,39 @@ void moveChoice(int k)
         setState(State::attackHuman);
         return;
     }
-    gameGalaxy.selectedStar = noOwner;
+    boardView.selectedStar = noOwner;
     setState(State::startAI);
 }
 
-// The frame every panel shares; false when the drag no longer names two
-// stars (the panel then closes).
-bool panelFrame(int elapsedMs, ButtonAction action)
+bool twoStars(int from, int to) { return gameState.galaxy.isGameStar(from) && gameState.galaxy.isGameStar(to); }
+
+// The frame every panel shares, on the drag's stars or the transfer's;
+// false when they are no longer two stars (the panel then closes).
+bool panelFrame(int elapsedMs, ButtonAction action, int from, int to)
 {
-    if (!gameGalaxy.isGameStar(dragSource) || !gameGalaxy.isGameStar(dragTarget)) {
+    if (!twoStars(from, to)) {
         setState(State::attackHuman);
         return false;
     }
-    gameGalaxy.selectedStar = dragTarget;
+    boardView.selectedStar = to;
     drawPlayScreen(elapsedMs);
     runHudButtons(elapsedMs);
     drawStarInfo(elapsedMs);
     choiceAction = action;
-    setChoices(source().armies, 0);
+    setChoices(gameState.galaxy.gameStars[from].armies, 0);
     choiceButtons.run(elapsedMs);
-    return gameGalaxy.isGameStar(dragSource) && gameGalaxy.isGameStar(dragTarget);
+    return twoStars(from, to);
 }
 
 } // namespace
 
 void fightHumanScreen(int elapsedMs)
 {
-    if (!panelFrame(elapsedMs, fightChoice)) return;
+    if (!panelFrame(elapsedMs, fightChoice, dragSource, dragTarget)) return;
+    const std::vector<Star>& stars = gameState.galaxy.gameStars;
     char text[96];
-    std::snprintf(text, sizeof text, tr("attackers: %d defenders: %d"), source().armies, target().armies + 1);
+    std::snprintf(text, sizeof text, tr("attackers: %d defenders: %d"), stars[dragSource].armies,
+                  stars[dragTarget].armies + 1);
     drawWhiteText(180, 500, 450, 30, text);
     drawWhiteText(180, 540, 120, 20, tr("attack till.."));
     drawWhiteText(306, 581, 120, 19, tr("..are destroyed"));
@@ -73,12 +77,13 @@ void fightHumanScreen(int elapsedMs)
 
 void transferToConqueredScreen(int elapsedMs)
 {
-    if (!panelFrame(elapsedMs, transferChoice)) return;
+    // The conquest's stars, as the game state holds them.
+    if (!panelFrame(elapsedMs, transferChoice, gameState.transferFrom, gameState.transferTo)) return;
     drawWhiteText(180, 500, 450, 30, tr("transfer to conquered planet:"));
 }
 
 void moveHumanScreen(int elapsedMs)
 {
-    if (!panelFrame(elapsedMs, moveChoice)) return;
+    if (!panelFrame(elapsedMs, moveChoice, dragSource, dragTarget)) return;
     drawWhiteText(180, 500, 450, 30, tr("transfer to planet and end turn:"));
 }

@@ -11,6 +11,7 @@
 #include "game/human_turn.h"
 #include "game/rules.h"
 #include "screens/core_texts.h"
+#include "screens/galaxy_draw.h"
 #include "screens/notices.h"
 #include "screens/screens.h"
 #include "screens/states.h"
@@ -35,8 +36,11 @@ std::array<Button, 7> choiceButtonSlots;
 ButtonSet noSupportButtons;
 Button noSupportOk;
 
-// May be the selection, which need not be a slot of the game stars.
-int starUnderPointer() { return gameGalaxy.starAt(mouseX(), mouseY(), 0, 0); }
+// On the control strip the selection, which need not be a slot of the game stars.
+int starUnderPointer()
+{
+    return mouseY() > controlStripY ? boardView.selectedStar : gameState.galaxy.starAt(mouseX(), mouseY(), 0, 0);
+}
 
 // A click in the panel strip is a click on a button there, never on a star,
 // even while a star is selected.
@@ -76,7 +80,7 @@ void drawPlayScreen(int)
 {
     drawImage(0, 0, "bigbar");
     drawImagePart(0, 499, 0, 499, 800, 100, "background");
-    gameGalaxy.drawBoard();
+    drawBoard(gameState, boardView);
     nextTurnButton.setActive(false);
     if (const std::string& failed = notices.panelLine; !failed.empty())
         drawTextInBox(20, 582, 760, 17, 255, 255, 255, failed.c_str(), true);
@@ -85,8 +89,8 @@ void drawPlayScreen(int)
 void drawStarInfo(int)
 {
     const int s = starUnderPointer();
-    if (!gameGalaxy.isGameStar(s)) return;
-    const Star& star = gameGalaxy.gameStars[s];
+    if (!gameState.galaxy.isGameStar(s)) return;
+    const Star& star = gameState.galaxy.gameStars[s];
     const char* kind = "";
     if (star.kind == normalStarKind) kind = tr("Normal Star");
     else if (star.kind == goldenStarKind) kind = tr("Golden Star");
@@ -121,7 +125,7 @@ void openBoard()
 {
     hudButtons.clear();
     choiceButtons.clear();
-    gameGalaxy.gameInProgress = 1;
+    boardView = BoardView{};
     nextTurnButton = Button(650, 520, tr("Next Turn"), nextTurn, "", passFrameValue);
     statsButton = Button(650, 546, tr("Stats"), showStatistics, "", passFrameValue);
     menuButton = Button(20, 546, tr("Menu"), menuFromGame, "", passFrameValue);
@@ -174,8 +178,8 @@ void placeHumanScreen(int elapsedMs)
 {
     drawPlayScreen(elapsedMs);
     const int hovered = starUnderPointer();
-    if (gameGalaxy.isGameStar(hovered) && gameGalaxy.gameStars[hovered].owner == 0)
-        gameGalaxy.highlightStar(hovered, 100, 100, 100);
+    if (gameState.galaxy.isGameStar(hovered) && gameState.galaxy.gameStars[hovered].owner == 0)
+        highlightStar(gameState.galaxy, hovered, 100, 100, 100);
     drawStarInfo(elapsedMs);
     const int armiesToPlace = gameState.armiesToPlace;
     if (placementStep > armiesToPlace) placementStep = armiesToPlace;
@@ -187,7 +191,7 @@ void placeHumanScreen(int elapsedMs)
                       "Place %d armies %sby clicking on one of your (%s) stars.",
                       static_cast<unsigned long>(placementStep)),
                   placementStep,
-                  placementCapped(gameGalaxy, 0) ? tr("(maximum reached) ") : "", tr(playerColourNames[0]));
+                  placementCapped(gameState, 0) ? tr("(maximum reached) ") : "", tr(playerColourNames[0]));
     drawWhiteText(180, 500, 450, 30, text);
     std::snprintf(text, sizeof text, tr("Remaining armies: %d"), armiesToPlace);
     drawWhiteText(180, 530, 450, 30, text);
@@ -206,10 +210,10 @@ void placeHumanScreen(int elapsedMs)
 
 void attackHumanScreen(int elapsedMs)
 {
-    gameGalaxy.selectedStar = noOwner;
+    boardView.selectedStar = noOwner;
     drawPlayScreen(elapsedMs);
     nextTurnButton.setActive(true);
-    gameGalaxy.highlightStar(starUnderPointer(), 100, 100, 100);
+    highlightStar(gameState.galaxy, starUnderPointer(), 100, 100, 100);
     runHudButtons(elapsedMs);
     drawStarInfo(elapsedMs);
     drawWhiteText(180, 500, 450, 30, tr("drag armies to enemy planets to attack"));
@@ -217,16 +221,16 @@ void attackHumanScreen(int elapsedMs)
 
     if (!dragging && leftButtonPressed()) {
         dragSource = boardStarUnderPointer();
-        dragging = canDragFrom(gameGalaxy, dragSource);
+        dragging = canDragFrom(gameState.galaxy, dragSource);
     }
     if (!dragging) return;
     char text[16];
-    std::snprintf(text, sizeof text, "%d", gameGalaxy.gameStars[dragSource].armies);
+    std::snprintf(text, sizeof text, "%d", gameState.galaxy.gameStars[dragSource].armies);
     drawWhiteText(static_cast<int>(mouseX()) + 20, static_cast<int>(mouseY()), 20, 20, text);
     if (isLeftButtonDown()) return;
     dragging = false;
     dragTarget = boardStarUnderPointer();
-    const DropKind drop = dropKind(gameGalaxy, dragSource, dragTarget);
+    const DropKind drop = dropKind(gameState.galaxy, dragSource, dragTarget);
     if (drop != DropKind::Nothing) setState(drop == DropKind::Move ? State::moveHuman : State::fightHuman);
 }
 

@@ -14,6 +14,7 @@
 #include "game/galaxy_file.h"
 #include "game/start_check.h"
 #include "screens/core_texts.h"
+#include "screens/galaxy_draw.h"
 #include "screens/screens.h"
 #include "screens/states.h"
 #include "screens/widgets.h"
@@ -67,7 +68,7 @@ bool unsavedWork() { return !editorFirstOpen && workText() != keptWork; }
 void ask(Question q)
 {
     question = q;
-    editorGalaxy.selectedStar = noOwner;
+    editorSelectedStar = noOwner;
     setState(State::confirm);
 }
 
@@ -111,7 +112,7 @@ void clearGalaxy(int)
 
 void leaveToMenu()
 {
-    editorGalaxy.selectedStar = noOwner;
+    editorSelectedStar = noOwner;
     setState(State::menu);
 }
 
@@ -226,7 +227,7 @@ void drawEditorScreen(int elapsedMs)
 {
     drawImage(0, 0, "bigbar");
     drawImagePart(0, 499, 0, 499, 800, 100, "background");
-    editorGalaxy.drawPreview(1.0);
+    drawPreview(editorGalaxy, 1.0, editorSelectedStar);
     editorButtons.setText(editorGalaxy.name);
     editorButtons.draw(elapsedMs);
     drawImage(0, 500 + 20 * currentKind, "selectionArrow");
@@ -264,7 +265,7 @@ void handleMouse()
         dragSelectedStar(mx, my);
     }
     if (leftButtonReleased()) tidyEditorGalaxy();
-    if (rightButtonPressed()) editorGalaxy.selectedStar = noOwner;
+    if (rightButtonPressed()) editorSelectedStar = noOwner;
     if (isKeyDown(keys::del)) removeSelectedStar();
 }
 
@@ -310,7 +311,7 @@ void editorScreen(int elapsedMs)
 {
     drawEditorScreen(elapsedMs);
     handleMouse();
-    editorGalaxy.highlightStar(editorGalaxy.starAt(mouseX(), mouseY(), 0, 0), 100, 100, 100);
+    highlightStar(editorGalaxy, editorStarAt(mouseX(), mouseY()), 100, 100, 100);
     editorButtons.enableTextField(164, 577);
     editorButtons.hover(elapsedMs);
     editorButtons.click(elapsedMs);

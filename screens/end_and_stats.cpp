@@ -13,6 +13,7 @@
 #include "engine/translate.h"
 #include "game/galaxy.h"
 #include "game/game_state.h"
+#include "game/rules.h"
 #include "screens/board.h"
 #include "screens/core_texts.h"
 #include "screens/screens.h"
@@ -56,7 +57,7 @@ std::string withColour(const char* format, int p)
 
 // In the demonstration game the human's seat is a computer player like any
 // other, so the messages name it by colour.
-bool isHuman(int p) { return p == 0 && !demoMode; }
+bool isHuman(int p) { return p == 0 && !gameState.demoMode; }
 
 } // namespace
 
@@ -121,7 +122,7 @@ void killedScreen(int elapsedMs)
     drawWhiteText(20, 500, 500, 70, eliminationMessage.c_str());
     killedButtons.run(elapsedMs);
     if (wasKeyPressed(keys::escape)) leaveKilled(0);
-    if (demoMode) {
+    if (gameState.demoMode) {
         killedTimer -= std::max(elapsedMs, 0);
         if (killedTimer <= 0) leaveKilled(0);
     }
@@ -152,7 +153,7 @@ void statsScreen(int elapsedMs)
     }
     drawImage(0, 0, "bigbar");
     drawImagePart(0, 479, 0, 479, 800, 150, "background");
-    const Galaxy& g = gameGalaxy;
+    const Galaxy& g = gameState.galaxy;
     const int rows = std::min({g.playerCount, static_cast<int>(g.players.size()), maxPlayers});
     char text[32];
     for (int i = 0; i < rows; ++i) {
@@ -162,7 +163,7 @@ void statsScreen(int elapsedMs)
         drawTextInBox(105, y, 200, 30, c.r, c.g, c.b, name.c_str(), true);
         std::snprintf(text, sizeof text, "%d", g.starCount(i));
         drawWhiteText(310, y, 150, 30, text);
-        std::snprintf(text, sizeof text, "%d", g.players[i].alive ? g.placementAllowance(i) : 0);
+        std::snprintf(text, sizeof text, "%d", g.players[i].alive ? placementAllowance(gameState, i) : 0);
         drawWhiteText(468, y, 150, 30, text);
         std::snprintf(text, sizeof text, "%d", g.armiesOf(i));
         drawWhiteText(649, y, 150, 30, text);

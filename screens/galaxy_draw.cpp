@@ -1,13 +1,15 @@
-// Drawing of stars, the galaxy preview and the game board through the engine facade.
+#include "screens/galaxy_draw.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 
 #include "engine/display.h"
 #include "engine/draw_text.h"
-#include "engine/translate.h"
 #include "engine/image_catalogue.h"
-#include "game/galaxy.h"
+#include "engine/translate.h"
+
+BoardView boardView;
 
 namespace {
 
@@ -38,61 +40,70 @@ void drawLinks(const Galaxy& g, const std::vector<Star>& stars, double scale)
     }
 }
 
-} // namespace
-
-void Star::drawScaled(double scale) const { drawImageCentered(toScreen(x * scale), toScreen(y * scale), kind); }
-
-void Star::drawOnBoard() const
+void drawLabel(const Star& star, const std::string& label)
 {
-    if (owner >= 0 && owner < maxPlayers) {
-        const int w = imageWidth(kind);
-        const int h = imageHeight(kind);
-        const Rgb& c = playerColours[owner];
-        fillRect(toScreen(static_cast<double>(x) - w / 2), toScreen(static_cast<double>(y) - h / 2), w, h, c.r, c.g,
-                 c.b);
-    }
-    drawImageCentered(toScreen(x), toScreen(y), kind);
-}
-
-void Star::drawLabel() const
-{
-    const int at = toScreen(x + 0.6 * imageWidth(kind));
+    const int at = toScreen(star.x + 0.6 * imageWidth(star.kind));
     if (!label.empty()) {
-        drawText(at, toScreen(y), 55, 255, 25, label.c_str(), 22, false);
+        drawText(at, toScreen(star.y), 55, 255, 25, label.c_str(), 22, false);
     } else {
         char text[16];
-        std::snprintf(text, sizeof text, "%d", armies);
-        drawText(at, toScreen(y), 255, 255, 255, text, 14, false);
+        std::snprintf(text, sizeof text, "%d", star.armies);
+        drawText(at, toScreen(star.y), 255, 255, 255, text, 14, false);
     }
 }
 
-void Galaxy::highlightStar(int index, int r, int g, int b) const
+} // namespace
+
+void drawStarScaled(const Star& star, double scale)
 {
-    if (index < 0 || index >= slotCount() || !layoutStars[index].active) return;
-    const Star& s = layoutStars[index];
+    drawImageCentered(toScreen(star.x * scale), toScreen(star.y * scale), star.kind);
+}
+
+void drawStarOnBoard(const Star& star)
+{
+    if (star.owner >= 0 && star.owner < maxPlayers) {
+        const int w = imageWidth(star.kind);
+        const int h = imageHeight(star.kind);
+        const Rgb& c = playerColours[star.owner];
+        fillRect(toScreen(static_cast<double>(star.x) - w / 2), toScreen(static_cast<double>(star.y) - h / 2), w, h,
+                 c.r, c.g, c.b);
+    }
+    drawImageCentered(toScreen(star.x), toScreen(star.y), star.kind);
+}
+
+void highlightStar(const Galaxy& galaxy, int index, int r, int g, int b)
+{
+    if (index < 0 || index >= galaxy.slotCount() || !galaxy.layoutStars[index].active) return;
+    const Star& s = galaxy.layoutStars[index];
     const int w = imageWidth(s.kind);
     const int h = imageHeight(s.kind);
     tintRect(toScreen(static_cast<double>(s.x) - w / 2), toScreen(static_cast<double>(s.y) - h / 2), w, h, r, g, b);
 }
 
-void Galaxy::drawPreview(double scale) const
+void drawPreview(const Galaxy& galaxy, double scale, int selected)
 {
-    drawLinks(*this, layoutStars, scale);
-    for (const Star& s : layoutStars)
-        if (s.active) s.drawScaled(scale);
-    highlightStar(selectedStar, 0, 100, 0);
+    drawLinks(galaxy, galaxy.layoutStars, scale);
+    for (const Star& s : galaxy.layoutStars)
+        if (s.active) drawStarScaled(s, scale);
+    highlightStar(galaxy, selected, 0, 100, 0);
 }
 
-void Galaxy::drawBoard() const
+void drawBoard(const GameState& state, const BoardView& view)
 {
+    const Galaxy& g = state.galaxy;
     char text[64];
-    const int level = std::clamp(difficulty, 0, static_cast<int>(difficultyNames.size()) - 1);
-    std::snprintf(text, sizeof text, tr("turn %d (%s)"), turn, tr(difficultyNames[level]));
+    const int level = std::clamp(state.difficulty, 0, static_cast<int>(difficultyNames.size()) - 1);
+    std::snprintf(text, sizeof text, tr("turn %d (%s)"), g.turn, tr(difficultyNames[level]));
     drawText(10, 7, 255, 255, 255, text, 16, false);
-    drawLinks(*this, gameStars, 1.0);
-    for (const Star& s : gameStars)
-        if (s.active) s.drawOnBoard();
-    for (const Star& s : gameStars)
-        if (s.active) s.drawLabel();
-    highlightStar(selectedStar, 0, 100, 0);
+    drawLinks(g, g.gameStars, 1.0);
+    for (const Star& s : g.gameStars)
+        if (s.active) drawStarOnBoard(s);
+    const std::vector<std::string>& labels = state.computerTurns.labels;
+    static const std::string none;
+    for (size_t i = 0; i < g.gameStars.size(); ++i) {
+        if (!g.gameStars[i].active) continue;
+        const bool battle = view.labelledStar == static_cast<int>(i) && !view.label.empty();
+        drawLabel(g.gameStars[i], battle ? view.label : i < labels.size() ? labels[i] : none);
+    }
+    highlightStar(g, view.selectedStar, 0, 100, 0);
 }

@@ -18,6 +18,7 @@
 #include "game/galaxy_list.h"
 #include "game/game_state.h"
 #include "game/start_check.h"
+#include "screens/galaxy_draw.h"
 #include "screens/screens.h"
 #include "screens/states.h"
 #include "screens/widgets.h"
@@ -247,8 +248,8 @@ void beginGame(bool demo)
     const StartRefusal why = checkGameStart(builtIn, previewGalaxy.name);
     refusal = tr(startRefusalText(why));
     if (why == StartRefusal::none) {
-        difficulty = chosenDifficulty;
-        startNewGame(demo, builtIn);
+        gameState.difficulty = chosenDifficulty;
+        startNewGame(previewGalaxy, demo);
     } else {
         refusedGalaxy = selectedGalaxy;
     }
@@ -258,8 +259,7 @@ void beginGame(bool demo)
 // the disk, so quitting needs no question; only a new game throws it away.
 bool humanGameUnderWay()
 {
-    return gameGalaxy.gameInProgress != 0 && demoMode == 0 && gameState.phase != GamePhase::None &&
-           gameState.phase != GamePhase::Over;
+    return gameInProgress(gameState) && gameState.demoMode == 0;
 }
 
 void askOrBegin(bool demo)
@@ -345,7 +345,7 @@ void openSelection(bool forEditorLoad)
     playModeButtons.clear();
     refusal.clear();
     asked = 0;
-    chosenDifficulty = difficulty;
+    chosenDifficulty = gameState.difficulty;
     forEditor = forEditorLoad;
     setState(State::load);
     galaxyFileNames = listGalaxyFiles(galaxyFolders());
@@ -366,7 +366,7 @@ void loadScreen(int)
     standardButtons.click(0);
     fileRowButtons.click(0);
     showPreview(previewWanted);
-    previewGalaxy.drawPreview(0.5);
+    drawPreview(previewGalaxy, 0.5, noOwner);
 
     char players[32];
     std::snprintf(players, sizeof players, tr("Players: %d"), previewGalaxy.playerCount);
@@ -404,6 +404,6 @@ void resetSelectionForTests()
     asked = 0;
     // The values this screen sets for a game, as at program start.
     chosenDifficulty = 2;
-    difficulty = 2;
-    demoMode = 1;
+    gameState.difficulty = 2;
+    gameState.demoMode = 1;
 }

@@ -148,7 +148,7 @@ void drawManualNote(int elapsedMs)
 void menuScreen(int elapsedMs)
 {
     if (!menu.made) makeMenuButtons();
-    menu.resume.setActive(gameGalaxy.gameInProgress != 0 && gameState.phase != GamePhase::Over);
+    menu.resume.setActive(gameInProgress(gameState));
     drawImage(0, 0, "mainMenu");
     menu.set.run(0);
     drawManualNote(elapsedMs);

@@ -10,10 +10,6 @@ void resumeSavedGameScreen(int elapsedMs)
     openBoard();
     const State next = boardStateFor(gameState);
     if (next == State::placeHuman) placementStep = 1;
-    if (next == State::transferToConquered) {
-        dragSource = gameState.transferFrom;
-        dragTarget = gameState.transferTo;
-    }
     // Falls not yet shown are shown first, as they would have been.
     announceOrGo(next);
     if (currentState() != State::resume) runCurrentState(elapsedMs);

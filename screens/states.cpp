@@ -80,6 +80,6 @@ void backFromOptions(int) { setState(State::menu); }
 void resumeGame(int)
 {
     // A decided game is over for good: nothing to go back to.
-    if (gameGalaxy.gameInProgress != 0 && gameState.phase != GamePhase::Over) setState(menuReturnState);
+    if (gameInProgress(gameState)) setState(menuReturnState);
 }
 void continueAfterStatistics(int) { setState(statsReturnState); }

@@ -15,6 +15,7 @@
 #include "game/rules.h"
 #include "screens/core_texts.h"
 #include "screens/end_and_stats.h"
+#include "screens/galaxy_draw.h"
 #include "screens/screens.h"
 #include "screens/states.h"
 #include "screens/widgets.h"
@@ -44,8 +45,16 @@ int frameMs(int elapsedMs) { return std::clamp(elapsedMs, 0, longestFrameMs); }
 AiStepReport step()
 {
     const AiStepReport report = stepComputerTurns(gameState);
-    if (stepObserver) stepObserver(gameGalaxy, report);
+    if (stepObserver) stepObserver(gameState.galaxy, report);
     return report;
+}
+
+// Off the board go the placement's labels and the battle's.
+void clearLabels()
+{
+    aiTurns.labels.clear();
+    boardView.labelledStar = noOwner;
+    boardView.label.clear();
 }
 
 // The first frame of a placement or attack phase: its first step is due at once.
@@ -55,7 +64,7 @@ void startPhaseOnce()
     phaseStarted = true;
     placementDone = false;
     pauseTimer = -5;
-    gameGalaxy.clearLabels();
+    clearLabels();
 }
 
 void makeButtons()
@@ -89,7 +98,7 @@ void setAiStepObserver(AiStepObserver observer) { stepObserver = observer; }
 void drawAIScreen(int elapsedMs)
 {
     drawPlayScreen(elapsedMs);
-    if (demoMode) drawTextInBox(79, 521, 511, 59, 255, 255, 255, tr("Demo Running"), false);
+    if (gameState.demoMode) drawTextInBox(79, 521, 511, 59, 255, 255, 255, tr("Demo Running"), false);
     // Whose turn it is, in its colour, under the "menu" button: free panel
     // in a game and in the demonstration game alike.
     const int p = aiTurns.currentPlayer;
@@ -124,7 +133,7 @@ void placeAIScreen(int elapsedMs)
         phaseStarted = false;
         pauseTimer = pauseMs();
         setState(State::attackAI);
-        gameGalaxy.clearLabels();
+        clearLabels();
     }
     if (pauseTimer < 0) {
         // The labels of the placement ("4+3") stay on the board for one pause.
@@ -146,10 +155,9 @@ void attackAIScreen(int elapsedMs)
         pauseTimer -= elapsed;
     } else {
         stepTimer -= elapsed;
-        if (gameGalaxy.isGameStar(aiTurns.attackTo)) {
-            Star& target = gameGalaxy.gameStars[aiTurns.attackTo];
-            target.label = std::to_string(target.armies + 1) + " v " + std::to_string(aiTurns.battleAttackers);
-        }
+        // The battle as it stands before the round, shown until the next frame.
+        boardView.labelledStar = aiTurns.attackTo;
+        boardView.label = battleLabel(gameState);
         if (stepTimer < 0) {
             // One round per frame at most: after a stall the battle goes on at
             // its pace instead of being fought out unseen.
@@ -161,7 +169,7 @@ void attackAIScreen(int elapsedMs)
     if (!conquered) {
         if (pauseTimer < 0 && aiTurns.battleAttackers < 1) {
             pauseTimer = pauseMs();
-            gameGalaxy.clearLabels();
+            clearLabels();
             if (aiTurns.phase != AiPhase::ChooseAttack) {
                 leaveFinishedCycle();
             } else if (step().kind == AiStepKind::TurnOver) {
@@ -183,6 +191,7 @@ void attackAIScreen(int elapsedMs)
 void resetTurnDriverForTests()
 {
     gameState.computerTurns = AiTurns{};
+    boardView = BoardView{};
     phaseStarted = placementDone = false;
     pauseTimer = stepTimer = 0;
     aiButtons = ButtonSet{};

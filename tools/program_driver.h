@@ -18,6 +18,9 @@
 #include "engine/platform/headless.h"
 #include "game/editor_draft.h"
 #include "game/galaxy.h"
+#include "game/galaxy_file.h"
+#include "game/game_state.h"
+#include "screens/galaxy_draw.h"
 #include "screens/screens.h"
 #include "screens/states.h"
 
@@ -66,7 +69,7 @@ struct ProgramDriver {
         resetStatesForTests();
         resetInputForTests();
         resetAllScreensForTests();
-        gameGalaxy.reset();
+        gameState = GameState{};
         previewGalaxy.reset();
         editorGalaxy.reset();
         headlessReset();

@@ -86,7 +86,7 @@ int main(int argc, char** argv)
                 std::fprintf(stderr, "record_replays: cannot write %s\n", path.c_str());
                 return 1;
             }
-            std::printf("%s: %zu bytes, %d turns\n", path.c_str(), text.size(), gameGalaxy.turn);
+            std::printf("%s: %zu bytes, %d turns\n", path.c_str(), text.size(), gameState.galaxy.turn);
         }
     }
     return 0;

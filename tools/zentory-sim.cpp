@@ -43,7 +43,6 @@
 #include "ai/game_trace.h"
 #include "ai/replay.h"
 #include "base/file_replace.h"
-#include "base/random.h"
 #include "game/galaxy_file.h"
 #include "game/save_file.h"
 
@@ -167,10 +166,10 @@ template <class Play> GameResult followGame(const Galaxy& g, const Options& o, P
     return result;
 }
 
-GameResult playGame(Galaxy& g, const Galaxy& loaded, unsigned seed, const Options& o)
+GameResult playGame(GameState& state, const Galaxy& loaded, unsigned seed, const Options& o)
 {
-    return followGame(g, o, [&](const DemoGameObserver& observer) {
-        return playDemoGame(g, loaded, seed, o.maxTurns, observer);
+    return followGame(state.galaxy, o, [&](const DemoGameObserver& observer) {
+        return playDemoGame(state, loaded, seed, o.maxTurns, observer);
     });
 }
 
@@ -179,16 +178,15 @@ int stopAndSave(const Galaxy& loaded, const Options& o)
 {
     Options upTo = o;
     upTo.maxTurns = o.stopAt - 1;
-    const GameResult r = playGame(gameGalaxy, loaded, o.seed, upTo);
+    GameState state;
+    const GameResult r = playGame(state, loaded, o.seed, upTo);
     if (!r.capped) {
         std::printf("game seed %u: winner %d at turn %d, before turn %d; nothing saved\n", o.seed, r.winner, r.turns,
                     o.stopAt);
         return r.fault ? 1 : 0;
     }
-    gameState.phase = GamePhase::TurnStart;
-    gameState.galaxy.gameInProgress = 1;
     int error = 0;
-    if (!replaceFile(o.saveFile, o.saveFile + ".tmp", saveText(gameState, randomState()), error)) {
+    if (!replaceFile(o.saveFile, o.saveFile + ".tmp", saveText(state), error)) {
         std::fprintf(stderr, "zentory-sim: cannot write %s: %s\n", o.saveFile.c_str(), std::strerror(error));
         return 2;
     }
@@ -201,10 +199,9 @@ int resume(const Options& o)
     std::ifstream in(o.resumeFile, std::ios::binary);
     std::ostringstream text;
     text << in.rdbuf();
-    uint32_t random = 0;
     std::string why = "cannot be opened";
     GameState s;
-    if (!in || !readSaveText(text.str(), s, random, why)) {
+    if (!in || !readSaveText(text.str(), s, why)) {
         std::fprintf(stderr, "zentory-sim: %s: %s\n", o.resumeFile.c_str(), why.c_str());
         return 2;
     }
@@ -212,12 +209,10 @@ int resume(const Options& o)
         std::fprintf(stderr, "zentory-sim: %s: not a demonstration game between turns\n", o.resumeFile.c_str());
         return 2;
     }
-    gameState = std::move(s);
-    seedRandom(random);
-    const int from = gameGalaxy.turn;
-    const bool counted = gameState.phase == GamePhase::ComputerTurns;
-    const GameResult r = followGame(gameGalaxy, o, [&](const DemoGameObserver& observer) {
-        return continueDemoGame(gameGalaxy, o.maxTurns, observer, counted);
+    const int from = s.galaxy.turn;
+    const bool counted = s.phase == GamePhase::ComputerTurns;
+    const GameResult r = followGame(s.galaxy, o, [&](const DemoGameObserver& observer) {
+        return continueDemoGame(s, o.maxTurns, observer, counted);
     });
     std::printf("game resumed after turn %d: %d turns, %s", counted ? from - 1 : from, r.turns,
                 r.capped ? "turn cap" : "winner ");
@@ -248,7 +243,7 @@ int record(Galaxy loaded, const Options& o)
         std::fprintf(stderr, "zentory-sim: cannot write %s: %s\n", o.recordFile.c_str(), std::strerror(error));
         return 2;
     }
-    std::printf("game seed %u: %d turns, winner %s; recorded to %s\n", o.seed, gameGalaxy.turn,
+    std::printf("game seed %u: %d turns, winner %s; recorded to %s\n", o.seed, gameState.galaxy.turn,
                 gameState.winner == noOwner ? "none" : playerColourNames[gameState.winner], o.recordFile.c_str());
     return 0;
 }
@@ -288,7 +283,6 @@ int main(int argc, char** argv)
         return 2;
     }
     if (!o.recordFile.empty()) return record(loaded, o);
-    demoMode = 1;
     if (o.stopAt > 0) return stopAndSave(loaded, o);
     std::vector<int> wins(maxPlayers, 0);
     int capped = 0, onPoints = 0, faults = 0;
@@ -296,7 +290,8 @@ int main(int argc, char** argv)
     int minTurns = 0, maxTurnsSeen = 0;
     for (int k = 0; k < o.games; ++k) {
         const unsigned seed = o.seed + static_cast<unsigned>(k);
-        const GameResult r = playGame(gameGalaxy, loaded, seed, o);
+        GameState state;
+        const GameResult r = playGame(state, loaded, seed, o);
         std::printf("game seed %u: %d turns, %s", seed, r.turns, r.capped ? "turn cap" : "winner ");
         if (!r.capped) std::printf("%d%s", r.winner, r.onPoints ? " on points" : "");
         std::printf("%s\n", r.fault ? " ARMIES BELOW 0" : "");

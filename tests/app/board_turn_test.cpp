@@ -19,10 +19,8 @@ struct BoardTurn : ::testing::Test {
     void SetUp() override
     {
         ASSERT_TRUE(program.start(scratchDir("board")));
-        difficulty = 2;
-        previewGalaxy.name = "TENTACLES";
-        startNewGame(false, true);
-        const Galaxy& g = gameGalaxy;
+        startNewGame(builtInGalaxy(), false);
+        const Galaxy& g = gameState.galaxy;
         for (int i = 0; i < g.slotCount() && enemy == noOwner; ++i)
             for (int j = 0; j < g.slotCount() && enemy == noOwner; ++j)
                 if (g.gameStars[i].owner == 0 && g.gameStars[j].owner != 0 && g.isLinked(i, j) &&
@@ -31,11 +29,11 @@ struct BoardTurn : ::testing::Test {
         ASSERT_NE(enemy, noOwner);
     }
 
-    Star& star(int s) { return gameGalaxy.gameStars[s]; }
-    void clickStar(int s) { program.click(gameGalaxy.layoutStars[s].x, gameGalaxy.layoutStars[s].y); }
+    Star& star(int s) { return gameState.galaxy.gameStars[s]; }
+    void clickStar(int s) { program.click(gameState.galaxy.layoutStars[s].x, gameState.galaxy.layoutStars[s].y); }
     void dragStars(int from, int to)
     {
-        const Star &a = gameGalaxy.layoutStars[from], &b = gameGalaxy.layoutStars[to];
+        const Star &a = gameState.galaxy.layoutStars[from], &b = gameState.galaxy.layoutStars[to];
         program.drag(a.x, a.y, b.x, b.y);
     }
     // The state a click on choice button k led to, before that state ran.
@@ -72,7 +70,7 @@ struct BoardTurn : ::testing::Test {
 TEST_F(BoardTurn, PlacementStatsDragBattleConquestTransferAndMove)
 {
     ASSERT_TRUE(program.runUntil(State::placeHuman, 200));
-    EXPECT_EQ(gameGalaxy.turn, 1);
+    EXPECT_EQ(gameState.galaxy.turn, 1);
     const uint32_t nextTurnSpot = program.pixel(700, 530);
     gameState.armiesToPlace = 13;
     EXPECT_EQ(shownChoices(), (Labels{"1", "3", "5", "7", "9", "11", "13"}));
@@ -92,8 +90,8 @@ TEST_F(BoardTurn, PlacementStatsDragBattleConquestTransferAndMove)
     // "Stats" remembers the phase ("Menu" is walked by the whole-game test);
     // Escape does nothing on the statistics, and "continue" lies over no
     // figure of the fullest table.
-    gameGalaxy.playerCount = 8;
-    gameGalaxy.players.resize(8);
+    gameState.galaxy.playerCount = 8;
+    gameState.galaxy.players.resize(8);
     program.click(660, 556);
     program.key(keys::escape);
     for (int row = 0; row < 8; ++row)
@@ -101,7 +99,7 @@ TEST_F(BoardTurn, PlacementStatsDragBattleConquestTransferAndMove)
             for (auto [dx, dy] : {std::pair(1, 1), {w - 2, 1}, {1, 28}, {w - 2, 28}, {w / 2, 15}})
                 program.click(x + dx, 83 + 50 * row + dy);
     ASSERT_EQ(program.state(), State::stats);
-    gameGalaxy.playerCount = 5;
+    gameState.galaxy.playerCount = 5;
     program.click(400, 533); // "continue"
     ASSERT_EQ(program.state(), State::attackHuman);
 
@@ -109,8 +107,8 @@ TEST_F(BoardTurn, PlacementStatsDragBattleConquestTransferAndMove)
     from.armies = 20;
     // The army count follows the pointer over bare sky; a drop there does nothing.
     int x = 20, y = 40;
-    while (gameGalaxy.starAt(x, y, 0, 0) != noOwner || whiteIn(x + 20, y, 20, 20)) x += 20;
-    program.press(gameGalaxy.layoutStars[own].x, gameGalaxy.layoutStars[own].y);
+    while (gameState.galaxy.starAt(x, y, 0, 0) != noOwner || whiteIn(x + 20, y, 20, 20)) x += 20;
+    program.press(gameState.galaxy.layoutStars[own].x, gameState.galaxy.layoutStars[own].y);
     program.frame();
     program.moveTo(x, y);
     program.frame();
@@ -124,7 +122,7 @@ TEST_F(BoardTurn, PlacementStatsDragBattleConquestTransferAndMove)
     ASSERT_EQ(program.state(), State::fightHuman);
     to.armies = 50; // ready to lose 3 against a strong star: the panel stays open
     EXPECT_EQ(shownChoices(), (Labels{"0", "3", "6", "10", "13", "16", "20"}));
-    EXPECT_EQ(gameGalaxy.selectedStar, enemy);
+    EXPECT_EQ(boardView.selectedStar, enemy);
     EXPECT_EQ(pressChoice(1), State::fightHuman);
     EXPECT_EQ(from.armies, 17);
     EXPECT_EQ(pressChoice(0), State::attackHuman); // 0 calls the attack off
@@ -150,13 +148,13 @@ TEST_F(BoardTurn, PlacementStatsDragBattleConquestTransferAndMove)
 TEST_F(BoardTurn, ANewGameOrDemoStartsWithNothingSelected)
 {
     for (int button : {505, 525}) { // start, demo
-        gameGalaxy.selectedStar = enemy; // as the last battle panel left it
+        boardView.selectedStar = enemy; // as the last battle panel left it
         openSelection(false);
         program.frame();
         program.click(185 + 60, button + 9);
         program.click(316 + 60, 258 + 9); // "yes": the game under way goes
         ASSERT_NE(program.state(), State::load);
-        EXPECT_EQ(gameGalaxy.selectedStar, noOwner);
+        EXPECT_EQ(boardView.selectedStar, noOwner);
     }
 }
 
@@ -169,11 +167,11 @@ TEST_F(BoardTurn, ComputersOpenAHardGameAndNoSupportGoesToTheAttack)
         const Rgb c = playerColours[p];
         return std::count(line.begin(), line.end(), packRgb(c.r, c.g, c.b));
     };
-    difficulty = 3;
-    gameGalaxy.minimumIncome = 0;
-    star(own).armies = 4 * gameGalaxy.income(0) + 1;
+    gameState.difficulty = 3;
+    gameState.galaxy.minimumIncome = 0;
+    star(own).armies = 4 * income(gameState, 0) + 1;
     program.frames(2);
-    EXPECT_EQ(std::pair(gameGalaxy.turn, program.state()), std::pair(1, State::placeAI));
+    EXPECT_EQ(std::pair(gameState.galaxy.turn, program.state()), std::pair(1, State::placeAI));
     program.frame();
     EXPECT_GT(inPlayerLine(1), 10);
     for (int i = 0; i < 5000 && gameState.computerTurns.currentPlayer != 2; ++i) program.frame();

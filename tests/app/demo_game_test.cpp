@@ -27,14 +27,16 @@ int clockMs = 0, traceCap = 0;
 std::vector<Step> steps;
 std::vector<std::string> screenTrace;
 
-bool anyLabel(const Galaxy& g)
+bool anyLabel()
 {
-    return std::any_of(g.gameStars.begin(), g.gameStars.end(), [](const Star& s) { return !s.label.empty(); });
+    const std::vector<std::string>& labels = gameState.computerTurns.labels;
+    return !boardView.label.empty() ||
+           std::any_of(labels.begin(), labels.end(), [](const std::string& s) { return !s.empty(); });
 }
 
 void record(const Galaxy& g, const AiStepReport& r)
 {
-    steps.push_back({clockMs, r, anyLabel(g)});
+    steps.push_back({clockMs, r, anyLabel()});
     if (g.turn <= traceCap && !traceLine(g, r).empty()) screenTrace.push_back(traceLine(g, r));
 }
 
@@ -67,17 +69,17 @@ struct ComputerTurns : ::testing::Test {
         screenTrace.clear();
         eliminations.clear();
         setAiStepObserver(record);
-        startNewGame(demo, true);
+        startNewGame(builtInGalaxy(), demo);
         program.frames(2);  // past the turn's start
     }
     // Blue holds every star but star 0 (green) and star 1 (purple); seats
     // left without a star are out, as the deal marks them.
     void rig()
     {
-        for (Star& s : gameGalaxy.gameStars) s.owner = 1, s.armies = 30;
-        gameGalaxy.gameStars[0].owner = gameGalaxy.gameStars[0].armies = 0;
-        gameGalaxy.gameStars[1].owner = 2, gameGalaxy.gameStars[1].armies = 0;
-        for (int p = 0; p < gameGalaxy.playerCount; ++p) gameGalaxy.players[p].alive = gameGalaxy.starCount(p) > 0;
+        for (Star& s : gameState.galaxy.gameStars) s.owner = 1, s.armies = 30;
+        gameState.galaxy.gameStars[0].owner = gameState.galaxy.gameStars[0].armies = 0;
+        gameState.galaxy.gameStars[1].owner = 2, gameState.galaxy.gameStars[1].armies = 0;
+        for (int p = 0; p < gameState.galaxy.playerCount; ++p) gameState.galaxy.players[p].alive = gameState.galaxy.starCount(p) > 0;
         setState(State::startAI);
     }
     void TearDown() override { setAiStepObserver(nullptr); }
@@ -85,7 +87,7 @@ struct ComputerTurns : ::testing::Test {
     // dismissed with Escape. No army count may fall below 0 between frames.
     template <class Check> void play(const std::vector<int>& frameMs, Check check)
     {
-        for (size_t i = 0; i < 400000 && program.state() != State::win && gameGalaxy.turn <= traceCap; ++i) {
+        for (size_t i = 0; i < 400000 && program.state() != State::win && gameState.galaxy.turn <= traceCap; ++i) {
             if (program.state() == State::killed) {
                 eliminations.push_back(eliminationMessage);
                 headlessPushKey(1, true);
@@ -94,7 +96,7 @@ struct ComputerTurns : ::testing::Test {
             clockMs += frameMs[i % frameMs.size()];
             program.frame(frameMs[i % frameMs.size()]);
             headlessPushKey(1, false);
-            for (const Star& s : gameGalaxy.gameStars) ASSERT_GE(s.armies, 0);
+            for (const Star& s : gameState.galaxy.gameStars) ASSERT_GE(s.armies, 0);
             check();
         }
     }
@@ -110,10 +112,11 @@ TEST_F(ComputerTurns, EachSpeedPacesTheRunnersGameAndEliminationsLeadToTheWinScr
             ASSERT_FALSE(steps.empty());
             const AiStepReport& r = steps.back().report;
             if (r.kind == AiStepKind::AttackChosen && clockMs > steps.back().atMs) {
-                ASSERT_EQ(gameGalaxy.gameStars[r.to].label, std::to_string(r.defenders) + " v " + std::to_string(r.attackers));
+                ASSERT_EQ(std::pair(boardView.labelledStar, boardView.label),
+                          std::pair(r.to, std::to_string(r.defenders) + " v " + std::to_string(r.attackers)));
             }
             if (r.kind == AiStepKind::Placed && steps.back().labelled && program.state() == State::placeAI) {
-                ASSERT_TRUE(anyLabel(gameGalaxy)) << "placement labels gone within the pause";
+                ASSERT_TRUE(anyLabel()) << "placement labels gone within the pause";
             }
         });
         for (size_t i = 1; i < steps.size(); ++i) {
@@ -131,7 +134,7 @@ TEST_F(ComputerTurns, EachSpeedPacesTheRunnersGameAndEliminationsLeadToTheWinScr
     start(true, 5, 25, 400); // to the win screen, whatever the frame lengths
     play({1, 16, 7, 33, 16, 250, 16, 3, 4000, 16}, [] {});
     ASSERT_EQ(program.state(), State::win);
-    EXPECT_EQ(winMessage, std::string(playerColourNames[soleSurvivor(gameGalaxy)]) + " wins!");
+    EXPECT_EQ(winMessage, std::string(playerColourNames[soleSurvivor(gameState.galaxy)]) + " wins!");
     EXPECT_EQ(screenTrace, runnerTrace());
 
     start(true, 1, 25, 100);  // green and purple against blue; seats 3 and 4 hold nothing
@@ -142,11 +145,11 @@ TEST_F(ComputerTurns, EachSpeedPacesTheRunnersGameAndEliminationsLeadToTheWinScr
     EXPECT_EQ(winMessage, "blue wins!");
     int lastSeatTurns = 0;
     for (const Step& s : steps) lastSeatTurns += s.report.player == 4 && s.report.kind == AiStepKind::TurnOver;
-    EXPECT_EQ(lastSeatTurns, gameGalaxy.turn - 1);
+    EXPECT_EQ(lastSeatTurns, gameState.galaxy.turn - 1);
 
     start(false, 1, 50, 100);  // a game the deal left to one player ends at the computer turn
-    for (Star& s : gameGalaxy.gameStars) s.owner = 0;
-    for (Player& p : gameGalaxy.players) p.alive = &p == &gameGalaxy.players[0];
+    for (Star& s : gameState.galaxy.gameStars) s.owner = 0;
+    for (Player& p : gameState.galaxy.players) p.alive = &p == &gameState.galaxy.players[0];
     setState(State::startAI);
     program.frames(2);
     EXPECT_EQ(winMessage, "you win!");
@@ -163,7 +166,7 @@ TEST_F(ComputerTurns, ADemonstrationGameThatNeverEndedRunsUnattendedToAWinOnPoin
     int killedSince = -1, clock = 0;
     std::vector<int> killedShownMs;
     for (int i = 0; i < 200000 && program.state() != State::win; ++i) {
-        if (gameGalaxy.turn == 20) gameGalaxy.turn += quietTurnsToEnd - 30;
+        if (gameState.galaxy.turn == 20) gameState.galaxy.turn += quietTurnsToEnd - 30;
         const bool killed = program.state() == State::killed;
         if (killed && killedSince < 0) killedSince = clock;
         if (killed && clock - killedSince > 5000) break;
@@ -174,7 +177,7 @@ TEST_F(ComputerTurns, ADemonstrationGameThatNeverEndedRunsUnattendedToAWinOnPoin
     ASSERT_EQ(program.state(), State::win);
     EXPECT_EQ(std::pair(gameState.phase, gameState.wonOnPoints), std::pair(GamePhase::Over, true));
     EXPECT_EQ(winMessage, std::string(playerColourNames[gameState.winner]) + " wins on points");
-    EXPECT_EQ(gameGalaxy.turn, gameGalaxy.lastConquestTurn + quietTurnsToEnd);
+    EXPECT_EQ(gameState.galaxy.turn, gameState.galaxy.lastConquestTurn + quietTurnsToEnd);
     ASSERT_FALSE(killedShownMs.empty());
     for (int ms : killedShownMs) EXPECT_TRUE(ms >= 2000 && ms < 2000 + 2 * frameMs) << ms;
 

@@ -72,19 +72,19 @@ TEST_F(EditorTest, FirstOpeningClickChainsAndAKindChange)
 {
     EXPECT_TRUE(g.layoutStars[0].kind == darkStarKind && place(0) == std::pair(100, 100));
     EXPECT_TRUE(g.layoutStars[1].kind == normalStarKind && place(1) == std::pair(200, 220));
-    EXPECT_TRUE(!linked(0, 1) && g.selectedStar == noOwner);
+    EXPECT_TRUE(!linked(0, 1) && editorSelectedStar == noOwner);
 
     program.click(100, 100);
     program.click(400, 300); // empty space with A selected: new, unlinked, selected
-    EXPECT_TRUE(g.selectedStar == 2 && starAt(400, 300) == 2 && !linked(0, 2));
+    EXPECT_TRUE(editorSelectedStar == 2 && starAt(400, 300) == 2 && !linked(0, 2));
 
     program.rightClick(600, 300);
-    EXPECT_EQ(g.selectedStar, noOwner);
+    EXPECT_EQ(editorSelectedStar, noOwner);
     program.click(100, 100);
     program.click(200, 220);
-    EXPECT_TRUE(linked(0, 1) && g.selectedStar == 1);
+    EXPECT_TRUE(linked(0, 1) && editorSelectedStar == 1);
     program.click(400, 300);
-    EXPECT_TRUE(linked(1, 2) && !linked(0, 2) && g.selectedStar == 2);
+    EXPECT_TRUE(linked(1, 2) && !linked(0, 2) && editorSelectedStar == 2);
 
     program.key(keys::escape); // unsaved work: asked first, and Escape is "no"
     EXPECT_EQ(program.state(), State::confirm);
@@ -92,12 +92,12 @@ TEST_F(EditorTest, FirstOpeningClickChainsAndAKindChange)
     EXPECT_EQ(program.state(), State::editor);
     clickButton(357, 500); // "menu", then "yes": leaving and coming back keeps the work
     clickButton(316, 258);
-    EXPECT_TRUE(program.state() == State::menu && g.selectedStar == noOwner);
+    EXPECT_TRUE(program.state() == State::menu && editorSelectedStar == noOwner);
     openEditor();
     EXPECT_TRUE(linked(1, 2));
 
     program.click(225, 220); // a new star beside star 1
-    ASSERT_EQ(g.selectedStar, 3);
+    ASSERT_EQ(editorSelectedStar, 3);
     clickButton(20, 520); // golden keeps the place; its box now reaches star 1, the lower index, which goes
     EXPECT_EQ(std::tuple(g.layoutStars[3].kind, place(3), g.layoutStars[1].active, g.layoutStars[3].active),
               std::tuple(goldenStarKind, std::pair(225, 220), 0, 1));
@@ -199,11 +199,11 @@ TEST_F(EditorTest, PanelButtonsKeysAndLoadsThatKeepTheWorkOrTheSelection)
 
     // The built-in galaxy keeps the name, and no star of it is selected.
     program.click(400, 300);
-    ASSERT_EQ(g.selectedStar, 0);
+    ASSERT_EQ(editorSelectedStar, 0);
     clickButton(20, 577);
     program.click(30 + 96, 275 + 14);
     program.click(44 + 72, 523 + 11);
-    EXPECT_EQ(std::tuple(g.name, g.selectedStar, g.layoutStars[0].x), std::tuple("TEST", noOwner, 222));
+    EXPECT_EQ(std::tuple(g.name, editorSelectedStar, g.layoutStars[0].x), std::tuple("TEST", noOwner, 222));
 }
 
 TEST_F(EditorTest, SavingAsksBeforeOverwritingAndRefusesNamesItCannotSave)
@@ -218,7 +218,7 @@ TEST_F(EditorTest, SavingAsksBeforeOverwritingAndRefusesNamesItCannotSave)
     program.click(100, 100);
     program.click(200, 220); // linked now
     save(); // the question, on its panel
-    EXPECT_EQ(std::tuple(program.state(), g.selectedStar, program.pixel(305, 285)),
+    EXPECT_EQ(std::tuple(program.state(), editorSelectedStar, program.pixel(305, 285)),
               std::tuple(State::confirm, noOwner, packRgb(54, 182, 151)));
     clickButton(458, 258); // no
     EXPECT_EQ(program.state(), State::editor);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "game/galaxy.h"
+#include "screens/galaxy_draw.h"
 #include "tests/app/test_support.h"
 #include "tests/support/test_star.h"
 
@@ -24,7 +25,6 @@ struct GalaxyDraw : ::testing::Test {
         openTestDisplay();
         addTestImage(normalStarKind, dotImage(23, 24));
         addTestImage(darkStarKind, dotImage(50, 49));
-        demoMode = 1;
     }
     void TearDown() override { closeTestDisplay(); }
 };
@@ -40,15 +40,12 @@ TEST_F(GalaxyDraw, PreviewIsScaledDrawsEachLinkOnceTintsTheSelectedStarAndFarAwa
     g.layoutStars[1] = testStar(500, 100);
     g.layoutStars[2] = testStar(300, 300, darkStarKind);
     g.setLink(0, 1, 1);
-    g.drawPreview(0.5);
+    drawPreview(g, 0.5, noOwner);
     expectPixels({{50, 50, white}, {250, 50, white}, {150, 50, linkColour}, {150, 100, 0}});
-    g.selectedStar = 2;
-    g.drawPreview(1.0);
+    drawPreview(g, 1.0, 2);
     EXPECT_EQ(pixelAt(280, 280), packRgb(0, 100, 0));
     clearBackBuffer(0);
-    g.highlightStar(99, 50, 50, 50); // a free slot
-    g.highlightStar(100, 50, 50, 50);
-    g.highlightStar(-5, 50, 50, 50);
+    for (int index : {99, 100, -5}) highlightStar(g, index, 50, 50, 50); // a free slot, none
     EXPECT_EQ(litPixels(), 0);
 
     g.layoutStars[0] = testStar(2147483647, -2147483647 - 1);
@@ -58,10 +55,11 @@ TEST_F(GalaxyDraw, PreviewIsScaledDrawsEachLinkOnceTintsTheSelectedStarAndFarAwa
     g.links[0 * 100 + 1] = 1;
     g.gameStars = g.layoutStars;
     for (Star& s : g.gameStars) s.owner = 2, s.armies = -2147483647 - 1;
-    g.selectedStar = 0;
-    g.drawPreview(1.0);
-    g.drawPreview(0.5);
-    g.drawBoard();
+    drawPreview(g, 1.0, 0);
+    drawPreview(g, 0.5, 0);
+    GameState state;
+    state.galaxy = g;
+    drawBoard(state, BoardView{0, 0, "far"});
     // Links to a star off the screen are left out, as drawLine leaves out any
     // line with an end off the screen; the star near the middle is drawn.
     EXPECT_EQ(countPixels(linkColour), 0);
@@ -73,27 +71,28 @@ TEST_F(GalaxyDraw, BoardDrawsTheGameStarsWithOwnerBoxesAndLabels)
     // The owner's box lies under the star picture, only for a player.
     Star s = testStar(100, 100);
     s.owner = 3;
-    s.drawOnBoard();
+    drawStarOnBoard(s);
     const uint32_t box = rgb(playerColours[3]); // from x - 11, y - 12
     expectPixels({{100, 100, white}, {89, 88, box}, {88, 100, 0}, {111, 111, box}, {100, 113, 0}});
     for (int owner : {noOwner, 8}) {
         clearBackBuffer(0);
         s.owner = owner;
-        s.drawOnBoard();
+        drawStarOnBoard(s);
         EXPECT_EQ(litPixels(), 1);
     }
 
-    Galaxy g;
+    GameState state;
+    Galaxy& g = state.galaxy;
     g.gameStars[0] = testStar(100, 100);
     g.gameStars[0].owner = 0;
     g.gameStars[0].armies = 12;
     g.gameStars[1] = testStar(300, 100);
     g.gameStars[1].owner = 1;
-    g.gameStars[1].label = "+3";
+    state.computerTurns.labels = {"", "+3"};
     g.layoutStars = g.gameStars;
     g.setLink(0, 1, 1);
     g.layoutStars[1].x = 700; // the board draws the game copy's positions
-    g.drawBoard();
+    drawBoard(state, BoardView{});
     expectPixels({{200, 100, linkColour}, {95, 95, rgb(playerColours[0])}, {295, 95, rgb(playerColours[1])}});
     // Text lies right of each star: white army count, green label, white turn line.
     auto count = [](int x0, int y0, int x1, int y1, uint32_t colour) {
@@ -105,4 +104,7 @@ TEST_F(GalaxyDraw, BoardDrawsTheGameStarsWithOwnerBoxesAndLabels)
     EXPECT_GT(count(113, 80, 160, 130, white), 0);
     EXPECT_GT(count(313, 80, 380, 130, packRgb(55, 255, 25)), 0);
     EXPECT_GT(count(0, 0, 200, 40, white), 0);
+    clearBackBuffer(0); // the screen's battle label stands in for the army count
+    drawBoard(state, BoardView{noOwner, 0, "3 v 24"});
+    EXPECT_TRUE(count(113, 80, 160, 130, white) == 0 && count(113, 80, 160, 130, packRgb(55, 255, 25)) > 0);
 }

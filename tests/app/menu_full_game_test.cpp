@@ -23,18 +23,18 @@ TEST(MenuFullGame, FromTheTitleThroughAGameAndBackToTheMenu)
     program.click(126, 394); // ROMAN
     program.click(247, 514); // "start"
     ASSERT_TRUE(program.runUntil(State::placeHuman, 2000));
-    const int turn = gameGalaxy.turn;
+    const int turn = gameState.galaxy.turn;
     program.click(82, 555); // the board's "Menu"
     ASSERT_EQ(program.state(), State::menu);
     program.click(200, 91); // "Play Zentory": choosing a level there is for the next game
     program.click(80, 500); // "simple"
     program.key(keys::escape);
     program.click(200, 491); // "Resume Game"
-    ASSERT_EQ(std::pair(program.state(), difficulty), std::pair(State::placeHuman, 2));
+    ASSERT_EQ(std::pair(program.state(), gameState.difficulty), std::pair(State::placeHuman, 2));
     program.key(keys::escape);
     program.key(keys::escape); // the board's Escape, then the menu's
     ASSERT_EQ(program.state(), State::placeHuman);
-    EXPECT_EQ(gameGalaxy.turn, turn);
+    EXPECT_EQ(gameState.galaxy.turn, turn);
     // A new game would throw this one away: asked first; Escape and "no" keep it, "yes" starts anew.
     program.key(keys::escape);
     program.click(200, 91);
@@ -46,12 +46,12 @@ TEST(MenuFullGame, FromTheTitleThroughAGameAndBackToTheMenu)
     EXPECT_TRUE(asked());
     program.click(518, 267); // "no"
     EXPECT_FALSE(asked());
-    EXPECT_EQ(std::tuple(program.state(), gameGalaxy.turn, demoMode), std::tuple(State::load, turn, 0));
+    EXPECT_EQ(std::tuple(program.state(), gameState.galaxy.turn, gameState.demoMode), std::tuple(State::load, turn, 0));
     program.click(247, 514);
     program.click(376, 267); // "yes"
     ASSERT_TRUE(program.runUntil(State::placeHuman, 2000));
 
-    Galaxy& g = gameGalaxy;
+    Galaxy& g = gameState.galaxy;
     int mine = noOwner;
     for (int i = 0; i < g.slotCount() && mine == noOwner; ++i)
         for (int j = 0; j < g.slotCount(); ++j)

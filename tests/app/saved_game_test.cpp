@@ -18,7 +18,6 @@
 
 #include "ai/game_trace.h"
 #include "app/autosave.h"
-#include "base/random.h"
 #include "game/game_state.h"
 #include "game/save_file.h"
 #include "screens/board.h"
@@ -35,11 +34,11 @@ std::vector<std::string> trace;
 void record(const Galaxy& g, const AiStepReport& r) { trace.push_back(traceLine(g, r)); }
 unsigned fixedSeed() { return 5; }
 
-std::string stateText() { return saveText(gameState, randomState()); }
+std::string stateText() { return saveText(gameState); }
 
 void clickStar(ProgramDriver& program, int s)
 {
-    program.click(gameGalaxy.layoutStars[s].x, gameGalaxy.layoutStars[s].y);
+    program.click(gameState.galaxy.layoutStars[s].x, gameState.galaxy.layoutStars[s].y);
 }
 void pressChoice(ProgramDriver& program, int k)
 {
@@ -52,12 +51,12 @@ void pressChoice(ProgramDriver& program, int k)
 // elimination is dismissed. Stops the given number of turns on, or at the end.
 void playTurns(ProgramDriver& program, int turns)
 {
-    const int until = gameGalaxy.turn + turns;
-    for (int i = 0; i < 100000 && program.state() != State::win && gameGalaxy.turn <= until; ++i) {
+    const int until = gameState.galaxy.turn + turns;
+    for (int i = 0; i < 100000 && program.state() != State::win && gameState.galaxy.turn <= until; ++i) {
         const State state = program.state();
         if (state == State::placeHuman) {
             int s = 0;
-            while (gameGalaxy.gameStars[s].owner != 0) ++s;
+            while (gameState.galaxy.gameStars[s].owner != 0) ++s;
             clickStar(program, s);
         } else if (state == State::attackHuman) {
             program.click(700, 530);
@@ -94,12 +93,10 @@ struct SavedGame : ::testing::Test {
         ASSERT_TRUE(program.start(scratchDir("savedgame")));
         setTickSource(fixedSeed);
         setAiStepObserver(record);
-        difficulty = 2;
-        previewGalaxy.name = "TENTACLES";
-        startNewGame(demo, true);
+        startNewGame(builtInGalaxy(), demo);
         if (demo) return;
         ASSERT_TRUE(program.runUntil(State::placeHuman, 200));
-        const Galaxy& g = gameGalaxy;
+        const Galaxy& g = gameState.galaxy;
         for (int i = 0; i < g.slotCount() && enemy == noOwner; ++i)
             for (int j = 0; j < g.slotCount() && enemy == noOwner; ++j)
                 if (g.gameStars[i].owner == 0 && g.gameStars[j].owner > 0 && g.isLinked(i, j))
@@ -114,11 +111,11 @@ struct SavedGame : ::testing::Test {
     void conquer(bool last)
     {
         placeAll();
-        gameGalaxy.gameStars[own].armies = 500;
-        const int loser = gameGalaxy.gameStars[enemy].owner;
-        for (Star& s : gameGalaxy.gameStars)
-            if (&s != &gameGalaxy.gameStars[enemy] && s.owner == loser) s.owner = last ? 0 : loser;
-        const Star &a = gameGalaxy.layoutStars[own], &b = gameGalaxy.layoutStars[enemy];
+        gameState.galaxy.gameStars[own].armies = 500;
+        const int loser = gameState.galaxy.gameStars[enemy].owner;
+        for (Star& s : gameState.galaxy.gameStars)
+            if (&s != &gameState.galaxy.gameStars[enemy] && s.owner == loser) s.owner = last ? 0 : loser;
+        const Star &a = gameState.galaxy.layoutStars[own], &b = gameState.galaxy.layoutStars[enemy];
         program.drag(a.x, a.y, b.x, b.y);
         pressChoice(program, 6);
     }
@@ -233,7 +230,7 @@ TEST_F(SavedGame, ASecondCopyOnTheSameFolderLeavesTheSaveAlone)
         close(hold[1]);
         ProgramDriver copy;
         copy.saveFolder = saves;
-        const bool resumed = copy.start(scratchDir("first_copy")) && gameGalaxy.gameInProgress;
+        const bool resumed = copy.start(scratchDir("first_copy")) && gameInProgress(gameState);
         char c = resumed ? 'r' : '-';
         if (write(ready[1], &c, 1) == 1 && read(hold[0], &c, 1) < 0) _exit(1);
         _exit(0);
@@ -242,10 +239,9 @@ TEST_F(SavedGame, ASecondCopyOnTheSameFolderLeavesTheSaveAlone)
     char got = 0;
     EXPECT_TRUE(read(ready[0], &got, 1) == 1 && got == 'r');
     ASSERT_TRUE(program.start(scratchDir("savedgame")));
-    EXPECT_EQ(gameGalaxy.gameInProgress, 0);
+    EXPECT_FALSE(gameInProgress(gameState));
     EXPECT_EQ(notices.menuLine, "Another copy of the game uses " + saves.string() + "; this one will not save");
-    previewGalaxy.name = "TENTACLES";
-    startNewGame(false, true);
+    startNewGame(builtInGalaxy(), false);
     program.frames(20);
     EXPECT_EQ(notices.panelLine, "Not saved: another copy of the game uses " + saves.string());
     finishSaving();
@@ -253,7 +249,7 @@ TEST_F(SavedGame, ASecondCopyOnTheSameFolderLeavesTheSaveAlone)
     kill(first, SIGKILL); // as a crash: the kernel lets go of the folder
     waitpid(first, nullptr, 0);
     ASSERT_TRUE(program.start(scratchDir("savedgame")));
-    EXPECT_EQ(gameGalaxy.gameInProgress, 1);
+    EXPECT_TRUE(gameInProgress(gameState));
     for (int fd : {ready[0], ready[1], hold[1]}) close(fd);
 }
 
@@ -261,14 +257,14 @@ TEST_F(SavedGame, QuittingSavesAtOnceTheEndOfAGameRemovesItsSaveAndDemonstration
 {
     startGame();
     clickStar(program, own);
-    gameGalaxy.turn = 9; // a change no save has seen yet
+    gameState.galaxy.turn = 9; // a change no save has seen yet
     finishSaving();      // as the program does at its end
     EXPECT_EQ(readText(saveFile()), stateText());
     // The enemy's star is the last one not the human's.
-    const int loser = gameGalaxy.gameStars[enemy].owner;
-    for (int s = 0; s < gameGalaxy.slotCount(); ++s)
-        if (s != enemy && gameGalaxy.gameStars[s].owner > 0) gameGalaxy.gameStars[s].owner = 0;
-    for (int p = 0; p < gameGalaxy.playerCount; ++p) gameGalaxy.players[p].alive = p == 0 || p == loser;
+    const int loser = gameState.galaxy.gameStars[enemy].owner;
+    for (int s = 0; s < gameState.galaxy.slotCount(); ++s)
+        if (s != enemy && gameState.galaxy.gameStars[s].owner > 0) gameState.galaxy.gameStars[s].owner = 0;
+    for (int p = 0; p < gameState.galaxy.playerCount; ++p) gameState.galaxy.players[p].alive = p == 0 || p == loser;
     conquer(true);
     program.key(1); // past the loser's elimination
     ASSERT_EQ(program.state(), State::win);
@@ -339,14 +335,13 @@ TEST(KilledGame, EveryStartResumesTheLastCompleteSave)
             ProgramDriver program;
             program.saveFolder = saves;
             const bool started = program.start(dataFolders + "_" + std::to_string(getpid()));
-            const bool resumable = gameGalaxy.gameInProgress != 0;
+            const bool resumable = gameInProgress(gameState);
             gameSpeedDelay = 1; // the computer players as fast as the frames go
             if (started && program.runUntil(State::menu, 5000, 500)) {
                 if (resumable) {
                     program.key(1);
                 } else {
-                    previewGalaxy.name = "TENTACLES";
-                    startNewGame(false, true);
+                    startNewGame(builtInGalaxy(), false);
                 }
                 playTurns(program, 1000);
             }
@@ -371,9 +366,8 @@ TEST(KilledGame, EveryStartResumesTheLastCompleteSave)
         }
         ++saved;
         GameState s;
-        uint32_t random = 0;
         std::string why;
-        ASSERT_TRUE(readSaveText(readText(saves / saveFileName), s, random, why)) << why;
+        ASSERT_TRUE(readSaveText(readText(saves / saveFileName), s, why)) << why;
         if (previousTurn >= 0) {
             ASSERT_GE(s.galaxy.turn, previousTurn) << "start " << starts << " went back";
             advanced += s.galaxy.turn > previousTurn;

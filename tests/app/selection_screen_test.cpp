@@ -101,26 +101,27 @@ TEST_F(Selection, PreviewsStartsOnlyAGameThatCanEndOnTheChosenGalaxyAndDifficult
     const auto unreadable = messageLine();
     program.click(579, 77);
     program.click(247, 534); // "demo"
-    EXPECT_EQ(std::pair(program.state(), gameGalaxy.gameInProgress), std::pair(State::load, 0));
+    EXPECT_EQ(std::pair(program.state(), gameInProgress(gameState)), std::pair(State::load, false));
     EXPECT_NE(unreadable, quiet);
     const auto tooFew = messageLine();
     EXPECT_NE(tooFew, unreadable);
     program.click(579, 112);
     program.click(247, 514);
-    EXPECT_EQ(std::pair(program.state(), gameGalaxy.gameInProgress), std::pair(State::load, 0));
+    EXPECT_EQ(std::pair(program.state(), gameInProgress(gameState)), std::pair(State::load, false));
     EXPECT_NE(messageLine(), tooFew);
     EXPECT_NE(messageLine(), quiet);
     clickStandard(3);
     EXPECT_EQ(messageLine(), quiet);
     program.click(105, 561); // "hard"
     program.click(247, 514);
-    const Galaxy& g = gameGalaxy;
-    EXPECT_EQ(std::tuple(g.name, g.gameInProgress, difficulty, demoMode), std::tuple("ROMAN", 1, 3, 0));
+    const Galaxy& g = gameState.galaxy;
+    EXPECT_EQ(std::tuple(g.name, gameInProgress(gameState), gameState.difficulty, gameState.demoMode),
+              std::tuple("ROMAN", true, 3, 0));
     program.key(keys::escape); // the board's way to the menu
     program.click(200, 91);
     program.click(247, 534);
     program.click(376, 267); // "yes" to abandoning the game under way
-    EXPECT_EQ(std::pair(sameMap(gameGalaxy, builtIn()), demoMode), std::pair(true, 1));
+    EXPECT_EQ(std::pair(sameMap(gameState.galaxy, builtIn()), gameState.demoMode), std::pair(true, 1));
 
     // In the editor's mode: "load" loads the selected galaxy, TENTACLES when
     // none was chosen, and Escape loads nothing.

@@ -4,7 +4,6 @@
 #include <tuple>
 
 #include "ai/planning.h"
-#include "base/random.h"
 #include "tests/core/ai_test_galaxy.h"
 
 namespace {
@@ -16,7 +15,7 @@ namespace {
 
 // The given stars of player 0, each linked to all of ten enemy normal stars
 // (player 1, no armies): enemy strength 10 units + 10 income = 20, enemy value 10.
-Galaxy facingTen(std::vector<TestStar> stars, double caution, double minimumIncome)
+GameState facingTen(std::vector<TestStar> stars, double caution, double minimumIncome)
 {
     const int own = static_cast<int>(stars.size());
     std::vector<std::pair<int, int>> links;
@@ -24,32 +23,33 @@ Galaxy facingTen(std::vector<TestStar> stars, double caution, double minimumInco
         stars.push_back({NS, 1, 0});
         for (int j = 0; j < own; ++j) links.push_back({j, i});
     }
-    return makeTestGalaxy(stars, links, 2, caution, minimumIncome);
+    return testGame(makeTestGalaxy(stars, links, 2, caution, minimumIncome));
 }
 
 TEST(DefenceNeeds, WorthlessStarsNeedNothingAndEveryTotalIsFinite)
 {
     // Star 1 is an interior normal star of a pocket: worth 0, needs 0. Player
     // 1's stars keep the needs they had.
-    Galaxy g = makeTestGalaxy({{NS, 0, 0}, {NS, 0, 0}, {NS, 1, 0}, {NS, 1, 5}}, {{1, 0}, {0, 2}, {2, 3}}, 2, 2.0);
-    g.gameStars[2].need = 42.0;
+    GameState g = testGame(
+        makeTestGalaxy({{NS, 0, 0}, {NS, 0, 0}, {NS, 1, 0}, {NS, 1, 5}}, {{1, 0}, {0, 2}, {2, 3}}, 2, 2.0));
+    std::vector<double>& need = g.ai.need;
+    need[2] = 42.0;
     const int total = computeDefenceNeeds(g, 0);
-    EXPECT_GT(g.gameStars[0].need, 0.2);
+    EXPECT_GT(need[0], 0.2);
     // The total truncates as it goes.
-    EXPECT_EQ(std::tuple(g.gameStars[1].need, g.gameStars[2].need, total),
-              std::tuple(0.0, 42.0, static_cast<int>(g.gameStars[0].need)));
+    EXPECT_EQ(std::tuple(need[1], need[2], total), std::tuple(0.0, 42.0, static_cast<int>(need[0])));
 
     // With no star of another player every need is zero.
-    Galaxy alone = makeTestGalaxy({{GS, 0, 3}, {NS, 0, 1}}, {{0, 1}}, 2);
-    alone.gameStars[0].need = alone.gameStars[1].need = 5.0;
+    GameState alone = testGame(makeTestGalaxy({{GS, 0, 3}, {NS, 0, 1}}, {{0, 1}}, 2));
+    alone.ai.need = {5.0, 5.0};
     const int aloneTotal = computeDefenceNeeds(alone, 0);
-    EXPECT_EQ(std::tuple(aloneTotal, alone.gameStars[0].need, alone.gameStars[1].need), std::tuple(0, 0.0, 0.0));
+    EXPECT_EQ(std::tuple(aloneTotal, alone.ai.need[0], alone.ai.need[1]), std::tuple(0, 0.0, 0.0));
 
     // Player 1 holds an unlinked normal star (a pocket of its own: worth 0), so
     // the strength 8 + 1 is divided by 1: 9 x 9 / 2.
-    Galaxy worthless = makeTestGalaxy({{GS, 0, 0}, {NS, 1, 7}}, {}, 2, 2.0);
+    GameState worthless = testGame(makeTestGalaxy({{GS, 0, 0}, {NS, 1, 7}}, {}, 2, 2.0));
     EXPECT_EQ(computeDefenceNeeds(worthless, 0), 40);
-    EXPECT_DOUBLE_EQ(worthless.gameStars[0].need, 40.5);
+    EXPECT_DOUBLE_EQ(worthless.ai.need[0], 40.5);
 }
 
 TEST(RoundHalfDown, ExactHalvesGoDownAndOddValuesAreDefined)
@@ -75,47 +75,45 @@ TEST(Placement, LabelsTheAdditionAndTheSurplusSentToTheAttackSource)
         {60, 2.5, 25.0, " + 25", 85}, // strong enough to need nothing: the whole allowance is surplus
     };
     for (const auto& c : cases) {
-        Galaxy g = facingTen({{GS, 0, c.armies}}, c.caution, c.allowance);
+        GameState g = facingTen({{GS, 0, c.armies}}, c.caution, c.allowance);
         placeArmiesAI(g, 0);
-        EXPECT_EQ(std::pair(g.gameStars[0].label, g.gameStars[0].armies), std::pair(c.label, c.placed));
+        EXPECT_EQ(std::pair(g.computerTurns.labels[0], g.galaxy.gameStars[0].armies), std::pair(c.label, c.placed));
     }
 }
 
 TEST(Placement, APlayerWithoutStarsPlacesNothing)
 {
-    Galaxy g = makeTestGalaxy({{NS, 1, 2}, {NS, 1, 2}}, {{0, 1}}, 2, 2.5, 8.0);
-    const uint32_t before = randomState();
+    GameState g = testGame(makeTestGalaxy({{NS, 1, 2}, {NS, 1, 2}}, {{0, 1}}, 2, 2.5, 8.0));
     placeArmiesAI(g, 0);
-    EXPECT_EQ(std::tuple(g.armiesOf(1), g.gameStars[0].label, randomState()), std::tuple(4, "", before));
+    EXPECT_EQ(std::tuple(g.galaxy.armiesOf(1), g.computerTurns.labels[0], g.random.state), std::tuple(4, "", 1u));
 }
 
 TEST(Attack, FinishingTakesTheLastStarWithTheFirstArmedNeighbour)
 {
-    Galaxy g = makeTestGalaxy({{NS, 0, 0}, {NS, 0, 5}, {NS, 0, 3}, {NS, 1, 9}}, {{0, 3}, {1, 3}, {2, 3}}, 2);
-    const uint32_t before = randomState();
+    GameState g =
+        testGame(makeTestGalaxy({{NS, 0, 0}, {NS, 0, 5}, {NS, 0, 3}, {NS, 1, 9}}, {{0, 3}, {1, 3}, {2, 3}}, 2));
     int from, to, armies;
     chooseAttackAI(g, 0, from, to, armies);
-    EXPECT_EQ(std::tuple(from, to, armies, g.gameStars[1].armies), std::tuple(1, 3, 5, 0));
-    ASSERT_EQ(g.attackCandidates.size(), 1u);
-    EXPECT_EQ(g.attackCandidates[0].score, 1000000.0);
-    EXPECT_EQ(randomState(), before);
+    EXPECT_EQ(std::tuple(from, to, armies, g.galaxy.gameStars[1].armies), std::tuple(1, 3, 5, 0));
+    ASSERT_EQ(g.ai.attackCandidates.size(), 1u);
+    EXPECT_EQ(std::pair(g.ai.attackCandidates[0].score, g.random.state), std::pair(1000000.0, 1u)); // no draw
 }
 
 TEST(Attack, NothingToAttackWithOrNoIncomeGivesNoAttack)
 {
     // The last enemy star faces only empty own stars: planning hands it over
     // tentatively, and with no other star left the needs are 0.
-    Galaxy g = makeTestGalaxy({{NS, 0, 0}, {NS, 0, 0}, {NS, 1, 9}}, {{0, 2}, {1, 2}}, 2);
+    GameState g = testGame(makeTestGalaxy({{NS, 0, 0}, {NS, 0, 0}, {NS, 1, 9}}, {{0, 2}, {1, 2}}, 2));
     int from, to, armies;
     chooseAttackAI(g, 0, from, to, armies);
     EXPECT_EQ(std::tuple(from, to, armies), std::tuple(noOwner, noOwner, noOwner));
     planAttack(g, 0, 12);
-    ASSERT_FALSE(g.attackCandidates.empty());
-    EXPECT_EQ(std::pair(g.attackCandidates[0].from, g.attackCandidates[0].armies), std::pair(0, 12));
+    ASSERT_FALSE(g.ai.attackCandidates.empty());
+    EXPECT_EQ(std::pair(g.ai.attackCandidates[0].from, g.ai.attackCandidates[0].armies), std::pair(0, 12));
 
-    Galaxy poor = makeTestGalaxy({{"empty", 0, 9}, {NS, 1, 0}}, {{0, 1}}, 2);
+    GameState poor = testGame(makeTestGalaxy({{"empty", 0, 9}, {NS, 1, 0}}, {{0, 1}}, 2));
     planAttack(poor, 0, 0);
-    EXPECT_TRUE(poor.attackCandidates.empty());
+    EXPECT_TRUE(poor.ai.attackCandidates.empty());
 }
 
 }  // namespace

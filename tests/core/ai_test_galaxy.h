@@ -3,7 +3,7 @@
 #include <utility>
 #include <vector>
 
-#include "game/galaxy.h"
+#include "game/game_state.h"
 #include "tests/support/test_star.h"
 
 struct TestStar {
@@ -13,11 +13,10 @@ struct TestStar {
 };
 
 // Every star active at a distinct position; links set both ways; every
-// player alive with the given caution; demonstration game (plain incomes).
+// player alive with the given caution.
 inline Galaxy makeTestGalaxy(const std::vector<TestStar>& stars, const std::vector<std::pair<int, int>>& links,
                              int players, double caution = 2.5, double minimumIncome = 0.0)
 {
-    demoMode = 1;
     Galaxy g;
     const int n = static_cast<int>(stars.size());
     g.layoutStars.assign(n, Star{});
@@ -38,6 +37,15 @@ inline Galaxy makeTestGalaxy(const std::vector<TestStar>& stars, const std::vect
     g.players.assign(players, Player{1, caution});
     g.minimumIncome = minimumIncome;
     return g;
+}
+
+// A demonstration game (plain incomes) on the galaxy, the memory all zeros.
+inline GameState testGame(Galaxy galaxy)
+{
+    GameState s;
+    s.galaxy = std::move(galaxy);
+    beginGame(s);
+    return s;
 }
 
 inline constexpr const char* NS = "normalStar";

@@ -3,7 +3,6 @@
 #include <tuple>
 
 #include "ai/turn_sequence.h"
-#include "base/random.h"
 #include "game/rules.h"
 #include "tests/core/ai_test_galaxy.h"
 
@@ -12,64 +11,64 @@ namespace {
 TEST(AiTurns, ACycleVisitsEveryPlayerInOrderFromTheFirstUnlessTheGameIsDecided)
 {
     // Nobody can attack anybody: each player places, then its turn is over.
-    Galaxy g = makeTestGalaxy({{NS, 0, 0}, {NS, 1, 0}, {NS, 2, 0}}, {}, 3, 2.5, 1.0);
-    AiTurns turns;
-    beginAiTurns(turns, g, 1);
+    GameState s = testGame(makeTestGalaxy({{NS, 0, 0}, {NS, 1, 0}, {NS, 2, 0}}, {}, 3, 2.5, 1.0));
+    s.demoMode = 0; // the computers begin with player 1
+    beginComputerTurns(s);
     std::vector<std::pair<AiStepKind, int>> seen;
-    while (turns.phase != AiPhase::CycleDone) {
-        const AiStepReport r = stepAiTurns(turns, g);
+    while (s.phase == GamePhase::ComputerTurns) {
+        const AiStepReport r = stepComputerTurns(s);
         seen.push_back({r.kind, r.player});
     }
     const std::vector<std::pair<AiStepKind, int>> expected{{AiStepKind::Placed, 1}, {AiStepKind::TurnOver, 1},
                                                            {AiStepKind::Placed, 2}, {AiStepKind::TurnOver, 2}};
-    EXPECT_EQ(seen, expected);
-    EXPECT_EQ(stepAiTurns(turns, g).kind, AiStepKind::None);
+    EXPECT_EQ(std::tuple(seen, s.phase, stepComputerTurns(s).kind),
+              std::tuple(expected, GamePhase::TurnStart, AiStepKind::None));
 
     // A decided game goes straight to its end and takes no step.
-    Galaxy decided = makeTestGalaxy({{NS, 0, 1}, {NS, 1, 1}}, {{0, 1}}, 2);
-    decided.players[1].alive = 0;
-    beginAiTurns(turns, decided, 0);
-    EXPECT_EQ(std::pair(turns.phase, turns.winner), std::pair(AiPhase::GameOver, 0));
-    EXPECT_EQ(stepAiTurns(turns, decided).kind, AiStepKind::None);
-    EXPECT_EQ(std::pair(decided.gameStars[0].armies, decided.gameStars[1].armies), std::pair(1, 1));
+    GameState decided = testGame(makeTestGalaxy({{NS, 0, 1}, {NS, 1, 1}}, {{0, 1}}, 2));
+    decided.galaxy.players[1].alive = 0;
+    beginComputerTurns(decided);
+    EXPECT_EQ(std::tuple(decided.computerTurns.phase, decided.phase, decided.winner),
+              std::tuple(AiPhase::GameOver, GamePhase::Over, 0));
+    EXPECT_EQ(stepComputerTurns(decided).kind, AiStepKind::None);
+    const std::vector<Star>& stars = decided.galaxy.gameStars;
+    EXPECT_EQ(std::pair(stars[0].armies, stars[1].armies), std::pair(1, 1));
 }
 
 // What a conquest does with the armies, and who wins, the recorded games check.
-TEST(AiTurns, AnAttackClearsThePlacementLabelsAndEachRoundLabelsItsTarget)
+TEST(AiTurns, AnAttackClearsThePlacementLabelsAndTheBattleIsLabelledAsItStands)
 {
-    Galaxy g = makeTestGalaxy({{NS, 0, 10}, {NS, 1, 0}}, {{0, 1}}, 2);
-    seedRandom(5);
-    AiTurns turns;
-    beginAiTurns(turns, g, 0);
-    EXPECT_EQ(stepAiTurns(turns, g).kind, AiStepKind::Placed);
-    const int placed = g.gameStars[0].armies;
-    const AiStepReport chosen = stepAiTurns(turns, g);
+    GameState s = testGame(makeTestGalaxy({{NS, 0, 10}, {NS, 1, 0}}, {{0, 1}}, 2));
+    s.random.state = 5;
+    beginComputerTurns(s);
+    EXPECT_EQ(std::pair(stepComputerTurns(s).kind, battleLabel(s)), std::pair(AiStepKind::Placed, std::string()));
+    const int placed = s.galaxy.gameStars[0].armies;
+    const AiStepReport chosen = stepComputerTurns(s);
     ASSERT_EQ(chosen.kind, AiStepKind::AttackChosen);
     EXPECT_EQ(std::tuple(chosen.from, chosen.to, chosen.attackers), std::tuple(0, 1, placed));
-    EXPECT_EQ(std::tuple(g.gameStars[0].armies, g.gameStars[0].label), std::tuple(0, ""));
-    stepAiTurns(turns, g);
-    EXPECT_EQ(g.gameStars[1].label, "1 v " + std::to_string(placed));
+    EXPECT_EQ(std::tuple(s.galaxy.gameStars[0].armies, s.computerTurns.labels.empty(), battleLabel(s)),
+              std::tuple(0, true, "1 v " + std::to_string(placed)));
 }
 
 TEST(AiTurns, ARepelledAttackLeavesTheDefendersAndTheAttackersAreLost)
 {
     // One attacker against a star of 20: it falls in the first lost round.
-    Galaxy g = makeTestGalaxy({{NS, 0, 1}, {NS, 1, 20}}, {{0, 1}}, 2);
+    const GameState g = testGame(makeTestGalaxy({{NS, 0, 1}, {NS, 1, 20}}, {{0, 1}}, 2));
     for (unsigned seed = 1; seed <= 10; ++seed) {
-        Galaxy h = g;
-        seedRandom(seed);
-        AiTurns turns;
-        beginAiTurns(turns, h, 0);
+        GameState h = g;
+        h.random.state = seed;
+        beginComputerTurns(h);
+        AiTurns& turns = h.computerTurns;
         turns.phase = AiPhase::ChooseAttack;  // no placement: keep the single army
-        const AiStepReport chosen = stepAiTurns(turns, h);
+        const AiStepReport chosen = stepComputerTurns(h);
         ASSERT_EQ(chosen.kind, AiStepKind::AttackChosen);
         ASSERT_EQ(chosen.attackers, 1);
         AiStepReport r;
-        do r = stepAiTurns(turns, h);
+        do r = stepComputerTurns(h);
         while (r.kind == AiStepKind::BattleRound);
         ASSERT_EQ(r.kind, AiStepKind::Repelled);
-        EXPECT_GE(h.gameStars[1].armies, 0);
-        const Star &source = h.gameStars[0], &target = h.gameStars[1];
+        const Star &source = h.galaxy.gameStars[0], &target = h.galaxy.gameStars[1];
+        EXPECT_GE(target.armies, 0);
         EXPECT_EQ(std::tuple(target.owner, r.defenders, source.armies, turns.battleAttackers, turns.phase),
                   std::tuple(1, target.armies + 1, 0, 0, AiPhase::ChooseAttack));
     }

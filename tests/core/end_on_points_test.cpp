@@ -31,15 +31,14 @@ Galaxy standardGalaxy(int index)
 // last conquest, its turn, and whether the winner is the points leader.
 std::tuple<bool, int, int, bool> playDemo(int galaxyIndex, unsigned seed, int skip)
 {
-    demoMode = 1;
-    Galaxy g;
+    GameState s;
     bool onPoints = false;
     DemoGameObserver observer;
     observer.stepped = [&](const Galaxy&, const AiStepReport& r) { onPoints = r.wonOnPoints; };
-    int winner = playDemoGame(g, standardGalaxy(galaxyIndex), seed, 60, observer);
-    g.turn += skip;
-    if (winner == noOwner) winner = continueDemoGame(g, lastComputerTurn + 1, observer, false);
-    return {onPoints, g.lastConquestTurn, g.turn, winner == pointsLeader(g)};
+    int winner = playDemoGame(s, standardGalaxy(galaxyIndex), seed, 60, observer);
+    s.galaxy.turn += skip;
+    if (winner == noOwner) winner = continueDemoGame(s, lastComputerTurn + 1, observer, false);
+    return {onPoints, s.galaxy.lastConquestTurn, s.galaxy.turn, winner == pointsLeader(s)};
 }
 
 } // namespace
@@ -70,15 +69,14 @@ TEST(EndOnPoints, TheLeaderHasMoreIncomeThenStarsThenArmiesThenTheLowerIndex)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        Galaxy g = makeTestGalaxy(c.stars, {}, 3);
-        EXPECT_EQ(pointsLeader(g), c.leader);
+        EXPECT_EQ(pointsLeader(testGame(makeTestGalaxy(c.stars, {}, 3))), c.leader);
     }
     // A player out of the game is passed over even with stars left to it.
-    Galaxy g = makeTestGalaxy({{GS, 0, 9}, {NS, 1, 0}}, {}, 2);
-    g.players[0].alive = 0;
-    EXPECT_EQ(pointsLeader(g), 1);
-    g.players[1].alive = 0;
-    EXPECT_EQ(pointsLeader(g), noOwner);
+    GameState s = testGame(makeTestGalaxy({{GS, 0, 9}, {NS, 1, 0}}, {}, 2));
+    s.galaxy.players[0].alive = 0;
+    EXPECT_EQ(pointsLeader(s), 1);
+    s.galaxy.players[1].alive = 0;
+    EXPECT_EQ(pointsLeader(s), noOwner);
 }
 
 TEST(EndOnPoints, OnlyAGameWithoutTheHumanEndsOnPoints)
@@ -87,20 +85,18 @@ TEST(EndOnPoints, OnlyAGameWithoutTheHumanEndsOnPoints)
     for (int demo : {0, 1}) {
         for (int humanAlive : {0, 1}) {
             SCOPED_TRACE(testing::Message() << "demo " << demo << ", human alive " << humanAlive);
-            Galaxy g = makeTestGalaxy({{NS, 0, 0}, {GS, 1, 0}, {NS, 2, 0}}, {}, 3);
-            demoMode = demo;
-            g.players[0].alive = humanAlive;
+            GameState s = testGame(makeTestGalaxy({{NS, 0, 0}, {GS, 1, 0}, {NS, 2, 0}}, {}, 3));
+            s.demoMode = demo;
+            s.galaxy.players[0].alive = humanAlive;
             const bool ends = demo == 1 || humanAlive == 0;
-            AiTurns turns;
-            while (g.turn < quietTurnsToEnd + 5 && turns.phase != AiPhase::GameOver) {
-                beginTurnCycle(g);
-                beginAiTurns(turns, g, firstComputerPlayer());
-                while (turns.phase != AiPhase::CycleDone && turns.phase != AiPhase::GameOver) stepAiTurns(turns, g);
+            while (s.galaxy.turn < quietTurnsToEnd + 5 && s.phase != GamePhase::Over) {
+                beginTurnCycle(s.galaxy);
+                beginComputerTurns(s);
+                while (s.phase == GamePhase::ComputerTurns) stepComputerTurns(s);
             }
-            EXPECT_EQ(std::tuple(turns.phase == AiPhase::GameOver, turns.wonOnPoints, turns.winner),
+            EXPECT_EQ(std::tuple(s.phase == GamePhase::Over, s.wonOnPoints, s.winner),
                       ends ? std::tuple(true, true, 1) : std::tuple(false, false, noOwner));
-            EXPECT_EQ(g.turn, ends ? quietTurnsToEnd : quietTurnsToEnd + 5);
+            EXPECT_EQ(s.galaxy.turn, ends ? quietTurnsToEnd : quietTurnsToEnd + 5);
         }
     }
-    demoMode = 1;
 }

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "ai/turn_sequence.h"
-#include "base/random.h"
 #include "game/human_turn.h"
 #include "tests/core/ai_test_galaxy.h"
 
@@ -16,23 +15,15 @@ constexpr const char* unknownKind = "blackHole"; // yields no income
 // The human (0) holds stars 0 and 1; player 1 holds 2 and 3; player 2 holds 4.
 // Links: 0-1, 0-2, 1-3, 2-4. Star 3 is of a kind that yields nothing.
 struct HumanTurn : ::testing::Test {
-    GameState& s = gameState;
-    Galaxy& g = gameState.galaxy;
+    GameState s;
+    Galaxy& g = s.galaxy;
 
     void SetUp() override
     {
         g = makeTestGalaxy({{NS, 0, 4}, {NS, 0, 0}, {NS, 1, 0}, {unknownKind, 1, 0}, {NS, 2, 6}},
                            {{0, 1}, {0, 2}, {1, 3}, {2, 4}}, 3);
-        demoMode = 0;
-        difficulty = 2;
-        g.minimumIncome = 0;
+        s.demoMode = 0;
         beginGame(s);
-    }
-    void TearDown() override
-    {
-        demoMode = 1;
-        difficulty = 2;
-        gameState = GameState{};
     }
     int& armies(int star) { return g.gameStars[star].armies; }
     // Straight to the attack phase of turn 1.
@@ -104,7 +95,7 @@ TEST_F(HumanTurn, BattlesEndHeldEmptiedCancelledOrConquered)
     // A conquest with armies to spare opens the transfer; only it may follow.
     armies(0) = 2000;
     armies(2) = 0;
-    seedRandom(3);
+    s.random.state = 3;
     EXPECT_EQ(fightBattle(s, 0, 2, 2000), BattleOutcome::Conquered);
     const int left = armies(0);
     EXPECT_EQ(std::tuple(g.gameStars[2].owner, armies(2), left), std::tuple(0, 0, 1999));
@@ -118,7 +109,7 @@ TEST_F(HumanTurn, BattlesEndHeldEmptiedCancelledOrConquered)
     // One army that wins its round moves in: nothing is left to transfer.
     armies(1) = 1;
     g.gameStars[3].kind = normalStarKind;
-    seedRandom(3); // the first draw makes the defender lose
+    s.random.state = 3; // the first draw makes the defender lose
     EXPECT_EQ(fightBattle(s, 1, 3, 1), BattleOutcome::Conquered);
     EXPECT_EQ(std::tuple(armies(1), armies(3), s.phase), std::tuple(0, 0, GamePhase::HumanAttack));
 }
@@ -152,8 +143,7 @@ TEST_F(HumanTurn, ComputerCyclesRecordTheirConquestsAndLeadToTheNextTurn)
 {
     // Player 1 overwhelms the human's only star.
     g = makeTestGalaxy({{NS, 0, 0}, {NS, 1, 100}}, {{0, 1}}, 2);
-    demoMode = 0;
-    seedRandom(11);
+    s.random.state = 11;
     beginComputerTurns(s);
     while (s.computerTurns.phase != AiPhase::CycleDone && s.computerTurns.phase != AiPhase::GameOver)
         stepComputerTurns(s);

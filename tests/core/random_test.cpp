@@ -17,18 +17,18 @@ uint32_t seedGivingTop()
 
 TEST(Random, RangesOfEveryKindOfArgumentAndTheTopValue)
 {
-    seedRandom(12345);
+    Random random{12345};
     for (int i = 0; i < 5000; ++i) {
-        EXPECT_EQ(randomInt(0), 0);
-        EXPECT_EQ(randomInt(1), 0);
-        const int r = randomInt(100), big = randomInt(40000), neg = randomInt(-7), huge = randomInt(2147483647);
+        EXPECT_EQ(random.next(0), 0);
+        EXPECT_EQ(random.next(1), 0);
+        const int r = random.next(100), big = random.next(40000), neg = random.next(-7), huge = random.next(2147483647);
         EXPECT_TRUE(r >= 0 && r < 100 && big >= 0 && big <= 40000 && neg >= 0 && neg < 7 && huge >= 0)
             << r << " " << big << " " << neg << " " << huge;
     }
     // Large arguments reach the argument itself on the top value.
     for (auto [n, top] : {std::pair{40000, 40000}, {32767, 32767}, {32766, 1}}) {
-        seedRandom(seedGivingTop());
-        EXPECT_EQ(randomInt(n), top) << n;
+        Random atTop{seedGivingTop()};
+        EXPECT_EQ(atTop.next(n), top) << n;
     }
 }
 

@@ -35,7 +35,7 @@ struct Recorded : ::testing::Test {
 
 TEST_F(Recorded, BotGameReplaysAndVerifiesTurnByTurn)
 {
-    const int turns = gameGalaxy.turn;
+    const int turns = gameState.galaxy.turn;
     const int winner = gameState.winner;
     ASSERT_NE(text.find("\ndecision 1 0 place "), std::string::npos);
     ASSERT_NE(text.find("\ndecision 1 0 attack "), std::string::npos);
@@ -67,7 +67,7 @@ TEST_F(Recorded, RecordingCutMidLineReplaysToItsLastWholeLine)
     EXPECT_EQ(result.turns, 3);
     EXPECT_EQ(result.winner, noOwner);
     ASSERT_TRUE(r.course.back().decision.kind == DecisionKind::Place && r.course.back().turn == 4);
-    EXPECT_EQ(gameGalaxy.turn, 4) << "replayed up to the last decision";
+    EXPECT_EQ(gameState.galaxy.turn, 4) << "replayed up to the last decision";
 }
 
 TEST_F(Recorded, DamagedRecordingsAreRefusedWithAReason)
@@ -107,8 +107,8 @@ TEST_F(Recorded, IllegalDecisionsAreRefusedAndChangeNothing)
     startTurnCycle(gameState);
     ASSERT_EQ(gameState.phase, GamePhase::HumanPlacement);
     int own = 0, other = 0;
-    while (gameGalaxy.gameStars[own].owner != 0) ++own;
-    while (gameGalaxy.gameStars[other].owner == 0) ++other;
+    while (gameState.galaxy.gameStars[own].owner != 0) ++own;
+    while (gameState.galaxy.gameStars[other].owner == 0) ++other;
     const Decision illegal[] = {
         {DecisionKind::Place, 1, own, noOwner, 1},    {DecisionKind::Place, 0, other, noOwner, 1},
         {DecisionKind::Place, 0, own, noOwner, 0},    {DecisionKind::Place, 0, -1, noOwner, 1},
@@ -117,12 +117,12 @@ TEST_F(Recorded, IllegalDecisionsAreRefusedAndChangeNothing)
         {DecisionKind::Move, 0, own, own, 1},         {DecisionKind::EndTurn, 0},
         {static_cast<DecisionKind>(99), 0, own, other, 1},
     };
-    const std::string before = saveText(gameState, randomState());
+    const std::string before = saveText(gameState);
     for (const Decision& d : illegal) {
         EXPECT_FALSE(isLegal(gameState, d)) << decisionText(d);
         EXPECT_FALSE(applyDecision(gameState, d)) << decisionText(d);
     }
-    EXPECT_EQ(saveText(gameState, randomState()), before);
+    EXPECT_EQ(saveText(gameState), before);
     EXPECT_TRUE(gameState.journal.entries.empty());
 
     // The text form is read strictly.

@@ -4,7 +4,6 @@
 #include <tuple>
 #include <vector>
 
-#include "base/random.h"
 #include "game/galaxy.h"
 #include "game/galaxy_file.h"
 #include "game/game_state.h"
@@ -13,30 +12,29 @@
 
 namespace {
 
-// Restores the process-wide settings the rules read.
 class Rules : public ::testing::Test {
 protected:
-    void TearDown() override
-    {
-        difficulty = 2;
-        demoMode = 1;
-        setTickSource(nullptr);
-    }
+    void TearDown() override { setTickSource(nullptr); }
 };
 
-// A galaxy of the given kinds in slots 0.., with n slots in all, no star owned.
-Galaxy withKinds(const std::vector<const char*>& kinds, int players, int n = maxStars)
+// A game (a normal one unless demo) on a galaxy of the given kinds in slots
+// 0.., with n slots in all, no star owned.
+GameState withKinds(const std::vector<const char*>& kinds, int players, int n = maxStars, int demo = 0)
 {
-    Galaxy g;
+    GameState s;
+    s.demoMode = demo;
+    Galaxy& g = s.galaxy;
     g.playerCount = players;
     g.layoutStars.assign(n, Star{});
     g.links.assign(static_cast<size_t>(n) * n, 0);
     for (size_t i = 0; i < kinds.size(); ++i)
         g.layoutStars[i] = testStar(30 + 60 * static_cast<int>(i % 12), 30 + 60 * static_cast<int>(i / 12), kinds[i]);
     g.prepareGameStars();
-    for (Star& s : g.gameStars) s.owner = noOwner;
-    return g;
+    for (Star& star : g.gameStars) star.owner = noOwner;
+    return s;
 }
+
+void deal(GameState& s, int seed) { setUpGame(s.galaxy, s.random, seed); }
 
 // Player p holds the given stars with the given armies.
 void give(Galaxy& g, int p, const std::vector<int>& stars, int armies)
@@ -55,28 +53,28 @@ TEST_F(Rules, MinimumIncomeIsComputedInTheWrittenOrderAndTheDealReseedsFromTheTi
 {
     setTickSource([] { return 777u; });
     // 35 / 3 * 0.6 is just below 7 in doubles (other orders give exactly 7).
-    Galaxy g = withKinds({darkStarKind, darkStarKind, darkStarKind, darkStarKind, darkStarKind}, 4);
-    g.setUpGame(5);
-    EXPECT_EQ(std::pair(g.minimumIncome, randomState()), std::pair(6.999999999999999, 777u));
-    demoMode = 0;
-    for (Star& s : g.gameStars)
-        if (s.owner == 3) s.owner = 1;
-    EXPECT_EQ(std::pair(g.income(3), g.placementAllowance(3)), std::pair(0, 6));
+    GameState s = withKinds({darkStarKind, darkStarKind, darkStarKind, darkStarKind, darkStarKind}, 4);
+    deal(s, 5);
+    EXPECT_EQ(std::pair(s.galaxy.minimumIncome, s.random.state), std::pair(6.999999999999999, 777u));
+    for (Star& star : s.galaxy.gameStars)
+        if (star.owner == 3) star.owner = 1;
+    EXPECT_EQ(std::pair(income(s, 3), placementAllowance(s, 3)), std::pair(0, 6));
 }
 
 TEST_F(Rules, SetUpSurvivesOddGalaxies)
 {
-    Galaxy none = withKinds({}, 3);
-    none.setUpGame(1);
-    EXPECT_EQ(std::pair(none.minimumIncome, soleSurvivor(none)), std::pair(0.0, noOwner)); // nobody holds a star
+    GameState none = withKinds({}, 3);
+    deal(none, 1);
+    EXPECT_EQ(std::pair(none.galaxy.minimumIncome, soleSurvivor(none.galaxy)), std::pair(0.0, noOwner)); // nobody holds a star
 
-    Galaxy empty = withKinds({}, 2, 0);
-    empty.setUpGame(1);
-    EXPECT_EQ(empty.players.size(), 2u);
+    GameState empty = withKinds({}, 2, 0);
+    deal(empty, 1);
+    EXPECT_EQ(empty.galaxy.players.size(), 2u);
 
     for (auto [asked, clamped] : {std::pair{40, 8}, {-3, 2}}) {
-        Galaxy g = withKinds({normalStarKind, normalStarKind}, asked);
-        g.setUpGame(1);
+        GameState s = withKinds({normalStarKind, normalStarKind}, asked);
+        deal(s, 1);
+        const Galaxy& g = s.galaxy;
         EXPECT_EQ(std::tuple(g.playerCount, g.players.size(), std::isfinite(g.minimumIncome)),
                   std::tuple(clamped, static_cast<size_t>(clamped), true));
     }
@@ -92,15 +90,17 @@ TEST_F(Rules, SetUpSurvivesOddGalaxies)
         huge.layoutStars[i].kind = goldenStarKind;
     }
     huge.prepareGameStars();
-    huge.setUpGame(3);
+    Random random;
+    setUpGame(huge, random, 3);
     EXPECT_EQ(huge.countUnownedStars(huge.gameStars), 0);
     EXPECT_EQ((std::vector{huge.starCount(0), huge.starCount(1), huge.starCount(2)}), (std::vector{2, 1, 1}));
 }
 
 TEST_F(Rules, PlayerWithoutAStarIsOutAtOnce)
 {
-    Galaxy g = withKinds({normalStarKind, goldenStarKind}, 4);
-    g.setUpGame(8);
+    GameState s = withKinds({normalStarKind, goldenStarKind}, 4);
+    deal(s, 8);
+    Galaxy& g = s.galaxy;
     const std::vector<Player>& p = g.players;
     EXPECT_EQ(std::tuple(p[0].alive, p[1].alive, p[2].alive, p[3].alive), std::tuple(1, 1, 0, 0));
     EXPECT_EQ(soleSurvivor(g), noOwner);
@@ -113,33 +113,33 @@ TEST_F(Rules, PlayerWithoutAStarIsOutAtOnce)
 
 TEST_F(Rules, HumanIncomeAtEveryDifficulty)
 {
-    Galaxy g = withKinds({goldenStarKind, normalStarKind, normalStarKind}, 2);
-    demoMode = 0;
+    GameState s = withKinds({goldenStarKind, normalStarKind, normalStarKind}, 2);
+    Galaxy& g = s.galaxy;
     const int withThree[] = {6, 4, 3, 2, 1};
     const int withOne[] = {2, 1, 1, 1, 1};
     for (int d = 0; d < 5; ++d) {
-        difficulty = d;
+        s.difficulty = d;
         give(g, 0, {0}, 0);
         give(g, 1, {1, 2}, 0);
-        EXPECT_EQ(g.income(0), withThree[d]) << d;
-        EXPECT_EQ(g.income(1), 2) << d; // computer players get no factor
+        EXPECT_EQ(income(s, 0), withThree[d]) << d;
+        EXPECT_EQ(income(s, 1), 2) << d; // computer players get no factor
         give(g, 0, {1}, 0);
         g.gameStars[0].owner = 1;
-        EXPECT_EQ(g.income(0), withOne[d]) << d;
-        for (Star& s : g.gameStars) s.owner = 1;
-        EXPECT_EQ(g.income(0), 0) << d;
+        EXPECT_EQ(income(s, 0), withOne[d]) << d;
+        for (Star& star : g.gameStars) star.owner = 1;
+        EXPECT_EQ(income(s, 0), 0) << d;
     }
-    difficulty = 4;
-    demoMode = 1;
+    s.demoMode = 1;
     give(g, 0, {0}, 0);
-    EXPECT_EQ(g.income(0), 3); // in the demonstration game player 0 is a computer player
+    EXPECT_EQ(income(s, 0), 3); // in the demonstration game player 0 is a computer player
 }
 
 TEST_F(Rules, AllowanceCapAndFloor)
 {
     // Player 1 holds income 10 (a dark and three normal stars); player 0 holds
     // income 1, so it places the floored minimum income, under a cap of four times it.
-    Galaxy g = withKinds({darkStarKind, normalStarKind, normalStarKind, normalStarKind, normalStarKind}, 2);
+    GameState s = withKinds({darkStarKind, normalStarKind, normalStarKind, normalStarKind, normalStarKind}, 2, maxStars, 1);
+    Galaxy& g = s.galaxy;
     give(g, 1, {0, 1, 2, 3}, 0);
     give(g, 0, {4}, 0);
     g.minimumIncome = 8.1;
@@ -150,24 +150,21 @@ TEST_F(Rules, AllowanceCapAndFloor)
                  {0, 0, 8, false},  {0, 30, 2, false},  {0, 31, 1, false}, {0, 32, 0, true}};
     for (const auto& c : cases) {
         g.gameStars[c.player == 1 ? 0 : 4].armies = c.armies;
-        EXPECT_EQ(g.placementAllowance(c.player), c.allowance) << c.player << " with " << c.armies;
-        EXPECT_EQ(placementCapped(g, c.player), c.capped) << c.player << " with " << c.armies;
+        EXPECT_EQ(placementAllowance(s, c.player), c.allowance) << c.player << " with " << c.armies;
+        EXPECT_EQ(placementCapped(s, c.player), c.capped) << c.player << " with " << c.armies;
     }
 }
 
 TEST_F(Rules, SumsIncludeInactiveSlotsOnlyThroughTheirOwnerAndBadIndicesDoNothing)
 {
-    Galaxy g = withKinds({normalStarKind}, 2);
+    Galaxy g = withKinds({normalStarKind}, 2).galaxy;
     give(g, 1, {0}, 3);
     give(g, 1, {50, 51}, 2147483647); // inactive slots: they count for armies, not income
     // The armies are held at the int limit.
-    EXPECT_EQ(std::tuple(g.starCount(1), g.income(1), g.armiesOf(1)), std::tuple(3, 1, 2147483647));
+    EXPECT_EQ(std::tuple(g.starCount(1), g.starIncomeOf(1), g.armiesOf(1)), std::tuple(3, 1, 2147483647));
     EXPECT_EQ(g.weakestPlayer(), noOwner); // no players yet
     g.players.assign(2, Player{});
     EXPECT_EQ(g.weakestPlayer(), 0);
-    g.gameStars[0].label = "+3";
-    g.clearLabels();
-    EXPECT_EQ(g.gameStars[0].label, "");
     // Indices out of range, and a transfer onto the source, do nothing.
     EXPECT_EQ(std::tuple(eliminateIfBeaten(g, 99), transferArmies(g, 0, 0, 3), transferArmies(g, 0, 500, 3)),
               std::tuple(false, 0, 0));
@@ -177,26 +174,15 @@ TEST_F(Rules, SumsIncludeInactiveSlotsOnlyThroughTheirOwnerAndBadIndicesDoNothin
 // human turn's tests and the demonstration's.
 TEST_F(Rules, OnlyHardAndImpossibleLetTheComputersOpenTheGame)
 {
-    Galaxy g = withKinds({normalStarKind, normalStarKind}, 2);
-    g.turn = 9; // left from an earlier game of the built-in galaxy: a new game counts from 0
-    g.prepareGameStars();
-    g.setUpGame(1);
-    demoMode = 0;
-    beginTurnCycle(g);
+    GameState s = withKinds({normalStarKind, normalStarKind}, 2);
+    s.galaxy.turn = 9; // left from an earlier game of the built-in galaxy: a new game counts from 0
+    s.galaxy.prepareGameStars();
+    deal(s, 1);
+    beginTurnCycle(s.galaxy);
     for (int d = 0; d < 5; ++d) {
-        difficulty = d;
-        EXPECT_EQ(humanPlaysFirst(g), d < 3) << d;
+        s.difficulty = d;
+        EXPECT_EQ(humanPlaysFirst(s), d < 3) << d;
     }
-    beginTurnCycle(g);
-    EXPECT_TRUE(humanPlaysFirst(g));
-}
-
-TEST_F(Rules, StartingAGameOnAMissingFileGivesAnEmptyTwoPlayerGame)
-{
-    setGalaxyFolder("/nonexistent-zentory-folder");
-    previewGalaxy.name = "missing";
-    startNewGame(true, false);
-    setGalaxyFolder("galaxies");
-    EXPECT_EQ(std::tuple(demoMode, gameGalaxy.name, gameGalaxy.players.size(), soleSurvivor(gameGalaxy)),
-              std::tuple(1, std::string("missing"), size_t{2}, noOwner));
+    beginTurnCycle(s.galaxy);
+    EXPECT_TRUE(humanPlaysFirst(s));
 }

@@ -3,13 +3,17 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <string>
 #include <tuple>
 
+#include "ai/game_record.h"
+#include "ai/game_trace.h"
 #include "ai/turn_sequence.h"
-#include "base/random.h"
 #include "game/human_turn.h"
+#include "game/rules.h"
 #include "game/save_check.h"
 #include "game/save_file.h"
 
@@ -22,19 +26,18 @@ GameState dealtGame()
     s.galaxy.loadBuiltIn("");
     s.galaxy.playerCount = 4;
     s.galaxy.prepareGameStars();
-    s.galaxy.setUpGame(7);
-    s.galaxy.gameInProgress = 1;
+    setUpGame(s.galaxy, s.random, 7);
     s.demoMode = 0;
     beginGame(s);
     return s;
 }
 
-// The game a save holds and the generator's state; the test fails if it is refused.
-std::pair<GameState, uint32_t> readBack(const std::string& text)
+// The game a save holds; the test fails if it is refused.
+GameState readBack(const std::string& text)
 {
-    std::pair<GameState, uint32_t> read;
+    GameState read;
     std::string why;
-    EXPECT_TRUE(readSaveText(text, read.first, read.second, why)) << why;
+    EXPECT_TRUE(readSaveText(text, read, why)) << why;
     return read;
 }
 
@@ -90,33 +93,31 @@ TEST(SaveFile, EveryFieldReadsBackAsWritten)
     g.turn = 12;
     g.lastConquestTurn = 9;
     g.minimumIncome = 1.0 / 3.0;
-    g.selectedStar = 18;
     g.name = "TWO WORDS\nand a line";
     g.players[1].caution = 2.0 + 1e-15;
     g.gameStars[5].armies = 41;
-    g.gameStars[5].need = 0.1;
-    g.gameStars[6].value = 1e300;
+    s.ai.need[5] = 0.1;
+    s.ai.value[6] = 1e300;
     g.links[3] = 7;
-    const std::string text = saveText(s, 0xDEADBEEFu);
-    EXPECT_EQ(text.substr(0, text.find('\n')), "zentory save 1");
+    s.random.state = 0xDEADBEEFu;
+    const std::string text = saveText(s);
+    EXPECT_EQ(text.substr(0, text.find('\n')), "zentory save 2");
 
-    const auto [r, random] = readBack(text);
+    const GameState r = readBack(text);
     const Galaxy& h = r.galaxy;
     EXPECT_EQ(std::tuple(r.difficulty, r.demoMode, r.phase, r.armiesToPlace, r.transferFrom, r.transferTo, r.winner,
-                         r.unannounced, random),
-              std::tuple(4, 0, GamePhase::HumanTransfer, 3, s.transferFrom, s.transferTo, int{noOwner},
-                         std::vector{2, 3}, 0xDEADBEEFu));
-    EXPECT_EQ(std::tuple(h.turn, h.minimumIncome, h.selectedStar, h.name, h.gameInProgress, h.players[2].alive,
-                         h.players[1].caution, h.playerCount, h.lastConquestTurn, h.gameStars[5].armies,
-                         h.gameStars[5].need, h.gameStars[6].value, h.links[3]),
-              std::tuple(12, 1.0 / 3.0, 18, g.name, 1, 0, 2.0 + 1e-15, 4, 9, 41, 0.1, 1e300, 7));
+                         r.unannounced, r.random.state),
+              std::tuple(4, 0, GamePhase::HumanTransfer, 3, 1, 18, int{noOwner}, std::vector{2, 3}, 0xDEADBEEFu));
+    EXPECT_EQ(std::tuple(h.turn, h.minimumIncome, h.name, h.players[2].alive, h.players[1].caution, h.playerCount,
+                         h.lastConquestTurn, h.gameStars[5].armies, r.ai.need[5], r.ai.value[6], h.links[3]),
+              std::tuple(12, 1.0 / 3.0, g.name, 0, 2.0 + 1e-15, 4, 9, 41, 0.1, 1e300, 7));
     EXPECT_EQ(std::tuple(h.layoutStars[4].x, h.gameStars[4].owner, h.gameStars[23].kind),
               std::tuple(g.layoutStars[4].x, g.gameStars[4].owner, g.gameStars[23].kind));
     // Nothing the writer knows is lost on the way: the same text again.
-    EXPECT_EQ(saveText(r, random), text);
+    EXPECT_EQ(saveText(r), text);
     // A game over on points says so again when it is resumed.
     s.phase = GamePhase::Over, s.winner = 1, s.wonOnPoints = true, s.unannounced = {};
-    const GameState over = readBack(saveText(s, 1)).first;
+    const GameState over = readBack(saveText(s));
     EXPECT_EQ(std::pair(over.winner, over.wonOnPoints), std::pair(1, true));
 }
 
@@ -125,21 +126,43 @@ TEST(SaveFile, EveryFieldReadsBackAsWritten)
 TEST(SaveFile, ACycleOfComputerTurnsUnderWayIsSavedAsItBegan)
 {
     GameState s = dealtGame();
-    seedRandom(99);
+    s.random.state = 99;
     endHumanTurn(s);
     // Saved before the cycle begins: the galaxy as it is now.
-    const std::string beforeBegin = saveText(s, randomState());
+    const std::string beforeBegin = saveText(s);
     beginComputerTurns(s);
-    EXPECT_EQ(saveText(s, randomState()), beforeBegin);
+    EXPECT_EQ(saveText(s), beforeBegin);
     for (int k = 0; k < 25; ++k) stepComputerTurns(s);
-    ASSERT_NE(randomState(), 99u);
-    EXPECT_EQ(saveText(s, randomState()), beforeBegin);
+    ASSERT_NE(s.random.state, 99u);
+    EXPECT_EQ(saveText(s), beforeBegin);
+}
+
+// Saves of the first version stay on players' disks. This one was written by
+// that version's zentory-sim --stop-at 20 --seed 3 (built-in galaxy).
+TEST(SaveFile, AVersion1SaveGoesOnAsTheGamePlayedThrough)
+{
+    std::ifstream in(std::string(ZENTORY_SOURCE_DATA_DIR) + "/../tests/data/version-1-save.txt");
+    GameState resumed = readBack(std::string(std::istreambuf_iterator<char>(in), {})), through;
+    Galaxy builtIn;
+    builtIn.loadBuiltIn("");
+    std::string played, replayed, *trace = nullptr;
+    DemoGameObserver observer;
+    observer.stepped = [&](const Galaxy& g, const AiStepReport& r) { *trace += traceLine(g, r); };
+    trace = &played;
+    playDemoGame(through, builtIn, 3, 19, observer);
+    // Every field, the computer players' memory too, is where this version keeps it.
+    EXPECT_EQ(saveText(resumed), saveText(through));
+    played.clear();
+    continueDemoGame(through, 60, observer, false);
+    trace = &replayed;
+    continueDemoGame(resumed, 60, observer, false);
+    EXPECT_TRUE(replayed == played && !played.empty());
 }
 
 TEST(SaveFile, DamageAndImpossibleGamesAreRefused)
 {
     const GameState base = dealtGame();
-    const std::string good = saveText(base, 5);
+    const std::string good = saveText(base);
     const std::function<void(GameState&)> noChange = [](GameState&) {};
     struct Case {
         const char* what;
@@ -152,12 +175,12 @@ TEST(SaveFile, DamageAndImpossibleGamesAreRefused)
     };
     const Case cases[] = {
         {"empty file", noChange, text("")},
-        {"another version", noChange, [](const std::string& t) { return replaced(t, "save 1", "save 2"); }},
+        {"another version", noChange, [](const std::string& t) { return replaced(t, "save 2", "save 3"); }},
         {"a digit changed", noChange, [](const std::string& t) { return replaced(t, "turn 0", "turn 1"); }},
         {"cut short", noChange, [](const std::string& t) { return t.substr(0, t.size() / 2); }},
         {"text after the sum", noChange, [](const std::string& t) { return t + "x"; }},
-        {"generator garbage", noChange, reseal("random 5", "random 5x")},
-        {"generator too large", noChange, reseal("random 5", "random 4294967296")},
+        {"generator garbage", noChange, reseal("random 1\n", "random 1x\n")},
+        {"generator too large", noChange, reseal("random 1\n", "random 4294967296\n")},
         {"turn -1", noChange, reseal("turn 0", "turn -1")},
         {"a conquest after the turn", noChange, reseal("lastConquest 0", "lastConquest 1")},
         {"unknown phase", noChange, reseal("phase turnStart", "phase lunch")},
@@ -179,7 +202,6 @@ TEST(SaveFile, DamageAndImpossibleGamesAreRefused)
         {"an eliminated non-player", [](GameState& s) { s.unannounced = {4}; }, nullptr},
         {"players missing", [](GameState& s) { s.galaxy.players.pop_back(); }, nullptr},
         {"difficulty 5", [](GameState& s) { s.difficulty = 5; }, nullptr},
-        {"selection off the map", [](GameState& s) { s.galaxy.selectedStar = 100; }, nullptr},
         // Numbers the rules would overflow on, and parts that disagree.
         {"armies no player can hold", [](GameState& s) { s.galaxy.gameStars[0].armies = INT_MAX; }, nullptr},
         {"more than the cap to place", [](GameState& s) { place(s, maxSavedIncome + 1); }, nullptr},
@@ -205,14 +227,13 @@ TEST(SaveFile, DamageAndImpossibleGamesAreRefused)
         SCOPED_TRACE(c.what);
         GameState changed = base;
         c.change(changed);
-        const std::string damaged = c.damage ? c.damage(good) : saveText(changed, 5);
+        const std::string damaged = c.damage ? c.damage(good) : saveText(changed);
         GameState r = dealtGame();
         r.galaxy.turn = 77;
-        uint32_t random = 3;
         std::string why;
-        EXPECT_FALSE(readSaveText(damaged, r, random, why));
+        EXPECT_FALSE(readSaveText(damaged, r, why));
         EXPECT_FALSE(why.empty());
-        EXPECT_EQ(std::tuple(r.galaxy.turn, random), std::tuple(77, 3u)); // left alone
+        EXPECT_EQ(r.galaxy.turn, 77); // left alone
     }
     readBack(good); // while the undamaged save is taken
 }
@@ -228,9 +249,8 @@ TEST(SaveFile, TheRulesPlayOnAtTheBounds)
     g.turn = g.lastConquestTurn = INT_MAX - 1;
     for (int p = 0; p < g.playerCount; ++p) g.gameStars[firstOf(s, p)].armies = maxSavedArmies - 2 * maxSavedIncome;
     place(s, maxSavedIncome);
-    auto [r, random] = readBack(saveText(s, 5));
-    gameState = r;
-    seedRandom(random);
+    s.random.state = 5;
+    gameState = readBack(saveText(s));
     Galaxy& h = gameState.galaxy;
     const int home = firstOf(gameState, 0);
     EXPECT_EQ(placeArmies(gameState, home, INT_MAX), maxSavedIncome);
@@ -243,7 +263,7 @@ TEST(SaveFile, TheRulesPlayOnAtTheBounds)
         for (int k = 0; k < 100000 && gameState.phase == GamePhase::ComputerTurns; ++k) stepComputerTurns(gameState);
         if (gameState.phase == GamePhase::TurnStart) startTurnCycle(gameState);
         if (gameState.phase == GamePhase::HumanPlacement) placeArmies(gameState, firstOf(gameState, 0), INT_MAX);
-        readBack(saveText(gameState, randomState()));
+        readBack(saveText(gameState));
     }
     gameState = GameState{};
 }

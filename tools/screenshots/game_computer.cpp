@@ -23,8 +23,7 @@ bool runToStep(ProgramDriver& program, AiStepKind kind)
 
 void startGame(ProgramDriver& program, bool demo)
 {
-    previewGalaxy.name = builtInGalaxyName;
-    startNewGame(demo, true);
+    startNewGame(builtInGalaxy(), demo);
     program.frame();
 }
 
@@ -46,11 +45,11 @@ int writeGameComputerScreenshots(const std::string& dir)
     failures += writeScreen(dir, "screen_computer_battle", battle);
 
     // The human keeps one star against a blue empire.
-    for (Star& s : gameGalaxy.gameStars)
+    for (Star& s : gameState.galaxy.gameStars)
         if (s.active) s.owner = 1, s.armies = 30;
-    gameGalaxy.gameStars[0].owner = 0;
-    gameGalaxy.gameStars[0].armies = 0;
-    for (int p = 0; p < gameGalaxy.playerCount; ++p) gameGalaxy.players[p].alive = gameGalaxy.starCount(p) > 0;
+    gameState.galaxy.gameStars[0].owner = 0;
+    gameState.galaxy.gameStars[0].armies = 0;
+    for (int p = 0; p < gameState.galaxy.playerCount; ++p) gameState.galaxy.players[p].alive = gameState.galaxy.starCount(p) > 0;
     setState(State::startAI);
     const bool killed = program.runUntil(State::killed, 60000);
     program.frame();

@@ -1,5 +1,6 @@
 // The human's turn: placement, a drag, the battle, transfer and move panels,
 // and the message shown when no army may be placed.
+#include "game/galaxy_file.h"
 #include "game/game_state.h"
 #include "screens/board.h"
 #include "tools/program_driver.h"
@@ -10,7 +11,7 @@ namespace {
 // A star of the human linked to an enemy star.
 bool findAttack(int& own, int& enemy)
 {
-    const Galaxy& g = gameGalaxy;
+    const Galaxy& g = gameState.galaxy;
     for (own = 0; own < g.slotCount(); ++own)
         for (enemy = 0; enemy < g.slotCount(); ++enemy)
             if (g.gameStars[own].active && g.gameStars[enemy].active && g.gameStars[own].owner == 0 &&
@@ -32,16 +33,14 @@ int writeGameHumanScreenshots(const std::string& dir)
     ProgramDriver program;
     if (!program.start()) return 1;
     int failures = 0;
-    difficulty = 2;
-    previewGalaxy.name = "TENTACLES";
-    startNewGame(false, true);
+    startNewGame(builtInGalaxy(), false);
     int own = 0, enemy = 0;
     if (!program.runUntil(State::placeHuman, 500) || !findAttack(own, enemy)) {
         program.stop();
         return failures + 1;
     }
-    const Star& a = gameGalaxy.layoutStars[own];
-    const Star& b = gameGalaxy.layoutStars[enemy];
+    const Star& a = gameState.galaxy.layoutStars[own];
+    const Star& b = gameState.galaxy.layoutStars[enemy];
     gameState.armiesToPlace = 13;
     program.moveTo(a.x, a.y);
     program.frame();
@@ -49,7 +48,7 @@ int writeGameHumanScreenshots(const std::string& dir)
 
     gameState.armiesToPlace = 1;
     program.click(a.x, a.y);
-    gameGalaxy.gameStars[own].armies = 24;
+    gameState.galaxy.gameStars[own].armies = 24;
     program.press(a.x, a.y);
     program.frame();
     program.moveTo((a.x + b.x) / 2, (a.y + b.y) / 2);
@@ -59,7 +58,7 @@ int writeGameHumanScreenshots(const std::string& dir)
     program.frame();
     program.release(b.x, b.y);
     program.frame();
-    gameGalaxy.gameStars[enemy].armies = 3;
+    gameState.galaxy.gameStars[enemy].armies = 3;
     program.frame();
     failures += writeScreen(dir, "screen_board_battle");
 

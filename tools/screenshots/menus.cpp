@@ -64,7 +64,7 @@ int writeMenuScreenshots(const std::string& dir)
     program.frame();
     failures += writeScreen(dir, "screen_selection_refused");
     // A game of the human's under way: a new one asks first.
-    startNewGame(false, true);
+    startNewGame(builtInGalaxy(), false);
     program.runUntil(State::placeHuman, 2000);
     openSelection(false);
     program.frame();
