@@ -6,6 +6,8 @@
 #include "engine/main_loop.h"
 #include "engine/platform/platform.h"
 #include "game/game_state.h"
+#include "game/new_game.h"
+#include "game/rules.h"
 #include "screens/states.h"
 
 static void openPlayAfterSetUp() { setState(State::openPlay); }

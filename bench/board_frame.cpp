@@ -5,6 +5,7 @@
 
 #include "game/galaxy_file.h"
 #include "game/game_state.h"
+#include "game/new_game.h"
 #include "screens/board.h"
 #include "tools/program_driver.h"
 

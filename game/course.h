@@ -7,6 +7,7 @@
 
 #include "game/game_state.h"
 #include "game/journal.h"
+#include "game/rules.h"
 
 // FNV-1a, 64 bits, of the saved-game text of the state (its generator
 // included), less what only the screens change (the selected star, the

@@ -3,24 +3,6 @@
 GameState gameState;
 unsigned gameChanges = 0;
 
-namespace {
-
-GameStartedHandler gameStartedHandler = nullptr;
-
-} // namespace
-
-void setGameStartedHandler(GameStartedHandler handler) { gameStartedHandler = handler; }
-
-void startNewGame(const Galaxy& galaxy, bool demo)
-{
-    gameState.galaxy = galaxy;
-    gameState.galaxy.prepareGameStars();
-    setUpGame(gameState.galaxy, gameState.random, static_cast<int>(tickSeed()));
-    gameState.demoMode = demo ? 1 : 0;
-    beginGame(gameState);
-    if (gameStartedHandler) gameStartedHandler();
-}
-
 bool gameInProgress(const GameState& state) { return state.phase != GamePhase::None && state.phase != GamePhase::Over; }
 
 void beginGame(GameState& state)

@@ -11,7 +11,6 @@
 
 #include "game/galaxy.h"
 #include "game/journal.h"
-#include "game/rules.h"
 
 enum class AiPhase {
     Place,         // next step: clear the labels and place the armies
@@ -106,15 +105,6 @@ bool gameInProgress(const GameState& state);
 // the computer turns, a conquest, an announcement), so that the autosave knows
 // when to write. Headless games move it too; nothing else reads it.
 extern unsigned gameChanges;
-
-// What startNewGame does once the game galaxy is ready (the application
-// switches to the board's "openPlay" state). Nothing when not installed.
-using GameStartedHandler = void (*)();
-void setGameStartedHandler(GameStartedHandler handler);
-
-// A new game on galaxy: prepares and sets it up with the tick seed, sets
-// demoMode, begins the game state and calls the game-started handler.
-void startNewGame(const Galaxy& galaxy, bool demo);
 
 // A new game on the galaxy in play: phase TurnStart, nothing pending, the
 // computer players' memory empty (zeros for every star), the journal empty

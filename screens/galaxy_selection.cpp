@@ -17,6 +17,7 @@
 #include "game/galaxy_file.h"
 #include "game/galaxy_list.h"
 #include "game/game_state.h"
+#include "game/new_game.h"
 #include "game/start_check.h"
 #include "screens/galaxy_draw.h"
 #include "screens/screens.h"

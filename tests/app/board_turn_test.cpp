@@ -4,6 +4,8 @@
 #include <algorithm>
 
 #include "game/game_state.h"
+#include "game/new_game.h"
+#include "game/rules.h"
 #include "screens/board.h"
 #include "tools/program_driver.h"
 #include "tests/support/scratch_dir.h"

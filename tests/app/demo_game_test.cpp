@@ -9,6 +9,8 @@
 #include "ai/game_trace.h"
 #include "game/end_on_points.h"
 #include "game/game_state.h"
+#include "game/new_game.h"
+#include "game/rules.h"
 #include "screens/end_and_stats.h"
 #include "screens/turn_driver.h"
 #include "tests/support/scratch_dir.h"

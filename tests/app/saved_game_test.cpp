@@ -19,6 +19,8 @@
 #include "ai/game_trace.h"
 #include "app/autosave.h"
 #include "game/game_state.h"
+#include "game/new_game.h"
+#include "game/rules.h"
 #include "game/save_file.h"
 #include "screens/board.h"
 #include "screens/notices.h"

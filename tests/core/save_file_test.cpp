@@ -107,7 +107,8 @@ TEST(SaveFile, EveryFieldReadsBackAsWritten)
     const Galaxy& h = r.galaxy;
     EXPECT_EQ(std::tuple(r.difficulty, r.demoMode, r.phase, r.armiesToPlace, r.transferFrom, r.transferTo, r.winner,
                          r.unannounced, r.random.state),
-              std::tuple(4, 0, GamePhase::HumanTransfer, 3, 1, 18, int{noOwner}, std::vector{2, 3}, 0xDEADBEEFu));
+              std::tuple(4, 0, GamePhase::HumanTransfer, 3, s.transferFrom, s.transferTo, int{noOwner}, std::vector{2, 3},
+                         0xDEADBEEFu));
     EXPECT_EQ(std::tuple(h.turn, h.minimumIncome, h.name, h.players[2].alive, h.players[1].caution, h.playerCount,
                          h.lastConquestTurn, h.gameStars[5].armies, r.ai.need[5], r.ai.value[6], h.links[3]),
               std::tuple(12, 1.0 / 3.0, g.name, 0, 2.0 + 1e-15, 4, 9, 41, 0.1, 1e300, 7));

@@ -1,6 +1,7 @@
 // The computer turns, the end of the game and the statistics table.
 #include "game/galaxy_file.h"
 #include "game/game_state.h"
+#include "game/new_game.h"
 #include "screens/turn_driver.h"
 #include "tools/program_driver.h"
 #include "tools/screenshots/screenshots.h"

@@ -2,6 +2,7 @@
 // and the message shown when no army may be placed.
 #include "game/galaxy_file.h"
 #include "game/game_state.h"
+#include "game/new_game.h"
 #include "screens/board.h"
 #include "tools/program_driver.h"
 #include "tools/screenshots/screenshots.h"

@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "game/game_state.h"
+#include "game/new_game.h"
 #include "tools/program_driver.h"
 #include "tools/screenshots/screenshots.h"
 

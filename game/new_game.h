@@ -1,0 +1,13 @@
+#pragma once
+// Starting a game: the galaxy dealt out afresh, the game state begun, and the
+// application told (it opens the board).
+#include "game/game_state.h"
+
+// What startNewGame does once the game galaxy is ready (the application
+// switches to the board's "openPlay" state). Nothing when not installed.
+using GameStartedHandler = void (*)();
+void setGameStartedHandler(GameStartedHandler handler);
+
+// A new game on galaxy: prepares and sets it up with the tick seed, sets
+// demoMode, begins the game state and calls the game-started handler.
+void startNewGame(const Galaxy& galaxy, bool demo);
