@@ -17,6 +17,7 @@
 #include "ai/game_record.h"
 #include "game/galaxy_file.h"
 #include "tools/gzip_file.h"
+#include "tools/recording_tools.h"
 
 namespace {
 
@@ -30,33 +31,13 @@ constexpr int maxTurns = 20;
 
 int main(int argc, char** argv)
 {
-    std::string data = ZENTORY_SOURCE_DATA_DIR;
-    std::string output;
-    for (int i = 1; i < argc; ++i) {
-        const std::string a = argv[i];
-        if (a == "--data" && i + 1 < argc)
-            data = argv[++i];
-        else if (output.empty() && !a.empty() && a[0] != '-')
-            output = a;
-        else
-            output.clear(), i = argc;
-    }
-    if (output.empty()) {
-        std::fprintf(stderr, "usage: record_games [--data DATA_FOLDER] OUTPUT_FOLDER\n");
-        return 2;
-    }
+    std::string data, output;
+    if (!readToolArguments(argc, argv, "record_games", data, output)) return 2;
     std::error_code error;
     std::filesystem::create_directories(output, error);
     for (const char* name : standardGalaxyNames) {
         Galaxy loaded;
-        bool read = false;
-        if (std::string(name) == builtInGalaxyName) {
-            read = loaded.loadBuiltIn("");
-        } else {
-            std::ifstream in(data + "/galaxies/" + name + ".gly");
-            read = in && loaded.readFrom(in);
-        }
-        if (!read) {
+        if (!loadStandardGalaxy(data, name, loaded)) {
             std::fprintf(stderr, "record_games: cannot read galaxy %s from %s/galaxies\n", name, data.c_str());
             return 1;
         }

@@ -19,6 +19,7 @@
 #include "ai/replay.h"
 #include "game/galaxy_file.h"
 #include "tools/gzip_file.h"
+#include "tools/recording_tools.h"
 
 namespace {
 
@@ -33,54 +34,24 @@ std::string fileStem(const std::string& name)
     return out;
 }
 
-std::string today()
-{
-    const std::time_t now = std::time(nullptr);
-    std::tm parts{};
-    gmtime_r(&now, &parts);
-    char text[32];
-    std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%SZ", &parts);
-    return text;
-}
-
 } // namespace
 
 int main(int argc, char** argv)
 {
-    std::string data = ZENTORY_SOURCE_DATA_DIR;
-    std::string output;
-    for (int i = 1; i < argc; ++i) {
-        const std::string a = argv[i];
-        if (a == "--data" && i + 1 < argc)
-            data = argv[++i];
-        else if (output.empty() && !a.empty() && a[0] != '-')
-            output = a;
-        else
-            output.clear(), i = argc;
-    }
-    if (output.empty()) {
-        std::fprintf(stderr, "usage: record_replays [--data DATA_FOLDER] OUTPUT_FOLDER\n");
-        return 2;
-    }
+    std::string data, output;
+    if (!readToolArguments(argc, argv, "record_replays", data, output)) return 2;
     std::error_code made;
     std::filesystem::create_directories(output, made);
     for (const char* name : standardGalaxyNames) {
         Galaxy loaded;
-        bool read = false;
-        if (std::string(name) == builtInGalaxyName) {
-            read = loaded.loadBuiltIn("");
-        } else {
-            std::ifstream in(data + "/galaxies/" + name + ".gly");
-            read = in && loaded.readFrom(in);
-        }
-        if (!read) {
+        if (!loadStandardGalaxy(data, name, loaded)) {
             std::fprintf(stderr, "record_replays: cannot read galaxy %s from %s/galaxies\n", name, data.c_str());
             return 1;
         }
         loaded.name = name;
         for (const bool human : {true, false}) {
             dealGame(gameState, loaded, seed, human, 2);
-            const std::string text = playAndRecord(gameState, maxTurns, today());
+            const std::string text = playAndRecord(gameState, maxTurns, nowUtc());
             const std::string path = output + "/" + fileStem(name) + (human ? "-human.rec.gz" : "-demo.rec.gz");
             if (!writeCompressed(path, text)) {
                 std::fprintf(stderr, "record_replays: cannot write %s\n", path.c_str());

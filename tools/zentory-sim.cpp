@@ -45,6 +45,7 @@
 #include "base/file_replace.h"
 #include "game/galaxy_file.h"
 #include "game/save_file.h"
+#include "tools/recording_tools.h"
 
 namespace {
 
@@ -219,16 +220,6 @@ int resume(const Options& o)
     if (!r.capped) std::printf("%d", r.winner);
     std::printf("%s\n", r.fault ? " ARMIES BELOW 0" : "");
     return r.fault ? 1 : 0;
-}
-
-std::string nowUtc()
-{
-    const std::time_t now = std::time(nullptr);
-    std::tm parts{};
-    gmtime_r(&now, &parts);
-    char text[32];
-    std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%SZ", &parts);
-    return text;
 }
 
 int record(Galaxy loaded, const Options& o)
