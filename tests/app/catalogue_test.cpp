@@ -47,10 +47,8 @@ TEST_F(CatalogueTest, BuiltinPicturesPaintLoadWithProgressAndRepaintInPlaceAndTh
         EXPECT_EQ(std::pair(imageWidth(b.name), imageHeight(b.name)), std::pair(b.width, b.height)) << b.name;
         Image im, again;
         ASSERT_TRUE(paintBuiltinPicture(std::stoi(b.resourceId), im)) << b.name;
-        if (paintTwice) {
-            paintBuiltinPicture(std::stoi(b.resourceId), again);
-            EXPECT_EQ(im.pixels, again.pixels) << b.name;
-        }
+        if (paintTwice) paintBuiltinPicture(std::stoi(b.resourceId), again);
+        EXPECT_TRUE(!paintTwice || im.pixels == again.pixels) << b.name;
         EXPECT_GT(std::set<uint32_t>(im.pixels.begin(), im.pixels.end()).size(), 8u) << b.name;
         const uint32_t corners = im.at(0, 0) | im.at(im.width - 1, 0) | im.at(0, im.height - 1) |
                                  im.at(im.width - 1, im.height - 1);
