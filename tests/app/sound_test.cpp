@@ -100,8 +100,7 @@ TEST_F(SoundTest, VolumeIsClampedAndTheFileHoldsOnlyTheNumber)
     writeText("svol.lst", "12");
     bringUpSound("sounds.lst");
     playSound("menuSound");
-    EXPECT_EQ(plays(), 0);
-    EXPECT_EQ(readText("svol.lst"), "12");
+    EXPECT_EQ(std::pair(plays(), readText("svol.lst")), std::pair(0, std::string("12")));
 }
 
 TEST_F(SoundTest, VoicesStartNoMoreOftenThanTheirCountAllowsAndABusyVoiceIsNotRestarted)
