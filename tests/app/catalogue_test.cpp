@@ -14,6 +14,13 @@
 
 namespace {
 
+#ifdef __SANITIZE_ADDRESS__
+// The sanitizers seek memory faults: one painting of each picture shows them.
+constexpr bool paintTwice = false;
+#else
+constexpr bool paintTwice = true;
+#endif
+
 struct CatalogueTest : ::testing::Test {
     void SetUp() override
     {
@@ -40,8 +47,8 @@ TEST_F(CatalogueTest, BuiltinPicturesPaintLoadWithProgressAndRepaintInPlaceAndTh
         EXPECT_EQ(std::pair(imageWidth(b.name), imageHeight(b.name)), std::pair(b.width, b.height)) << b.name;
         Image im, again;
         ASSERT_TRUE(paintBuiltinPicture(std::stoi(b.resourceId), im)) << b.name;
-        paintBuiltinPicture(std::stoi(b.resourceId), again);
-        EXPECT_EQ(im.pixels, again.pixels) << b.name;
+        if (paintTwice) paintBuiltinPicture(std::stoi(b.resourceId), again);
+        EXPECT_TRUE(!paintTwice || im.pixels == again.pixels) << b.name;
         EXPECT_GT(std::set<uint32_t>(im.pixels.begin(), im.pixels.end()).size(), 8u) << b.name;
         const uint32_t corners = im.at(0, 0) | im.at(im.width - 1, 0) | im.at(0, im.height - 1) |
                                  im.at(im.width - 1, im.height - 1);

@@ -45,8 +45,7 @@ TEST(DataFolder, TheEnvironmentThenTheCurrentFolderThenBesideOrAboveTheExecutabl
         if (c.variable) setenv("ZENTORY_DATA", (root / c.variable).c_str(), 1);
         else unsetenv("ZENTORY_DATA");
         const DataFolder found = findDataFolder((root / c.executable).string());
-        EXPECT_EQ(fs::path(found.path), root / c.found);
-        EXPECT_EQ(found.installed, c.installed);
+        EXPECT_EQ(std::pair(fs::path(found.path), found.installed), std::pair(root / c.found, c.installed));
     }
     unsetenv("ZENTORY_DATA");
 
@@ -54,8 +53,7 @@ TEST(DataFolder, TheEnvironmentThenTheCurrentFolderThenBesideOrAboveTheExecutabl
     ASSERT_EQ(fs::path(enterDataFolder(executable).path), root / "install" / "data");
     EXPECT_EQ(fs::current_path(), root / "install" / "data");
     fs::remove(root / "install" / "data" / "music.lst");
-    EXPECT_FALSE(isDataFolder((root / "install" / "data").string()));
-    EXPECT_FALSE(isDataFolder(""));
+    EXPECT_FALSE(isDataFolder((root / "install" / "data").string()) || isDataFolder(""));
 }
 
 } // namespace

@@ -35,7 +35,7 @@ struct InputTest : ::testing::Test {
     }
 };
 
-TEST_F(InputTest, EveryPressBetweenTwoFramesCountsOnceAndNoKeyStaysStuck)
+TEST_F(InputTest, EveryPressBetweenTwoFramesCountsOnceNoKeyStaysStuckAndClickFlagsLiveForOneFrame)
 {
     hold({0x1E});
     EXPECT_TRUE(isKeyDown(0x1E) && wasKeyPressed(0x1E));
@@ -70,6 +70,21 @@ TEST_F(InputTest, EveryPressBetweenTwoFramesCountsOnceAndNoKeyStaysStuck)
         held ? hold({keys::backspace}) : hold({});
         EXPECT_EQ(isKeyRepeated(keys::backspace, 140), repeated) << ms;
     }
+
+    // Click flags live for one frame; the button held and the position stay.
+    headlessPushMouse(PlatformEventType::mouseButtonDown, 10, 20);
+    headlessPushMouse(PlatformEventType::mouseButtonUp, 10, 20);
+    headlessPushMouse(PlatformEventType::mouseButtonDown, 11, 21);
+    headlessPushMouse(PlatformEventType::mouseButtonDown, 30, 40, 3);
+    nextInputFrame();
+    EXPECT_TRUE(leftButtonPressed() && leftButtonReleased() && rightButtonPressed() && isLeftButtonDown());
+    EXPECT_EQ(std::pair(mouseX(), mouseY()), std::pair(30.0, 40.0));
+    nextInputFrame();
+    EXPECT_FALSE(leftButtonPressed() || leftButtonReleased() || rightButtonPressed());
+    EXPECT_TRUE(isLeftButtonDown() && mouseX() == 30.0); // held and position stay
+    headlessPushMouse(PlatformEventType::mouseButtonUp, 5, 6);
+    nextInputFrame();
+    EXPECT_FALSE(isLeftButtonDown());
 }
 
 // Taps (down and up) of these set-1 codes before the next frame.
@@ -137,23 +152,6 @@ TEST_F(InputTest, LineEditingTakesEveryTapOfAFrameInOrderWithinTheLimit)
     nextInputFrame();
     editTextLine(wide, 100);
     EXPECT_EQ(std::string(wide), std::string(64, 'A'));
-}
-
-TEST_F(InputTest, ClickFlagsLiveForOneFrame)
-{
-    headlessPushMouse(PlatformEventType::mouseButtonDown, 10, 20);
-    headlessPushMouse(PlatformEventType::mouseButtonUp, 10, 20);
-    headlessPushMouse(PlatformEventType::mouseButtonDown, 11, 21);
-    headlessPushMouse(PlatformEventType::mouseButtonDown, 30, 40, 3);
-    nextInputFrame();
-    EXPECT_TRUE(leftButtonPressed() && leftButtonReleased() && rightButtonPressed() && isLeftButtonDown());
-    EXPECT_EQ(std::pair(mouseX(), mouseY()), std::pair(30.0, 40.0));
-    nextInputFrame();
-    EXPECT_FALSE(leftButtonPressed() || leftButtonReleased() || rightButtonPressed());
-    EXPECT_TRUE(isLeftButtonDown() && mouseX() == 30.0); // held and position stay
-    headlessPushMouse(PlatformEventType::mouseButtonUp, 5, 6);
-    nextInputFrame();
-    EXPECT_FALSE(isLeftButtonDown());
 }
 
 } // namespace

@@ -90,21 +90,18 @@ TEST_F(PlayerFolderTest, AReadOnlyDataFolderSendsVolumesAndSavedGalaxiesToThePla
     ASSERT_TRUE(mine.loadFile("SHARED"));
     mine.playerCount = 3;
     ASSERT_TRUE(mine.saveFile("SHARED") && mine.saveFile("MINE"));
-    EXPECT_TRUE(fs::exists(player / "galaxies" / "MINE.gly"));
-    EXPECT_FALSE(fs::exists(data / "galaxies" / "MINE.gly"));
+    EXPECT_TRUE(fs::exists(player / "galaxies" / "MINE.gly") && !fs::exists(data / "galaxies" / "MINE.gly"));
     Galaxy back;
     ASSERT_TRUE(back.loadFile("SHARED"));
     EXPECT_EQ(back.playerCount, 3);
-    ASSERT_TRUE(back.loadFile("SHIPPED"));
+    EXPECT_TRUE(back.loadFile("SHIPPED"));
     EXPECT_EQ(listGalaxyFiles(galaxyFolders()), (std::vector<std::string>{"MINE", "SHARED", "SHIPPED"}));
 }
 
 TEST_F(PlayerFolderTest, AWritableDataFolderKeepsEverythingInIt)
 {
     // A read-only galaxies folder alone moves the player's files too.
-    if (makeReadOnly(data / "galaxies")) {
-        EXPECT_FALSE(playerFolderFor(data.string(), false).empty());
-    }
+    EXPECT_TRUE(!makeReadOnly(data / "galaxies") || !playerFolderFor(data.string(), false).empty());
     makeWritable(data / "galaxies");
     ASSERT_EQ(playerFolderFor(data.string(), false), "");
     usePlayerFolder(playerFolderFor(data.string(), false));

@@ -46,7 +46,7 @@ struct WidgetsTest : ::testing::Test {
     }
 };
 
-TEST_F(WidgetsTest, ClicksCountOnlyStrictlyInsideAndMinusFivePassesTheFrameValue)
+TEST_F(WidgetsTest, ClicksCountOnlyStrictlyInsideMinusFivePassesTheFrameValueAndHoverBrightens)
 {
     Button b(100, 50, "go", recordA, "small", 7);
     Button framed(300, 50, "", recordB, "small", passFrameValue);
@@ -71,26 +71,23 @@ TEST_F(WidgetsTest, ClicksCountOnlyStrictlyInsideAndMinusFivePassesTheFrameValue
     clearBackBuffer(0);
     runFrame(ghosts, 5);
     EXPECT_EQ(litPixels(), 0);
-}
 
-TEST_F(WidgetsTest, HoverBrightensRunsTheHoverActionAndInactiveButtonsAreInvisible)
-{
-    Button b(100, 100, "", recordA, "small", passFrameValue, recordB);
-    ButtonSet set;
-    set.add(b);
+    // Hover brightens and runs the hover action; an inactive button is not drawn, not tinted, not clicked.
+    calls.clear();
+    Button hovered(100, 100, "", recordA, "small", passFrameValue, recordB);
+    ButtonSet one;
+    one.add(hovered);
     mouseAt(300, 300, false);
-    runFrame(set, 10);
+    runFrame(one, 10);
     EXPECT_EQ(pixelAt(110, 110), 0x404040u);
     mouseAt(110, 110, false);
-    runFrame(set, 33);
+    runFrame(one, 33);
     expectPixels({{110, 110, 0xA4A4A4}, {99, 110, 0}});
-
-    b.setActive(false);
+    hovered.setActive(false);
     clearBackBuffer(0);
     mouseAt(110, 110, true);
-    runFrame(set, 10);
-    EXPECT_EQ(pixelAt(110, 110), 0u); // not drawn, not tinted, not clicked
-    EXPECT_EQ(calls, (std::vector<std::string>{"b:33"}));
+    runFrame(one, 10);
+    EXPECT_EQ(std::pair(pixelAt(110, 110), calls), std::pair(0u, std::vector<std::string>{"b:33"}));
 }
 
 struct {

@@ -64,31 +64,24 @@ TEST(RoundHalfDown, ExactHalvesGoDownAndOddValuesAreDefined)
 
 TEST(Placement, LabelsTheAdditionAndTheSurplusSentToTheAttackSource)
 {
-    const struct {
-        int armies;
-        double caution, allowance;
-        std::string label;
-        int placed;
-    } cases[] = {
+    // {armies, caution, allowance, label, placed}
+    const std::tuple<int, double, double, std::string, int> cases[] = {
         {4, 2.5, 3.0, "4+3", 7},      // need 7.2 (total 7) above the allowance: all 3 go to the star
         {4, 5.0, 8.0, "4+3 + 5", 12}, // need 3.6 (total 3): 3 placed by need, a surplus of 5
         {60, 2.5, 25.0, " + 25", 85}, // strong enough to need nothing: the whole allowance is surplus
     };
-    for (const auto& c : cases) {
-        GameState g = facingTen({{GS, 0, c.armies}}, c.caution, c.allowance);
+    for (const auto& [armies, caution, allowance, label, placed] : cases) {
+        GameState g = facingTen({{GS, 0, armies}}, caution, allowance);
         placeArmiesAI(g, 0);
-        EXPECT_EQ(std::pair(g.computerTurns.labels[0], g.galaxy.gameStars[0].armies), std::pair(c.label, c.placed));
+        EXPECT_EQ(std::pair(g.computerTurns.labels[0], g.galaxy.gameStars[0].armies), std::pair(label, placed));
     }
-}
-
-TEST(Placement, APlayerWithoutStarsPlacesNothing)
-{
+    // A player without stars places nothing and draws nothing.
     GameState g = testGame(makeTestGalaxy({{NS, 1, 2}, {NS, 1, 2}}, {{0, 1}}, 2, 2.5, 8.0));
     placeArmiesAI(g, 0);
     EXPECT_EQ(std::tuple(g.galaxy.armiesOf(1), g.computerTurns.labels[0], g.random.state), std::tuple(4, "", 1u));
 }
 
-TEST(Attack, FinishingTakesTheLastStarWithTheFirstArmedNeighbour)
+TEST(Attack, FinishingTakesTheLastStarWithTheFirstArmedNeighbourAndNothingOrNoIncomeGivesNoAttack)
 {
     GameState g =
         testGame(makeTestGalaxy({{NS, 0, 0}, {NS, 0, 5}, {NS, 0, 3}, {NS, 1, 9}}, {{0, 3}, {1, 3}, {2, 3}}, 2));
@@ -97,14 +90,10 @@ TEST(Attack, FinishingTakesTheLastStarWithTheFirstArmedNeighbour)
     EXPECT_EQ(std::tuple(from, to, armies, g.galaxy.gameStars[1].armies), std::tuple(1, 3, 5, 0));
     ASSERT_EQ(g.ai.attackCandidates.size(), 1u);
     EXPECT_EQ(std::pair(g.ai.attackCandidates[0].score, g.random.state), std::pair(1000000.0, 1u)); // no draw
-}
 
-TEST(Attack, NothingToAttackWithOrNoIncomeGivesNoAttack)
-{
     // The last enemy star faces only empty own stars: planning hands it over
     // tentatively, and with no other star left the needs are 0.
-    GameState g = testGame(makeTestGalaxy({{NS, 0, 0}, {NS, 0, 0}, {NS, 1, 9}}, {{0, 2}, {1, 2}}, 2));
-    int from, to, armies;
+    g = testGame(makeTestGalaxy({{NS, 0, 0}, {NS, 0, 0}, {NS, 1, 9}}, {{0, 2}, {1, 2}}, 2));
     chooseAttackAI(g, 0, from, to, armies);
     EXPECT_EQ(std::tuple(from, to, armies), std::tuple(noOwner, noOwner, noOwner));
     planAttack(g, 0, 12);

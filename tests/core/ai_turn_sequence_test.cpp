@@ -8,7 +8,7 @@
 
 namespace {
 
-TEST(AiTurns, ACycleVisitsEveryPlayerInOrderFromTheFirstUnlessTheGameIsDecided)
+TEST(AiTurns, ACycleVisitsEveryPlayerInOrderFromTheFirstUnlessTheGameIsDecidedAndLabelsItsMoves)
 {
     // Nobody can attack anybody: each player places, then its turn is over.
     GameState s = testGame(makeTestGalaxy({{NS, 0, 0}, {NS, 1, 0}, {NS, 2, 0}}, {}, 3, 2.5, 1.0));
@@ -33,12 +33,10 @@ TEST(AiTurns, ACycleVisitsEveryPlayerInOrderFromTheFirstUnlessTheGameIsDecided)
     EXPECT_EQ(stepComputerTurns(decided).kind, AiStepKind::None);
     const std::vector<Star>& stars = decided.galaxy.gameStars;
     EXPECT_EQ(std::pair(stars[0].armies, stars[1].armies), std::pair(1, 1));
-}
 
-// What a conquest does with the armies, and who wins, the recorded games check.
-TEST(AiTurns, AnAttackClearsThePlacementLabelsAndTheBattleIsLabelledAsItStands)
-{
-    GameState s = testGame(makeTestGalaxy({{NS, 0, 10}, {NS, 1, 0}}, {{0, 1}}, 2));
+    // An attack clears the placement labels and the battle is labelled as it stands (what a conquest
+    // does with the armies, and who wins, the recorded games check).
+    s = testGame(makeTestGalaxy({{NS, 0, 10}, {NS, 1, 0}}, {{0, 1}}, 2));
     s.random.state = 5;
     beginComputerTurns(s);
     EXPECT_EQ(std::pair(stepComputerTurns(s).kind, battleLabel(s)), std::pair(AiStepKind::Placed, std::string()));

@@ -91,9 +91,9 @@ TEST_F(GalaxyFiles, WrittenGalaxiesReadBackAndReadingKeepsTheGameFields)
     Galaxy written;
     ASSERT_TRUE(written.saveFile("plain"));
     const std::string text = fileText("plain");
-    EXPECT_EQ(text, galaxyText(2, 100, 10000, freeRecord));
-    EXPECT_EQ(written.layoutStars[0].kind, "empty"); // an empty kind is written and kept as "empty"
-    EXPECT_EQ(written.name, "TEST");
+    // An empty kind is written and kept as "empty".
+    EXPECT_EQ(std::tuple(text, written.layoutStars[0].kind, written.name),
+              std::tuple(galaxyText(2, 100, 10000, freeRecord), "empty", "TEST"));
 
     Galaxy g;
     g.name = "kept", g.turn = 17, g.minimumIncome = 8.1;
@@ -114,8 +114,7 @@ TEST_F(GalaxyFiles, WrittenGalaxiesReadBackAndReadingKeepsTheGameFields)
     s.x = 400, s.kind = darkStarKind;
     g.addStar(s);
     g.setLink(0, 1, 1);
-    g.gameStars[1].owner = 3;
-    g.gameStars[1].armies = 17;
+    g.gameStars[1].owner = 3, g.gameStars[1].armies = 17;
     ASSERT_TRUE(g.saveFile("GRAVITY CENTER"));
 
     Galaxy back;
@@ -127,8 +126,43 @@ TEST_F(GalaxyFiles, WrittenGalaxiesReadBackAndReadingKeepsTheGameFields)
               std::tuple(std::string("GRAVITY CENTER"), 3, 17, 0));
 }
 
-TEST_F(GalaxyFiles, MalformedCountsAreRefusedWithAResetGalaxy)
+TEST_F(GalaxyFiles, MalformedCountsAreRefusedUnreadableTokensKeepTheirDefaultsAndOtherNumbersAreAccepted)
 {
+    // Each bad token spoils only its own field; a text cut short leaves the rest default.
+    const std::string text = "3 2\n1 1e9 200 darkStar 99999999999 - 4\n1 60 x9 goldenStar 2 0 12\n"
+                             "0 0 0 empty 0 0 0\n1 5 6";
+    Galaxy g;
+    g.links.assign(4, 7);
+    std::istringstream in(text);
+    ASSERT_TRUE(g.readFrom(in));
+    ASSERT_EQ(g.slotCount(), 2);
+    // The seven fields in file order.
+    auto record = [](const Star& s) { return std::tuple(s.active, s.x, s.y, s.kind, s.owner, s.reserved, s.armies); };
+    EXPECT_EQ(record(g.layoutStars[0]), std::tuple(1, 0, 200, std::string(darkStarKind), 0, 0, 4));
+    EXPECT_EQ(record(g.layoutStars[1]), std::tuple(1, 60, 0, std::string(goldenStarKind), 2, 0, 12));
+    EXPECT_EQ(record(g.gameStars[1]), std::tuple(1, 5, 6, std::string(), 0, 0, 0));
+    EXPECT_EQ(g.links, std::vector<int>(4, 0));
+
+    // A link block cut short or holding a word: those entries are 0.
+    const std::pair<const char*, std::vector<int>> cases[] = {
+        {"4 1 1", {1, 1, 0, 0}}, {"4 1 one 1 1", {1, 0, 1, 1}}, {"4", {0, 0, 0, 0}}, {"", {0, 0, 0, 0}}};
+    for (const auto& [links, expected] : cases) {
+        std::istringstream more(std::string("2 2\n1 100 100 normalStar 0 0 0\n1 300 100 normalStar 0 0 0\n") +
+                                "0 0 0 empty 0 0 0\n0 0 0 empty 0 0 0\n" + links);
+        Galaxy h;
+        ASSERT_TRUE(h.readFrom(more)) << links;
+        EXPECT_EQ(std::pair(h.links, h.layoutStars[1].x), std::pair(expected, 300)) << links;
+    }
+
+    // Any number is taken in a free slot, as an owner or as armies.
+    std::istringstream odd("3 2\n0 2010208543 -2010208543 whatever 2010208543 7 -1\n"
+                           "1 100 100 darkStar 2010208543 0 2010208543\n0 0 0 empty 0 0 0\n"
+                           "0 0 0 empty 0 0 0\n4 0 0 0 0 ");
+    ASSERT_TRUE(g.readFrom(odd));
+    EXPECT_EQ(g.layoutStars[0].x, 2010208543);
+    EXPECT_EQ(g.starAt(100, 100, 0, 0), 1);
+
+    // Malformed counts are refused with a reset galaxy.
     const std::string bad[] = {
         "", "5", "x 100", "5 abc", "2 0\n0 ", "2 -3\n", "2 1001\n", "2 99999999999\n",
         galaxyText(1, 3, 9), galaxyText(9, 3, 9), galaxyText(-2, 3, 9),
@@ -147,56 +181,33 @@ TEST_F(GalaxyFiles, MalformedCountsAreRefusedWithAResetGalaxy)
             << text;
     }
     Galaxy ok;
-    std::istringstream in(galaxyText(8, 3, 9));
-    EXPECT_TRUE(ok.readFrom(in));
+    std::istringstream eight(galaxyText(8, 3, 9));
+    EXPECT_TRUE(ok.readFrom(eight));
     EXPECT_EQ(std::pair(ok.slotCount(), ok.gameStars.size()), std::pair(3, size_t{3}));
 }
 
-TEST_F(GalaxyFiles, UnreadableAndMissingTokensKeepTheirDefaultsAndOtherNumbersAreAccepted)
+TEST_F(GalaxyFiles, SavingCreatesTheFolderAndReplacesWholeOrNotAtAllAndNamesThatLeaveTheFolderAreRefused)
 {
-    // Each bad token spoils only its own field; a text cut short leaves the rest default.
-    const std::string text = "3 2\n1 1e9 200 darkStar 99999999999 - 4\n1 60 x9 goldenStar 2 0 12\n"
-                             "0 0 0 empty 0 0 0\n1 5 6";
+    ASSERT_FALSE(fs::exists(galaxyFolder()));
     Galaxy g;
-    g.links.assign(4, 7);
-    std::istringstream in(text);
-    ASSERT_TRUE(g.readFrom(in));
-    ASSERT_EQ(g.slotCount(), 2);
-    // The seven fields in file order.
-    auto record = [](const Star& s) { return std::tuple(s.active, s.x, s.y, s.kind, s.owner, s.reserved, s.armies); };
-    EXPECT_EQ(record(g.layoutStars[0]), std::tuple(1, 0, 200, std::string(darkStarKind), 0, 0, 4));
-    EXPECT_EQ(record(g.layoutStars[1]), std::tuple(1, 60, 0, std::string(goldenStarKind), 2, 0, 12));
-    EXPECT_EQ(record(g.gameStars[1]), std::tuple(1, 5, 6, std::string(), 0, 0, 0));
-    EXPECT_EQ(g.links, std::vector<int>(4, 0));
+    ASSERT_TRUE(g.saveFile("one"));
+    g.playerCount = 4;
+    // A link planted under the temporary name is replaced, never written through.
+    writeText(root / "outside", "mine");
+    fs::create_symlink(root / "outside", fs::path(galaxyFolder()) / ".one.gly.tmp");
+    ASSERT_TRUE(g.saveFile("one"));
+    EXPECT_EQ(std::tuple(fileText("one").substr(0, 6), readText(root / "outside"), filesInFolder()),
+              std::tuple("4 100\n", "mine", 1));
 
-    // A link block cut short or holding a word: those entries are 0.
-    const struct {
-        const char* links;
-        std::vector<int> expected;
-    } cases[] = {{"4 1 1", {1, 1, 0, 0}}, {"4 1 one 1 1", {1, 0, 1, 1}}, {"4", {0, 0, 0, 0}}, {"", {0, 0, 0, 0}}};
-    for (const auto& c : cases) {
-        std::istringstream more(std::string("2 2\n1 100 100 normalStar 0 0 0\n1 300 100 normalStar 0 0 0\n") +
-                                "0 0 0 empty 0 0 0\n0 0 0 empty 0 0 0\n" + c.links);
-        Galaxy h;
-        ASSERT_TRUE(h.readFrom(more)) << c.links;
-        EXPECT_EQ(std::pair(h.links, h.layoutStars[1].x), std::pair(c.expected, 300)) << c.links;
-    }
+    // A folder in the temporary file's place is set aside with what it holds, never in the way.
+    fs::create_directories(fs::path(galaxyFolder()) / ".one.gly.tmp/inside");
+    g.playerCount = 5;
+    EXPECT_TRUE(g.saveFile("one"));
+    EXPECT_EQ(std::pair(fileText("one").substr(0, 2), fs::exists(fs::path(galaxyFolder()) / ".one.gly.tmp.stale/inside")),
+              std::pair(std::string("5 "), true));
 
-    // Any number is taken in a free slot, as an owner or as armies.
-    std::istringstream odd("3 2\n0 2010208543 -2010208543 whatever 2010208543 7 -1\n"
-                           "1 100 100 darkStar 2010208543 0 2010208543\n0 0 0 empty 0 0 0\n"
-                           "0 0 0 empty 0 0 0\n4 0 0 0 0 ");
-    ASSERT_TRUE(g.readFrom(odd));
-    EXPECT_EQ(g.layoutStars[0].x, 2010208543);
-    EXPECT_EQ(g.starAt(100, 100, 0, 0), 1);
-}
-
-TEST_F(GalaxyFiles, NamesThatLeaveTheFolderAndBrokenFilesAreRefused)
-{
     Galaxy saved;
-    EXPECT_FALSE(saved.saveFile("../outside"));
-    EXPECT_FALSE(saved.saveFile(""));
-    EXPECT_FALSE(saved.saveFile(std::string(300, 'a')));
+    EXPECT_FALSE(saved.saveFile("../outside") || saved.saveFile("") || saved.saveFile(std::string(300, 'a')));
     EXPECT_FALSE(fs::exists(root / "outside.gly"));
 
     // What cannot be loaded gives a reset galaxy with the name asked for.
@@ -212,30 +223,7 @@ TEST_F(GalaxyFiles, NamesThatLeaveTheFolderAndBrokenFilesAreRefused)
     }
 }
 
-TEST_F(GalaxyFiles, SavingCreatesTheFolderAndReplacesWholeOrNotAtAll)
-{
-    ASSERT_FALSE(fs::exists(galaxyFolder()));
-    Galaxy g;
-    ASSERT_TRUE(g.saveFile("one"));
-    g.playerCount = 4;
-    // A link planted under the temporary name is replaced, never written through.
-    writeText(root / "outside", "mine");
-    fs::create_symlink(root / "outside", fs::path(galaxyFolder()) / ".one.gly.tmp");
-    ASSERT_TRUE(g.saveFile("one"));
-    const std::string four = fileText("one");
-    EXPECT_EQ(four.substr(0, 6), "4 100\n");
-    EXPECT_EQ(readText(root / "outside"), "mine");
-    EXPECT_EQ(filesInFolder(), 1);
-
-    // A folder in the temporary file's place is set aside with what it holds, never in the way.
-    fs::create_directories(fs::path(galaxyFolder()) / ".one.gly.tmp/inside");
-    g.playerCount = 5;
-    EXPECT_TRUE(g.saveFile("one"));
-    EXPECT_EQ(std::pair(fileText("one").substr(0, 2), fs::exists(fs::path(galaxyFolder()) / ".one.gly.tmp.stale/inside")),
-              std::pair(std::string("5 "), true));
-}
-
-TEST_F(GalaxyFiles, SavingFlushesTheFileBeforeTheRenameAndTheFolderAfterAndReportsAFailedFlush)
+TEST_F(GalaxyFiles, SavingFlushesTheFileBeforeTheRenameAndTheFolderAfterAndSaysWhyItFailed)
 {
     Galaxy g;
     ASSERT_TRUE(g.saveFile("safe"));
@@ -251,10 +239,40 @@ TEST_F(GalaxyFiles, SavingFlushesTheFileBeforeTheRenameAndTheFolderAfterAndRepor
     g.playerCount = 4;
     fileSyncError = EIO;
     EXPECT_FALSE(g.saveFile("safe"));
-    EXPECT_EQ(fileText("safe"), three);
-    EXPECT_EQ(filesInFolder(), 1);
+    EXPECT_EQ(std::pair(fileText("safe"), filesInFolder()), std::pair(three, 1L));
     fileSyncError = 0, folderSyncError = EIO;
     EXPECT_FALSE(g.saveFile("safe")); // renamed, but perhaps not on the disk
+
+    // A read-only file is left as it is.
+    folderSyncError = 0;
+    ASSERT_TRUE(g.saveFile("locked") && lastSaveFailure().empty());
+    const std::string before = fileText("locked");
+    fs::permissions(galaxyPath("locked"), fs::perms(0444));
+    g.playerCount = 6;
+    EXPECT_FALSE(g.saveFile("locked"));
+    EXPECT_EQ(std::tuple(lastSaveFailure(), fileText("locked"), fs::status(galaxyPath("locked")).permissions()),
+              std::tuple("locked is read-only", before, fs::perms(0444)));
+
+    // Where the player's folder cannot be made, the message names it.
+    writeText(root / "blocker", "a file where a folder should be");
+    setPlayerGalaxyFolder((root / "blocker" / "galaxies").string());
+    EXPECT_FALSE(g.saveFile("elsewhere"));
+    EXPECT_EQ(lastSaveFailure(), "cannot make the folder " + (root / "blocker" / "galaxies").string());
+
+    // Neither the data folder nor the player's can be written: said so, not "No such file or directory".
+    fs::create_directories(root / "closed");
+    fs::permissions(root / "closed", fs::perms(0555));
+    setPlayerGalaxyFolder((root / "closed" / "zentory" / "galaxies").string());
+    const bool asRoot = geteuid() == 0;
+    const bool another = !asRoot || seteuid(65534) == 0; // permission bits bind root only as another user
+    const bool madeIt = another && g.saveFile("elsewhere");
+    const std::string failure = lastSaveFailure();
+    const bool back = !asRoot || !another || seteuid(0) == 0;
+    setPlayerGalaxyFolder("");
+    fs::permissions(root / "closed", fs::perms(0755));
+    ASSERT_TRUE(back);
+    if (!another) GTEST_SKIP() << "cannot act as another user to make a folder read-only";
+    EXPECT_EQ(std::pair(madeIt, failure), std::pair(false, std::string("the folder is read-only")));
 }
 
 TEST(BuiltInGalaxy, MatchesItsTableOneTokenPerLine)
@@ -291,9 +309,7 @@ TEST(BuiltInGalaxy, MatchesItsTableOneTokenPerLine)
     EXPECT_EQ(g.links, links);
 
     const std::string& text = builtInGalaxyText();
-    EXPECT_EQ(text.substr(0, 6), "5\n100\n");
-    EXPECT_EQ(text.back(), '\n');
-    EXPECT_EQ(text.find(' '), std::string::npos);
+    EXPECT_EQ(std::tuple(text.substr(0, 6), text.back(), text.find(' ')), std::tuple("5\n100\n", '\n', std::string::npos));
     // Any whitespace separates tokens, and reading over a loaded galaxy gives the same map again.
     std::string spaced;
     for (char c : text) spaced += c == '\n' ? (spaced.size() % 3 ? " \t " : "\r\n") : std::string(1, c);
@@ -301,39 +317,4 @@ TEST(BuiltInGalaxy, MatchesItsTableOneTokenPerLine)
     std::istringstream in(spaced);
     ASSERT_TRUE(again.readFrom(in));
     EXPECT_EQ(mapOf(g), mapOf(again));
-}
-
-TEST_F(GalaxyFiles, SavingLeavesAReadOnlyFileAsItIsAndSaysWhyAFolderCouldNotBeMade)
-{
-    Galaxy g;
-    ASSERT_TRUE(g.saveFile("locked"));
-    EXPECT_EQ(lastSaveFailure(), "");
-    const std::string before = fileText("locked");
-    fs::permissions(galaxyPath("locked"), fs::perms(0444));
-    g.playerCount = 6;
-    EXPECT_FALSE(g.saveFile("locked"));
-    EXPECT_EQ(lastSaveFailure(), "locked is read-only");
-    EXPECT_EQ(std::pair(fileText("locked"), fs::status(galaxyPath("locked")).permissions()),
-              std::pair(before, fs::perms(0444)));
-
-    // Where the player's folder cannot be made, the message names it.
-    writeText(root / "blocker", "a file where a folder should be");
-    setPlayerGalaxyFolder((root / "blocker" / "galaxies").string());
-    EXPECT_FALSE(g.saveFile("elsewhere"));
-    EXPECT_EQ(lastSaveFailure(), "cannot make the folder " + (root / "blocker" / "galaxies").string());
-
-    // Neither the data folder nor the player's can be written: said so, not "No such file or directory".
-    fs::create_directories(root / "closed");
-    fs::permissions(root / "closed", fs::perms(0555));
-    setPlayerGalaxyFolder((root / "closed" / "zentory" / "galaxies").string());
-    const bool asRoot = geteuid() == 0;
-    const bool another = !asRoot || seteuid(65534) == 0; // permission bits bind root only as another user
-    const bool saved = another && g.saveFile("elsewhere");
-    const std::string failure = lastSaveFailure();
-    const bool back = !asRoot || !another || seteuid(0) == 0;
-    setPlayerGalaxyFolder("");
-    fs::permissions(root / "closed", fs::perms(0755));
-    ASSERT_TRUE(back);
-    if (!another) GTEST_SKIP() << "cannot act as another user to make a folder read-only";
-    EXPECT_EQ(std::pair(saved, failure), std::pair(false, std::string("the folder is read-only")));
 }

@@ -12,20 +12,6 @@ int linkEntries(const Galaxy& g) { return static_cast<int>(std::ranges::count_if
 
 } // namespace
 
-TEST(GalaxyReset, IsAnEmptyHundredSlotMap)
-{
-    Galaxy g;
-    g.playerCount = 7, g.name = "X", g.minimumIncome = 4.5;
-    g.layoutStars.assign(3, testStar(100, 100));
-    g.links.assign(9, 1);
-    g.reset();
-    EXPECT_EQ(std::tuple(g.slotCount(), g.gameStars.size(), g.links.size(), linkEntries(g)),
-              std::tuple(100, size_t{100}, size_t{10000}, 0));
-    EXPECT_EQ(std::pair(g.playerCount, g.name), std::pair(2, std::string("TEST")));
-    EXPECT_EQ(g.minimumIncome, 4.5); // left as it was
-    for (const Star& s : g.layoutStars) EXPECT_EQ(s.active, 0);
-}
-
 TEST(GalaxyStarAt, ProbesTheControlStripAndTheLowestIndex)
 {
     Galaxy g;
@@ -62,8 +48,8 @@ TEST(GalaxyPlacement, BoardBoundsAndTouchingBoxesOfANormalStar)
                                                  {2147483600, 100, false}, {-2147483600, 100, false}};
     for (auto [x, y, fits] : places) EXPECT_EQ(g.canPlaceStar(testStar(x, y)), fits) << x << ", " << y;
     g.addStar(testStar(100, 100));
-    EXPECT_FALSE(g.canPlaceStar(testStar(122, 100))); // boxes share the column x = 111
-    EXPECT_TRUE(g.canPlaceStar(testStar(123, 100)));
+    // Boxes sharing the column x = 111 touch.
+    EXPECT_EQ(std::pair(g.canPlaceStar(testStar(122, 100)), g.canPlaceStar(testStar(123, 100))), std::pair(false, true));
     g.addStar(testStar(122, 100));
     EXPECT_EQ(g.layoutStars[1].active, 0);
 }
@@ -91,6 +77,15 @@ TEST(GalaxyPlacement, LowestFreeSlotIsReusedAndAFullGalaxyOrBadIndicesChangeNoth
     g.setLink(2, 100, 1);
     EXPECT_EQ(g.links, before.links);
     EXPECT_EQ(std::pair(g.isLinked(100, 0), g.isLinked(0, -1)), std::pair(0, 0));
+
+    // A reset gives an empty hundred-slot map; the minimum income is left as it was.
+    g.playerCount = 7, g.name = "X", g.minimumIncome = 4.5;
+    g.layoutStars.resize(3);
+    g.links.assign(9, 1);
+    g.reset();
+    EXPECT_EQ(std::tuple(g.slotCount(), g.gameStars.size(), g.links.size(), linkEntries(g), g.playerCount, g.name),
+              std::tuple(100, size_t{100}, size_t{10000}, 0, 2, std::string("TEST")));
+    EXPECT_TRUE(g.minimumIncome == 4.5 && std::ranges::none_of(g.layoutStars, [](const Star& s) { return s.active; }));
 }
 
 TEST(GalaxyLinks, CrossingRulesFreeSlotsUnlinkAllAndHugeCoordinates)
@@ -122,17 +117,15 @@ TEST(GalaxyLinks, CrossingRulesFreeSlotsUnlinkAllAndHugeCoordinates)
         EXPECT_EQ(std::pair(g.isLinked(s.i, s.j), g.isLinked(s.j, s.i)), std::pair(s.linked, s.linked))
             << s.i << "-" << s.j;
     }
-    EXPECT_EQ(linkEntries(g), 9); // 0-2, 2-3, 2-4, 1-5 both ways, and 6-6
+    const int before = linkEntries(g); // 0-2, 2-3, 2-4, 1-5 both ways, and 6-6
     g.unlinkAll(2);
-    EXPECT_EQ(linkEntries(g), 3);
-    EXPECT_EQ(g.isLinked(1, 5), 1);
+    EXPECT_EQ(std::tuple(before, linkEntries(g), g.isLinked(1, 5)), std::tuple(9, 3, 1));
 
     // Huge coordinates do not break the crossing test: the two diagonals cross.
     Galaxy huge;
-    huge.layoutStars[0] = testStar(2147483647, 2147483647);
-    huge.layoutStars[1] = testStar(-2147483647 - 1, -2147483647 - 1);
-    huge.layoutStars[2] = testStar(-2147483647 - 1, 2147483647);
-    huge.layoutStars[3] = testStar(2147483647, -2147483647 - 1);
+    const int top = 2147483647, bottom = -top - 1;
+    const std::pair<int, int> corners[] = {{top, top}, {bottom, bottom}, {bottom, top}, {top, bottom}};
+    for (int i = 0; i < 4; ++i) huge.layoutStars[i] = testStar(corners[i].first, corners[i].second);
     huge.setLink(0, 1, 1);
     huge.setLink(2, 3, 1);
     EXPECT_EQ(std::pair(huge.isLinked(0, 1), huge.isLinked(2, 3)), std::pair(1, 0));

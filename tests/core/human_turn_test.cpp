@@ -1,6 +1,7 @@
 // The human's turn and the end of a game, on the game state alone.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <tuple>
 #include <vector>
 
@@ -36,10 +37,19 @@ struct HumanTurn : ::testing::Test {
 
 } // namespace
 
-TEST_F(HumanTurn, TurnStartDecidesWhoBeginsAndWhatMayBePlaced)
+TEST_F(HumanTurn, TheTurnStartsWithPlacementOntoOwnStarsInStepsCutToWhatIsLeft)
 {
     startTurnCycle(s);
     EXPECT_EQ(std::tuple(g.turn, s.phase, s.armiesToPlace), std::tuple(1, GamePhase::HumanPlacement, 2));
+    s.armiesToPlace = 8;
+    // {star, step, placed, left}
+    const std::array<int, 4> clicks[] = {{2, 5, 0, 8}, {99, 5, 0, 8}, {noOwner, 5, 0, 8}, {1, 0, 0, 8},
+                                         {1, 5, 5, 3}, {0, 5, 3, 0},  {0, 1, 0, 0}};
+    for (const auto& [star, step, placed, left] : clicks) {
+        const int done = placeArmies(s, star, step);
+        EXPECT_EQ(std::pair(done, s.armiesToPlace), std::pair(placed, left)) << "star " << star << " step " << step;
+    }
+    EXPECT_EQ(std::tuple(armies(0), armies(1), armies(2), s.phase), std::tuple(7, 5, 0, GamePhase::HumanAttack));
     // (At the support cap the human goes straight to the attack: the board's test.)
     // Once the human is out the computers play alone (who begins is rules_test's).
     g.players[0].alive = 0;
@@ -47,33 +57,13 @@ TEST_F(HumanTurn, TurnStartDecidesWhoBeginsAndWhatMayBePlaced)
     EXPECT_EQ(s.phase, GamePhase::ComputerTurns);
 }
 
-TEST_F(HumanTurn, PlacementGoesOntoOwnStarsInStepsCutToWhatIsLeft)
-{
-    startTurnCycle(s);
-    s.armiesToPlace = 8;
-    const struct {
-        int star, step, placed, left;
-    } clicks[] = {{2, 5, 0, 8}, {99, 5, 0, 8}, {noOwner, 5, 0, 8}, {1, 0, 0, 8}, {1, 5, 5, 3}, {0, 5, 3, 0}, {0, 1, 0, 0}};
-    for (const auto& c : clicks) {
-        SCOPED_TRACE(testing::Message() << "star " << c.star << " step " << c.step);
-        EXPECT_EQ(placeArmies(s, c.star, c.step), c.placed);
-        EXPECT_EQ(s.armiesToPlace, c.left);
-    }
-    EXPECT_EQ(std::tuple(armies(0), armies(1), armies(2), s.phase), std::tuple(7, 5, 0, GamePhase::HumanAttack));
-}
-
 TEST_F(HumanTurn, ADropIsAnAttackAMoveOrNothingAndOnlyAMoveEndsTheTurn)
 {
-    const struct {
-        int from, to;
-        DropKind kind;
-    } drops[] = {
-        {0, 2, DropKind::Attack},  {0, 1, DropKind::Move},     {0, 4, DropKind::Nothing}, // not linked
-        {0, 0, DropKind::Nothing}, {0, 77, DropKind::Nothing}, {0, noOwner, DropKind::Nothing},
-        {1, 3, DropKind::Nothing}, // no armies to send
-        {2, 0, DropKind::Nothing}, // not the human's star
-    };
-    for (const auto& d : drops) EXPECT_EQ(dropKind(g, d.from, d.to), d.kind) << d.from << " -> " << d.to;
+    // 0-4 is not linked, star 1 has no armies to send, star 2 is not the human's.
+    const std::tuple<int, int, DropKind> drops[] = {
+        {0, 2, DropKind::Attack},  {0, 1, DropKind::Move},     {0, 4, DropKind::Nothing},       {0, 0, DropKind::Nothing},
+        {0, 77, DropKind::Nothing}, {0, noOwner, DropKind::Nothing}, {1, 3, DropKind::Nothing}, {2, 0, DropKind::Nothing}};
+    for (const auto& [from, to, kind] : drops) EXPECT_EQ(dropKind(g, from, to), kind) << from << " -> " << to;
     // Only a move of armies ends the turn (a move of none is the board's test).
     toAttack();
     EXPECT_FALSE(moveAndEndTurn(s, 0, 2, 3)); // an enemy star is no move

@@ -50,13 +50,16 @@ Galaxy randomGalaxy(std::mt19937& rng)
     return g;
 }
 
+// Under the sanitizers, which seek memory faults and not rare layouts, a tenth of the galaxies.
+constexpr int rounds = ZENTORY_SANITIZED ? 300 : 3000;
+
 } // namespace
 
 TEST(LayoutCheck, DropsTheSameLinksAndStarsAsRelinkingEveryEntry)
 {
     std::mt19937 rng(20261207);
     int roundsWithDrops = 0;
-    for (int round = 0; round < 3000; ++round) {
+    for (int round = 0; round < rounds; ++round) {
         Galaxy fast = randomGalaxy(rng);
         const std::vector<int> before = fast.links;
         Galaxy plain = fast;
@@ -69,5 +72,5 @@ TEST(LayoutCheck, DropsTheSameLinksAndStarsAsRelinkingEveryEntry)
         for (size_t k = 0; k < before.size(); ++k) drop = drop || (before[k] != 0 && fast.links[k] == 0);
         roundsWithDrops += drop;
     }
-    EXPECT_GT(roundsWithDrops, 1000);
+    EXPECT_GT(roundsWithDrops, rounds / 3);
 }

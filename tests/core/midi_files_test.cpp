@@ -42,15 +42,8 @@ MidiSummary readMidi(const std::string& path)
         }
         return false;
     };
-    auto tag = [&](const char* t) {
-        if (pos + 4 > end || std::string(b.begin() + long(pos), b.begin() + long(pos) + 4) != t) return false;
-        pos += 4;
-        return true;
-    };
-    auto fail = [&m](const char* why) {
-        m.problem = why;
-        return m;
-    };
+    auto tag = [&](const char* t) { return pos + 4 <= end && std::equal(t, t + 4, b.begin() + long(pos)) && (pos += 4); };
+    auto fail = [&m](const char* why) { return m.problem = why, m; };
     uint32_t length = 0, format = 0, tracks = 0, division = 0;
     if (!tag("MThd") || !number(4, length) || length != 6 || !number(2, format) || !number(2, tracks) ||
         !number(2, division) || format > 1 || tracks < 1 || division == 0 || (division & 0x8000))

@@ -63,13 +63,12 @@ TEST_F(Rules, MinimumIncomeIsComputedInTheWrittenOrderAndTheDealReseedsFromTheTi
 
 TEST_F(Rules, SetUpSurvivesOddGalaxies)
 {
-    GameState none = withKinds({}, 3);
+    GameState none = withKinds({}, 3), empty = withKinds({}, 2, 0);
     deal(none, 1);
-    EXPECT_EQ(std::pair(none.galaxy.minimumIncome, soleSurvivor(none.galaxy)), std::pair(0.0, noOwner)); // nobody holds a star
-
-    GameState empty = withKinds({}, 2, 0);
     deal(empty, 1);
-    EXPECT_EQ(empty.galaxy.players.size(), 2u);
+    // Nobody holds a star.
+    EXPECT_EQ(std::tuple(none.galaxy.minimumIncome, soleSurvivor(none.galaxy), empty.galaxy.players.size()),
+              std::tuple(0.0, noOwner, 2u));
 
     for (auto [asked, clamped] : {std::pair{40, 8}, {-3, 2}}) {
         GameState s = withKinds({normalStarKind, normalStarKind}, asked);
@@ -85,10 +84,7 @@ TEST_F(Rules, SetUpSurvivesOddGalaxies)
     huge.playerCount = 3;
     huge.layoutStars.assign(n, Star{});
     huge.links.clear();
-    for (int i : {1, 777, n - 2, n - 1}) {
-        huge.layoutStars[i].active = 1;
-        huge.layoutStars[i].kind = goldenStarKind;
-    }
+    for (int i : {1, 777, n - 2, n - 1}) huge.layoutStars[i] = testStar(0, 0, goldenStarKind);
     huge.prepareGameStars();
     Random random;
     setUpGame(huge, random, 3);
@@ -143,15 +139,14 @@ TEST_F(Rules, AllowanceCapAndFloor)
     give(g, 1, {0, 1, 2, 3}, 0);
     give(g, 0, {4}, 0);
     g.minimumIncome = 8.1;
-    const struct {
-        int player, armies, allowance;
-        bool capped;
-    } cases[] = {{1, 0, 10, false}, {1, 30, 10, false}, {1, 35, 5, true},  {1, 40, 0, true},  {1, 2147483647, 0, true},
-                 {0, 0, 8, false},  {0, 30, 2, false},  {0, 31, 1, false}, {0, 32, 0, true}};
-    for (const auto& c : cases) {
-        g.gameStars[c.player == 1 ? 0 : 4].armies = c.armies;
-        EXPECT_EQ(placementAllowance(s, c.player), c.allowance) << c.player << " with " << c.armies;
-        EXPECT_EQ(placementCapped(s, c.player), c.capped) << c.player << " with " << c.armies;
+    // {player, armies, allowance, capped}
+    const std::tuple<int, int, int, bool> cases[] = {
+        {1, 0, 10, false}, {1, 30, 10, false}, {1, 35, 5, true},  {1, 40, 0, true}, {1, 2147483647, 0, true},
+        {0, 0, 8, false},  {0, 30, 2, false},  {0, 31, 1, false}, {0, 32, 0, true}};
+    for (const auto& [player, armies, allowance, capped] : cases) {
+        g.gameStars[player == 1 ? 0 : 4].armies = armies;
+        EXPECT_EQ(std::pair(placementAllowance(s, player), placementCapped(s, player)), std::pair(allowance, capped))
+            << player << " with " << armies;
     }
 }
 
