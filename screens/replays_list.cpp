@@ -63,7 +63,10 @@ ReplayRow rowOf(const std::string& path)
     for (const CourseEntry& e : r.course) {
         if (!e.cycleEnd) continue;
         row.turns = e.turn;
-        if (e.winner >= 0 && e.winner < maxPlayers) row.winner = tr(playerColourNames[e.winner]);
+        if (e.winner < 0 || e.winner >= maxPlayers) continue;
+        char wins[64];
+        std::snprintf(wins, sizeof wins, tr("%s wins"), tr(playerColourNames[e.winner]));
+        row.winner = wins;
     }
     return row;
 }

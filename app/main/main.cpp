@@ -40,7 +40,7 @@ int main(int argc, char** argv)
         std::string why;
         std::error_code ec;
         if (!readRecordingFile(std::filesystem::absolute(argv[2], ec).string(), replay, why)) {
-            std::fprintf(stderr, "zentory: %s: %s\n", argv[2], why.c_str());
+            std::fprintf(stderr, "zentory: %s\n", why.c_str());
             return 2;
         }
     }

@@ -41,7 +41,7 @@ TEST(Replays, ListOpenJumpToTheEndAndLeave)
     const std::vector<ReplayRow>& rows = replayRows();
     ASSERT_EQ(rows.size(), 3u);
     EXPECT_EQ(rows[0].error.rfind("recording cannot be read: ", 0), 0u) << rows[0].error;
-    EXPECT_EQ(rows[1].seats + rows[2].seats, "1 human, 5 computer0 human, 6 computer");
+    EXPECT_EQ(rows[1].seats + rows[2].seats, "1 human, 4 computer0 human, 5 computer");
     EXPECT_EQ(std::pair(rows[1].turns, rows[2].turns), std::pair(8, 6));
     program.click(200, 64 + 28 * 0 + 14); // the damaged row opens nothing
     ASSERT_EQ(program.state(), State::replays);
