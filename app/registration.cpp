@@ -1,7 +1,11 @@
 #include "app/registration.h"
 
+#include <optional>
+#include <string>
+
 #include "app/autosave.h"
 #include "screens/board.h"
+#include "screens/replays.h"
 #include "screens/screens.h"
 #include "screens/states.h"
 #include "screens/turn_driver.h"
@@ -32,6 +36,20 @@ void registerAllStates()
     registerState(State::editor, editorScreen);
     registerState(State::confirm, confirmScreen);
     registerState(State::resume, resumeSavedGameScreen);
+    registerState(State::replays, replaysListScreen);
+    registerState(State::replayView, replayViewerScreen);
+}
+
+namespace {
+// The recording named on the command line, shown instead of the title.
+std::optional<Recording> replayAtStart;
+std::string replayTitle;
+} // namespace
+
+void openReplayAtStart(const Recording& recording, const std::string& title)
+{
+    replayAtStart = recording;
+    replayTitle = title;
 }
 
 void appFrame(int elapsedMs)
@@ -42,6 +60,10 @@ void appFrame(int elapsedMs)
         setState(State::title);
         // A game saved by an earlier run is there to resume, as one left by the menu would be.
         if (loadSavedGame() == SaveAtStart::Resumed) menuReturnState = State::resume;
+        if (replayAtStart) {
+            openReplayViewer(*replayAtStart, replayTitle, State::menu);
+            replayAtStart.reset();
+        }
     }
     runCurrentState(elapsedMs);
     autosaveAfterFrame();
@@ -58,4 +80,6 @@ void resetAllScreensForTests()
     resetSelectionForTests();
     resetEditorScreensForTests();
     resetAutosaveForTests();
+    resetReplaysForTests();
+    replayAtStart.reset();
 }

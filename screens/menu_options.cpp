@@ -14,6 +14,7 @@
 #include "game/galaxy.h"
 #include "game/game_state.h"
 #include "screens/notices.h"
+#include "screens/replays.h"
 #include "screens/screens.h"
 #include "screens/states.h"
 #include "screens/widgets.h"
@@ -40,7 +41,7 @@ ManualNote manualNote;
 
 struct MenuButtons {
     bool made = false;
-    Button play, editor, options, help, about, homePage, quit, resume;
+    Button play, editor, replays, options, help, about, homePage, quit, resume;
     ButtonSet set;
 };
 MenuButtons menu;
@@ -83,13 +84,14 @@ void makeMenuButtons()
     const char* image = "longSilverButton";
     menu.play = Button(64, 70, tr("Play Zentory"), playAction, image, 0);
     menu.editor = Button(64, 120, tr("Editor"), openEditorAction, image, 0);
+    menu.replays = Button(64, 170, tr("Replays"), openReplaysList, image, 0);
     menu.options = Button(64, 220, tr("Options"), optionsAction, image, 0);
     menu.help = Button(64, 270, tr("Help"), helpAction, image, 0);
     menu.about = Button(64, 320, tr("About"), aboutAction, image, 0);
     menu.homePage = Button(64, 370, tr("Homepage"), openHomePage, image, 0);
     menu.quit = Button(64, 420, tr("Quit Game"), quitAction, image, 0);
     menu.resume = Button(64, 470, tr("Resume Game"), resumeGame, image, 0);
-    for (Button* b : {&menu.play, &menu.editor, &menu.options, &menu.help, &menu.about, &menu.homePage, &menu.quit,
+    for (Button* b : {&menu.play, &menu.editor, &menu.replays, &menu.options, &menu.help, &menu.about, &menu.homePage, &menu.quit,
                       &menu.resume}) {
         // Clear of the picture's accent bar, and one text size for all.
         b->setMargins(36, 10);

@@ -36,8 +36,10 @@ enum class State {
     win,
     stats,
     resume,  // a game read from the save, opened on the screen of its phase
+    replays,     // the list of recorded games
+    replayView,  // a recorded game played back
 };
-inline constexpr int stateCount = static_cast<int>(State::resume) + 1;
+inline constexpr int stateCount = static_cast<int>(State::replayView) + 1;
 
 struct StateRegistry {
     std::array<StateHandler, stateCount> handlers{};

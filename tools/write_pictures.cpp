@@ -46,6 +46,7 @@ int writeAll(const std::string& dir)
     failures += writeMenuScreenshots(dir);
     failures += writeGameComputerScreenshots(dir);
     failures += writeGameHumanScreenshots(dir);
+    failures += writeReplayScreenshots(dir);
     return failures;
 }
 

@@ -2,6 +2,7 @@
 // folder, fix the configuration, run the loop.
 #include <cstdio>
 #include <filesystem>
+#include <string>
 #include <system_error>
 
 #include "app/autosave.h"
@@ -9,12 +10,15 @@
 #include "app/display_check.h"
 #include "app/locale_folder.h"
 #include "app/player_folder.h"
+#include "app/registration.h"
 #include "app/resources.h"
 #include "app/start_up.h"
 #include "engine/main_loop.h"
 #include "engine/translate.h"
 #include "engine/platform/platform.h"
 #include "game/editor_draft.h"
+#include "game/recording.h"
+#include "screens/replays.h"
 #include "screens/screens.h"
 
 static std::string executableDir(const char* argv0)
@@ -25,9 +29,21 @@ static std::string executableDir(const char* argv0)
     return self.parent_path().string();
 }
 
-int main(int, char** argv)
+int main(int argc, char** argv)
 {
     startTranslations(findLocaleFolder(executableDir(argv[0])));
+    // --replay FILE: read before anything opens (and before the data folder
+    // becomes the working folder), so that a bad file costs no window.
+    Recording replay;
+    const bool replaying = argc >= 3 && std::string(argv[1]) == "--replay";
+    if (replaying) {
+        std::string why;
+        std::error_code ec;
+        if (!readRecordingFile(std::filesystem::absolute(argv[2], ec).string(), replay, why)) {
+            std::fprintf(stderr, "zentory: %s\n", why.c_str());
+            return 2;
+        }
+    }
     if (std::string missing = missingDisplayMessage(); !missing.empty()) {
         platformShowError(errorCaption, missing.c_str());
         return 1;
@@ -39,6 +55,8 @@ int main(int, char** argv)
     const std::string here = std::filesystem::current_path(ec).string();
     const std::string playerFolder = playerFolderFor(here, data.installed);
     usePlayerFolder(playerFolder);
+    recordingsFolder = (std::filesystem::path(playerFolder.empty() ? here : playerFolder) / "recordings").string();
+    if (replaying) openReplayAtStart(replay, std::filesystem::path(argv[2]).filename().string());
     useSaveFolder(playerFolder.empty() ? here : playerFolder);
     useDraftFolder(playerFolder.empty() ? here : playerFolder);
     configureProgram();

@@ -20,3 +20,4 @@ int writeEditorScreenshots(const std::string& dir);
 int writeMenuScreenshots(const std::string& dir);
 int writeGameComputerScreenshots(const std::string& dir);
 int writeGameHumanScreenshots(const std::string& dir);
+int writeReplayScreenshots(const std::string& dir);
