@@ -16,6 +16,7 @@
 #include "game/rules.h"
 #include "screens/board.h"
 #include "screens/core_texts.h"
+#include "screens/marks.h"
 #include "screens/screens.h"
 #include "screens/states.h"
 #include "screens/widgets.h"
@@ -161,6 +162,7 @@ void statsScreen(int elapsedMs)
         const Rgb c = playerColours[i];
         const std::string name = i == 0 ? tr("you") : computerPlayerName(playerColourNames[i]);
         drawTextInBox(105, y, 200, 30, c.r, c.g, c.b, name.c_str(), true);
+        if (showMarks) drawPlayerMark(i, 82, y + 8, 13);
         std::snprintf(text, sizeof text, "%d", g.starCount(i));
         drawWhiteText(310, y, 150, 30, text);
         std::snprintf(text, sizeof text, "%d", g.players[i].alive ? placementAllowance(gameState, i) : 0);

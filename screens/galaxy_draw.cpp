@@ -8,6 +8,7 @@
 #include "engine/draw_text.h"
 #include "engine/image_catalogue.h"
 #include "engine/translate.h"
+#include "screens/marks.h"
 
 BoardView boardView;
 
@@ -69,6 +70,11 @@ void drawStarOnBoard(const Star& star)
                  c.r, c.g, c.b);
     }
     drawImageCentered(toScreen(star.x), toScreen(star.y), star.kind);
+    // On the box's top-left corner, half outside it: the star's picture and
+    // its army count to the right stay in view.
+    if (showMarks && star.owner >= 0 && star.owner < maxPlayers)
+        drawPlayerMark(star.owner, toScreen(star.x - imageWidth(star.kind) / 2.0 - 3),
+                       toScreen(star.y - imageHeight(star.kind) / 2.0 - 3), boardMarkSize);
 }
 
 void highlightStar(const Galaxy& galaxy, int index, int r, int g, int b)

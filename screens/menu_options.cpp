@@ -13,6 +13,7 @@
 #include "engine/translate.h"
 #include "game/galaxy.h"
 #include "game/game_state.h"
+#include "screens/marks.h"
 #include "screens/notices.h"
 #include "screens/replays.h"
 #include "screens/screens.h"
@@ -48,7 +49,7 @@ MenuButtons menu;
 
 struct OptionsButtons {
     bool made = false;
-    Button back, soundDown, musicDown, speedDown, soundUp, musicUp, speedUp;
+    Button back, soundDown, musicDown, speedDown, soundUp, musicUp, speedUp, marksDown, marksUp;
     ButtonSet set;
 };
 OptionsButtons options;
@@ -78,6 +79,8 @@ void stepSpeed(int step)
 {
     if (canStep(gameSpeed, step, 0, 2)) setSpeed(gameSpeed + step);
 }
+
+void toggleMarks(int) { showMarks = !showMarks; }
 
 void makeMenuButtons()
 {
@@ -109,8 +112,10 @@ void makeOptionsButtons()
     options.soundUp = Button(564, 164, "", stepSound, "incArrow", 1);
     options.musicUp = Button(564, 241, "", stepMusic, "incArrow", 1);
     options.speedUp = Button(564, 314, "", stepSpeed, "incArrow", 1);
+    options.marksDown = Button(355, 450, "", toggleMarks, "decArrow", 0);
+    options.marksUp = Button(564, 450, "", toggleMarks, "incArrow", 0);
     for (Button* b : {&options.back, &options.soundDown, &options.musicDown, &options.speedDown, &options.soundUp,
-                      &options.musicUp, &options.speedUp})
+                      &options.musicUp, &options.speedUp, &options.marksDown, &options.marksUp})
         options.set.add(*b);
     options.made = true;
 }
@@ -171,6 +176,9 @@ void optionsScreen(int)
     drawLevelBar(241, getMusicVolume());
     drawTextInBox(400, 314, 120, 20, 255, 255, 255, tr(gameSpeedNames[std::clamp(gameSpeed, 0, 2)]),
                   false);
+    // Each player's shape on its stars and beside its colour.
+    drawTextInBox(114, 450, 230, 20, 255, 255, 255, tr("MARKS"), true);
+    drawTextInBox(400, 450, 120, 20, 255, 255, 255, showMarks ? tr("on") : tr("off"), false);
     options.set.run(0);
     if (wasKeyPressed(keys::escape)) setState(State::menu);
 }
@@ -181,4 +189,5 @@ void resetMenusForTests()
     options = OptionsButtons{};
     manualNote = ManualNote{};
     setSpeed(1);
+    showMarks = false;
 }

@@ -16,6 +16,7 @@
 #include "screens/core_texts.h"
 #include "screens/end_and_stats.h"
 #include "screens/galaxy_draw.h"
+#include "screens/marks.h"
 #include "screens/screens.h"
 #include "screens/states.h"
 #include "screens/widgets.h"
@@ -35,7 +36,7 @@ int pauseTimer = 0;
 // Counts down to the next battle round.
 int stepTimer = 0;
 ButtonSet aiButtons;
-Button aiMenuButton;
+Button aiMenuButton, aiSkipButton;
 AiStepObserver stepObserver = nullptr;
 
 int pauseMs() { return 5 * gameSpeedDelay; }
@@ -67,17 +68,37 @@ void startPhaseOnce()
     clearLabels();
 }
 
+// The rest of the cycle at once: the same steps as the paced frames take, in
+// the same order, so the game, its draws and its journal are those of the
+// paced game. Eliminations met on the way are announced afterwards.
+void skipComputerTurns(int)
+{
+    while (gameState.phase == GamePhase::ComputerTurns)
+        if (step().kind == AiStepKind::None) break;
+    phaseStarted = false;
+    clearLabels();
+    announceOrGo(boardStateFor(gameState));
+}
+
 void makeButtons()
 {
     if (!aiButtons.buttons.empty()) return;
+    aiSkipButton = Button(661, 506, tr("skip"), skipComputerTurns, "", passFrameValue);
     aiMenuButton = Button(661, 531, tr("menu"), menuFromComputerTurn, "", passFrameValue);
+    aiButtons.add(aiSkipButton);
     aiButtons.add(aiMenuButton);
 }
 
+// Called last in a frame: a skip or the menu leaves the state the frame ran.
 void finishFrame(int elapsedMs)
 {
+    const State ran = currentState();
     aiButtons.run(elapsedMs);
-    if (wasKeyPressed(keys::escape)) menuFromComputerTurn(0);
+    if (currentState() != ran) return;
+    if (wasKeyPressed(keys::escape))
+        menuFromComputerTurn(0);
+    else if (wasKeyPressed(keys::space))
+        skipComputerTurns(0);
 }
 
 // The cycle ended or the game is decided without a conquest in this frame
@@ -105,7 +126,10 @@ void drawAIScreen(int elapsedMs)
     const bool moving = aiTurns.phase != AiPhase::CycleDone && aiTurns.phase != AiPhase::GameOver;
     if (moving && p >= 0 && p < maxPlayers) {
         const Rgb c = playerColours[p];
-        drawTextInBox(641, 555, 159, 28, c.r, c.g, c.b, computerPlayerName(playerColourNames[p]).c_str(), false);
+        const int markRoom = showMarks ? 16 : 0;
+        if (showMarks) drawPlayerMark(p, 645, 563, 11);
+        drawTextInBox(641 + markRoom, 555, 159 - markRoom, 28, c.r, c.g, c.b,
+                      computerPlayerName(playerColourNames[p]).c_str(), false);
     }
 }
 
@@ -195,6 +219,6 @@ void resetTurnDriverForTests()
     phaseStarted = placementDone = false;
     pauseTimer = stepTimer = 0;
     aiButtons = ButtonSet{};
-    aiMenuButton = Button{};
+    aiMenuButton = aiSkipButton = Button{};
     stepObserver = nullptr;
 }

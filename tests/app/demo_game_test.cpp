@@ -5,8 +5,10 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <set>
 
 #include "ai/game_trace.h"
+#include "game/course.h"
 #include "game/end_on_points.h"
 #include "game/game_state.h"
 #include "game/new_game.h"
@@ -133,11 +135,32 @@ TEST_F(ComputerTurns, EachSpeedPacesTheRunnersGameAndEliminationsLeadToTheWinScr
         EXPECT_EQ(screenTrace, runnerTrace());
     }
 
-    start(true, 5, 25, 400); // to the win screen, whatever the frame lengths
-    play({1, 16, 7, 33, 16, 250, 16, 3, 4000, 16}, [] {});
-    ASSERT_EQ(program.state(), State::win);
-    EXPECT_EQ(winMessage, std::string(playerColourNames[soleSurvivor(gameState.galaxy)]) + " wins!");
-    EXPECT_EQ(screenTrace, runnerTrace());
+    // To the win screen, whatever the frame lengths; then the same game with
+    // Space pressed in every frame, each cycle over in the frame it began.
+    for (bool skip : {false, true}) {
+        start(true, 5, 25, 400);
+        play({1, 16, 7, 33, 16, 250, 16, 3, 4000, 16}, [&] {
+            if (skip) headlessPushKey(keys::space, false), headlessPushKey(keys::space, true);
+        });
+        ASSERT_EQ(program.state(), State::win);
+        EXPECT_EQ(winMessage, std::string(playerColourNames[soleSurvivor(gameState.galaxy)]) + " wins!");
+        EXPECT_EQ(screenTrace, runnerTrace());
+        std::set<int> stepFrames;
+        for (const Step& s : steps) stepFrames.insert(s.atMs);
+        EXPECT_TRUE(!skip || stepFrames.size() <= gameState.galaxy.turn + 2u) << stepFrames.size();
+    }
+    headlessPushKey(keys::space, false);
+
+    // With the human in the game a skipped cycle ends where the paced one does.
+    uint64_t cycleEnd[2] = {};
+    for (bool skip : {false, true}) {
+        start(false, 3, 25, 100);
+        setState(State::startAI);
+        if (skip) program.key(keys::space);
+        EXPECT_TRUE(program.runUntil(State::placeHuman, skip ? 0 : 100000));
+        cycleEnd[skip] = stateHash(gameState);
+    }
+    EXPECT_EQ(cycleEnd[0], cycleEnd[1]);
 
     start(true, 1, 25, 100);  // green and purple against blue; seats 3 and 4 hold nothing
     rig();

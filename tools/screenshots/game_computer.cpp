@@ -2,6 +2,7 @@
 #include "game/galaxy_file.h"
 #include "game/game_state.h"
 #include "game/new_game.h"
+#include "screens/marks.h"
 #include "screens/turn_driver.h"
 #include "tools/program_driver.h"
 #include "tools/screenshots/screenshots.h"
@@ -44,6 +45,10 @@ int writeGameComputerScreenshots(const std::string& dir)
     bool battle = runToStep(program, AiStepKind::AttackChosen);
     program.frames(2);
     failures += writeScreen(dir, "screen_computer_battle", battle);
+    showMarks = true;
+    program.frame(0);  // the same moment: the clock seeds the games that follow
+    failures += writeScreen(dir, "screen_computer_marks", battle);
+    showMarks = false;
 
     // The human keeps one star against a blue empire.
     for (Star& s : gameState.galaxy.gameStars)
@@ -64,6 +69,10 @@ int writeGameComputerScreenshots(const std::string& dir)
     showStatistics(0);
     program.frame();
     failures += writeScreen(dir, "screen_stats", program.state() == State::stats);
+    showMarks = true;
+    program.frame(0);  // the same moment: the clock seeds the games that follow
+    failures += writeScreen(dir, "screen_stats_marks", program.state() == State::stats);
+    showMarks = false;
 
     startGame(program, true);
     battle = runToStep(program, AiStepKind::AttackChosen);
