@@ -15,6 +15,7 @@
 #include "game/rules.h"
 #include "screens/core_texts.h"
 #include "screens/end_and_stats.h"
+#include "screens/event_log.h"
 #include "screens/galaxy_draw.h"
 #include "screens/screens.h"
 #include "screens/states.h"
@@ -36,6 +37,7 @@ int pauseTimer = 0;
 int stepTimer = 0;
 ButtonSet aiButtons;
 Button aiMenuButton;
+Button aiLogButton;
 AiStepObserver stepObserver = nullptr;
 
 int pauseMs() { return 5 * gameSpeedDelay; }
@@ -72,11 +74,14 @@ void makeButtons()
     if (!aiButtons.buttons.empty()) return;
     aiMenuButton = Button(661, 531, tr("menu"), menuFromComputerTurn, "", passFrameValue);
     aiButtons.add(aiMenuButton);
+    aiLogButton = makeEventLogButton(20, 531);
+    aiButtons.add(aiLogButton);
 }
 
 void finishFrame(int elapsedMs)
 {
     aiButtons.run(elapsedMs);
+    if (runEventLog()) return;
     if (wasKeyPressed(keys::escape)) menuFromComputerTurn(0);
 }
 
@@ -195,6 +200,6 @@ void resetTurnDriverForTests()
     phaseStarted = placementDone = false;
     pauseTimer = stepTimer = 0;
     aiButtons = ButtonSet{};
-    aiMenuButton = Button{};
+    aiMenuButton = aiLogButton = Button{};
     stepObserver = nullptr;
 }
