@@ -84,7 +84,10 @@ void drawCourseGraph(const std::vector<TurnFigures>& history, int uptoTurn, Grap
     int top = 1;
     for (size_t i = 0; i < shown; ++i)
         for (int p = 0; p < history[i].players; ++p) top = std::max(top, figure(history[i], p, measure));
-    top = roundScale(top);
+    // Round steps on both axes, so that the numbers read easily.
+    const int valueStep = roundScale((top + ticks - 1) / ticks);
+    top = valueStep * ticks;
+    const int turnStep = roundScale((lastTurn - firstTurn + ticks - 1) / ticks);
     const auto xOf = [&](int turn) {
         return px + static_cast<int>(static_cast<long long>(turn - firstTurn) * pw / (lastTurn - firstTurn));
     };
@@ -92,15 +95,17 @@ void drawCourseGraph(const std::vector<TurnFigures>& history, int uptoTurn, Grap
 
     // Grid and axes, with their numbers.
     for (int k = 0; k <= ticks; ++k) {
-        const int v = top * k / ticks;
+        const int v = valueStep * k;
         const int ly = yOf(v);
         drawLine(px, ly, px + pw, ly, k == 0 ? 150 : 45, k == 0 ? 150 : 45, k == 0 ? 160 : 70);
         label(x, ly - labelSize / 2 - 2, valueRoom - 6, std::to_string(v), false);
-        const int t = firstTurn + static_cast<int>(static_cast<long long>(lastTurn - firstTurn) * k / ticks);
+    }
+    for (int t = firstTurn; t <= lastTurn; t = (t / turnStep + 1) * turnStep) {
         const int lx = xOf(t);
-        drawLine(lx, py, lx, py + ph, k == 0 ? 150 : 45, k == 0 ? 150 : 45, k == 0 ? 160 : 70);
+        drawLine(lx, py, lx, py + ph, t == firstTurn ? 150 : 45, t == firstTurn ? 150 : 45, t == firstTurn ? 160 : 70);
         label(lx - 30, py + ph + 3, 60, std::to_string(t), false);
     }
+    label(px + 8, py + 2, pw / 2, graphMeasureName(measure), true);
 
     // A line per player, two pixels thick, up to the cycle it fell in.
     const int players = history[0].players;

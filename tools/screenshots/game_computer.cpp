@@ -80,7 +80,7 @@ int writeGameComputerScreenshots(const std::string& dir)
     failures += writeScreen(dir, "screen_stats_end", program.state() == State::stats && gameState.history.size() > 5);
     program.click(712, 540);
     program.frame();
-    failures += writeScreen(dir, "screen_stats_armies", program.state() == State::stats);
+    failures += writeScreen(dir, "screen_stats_income", program.state() == State::stats);
 
     dealGame(gameState, builtInGalaxy(), 5, true, 2);
     playAndRecord(gameState, 6, "");
