@@ -1,5 +1,6 @@
 #include "game/course.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string_view>
 
@@ -9,10 +10,13 @@
 namespace {
 
 // Lines of the saved-game text that the screens alone change, the galaxy's
-// name (a recording keeps it on one line) and the sum.
+// name (a recording keeps it on one line), the sum, and the course so far
+// (figures and conquests: they follow from the rest, and recordings made
+// before they were saved keep their hashes).
 bool screenOnly(std::string_view line)
 {
-    for (std::string_view word : {"selectedStar ", "gameInProgress ", "unannounced ", "name ", "sum "})
+    for (std::string_view word : {"selectedStar ", "gameInProgress ", "unannounced ", "name ", "sum ", "history ",
+                                   "figures ", "events ", "event "})
         if (line.starts_with(word)) return true;
     return false;
 }
@@ -70,8 +74,25 @@ CourseEntry cycleFigures(const GameState& state)
     return e;
 }
 
+TurnFigures turnFigures(const GameState& state)
+{
+    const Galaxy& g = state.galaxy;
+    TurnFigures f;
+    f.turn = g.turn;
+    f.players = std::clamp(g.playerCount, 0, maxPlayers);
+    for (int p = 0; p < f.players; ++p) {
+        f.stars[p] = g.starCount(p);
+        f.income[p] = income(state, p);
+        f.armies[p] = g.armiesOf(p);
+    }
+    return f;
+}
+
 void noteCycleEnd(GameState& state)
 {
+    if (state.history.size() < maxHistory) state.history.push_back(turnFigures(state));
+    state.lastEvents = std::move(state.events);
+    state.events.clear();
     if (state.journal.on) state.journal.entries.push_back(cycleFigures(state));
 }
 
@@ -85,6 +106,9 @@ std::vector<CourseEntry> drainJournal(GameState& state)
 void recordConquest(GameState& state, const Conquest& conquest)
 {
     ++gameChanges;
+    if (conquest.star != noOwner)
+        state.events.push_back(
+            {state.galaxy.turn, conquest.taker, conquest.star, conquest.previousOwner, conquest.eliminated});
     if (conquest.eliminated) state.unannounced.push_back(conquest.previousOwner);
     if (conquest.winner == noOwner) return;
     state.winner = conquest.winner;

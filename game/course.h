@@ -18,15 +18,20 @@ uint64_t stateHash(const GameState& state);
 std::string hashText(uint64_t hash);
 
 // Notes a decision about to be carried out, and the end of a turn cycle
-// (hashed with the game's generator as it is now); nothing while off.
+// (hashed with the game's generator as it is now); nothing while off. A
+// cycle's end also adds its figures to the state's history, whether or not
+// a journal is on, and makes its conquests the last cycle's.
 void noteDecision(GameState& state, const Decision& decision);
 void noteCycleEnd(GameState& state);
 // The figures of the state now, as noteCycleEnd keeps them.
 CourseEntry cycleFigures(const GameState& state);
+// The figures of the state now, as the history keeps them.
+TurnFigures turnFigures(const GameState& state);
 // What the journal holds, leaving it empty.
 std::vector<CourseEntry> drainJournal(GameState& state);
 
-// After a star changed owner in a battle: the previous owner's fall, when the
-// conquest put it out, waits to be announced; a last player left is the
+// After a star changed owner in a battle: the conquest joins the cycle's
+// events; the previous owner's fall, when the conquest put it out, waits to
+// be announced; a last player left is the
 // winner and ends the game (and its last turn cycle, in the journal).
 void recordConquest(GameState& state, const Conquest& conquest);

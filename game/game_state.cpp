@@ -19,6 +19,9 @@ void beginGame(GameState& state)
     state.winner = noOwner;
     state.wonOnPoints = false;
     state.journal.entries.clear();
+    state.history.clear();
+    state.events.clear();
+    state.lastEvents.clear();
     ++gameChanges;
 }
 

@@ -3,6 +3,7 @@
 // that only changes how it looks (pacing timers, hover, the drag under way and
 // button sets stay with the screens). Writing this struct down is enough to
 // go on with the game later.
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -68,6 +69,29 @@ struct CycleStart {
     std::vector<double> value;
 };
 
+// One turn cycle's end: per player its stars, income and armies.
+struct TurnFigures {
+    int turn = 0;
+    int players = 0;
+    std::array<int, maxPlayers> stars{};
+    std::array<int, maxPlayers> income{};
+    std::array<int, maxPlayers> armies{};
+    bool operator==(const TurnFigures&) const = default;
+};
+// Games end by the turn the computer players stop at: this many figures at most.
+inline constexpr int maxHistory = 2600;
+
+// A star that changed owner: taker took star from loser, who was put out by it
+// when eliminated.
+struct GameEvent {
+    int turn = 0;
+    int taker = noOwner;
+    int star = noOwner;
+    int loser = noOwner;
+    bool eliminated = false;
+    bool operator==(const GameEvent&) const = default;
+};
+
 struct GameState {
     // The galaxy in play: stars, links, players, turn counter.
     Galaxy galaxy;
@@ -91,6 +115,11 @@ struct GameState {
     bool wonOnPoints = false;
     // Its course for a recorder; emptied when a game begins.
     GameJournal journal;
+    // Every turn cycle's figures, oldest first; emptied when a game begins.
+    std::vector<TurnFigures> history;
+    // The conquests of the turn cycle under way, and of the last one ended.
+    std::vector<GameEvent> events;
+    std::vector<GameEvent> lastEvents;
 };
 
 // The game of the program: the screens and the autosave read it; the rules

@@ -200,6 +200,8 @@ Conquest conquer(Galaxy& galaxy, int attacker, int target, int occupants)
 {
     Conquest result;
     Star& s = galaxy.gameStars[target];
+    result.star = target;
+    result.taker = attacker;
     result.previousOwner = s.owner;
     s.owner = attacker;
     s.armies = occupants;

@@ -54,6 +54,9 @@ bool humanBattle(Galaxy& galaxy, Random& random, int source, int target, int rea
 // players', is settled here and only here: the previous owner is out when it
 // is left without income, and a last player alive wins.
 struct Conquest {
+    // The star taken and who took it; noOwner when nothing was taken.
+    int star = noOwner;
+    int taker = noOwner;
     int previousOwner = noOwner;
     // The previous owner was eliminated by this conquest.
     bool eliminated = false;

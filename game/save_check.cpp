@@ -81,6 +81,26 @@ bool partsAgree(const GameState& s, std::string& why)
     return true;
 }
 
+// The course kept: figures of turns already played, in order, within what a
+// player can hold; conquests of stars of the galaxy.
+bool courseAgrees(const GameState& s, std::string& why)
+{
+    const Galaxy& g = s.galaxy;
+    int turn = 0;
+    for (const TurnFigures& f : s.history) {
+        if (f.turn < turn || f.turn > g.turn) return fail(why, "the history's turns are out of order");
+        turn = f.turn;
+        for (int p = 0; p < f.players; ++p)
+            if (f.income[p] > maxSavedIncome || f.armies[p] > maxSavedArmies)
+                return fail(why, "the history holds more than a player can");
+    }
+    for (const auto* events : {&s.events, &s.lastEvents})
+        for (const GameEvent& e : *events)
+            if (!g.isGameStar(e.star) || e.turn > g.turn || e.taker == e.loser)
+                return fail(why, "a conquest the game cannot have had");
+    return true;
+}
+
 } // namespace
 
 const int maxSavedIncome = static_cast<int>(maxStarIncome * maxFileStars * maxIncomeFactor);
@@ -88,5 +108,5 @@ const int maxSavedArmies = 4 * maxSavedIncome;
 
 bool checkPlayable(const GameState& state, std::string& why)
 {
-    return numbersInBounds(state, why) && partsAgree(state, why);
+    return numbersInBounds(state, why) && partsAgree(state, why) && courseAgrees(state, why);
 }

@@ -1,7 +1,8 @@
 #pragma once
 // Whether a saved game read field by field is a game the rules can go on
 // with: its numbers within what play can reach (so that no rule overflows on
-// it), and its parts in agreement (a state some course of play leads to).
+// it), and its parts in agreement (a state some course of play leads to),
+// its course (history and conquests) too.
 #include <string>
 
 #include "game/game_state.h"

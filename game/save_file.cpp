@@ -170,6 +170,67 @@ bool consistent(Cursor& in, const GameState& s)
     return true;
 }
 
+// The figures of every cycle ended (a cycle under way adds its own when it
+// ends again), and the conquests of the last cycle and of the one under way;
+// in a cycle of computer turns only the human's, which came before it.
+void writeCourse(std::ostream& out, const GameState& state, bool inCycle)
+{
+    out << "history " << state.history.size() << '\n';
+    for (const TurnFigures& f : state.history) {
+        out << "figures " << f.turn;
+        for (int p = 0; p < f.players; ++p) out << ' ' << f.stars[p] << ' ' << f.income[p] << ' ' << f.armies[p];
+        out << '\n';
+    }
+    std::vector<std::pair<int, GameEvent>> events;
+    for (const GameEvent& e : state.lastEvents) events.push_back({1, e});
+    for (const GameEvent& e : state.events)
+        if (!inCycle || (e.taker == 0 && !state.demoMode)) events.push_back({0, e});
+    out << "events " << events.size() << '\n';
+    for (const auto& [last, e] : events)
+        out << "event " << last << ' ' << e.turn << ' ' << e.taker << ' ' << e.star << ' ' << e.loser << ' '
+            << e.eliminated << '\n';
+}
+
+// The section writeCourse writes; a save without it has an empty course.
+void readCourse(Cursor& in, GameState& s)
+{
+    const size_t at = in.pos;
+    if (in.token() != "history") {
+        in.pos = at;
+        return;
+    }
+    long long n = 0;
+    in.integer(n, 0, maxHistory, "the history's length");
+    const int players = s.galaxy.playerCount;
+    s.history.assign(in.ok ? n : 0, TurnFigures{});
+    for (TurnFigures& f : s.history) {
+        in.word("figures");
+        in.number(f.turn, 0, INT_MAX, "a turn of the history");
+        f.players = players;
+        for (int p = 0; p < players; ++p) {
+            in.number(f.stars[p], 0, maxFileStars, "a player's stars");
+            in.number(f.income[p], 0, INT_MAX, "a player's income");
+            in.number(f.armies[p], 0, INT_MAX, "a player's armies");
+        }
+    }
+    in.word("events");
+    in.integer(n, 0, 1000000, "the count of conquests");
+    for (long long i = 0; in.ok && i < n; ++i) {
+        GameEvent e;
+        int last = 0;
+        int eliminated = 0;
+        in.word("event");
+        in.number(last, 0, 1, "a conquest's cycle");
+        in.number(e.turn, 0, INT_MAX, "a conquest's turn");
+        in.number(e.taker, 0, players - 1, "a conqueror");
+        in.number(e.star, 0, maxFileStars - 1, "a conquered star");
+        in.number(e.loser, noOwner, players - 1, "a conquered star's owner");
+        in.number(eliminated, 0, 1, "an elimination flag");
+        e.eliminated = eliminated == 1;
+        (last ? s.lastEvents : s.events).push_back(e);
+    }
+}
+
 } // namespace
 
 std::string saveText(const GameState& state)
@@ -218,6 +279,7 @@ std::string saveText(const GameState& state)
     out << "\nmemory\n";
     for (size_t i = 0; i < stars.size(); ++i)
         out << real(i < need.size() ? need[i] : 0.0) << ' ' << real(i < value.size() ? value[i] : 0.0) << '\n';
+    writeCourse(out, state, inCycle);
     return sealSaveText(out.str());
 }
 
@@ -306,6 +368,7 @@ bool readSaveText(const std::string& text, GameState& state, std::string& why)
         return false;
     }
     if (static_cast<int>(g.players.size()) != g.playerCount) in.fail("the player counts differ");
+    if (version == 2) readCourse(in, s);
     if (!in.token().empty()) in.fail("text after the end");
     if (!in.ok || !consistent(in, s)) {
         why = in.why;

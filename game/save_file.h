@@ -19,6 +19,8 @@
 //   players <count>  then per player: <caution> <alive>
 //   galaxy           then the galaxy in the galaxy file format (galaxy_file.h)
 //   memory           then per game star the computer players' need and value
+//   history <n>      then n lines "figures <turn>" and per player <stars> <income> <armies>
+//   events <n>       then n lines "event <last cycle 0|1> <turn> <taker> <star> <loser> <eliminated 0|1>"
 //   sum <8 hex digits>               FNV-1a of every byte before this line
 //
 // Version 1 had "gameInProgress <0|1>" and "selectedStar <slot>" after

@@ -11,6 +11,7 @@
 #include "game/human_turn.h"
 #include "game/rules.h"
 #include "screens/core_texts.h"
+#include "screens/event_log.h"
 #include "screens/galaxy_draw.h"
 #include "screens/notices.h"
 #include "screens/screens.h"
@@ -30,6 +31,7 @@ namespace {
 Button nextTurnButton;
 Button statsButton;
 Button menuButton;
+Button logButton;
 std::array<Button, 7> choiceButtonSlots;
 
 // Made on the screen's first frame, while it is still empty.
@@ -118,6 +120,7 @@ void setChoices(int max, int min)
 void runHudButtons(int elapsedMs)
 {
     hudButtons.run(elapsedMs);
+    if (runEventLog()) return;
     if (wasKeyPressed(keys::escape)) menuFromGame(0);
 }
 
@@ -132,6 +135,8 @@ void openBoard()
     hudButtons.add(nextTurnButton);
     hudButtons.add(statsButton);
     hudButtons.add(menuButton);
+    logButton = makeEventLogButton(20, 520);
+    hudButtons.add(logButton);
     for (int k = 0; k < 7; ++k) {
         choiceButtonSlots[k] = Button(239 + 45 * k, 562, std::to_string(k), runChoice, "menuShort", k);
         choiceButtons.add(choiceButtonSlots[k]);
@@ -243,7 +248,8 @@ void resetBoardForTests()
     placementStep = 1;
     dragging = false;
     dragSource = dragTarget = noOwner;
-    nextTurnButton = statsButton = menuButton = Button{};
+    nextTurnButton = statsButton = menuButton = logButton = Button{};
+    eventLogOpen = false;
     choiceButtonSlots = {};
     noSupportButtons = ButtonSet{};
     noSupportOk = Button{};

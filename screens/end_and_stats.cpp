@@ -1,6 +1,6 @@
 // The end of players and of the game: the screens that announce the
-// eliminations and the winner the game state recorded, and the statistics
-// table.
+// eliminations and the winner the game state recorded, and the statistics:
+// the table of the galaxy now and the graph of the game's course.
 #include "screens/end_and_stats.h"
 
 #include <algorithm>
@@ -16,7 +16,9 @@
 #include "game/rules.h"
 #include "screens/board.h"
 #include "screens/core_texts.h"
+#include "screens/graph.h"
 #include "screens/marks.h"
+#include "screens/replays.h"
 #include "screens/screens.h"
 #include "screens/states.h"
 #include "screens/widgets.h"
@@ -45,6 +47,19 @@ ButtonSet statsButtons;
 Button killedOk;
 Button winOk;
 Button statsContinue;
+Button statsMeasure;
+Button statsReplay;
+GraphMeasure graphMeasure = GraphMeasure::Stars;
+
+void switchMeasure(int) { graphMeasure = nextGraphMeasure(graphMeasure); }
+void replayFromStatistics(int) { openReplayOfCurrentGame(); }
+
+// A finished game's statistics lead on to the main menu.
+void statisticsFromWin(int)
+{
+    statsReturnState = State::menu;
+    setState(State::stats);
+}
 
 const char* colourName(int p) { return p >= 0 && p < maxPlayers ? tr(playerColourNames[p]) : ""; }
 
@@ -132,7 +147,7 @@ void killedScreen(int elapsedMs)
 void winScreen(int elapsedMs)
 {
     if (winButtons.buttons.empty()) {
-        winOk = Button(600, 520, tr("ok"), menuFromWin, "", passFrameValue);
+        winOk = Button(600, 520, tr("ok"), statisticsFromWin, "", passFrameValue);
         winButtons.add(winOk);
     }
     // Held just below zero once the wait is over, so that a game left on this
@@ -142,38 +157,46 @@ void winScreen(int elapsedMs)
     drawPlayScreen(elapsedMs);
     drawWhiteText(20, 500, 500, 70, winMessage.c_str());
     winButtons.run(elapsedMs);
-    if (winTimer < 0 && wasKeyPressed(keys::escape)) menuFromWin(0);
+    if (winTimer < 0 && wasKeyPressed(keys::escape)) statisticsFromWin(0);
 }
 
 void statsScreen(int elapsedMs)
 {
     if (statsButtons.buttons.empty()) {
-        // Centred under the table's eighth row, where it hides no figure.
         statsContinue = Button(306, 512, tr("continue"), continueAfterStatistics, "silverButton", passFrameValue);
+        statsMeasure = Button(650, 530, graphMeasureName(graphMeasure), switchMeasure, "", passFrameValue);
+        statsReplay = Button(20, 530, tr("replay"), replayFromStatistics, "", passFrameValue);
         statsButtons.add(statsContinue);
+        statsButtons.add(statsMeasure);
+        statsButtons.add(statsReplay);
     }
+    // A game's recording can be watched once it is over.
+    statsReplay.setActive(gameState.phase == GamePhase::Over);
+    statsMeasure.label = graphMeasureName(graphMeasure);
     drawImage(0, 0, "bigbar");
-    drawImagePart(0, 479, 0, 479, 800, 150, "background");
+    drawImagePart(0, 499, 0, 499, 800, 100, "background");
     const Galaxy& g = gameState.galaxy;
     const int rows = std::min({g.playerCount, static_cast<int>(g.players.size()), maxPlayers});
     char text[32];
+    // Eight rows and the header above the graph.
     for (int i = 0; i < rows; ++i) {
-        const int y = 83 + 50 * i;
+        const int y = 34 + 27 * i;
         const Rgb c = playerColours[i];
-        const std::string name = i == 0 ? tr("you") : computerPlayerName(playerColourNames[i]);
-        drawTextInBox(105, y, 200, 30, c.r, c.g, c.b, name.c_str(), true);
-        if (showMarks) drawPlayerMark(i, 82, y + 8, 13);
+        const std::string name = i == 0 && !gameState.demoMode ? tr("you") : computerPlayerName(playerColourNames[i]);
+        drawTextInBox(105, y, 200, 24, c.r, c.g, c.b, name.c_str(), true);
+        if (showMarks) drawPlayerMark(i, 82, y + 5, 13);
         std::snprintf(text, sizeof text, "%d", g.starCount(i));
-        drawWhiteText(310, y, 150, 30, text);
+        drawWhiteText(310, y, 150, 24, text);
         std::snprintf(text, sizeof text, "%d", g.players[i].alive ? placementAllowance(gameState, i) : 0);
-        drawWhiteText(468, y, 150, 30, text);
+        drawWhiteText(468, y, 150, 24, text);
         std::snprintf(text, sizeof text, "%d", g.armiesOf(i));
-        drawWhiteText(649, y, 150, 30, text);
+        drawWhiteText(649, y, 150, 24, text);
     }
+    drawWhiteText(310, 6, 150, 26, tr("Stars"));
+    drawWhiteText(468, 6, 150, 26, tr("Income"));
+    drawWhiteText(649, 6, 150, 26, tr("Armies"));
+    drawCourseGraph(gameState.history, g.turn, graphMeasure, 20, 256, 760, 236);
     statsButtons.run(elapsedMs);
-    drawWhiteText(310, 38, 150, 30, tr("Stars"));
-    drawWhiteText(468, 38, 150, 30, tr("Income"));
-    drawWhiteText(649, 38, 150, 30, tr("Armies"));
 }
 
 void resetEndScreensForTests()
@@ -185,5 +208,6 @@ void resetEndScreensForTests()
     killedTimer = 0;
     killedLeft = false;
     killedButtons = winButtons = statsButtons = ButtonSet{};
-    killedOk = winOk = statsContinue = Button{};
+    killedOk = winOk = statsContinue = statsMeasure = statsReplay = Button{};
+    graphMeasure = GraphMeasure::Stars;
 }

@@ -15,6 +15,7 @@
 #include "game/rules.h"
 #include "screens/core_texts.h"
 #include "screens/end_and_stats.h"
+#include "screens/event_log.h"
 #include "screens/galaxy_draw.h"
 #include "screens/marks.h"
 #include "screens/screens.h"
@@ -37,6 +38,7 @@ int pauseTimer = 0;
 int stepTimer = 0;
 ButtonSet aiButtons;
 Button aiMenuButton, aiSkipButton;
+Button aiLogButton;
 AiStepObserver stepObserver = nullptr;
 
 int pauseMs() { return 5 * gameSpeedDelay; }
@@ -87,6 +89,8 @@ void makeButtons()
     aiMenuButton = Button(661, 531, tr("menu"), menuFromComputerTurn, "", passFrameValue);
     aiButtons.add(aiSkipButton);
     aiButtons.add(aiMenuButton);
+    aiLogButton = makeEventLogButton(20, 531);
+    aiButtons.add(aiLogButton);
 }
 
 // Called last in a frame: a skip or the menu leaves the state the frame ran.
@@ -95,6 +99,7 @@ void finishFrame(int elapsedMs)
     const State ran = currentState();
     aiButtons.run(elapsedMs);
     if (currentState() != ran) return;
+    if (runEventLog()) return;
     if (wasKeyPressed(keys::escape))
         menuFromComputerTurn(0);
     else if (wasKeyPressed(keys::space))
@@ -219,6 +224,6 @@ void resetTurnDriverForTests()
     phaseStarted = placementDone = false;
     pauseTimer = stepTimer = 0;
     aiButtons = ButtonSet{};
-    aiMenuButton = aiSkipButton = Button{};
+    aiMenuButton = aiSkipButton = aiLogButton = Button{};
     stepObserver = nullptr;
 }

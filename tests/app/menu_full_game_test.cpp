@@ -1,13 +1,14 @@
 #include <gtest/gtest.h>
 
 #include "screens/end_and_stats.h"
+#include "screens/event_log.h"
 #include "tools/program_driver.h"
 #include "tests/support/scratch_dir.h"
 
 // Title, menu, a galaxy, a human turn left for the menu and resumed, a new
 // game asked about first, then a game brought to its end (the human holds
-// one weak star next to blue's armies) and back to the menu from the
-// winner's screen, where the decided game is offered no more, even after a
+// one weak star next to blue's armies), its log, and from the winner's
+// screen through the statistics back to the menu, where the decided game is offered no more, even after a
 // restart.
 TEST(MenuFullGame, FromTheTitleThroughAGameAndBackToTheMenu)
 {
@@ -78,7 +79,18 @@ TEST(MenuFullGame, FromTheTitleThroughAGameAndBackToTheMenu)
     EXPECT_EQ(program.pixels(600, 520, 100, 40), hidden);
     program.frames(5);
     EXPECT_NE(program.pixels(600, 520, 100, 40), hidden);
+    // The log names the last conquest; Escape leads to the statistics and their graph, "continue" to the menu.
+    const std::vector<std::string> log = eventLogLines(gameState.lastEvents, g, false);
+    ASSERT_GE(log.size(), 2u);
+    EXPECT_EQ(log.back(), "you were eliminated");
+    EXPECT_TRUE(log[log.size() - 2].starts_with("blue took a")) << log[log.size() - 2];
+    EXPECT_TRUE(log[log.size() - 2].ends_with(" from you")) << log[log.size() - 2];
     program.key(keys::escape);
+    ASSERT_EQ(program.state(), State::stats);
+    ASSERT_FALSE(gameState.history.empty());
+    EXPECT_EQ(gameState.history.back().turn, g.turn);
+    EXPECT_EQ(gameState.history.back().stars[0], 0);
+    program.click(400, 532); // "continue"
     ASSERT_EQ(program.state(), State::menu);
     for (int run = 0; run < 2; ++run) { // the decided game is not resumed, nor after a restart
         program.key(keys::escape);

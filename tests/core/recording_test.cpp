@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "ai/replay.h"
 #include "base/random.h"
@@ -42,7 +43,20 @@ TEST_F(Recorded, BotGameReplaysAndVerifiesTurnByTurn)
     ASSERT_TRUE(readRecording(text, r, why)) << why;
     EXPECT_EQ(recordingText(r), text);
     EXPECT_EQ(r.version, programVersion());
+    // The game keeps every cycle's figures as the recording has them, and its replay keeps them again.
+    const std::vector<TurnFigures> history = gameState.history;
+    size_t k = 0;
+    for (const CourseEntry& e : r.course) {
+        if (!e.cycleEnd) continue;
+        ASSERT_LT(k, history.size());
+        const TurnFigures& f = history[k++];
+        EXPECT_EQ(f.turn, e.turn);
+        for (int p = 0; p < f.players; ++p)
+            EXPECT_EQ(std::tuple(f.stars[p], f.income[p], f.armies[p]), std::tuple(e.stars[p], e.income[p], e.armies[p]));
+    }
+    EXPECT_EQ(k, history.size());
     const ReplayResult result = replayRecording(gameState, r);
+    EXPECT_EQ(gameState.history, history);
     EXPECT_EQ(result.differsAt, 0);
     EXPECT_EQ(result.turns, turns);
     EXPECT_EQ(result.winner, winner);

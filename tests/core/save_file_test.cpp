@@ -100,6 +100,9 @@ TEST(SaveFile, EveryFieldReadsBackAsWritten)
     s.ai.value[6] = 1e300;
     g.links[3] = 7;
     s.random.state = 0xDEADBEEFu;
+    s.history = {TurnFigures{3, 4, {1, 2, 3, 4}, {5, 6, 7, 8}, {9, 10, 11, 12}}, TurnFigures{12, 4, {}, {}, {}}};
+    s.lastEvents = {GameEvent{11, 1, 5, 0, false}};
+    s.events = {GameEvent{12, 0, 6, 3, true}};
     const std::string text = saveText(s);
     EXPECT_EQ(text.substr(0, text.find('\n')), "zentory save 2");
 
@@ -114,6 +117,7 @@ TEST(SaveFile, EveryFieldReadsBackAsWritten)
               std::tuple(12, 1.0 / 3.0, g.name, 0, 2.0 + 1e-15, 4, 9, 41, 0.1, 1e300, 7));
     EXPECT_EQ(std::tuple(h.layoutStars[4].x, h.gameStars[4].owner, h.gameStars[23].kind),
               std::tuple(g.layoutStars[4].x, g.gameStars[4].owner, g.gameStars[23].kind));
+    EXPECT_EQ(std::tuple(r.history, r.lastEvents, r.events), std::tuple(s.history, s.lastEvents, s.events));
     // Nothing the writer knows is lost on the way: the same text again.
     EXPECT_EQ(saveText(r), text);
     // A game over on points says so again when it is resumed.
@@ -151,7 +155,9 @@ TEST(SaveFile, AVersion1SaveGoesOnAsTheGamePlayedThrough)
     observer.stepped = [&](const Galaxy& g, const AiStepReport& r) { *trace += traceLine(g, r); };
     trace = &played;
     playDemoGame(through, builtIn, 3, 19, observer);
-    // Every field, the computer players' memory too, is where this version keeps it.
+    // Every field, the computer players' memory too, is where this version
+    // keeps it; only the course played is not in it.
+    through.history.clear(), through.lastEvents.clear(), through.events.clear();
     EXPECT_EQ(saveText(resumed), saveText(through));
     played.clear();
     continueDemoGame(through, 60, observer, false);

@@ -1,8 +1,11 @@
-// The computer turns, the end of the game and the statistics table.
+// The computer turns, the end of the game, the statistics and the log.
+#include "ai/replay.h"
 #include "game/galaxy_file.h"
 #include "game/game_state.h"
 #include "game/new_game.h"
+#include "screens/end_and_stats.h"
 #include "screens/marks.h"
+#include "screens/screens.h"
 #include "screens/turn_driver.h"
 #include "tools/program_driver.h"
 #include "tools/screenshots/screenshots.h"
@@ -73,6 +76,29 @@ int writeGameComputerScreenshots(const std::string& dir)
     program.frame(0);  // the same moment: the clock seeds the games that follow
     failures += writeScreen(dir, "screen_stats_marks", program.state() == State::stats);
     showMarks = false;
+
+    // A whole game, the human's seat played by the bot: its end, its course
+    // and the log of its last cycle.
+    dealGame(gameState, builtInGalaxy(), 5, true, 2);
+    playAndRecord(gameState, 300, "");
+    gameState.unannounced.clear();
+    announceOrGo(State::menu);
+    program.frames(70);
+    program.key(1);
+    program.frame();
+    failures += writeScreen(dir, "screen_stats_end", program.state() == State::stats && gameState.history.size() > 5);
+    program.click(712, 540);
+    program.frame();
+    failures += writeScreen(dir, "screen_stats_income", program.state() == State::stats);
+
+    dealGame(gameState, builtInGalaxy(), 5, true, 2);
+    playAndRecord(gameState, 6, "");
+    openPlayScreen(0);
+    program.frames(2);
+    program.key(0x26);
+    program.frame();
+    failures += writeScreen(dir, "screen_board_log", program.state() == State::placeHuman);
+    program.key(0x26);
 
     startGame(program, true);
     battle = runToStep(program, AiStepKind::AttackChosen);
