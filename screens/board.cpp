@@ -8,6 +8,7 @@
 #include "engine/input.h"
 #include "engine/translate.h"
 #include "game/galaxy.h"
+#include "game/decide.h"
 #include "game/human_turn.h"
 #include "game/rules.h"
 #include "screens/core_texts.h"
@@ -200,7 +201,8 @@ void placeHumanScreen(int elapsedMs)
     choiceAction = setPlacementStep;
     choiceButtons.run(elapsedMs);
 
-    if (leftButtonPressed() && placeArmies(gameState, boardStarUnderPointer(), placementStep) > 0 &&
+    if (leftButtonPressed() &&
+        applyDecision(gameState, Decision{DecisionKind::Place, 0, boardStarUnderPointer(), noOwner, placementStep}) &&
         gameState.phase != GamePhase::HumanPlacement)
         setState(State::attackHuman);
     dragging = false;
