@@ -1,6 +1,7 @@
 #include "app/registration.h"
 
 #include "app/autosave.h"
+#include "app/recorder.h"
 #include "screens/board.h"
 #include "screens/screens.h"
 #include "screens/states.h"
@@ -44,6 +45,8 @@ void appFrame(int elapsedMs)
         if (loadSavedGame() == SaveAtStart::Resumed) menuReturnState = State::resume;
     }
     runCurrentState(elapsedMs);
+    // The recording first: the save made after it names how far it got.
+    recorderAfterFrame();
     autosaveAfterFrame();
 }
 
@@ -58,4 +61,5 @@ void resetAllScreensForTests()
     resetSelectionForTests();
     resetEditorScreensForTests();
     resetAutosaveForTests();
+    resetRecorderForTests();
 }

@@ -83,7 +83,8 @@ void drawPlayScreen(int)
     drawImagePart(0, 499, 0, 499, 800, 100, "background");
     drawBoard(gameState, boardView);
     nextTurnButton.setActive(false);
-    if (const std::string& failed = notices.panelLine; !failed.empty())
+    const std::string& failed = notices.panelLine.empty() ? notices.recordingLine : notices.panelLine;
+    if (!failed.empty())
         drawTextInBox(20, 582, 760, 17, 255, 255, 255, failed.c_str(), true);
 }
 
