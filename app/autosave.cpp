@@ -16,6 +16,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "app/recorder.h"
 #include "base/file_read.h"
 #include "base/file_replace.h"
 #include "engine/translate.h"
@@ -32,6 +33,8 @@ namespace {
 struct Job {
     bool remove = false;
     GameState state;
+    // The game's recording as far as this state has made it.
+    RecordingMark recording;
 };
 
 // The one writer thread. Only the newest job waits: a save handed over while
@@ -89,7 +92,10 @@ void perform(const Job& job, const std::string& path, const std::string& folder,
     }
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
-    replaceFile(path, path + ".tmp", saveText(job.state), error);
+    // Never a save ahead of its recording: a resumed game cuts the recording
+    // back to the save's mark, which must be on the disk.
+    waitForRecording(job.recording);
+    replaceFile(path, path + ".tmp", saveText(job.state, job.recording), error);
 }
 
 void writerLoop(std::string path, std::string folder)
@@ -194,7 +200,11 @@ void releaseFolder()
 
 } // namespace
 
-void useSaveFolder(const std::string& folder) { autosave.folder = folder; }
+void useSaveFolder(const std::string& folder)
+{
+    autosave.folder = folder;
+    useRecordingFolder(folder);
+}
 
 std::string savePath() { return autosave.folder + "/" + saveFileName; }
 
@@ -218,8 +228,9 @@ SaveAtStart loadSavedGame()
     std::string text;
     const FileRead got = readWholeFile(path, maxSaveFileBytes, text);
     GameState loaded;
+    RecordingMark recording;
     std::string why = got == FileRead::tooLarge ? "too large" : got == FileRead::missing ? "not a readable file" : "";
-    const bool readable = got == FileRead::ok && readSaveText(text, loaded, why);
+    const bool readable = got == FileRead::ok && readSaveText(text, loaded, why, &recording);
     // A decided game is not kept, whatever wrote it.
     if (readable && loaded.phase == GamePhase::Over) {
         ::unlink(path.c_str());
@@ -227,6 +238,7 @@ SaveAtStart loadSavedGame()
     }
     if (readable) {
         gameState = std::move(loaded);
+        continueRecording(recording);
         autosave.seenChanges = gameChanges;
         autosave.haveSeen = true;
         return SaveAtStart::Resumed;
@@ -263,14 +275,15 @@ void autosaveAfterFrame()
     if (gameState.phase != GamePhase::None) notices.menuLine.clear();
     if (gameState.demoMode != 0) return;
     if (gameState.phase == GamePhase::Over)
-        hand(Job{true, {}});
+        hand(Job{true, {}, {}});
     else if (keptGame())
-        hand(Job{false, gameState});
+        hand(Job{false, gameState, recordingMark()});
 }
 
 void finishSaving()
 {
-    if (keptGame()) hand(Job{false, gameState});
+    finishRecording();
+    if (keptGame()) hand(Job{false, gameState, recordingMark()});
     writer.stop();
 }
 

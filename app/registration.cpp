@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/autosave.h"
+#include "app/recorder.h"
 #include "screens/board.h"
 #include "screens/replays.h"
 #include "screens/screens.h"
@@ -66,6 +67,8 @@ void appFrame(int elapsedMs)
         }
     }
     runCurrentState(elapsedMs);
+    // The recording first: the save made after it names how far it got.
+    recorderAfterFrame();
     autosaveAfterFrame();
 }
 
@@ -82,4 +85,5 @@ void resetAllScreensForTests()
     resetAutosaveForTests();
     resetReplaysForTests();
     replayAtStart.reset();
+    resetRecorderForTests();
 }

@@ -1,5 +1,6 @@
 #include "app/start_up.h"
 
+#include "app/recorder.h"
 #include "app/registration.h"
 #include "app/resources.h"
 #include "engine/display.h"
@@ -10,7 +11,11 @@
 #include "game/rules.h"
 #include "screens/states.h"
 
-static void openPlayAfterSetUp() { setState(State::openPlay); }
+static void openPlayAfterSetUp()
+{
+    recordNewGame();
+    setState(State::openPlay);
+}
 
 void configureProgram()
 {

@@ -1,6 +1,7 @@
 #include "game/decide.h"
 
 #include <algorithm>
+#include <climits>
 
 #include "game/course.h"
 #include "game/human_turn.h"
@@ -31,7 +32,9 @@ bool isLegal(const GameState& state, const Decision& d)
         return state.phase == GamePhase::HumanTransfer && d.armies >= 0 && g.isGameStar(state.transferFrom) &&
                g.isGameStar(state.transferTo);
     case DecisionKind::Move:
-        return state.phase == GamePhase::HumanAttack && d.armies >= 1 && dropKind(g, d.star, d.target) == DropKind::Move;
+        // A target that can take no more armies moves none, and the turn goes on.
+        return state.phase == GamePhase::HumanAttack && d.armies >= 1 && dropKind(g, d.star, d.target) == DropKind::Move &&
+               g.gameStars[d.target].armies < INT_MAX;
     case DecisionKind::EndTurn:
         return state.phase == GamePhase::HumanAttack;
     }

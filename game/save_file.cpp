@@ -233,7 +233,17 @@ void readCourse(Cursor& in, GameState& s)
 
 } // namespace
 
-std::string saveText(const GameState& state)
+bool plainFileName(const std::string& name)
+{
+    if (name.empty() || name.size() > 200 || name[0] == '.') return false;
+    for (unsigned char c : name)
+        if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' || c == '_' ||
+              c == '.'))
+            return false;
+    return true;
+}
+
+std::string saveText(const GameState& state, const RecordingMark& recording)
 {
     // In a cycle of computer turns under way, the cycle as it began. A cycle
     // not yet begun (the human's turn just ended) begins from the galaxy now.
@@ -280,6 +290,7 @@ std::string saveText(const GameState& state)
     for (size_t i = 0; i < stars.size(); ++i)
         out << real(i < need.size() ? need[i] : 0.0) << ' ' << real(i < value.size() ? value[i] : 0.0) << '\n';
     writeCourse(out, state, inCycle);
+    if (plainFileName(recording.name)) out << "recording " << recording.name << ' ' << recording.bytes << '\n';
     return sealSaveText(out.str());
 }
 
@@ -290,7 +301,7 @@ std::string sealSaveText(std::string body)
     return body + sum;
 }
 
-bool readSaveText(const std::string& text, GameState& state, std::string& why)
+bool readSaveText(const std::string& text, GameState& state, std::string& why, RecordingMark* recording)
 {
     // Saves of the first version stay on players' disks: they are read too.
     const std::string first = std::string(saveFormatLine) + '\n';
@@ -369,7 +380,17 @@ bool readSaveText(const std::string& text, GameState& state, std::string& why)
     }
     if (static_cast<int>(g.players.size()) != g.playerCount) in.fail("the player counts differ");
     if (version == 2) readCourse(in, s);
-    if (!in.token().empty()) in.fail("text after the end");
+    RecordingMark mark;
+    std::string_view last = in.token();
+    if (version == 2 && last == "recording") {
+        mark.name = in.token();
+        if (in.ok && !plainFileName(mark.name)) in.fail("the recording is no plain file name");
+        long long bytes = 0;
+        in.integer(bytes, 0, LLONG_MAX, "the recording's length");
+        mark.bytes = static_cast<uint64_t>(bytes);
+        last = in.token();
+    }
+    if (!last.empty()) in.fail("text after the end");
     if (!in.ok || !consistent(in, s)) {
         why = in.why;
         return false;
@@ -377,5 +398,6 @@ bool readSaveText(const std::string& text, GameState& state, std::string& why)
     if (!checkPlayable(s, why)) return false;
     s.cycleStart = CycleStart{g.gameStars, g.players, s.random.state, g.lastConquestTurn, s.ai.need, s.ai.value};
     state = std::move(s);
+    if (recording) *recording = mark;
     return true;
 }

@@ -21,6 +21,8 @@
 //   memory           then per game star the computer players' need and value
 //   history <n>      then n lines "figures <turn>" and per player <stars> <income> <armies>
 //   events <n>       then n lines "event <last cycle 0|1> <turn> <taker> <star> <loser> <eliminated 0|1>"
+//   recording <file name> <bytes>    optional: the game's recording, and how
+//                                    much of it the state saved here has made
 //   sum <8 hex digits>               FNV-1a of every byte before this line
 //
 // Version 1 had "gameInProgress <0|1>" and "selectedStar <slot>" after
@@ -38,8 +40,19 @@
 
 inline constexpr const char* saveFormatLine = "zentory save 2";
 
-// The text of the state.
-std::string saveText(const GameState& state);
+// Where the game in a save is recorded: a plain file name in the recordings
+// folder (never a path) and the length of the recording that matches the
+// state saved; an empty name: the game is not recorded.
+struct RecordingMark {
+    std::string name;
+    uint64_t bytes = 0;
+    bool operator==(const RecordingMark&) const = default;
+};
+// Letters, digits, '-', '_' and '.', not starting with '.', at most 200 bytes.
+bool plainFileName(const std::string& name);
+
+// The text of the state (and of its recording's mark, when it has one).
+std::string saveText(const GameState& state, const RecordingMark& recording = {});
 
 // The body with its closing sum line.
 std::string sealSaveText(std::string body);
@@ -51,4 +64,5 @@ std::string sealSaveText(std::string body);
 // cannot hold (outside the galaxy file's limits, negative armies, an owner
 // that is no player, a negative turn, a phase without its stars) is refused:
 // false, why says what is wrong, and state is left alone.
-bool readSaveText(const std::string& text, GameState& state, std::string& why);
+// The recording's mark, when asked for, is set too (empty when the save has none).
+bool readSaveText(const std::string& text, GameState& state, std::string& why, RecordingMark* recording = nullptr);

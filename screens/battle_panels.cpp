@@ -3,7 +3,7 @@
 
 #include "engine/translate.h"
 #include "game/galaxy.h"
-#include "game/human_turn.h"
+#include "game/decide.h"
 #include "screens/board.h"
 #include "screens/end_and_stats.h"
 #include "screens/galaxy_draw.h"
@@ -13,27 +13,29 @@
 namespace {
 
 
+// The battle's outcome read from the board after the decision: the target
+// taken, the source still able to fight, or neither.
 void fightChoice(int k)
 {
-    switch (fightBattle(gameState, dragSource, dragTarget, choiceValues[k])) {
-    case BattleOutcome::Held: break;
-    case BattleOutcome::Cancelled:
-    case BattleOutcome::SourceEmptied: setState(State::attackHuman); break;
-    case BattleOutcome::Conquered:
+    const Galaxy& g = gameState.galaxy;
+    if (!applyDecision(gameState, Decision{DecisionKind::Attack, 0, dragSource, dragTarget, choiceValues[k]})) {
+        setState(State::attackHuman);  // ready to lose none: nothing fought
+    } else if (g.gameStars[dragTarget].owner == 0) {
         announceOrGo(boardStateFor(gameState));
-        break;
+    } else if (g.gameStars[dragSource].armies <= 0) {
+        setState(State::attackHuman);
     }
 }
 
 void transferChoice(int k)
 {
-    transferAfterConquest(gameState, choiceValues[k]);
+    applyDecision(gameState, Decision{DecisionKind::Transfer, 0, noOwner, noOwner, choiceValues[k]});
     setState(State::attackHuman);
 }
 
 void moveChoice(int k)
 {
-    if (!moveAndEndTurn(gameState, dragSource, dragTarget, choiceValues[k])) {
+    if (!applyDecision(gameState, Decision{DecisionKind::Move, 0, dragSource, dragTarget, choiceValues[k]})) {
         setState(State::attackHuman);
         return;
     }

@@ -8,6 +8,7 @@
 #include "engine/input.h"
 #include "engine/translate.h"
 #include "game/galaxy.h"
+#include "game/decide.h"
 #include "game/human_turn.h"
 #include "game/rules.h"
 #include "screens/core_texts.h"
@@ -84,7 +85,8 @@ void drawPlayScreen(int)
     drawImagePart(0, 499, 0, 499, 800, 100, "background");
     drawBoard(gameState, boardView);
     nextTurnButton.setActive(false);
-    if (const std::string& failed = notices.panelLine; !failed.empty())
+    const std::string& failed = notices.panelLine.empty() ? notices.recordingLine : notices.panelLine;
+    if (!failed.empty())
         drawTextInBox(20, 582, 760, 17, 255, 255, 255, failed.c_str(), true);
 }
 
@@ -205,7 +207,8 @@ void placeHumanScreen(int elapsedMs)
     choiceAction = setPlacementStep;
     choiceButtons.run(elapsedMs);
 
-    if (leftButtonPressed() && placeArmies(gameState, boardStarUnderPointer(), placementStep) > 0 &&
+    if (leftButtonPressed() &&
+        applyDecision(gameState, Decision{DecisionKind::Place, 0, boardStarUnderPointer(), noOwner, placementStep}) &&
         gameState.phase != GamePhase::HumanPlacement)
         setState(State::attackHuman);
     dragging = false;

@@ -11,6 +11,9 @@ struct Notices {
     // The board's line while the game in play is not being kept ("Game not
     // saved in FOLDER: the disk is full"); empty while it is.
     std::string panelLine;
+    // The board's line while the game in play is not being recorded, shown
+    // where the save's line goes when that is empty.
+    std::string recordingLine;
 };
 
 extern Notices notices;

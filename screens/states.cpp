@@ -2,7 +2,7 @@
 
 #include "game/galaxy.h"
 #include "game/game_state.h"
-#include "game/human_turn.h"
+#include "game/decide.h"
 
 StateRegistry stateRegistry;
 State menuReturnState = State::none;
@@ -67,8 +67,7 @@ void menuFromWin(int) { remember(menuReturnState, State::menu); }
 void showStatistics(int) { remember(statsReturnState, State::stats); }
 void nextTurn(int)
 {
-    endHumanTurn(gameState);
-    setState(State::startAI);
+    if (applyDecision(gameState, Decision{DecisionKind::EndTurn})) setState(State::startAI);
 }
 void goOnAttacking(int) { setState(State::attackHuman); }
 void openEditorAction(int) { setState(State::openEditor); }

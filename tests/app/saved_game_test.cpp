@@ -1,6 +1,7 @@
 // A game kept across runs, through the real handlers: saved at every kind of
 // point, the program started again, resumed from the main menu, and played on
-// exactly as the game that was never interrupted.
+// exactly as the game that was never interrupted; and recorded all the while,
+// so that its recording replays it turn by turn.
 #include <gtest/gtest.h>
 
 #include <signal.h>
@@ -17,9 +18,12 @@
 #include <thread>
 
 #include "ai/game_trace.h"
+#include "ai/replay.h"
 #include "app/autosave.h"
+#include "app/recorder.h"
 #include "game/game_state.h"
 #include "game/new_game.h"
+#include "game/recording.h"
 #include "game/rules.h"
 #include "game/save_file.h"
 #include "screens/board.h"
@@ -36,7 +40,7 @@ std::vector<std::string> trace;
 void record(const Galaxy& g, const AiStepReport& r) { trace.push_back(traceLine(g, r)); }
 unsigned fixedSeed() { return 5; }
 
-std::string stateText() { return saveText(gameState); }
+std::string stateText() { return saveText(gameState, recordingMark()); }
 
 void clickStar(ProgramDriver& program, int s)
 {
@@ -70,6 +74,26 @@ void playTurns(ProgramDriver& program, int turns)
             program.frame();
         }
     }
+}
+
+std::vector<fs::path> recordingsIn(const fs::path& folder)
+{
+    std::vector<fs::path> files;
+    std::error_code ec;
+    for (const fs::directory_entry& e : fs::directory_iterator(folder / "recordings", ec)) files.push_back(e.path());
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+// Plays the recording again in this process: every turn's figures as recorded.
+ReplayResult verified(const fs::path& file)
+{
+    Recording r;
+    std::string why;
+    EXPECT_TRUE(readRecordingFile(file.string(), r, why)) << file << ": " << why;
+    const ReplayResult got = replayRecording(gameState, r);
+    EXPECT_EQ(got.differsAt, 0) << file;
+    return got;
 }
 
 struct SavedGame : ::testing::Test {
@@ -279,6 +303,56 @@ TEST_F(SavedGame, QuittingSavesAtOnceTheEndOfAGameRemovesItsSaveAndDemonstration
     EXPECT_FALSE(fs::exists(saveFile()));
 }
 
+TEST_F(SavedGame, AGameQuitMidTurnResumedAndFinishedHasOneRecordingThatVerifies)
+{
+    startGame();
+    gameSpeedDelay = 1;
+    playTurns(program, 2); // to the third turn's start
+    program.frames(3);
+    program.stop(); // quit mid-turn
+    ASSERT_TRUE(program.start(scratchDir("savedgame")));
+    ASSERT_TRUE(program.runUntil(State::menu, 5000));
+    program.key(1);
+    gameSpeedDelay = 1;
+    playTurns(program, 100000);
+    ASSERT_EQ(program.state(), State::win);
+    const int turns = gameState.galaxy.turn, winner = gameState.winner;
+    program.stop();
+    const std::vector<fs::path> files = recordingsIn(saves);
+    ASSERT_EQ(files.size(), 1u);
+    EXPECT_TRUE(files[0].filename().string().ends_with("-" + builtInGalaxy().name + ".rec")) << files[0];
+    const ReplayResult got = verified(files[0]);
+    EXPECT_EQ(got.turns, turns);
+    EXPECT_EQ(got.winner, winner);
+}
+
+// A recordings folder that cannot be made: the game plays on and says so; a
+// new recording beyond the kept number removes the oldest.
+TEST_F(SavedGame, RecordingsFolderFaultsAndBound)
+{
+    fs::create_directories(saves);
+    writeText(saves / "recordings", "a file where the folder goes");
+    startGame();
+    program.frames(5);
+    EXPECT_EQ(notices.recordingLine, "Not recording in " + (saves / "recordings").string() + ": Not a directory");
+    placeAll();
+    EXPECT_EQ(program.state(), State::attackHuman);
+    EXPECT_EQ(notices.recordingLine, "Not recording in " + (saves / "recordings").string() + ": Not a directory");
+    program.stop();
+
+    fs::remove(saves / "recordings");
+    fs::create_directories(saves / "recordings");
+    for (int k = 0; k < 100; ++k)
+        writeText(saves / "recordings" / ("2000-01-01T" + std::to_string(100000 + k) + "-old.rec"), "old");
+    startGame();
+    EXPECT_TRUE(notices.recordingLine.empty());
+    program.stop();
+    const std::vector<fs::path> files = recordingsIn(saves);
+    ASSERT_EQ(files.size(), keptRecordings);
+    EXPECT_EQ(files[0].filename(), "2000-01-01T100001-old.rec");
+    verified(files.back());
+}
+
 TEST(SavedDemoGame, StoppedAndResumedByTheMatchRunnerPlaysTheSameTrace)
 {
     const fs::path dir = scratchDir("simsave");
@@ -379,6 +453,10 @@ TEST(KilledGame, EveryStartResumesTheLastCompleteSave)
     for (const fs::directory_entry& e : fs::directory_iterator(fs::temp_directory_path()))
         if (e.path().string().rfind(dataFolders, 0) == 0) fs::remove_all(e.path());
     EXPECT_GE(advanced, 3) << "the game hardly went on over " << starts << " starts";
+    // Every game, however often killed and resumed, replays as far as it was recorded.
+    const std::vector<fs::path> files = recordingsIn(saves);
+    EXPECT_FALSE(files.empty());
+    for (const fs::path& f : files) verified(f);
     EXPECT_GE(saved, std::max(starts / 2, 4));
     std::printf("%d starts, %d found a save, %d a later turn\n", starts, saved, advanced);
     fs::remove_all(saves);
