@@ -48,10 +48,6 @@ int writeGameComputerScreenshots(const std::string& dir)
     bool battle = runToStep(program, AiStepKind::AttackChosen);
     program.frames(2);
     failures += writeScreen(dir, "screen_computer_battle", battle);
-    showMarks = true;
-    program.frame(0);  // the same moment: the clock seeds the games that follow
-    failures += writeScreen(dir, "screen_computer_marks", battle);
-    showMarks = false;
 
     // The human keeps one star against a blue empire.
     for (Star& s : gameState.galaxy.gameStars)
@@ -72,10 +68,6 @@ int writeGameComputerScreenshots(const std::string& dir)
     showStatistics(0);
     program.frame();
     failures += writeScreen(dir, "screen_stats", program.state() == State::stats);
-    showMarks = true;
-    program.frame(0);  // the same moment: the clock seeds the games that follow
-    failures += writeScreen(dir, "screen_stats_marks", program.state() == State::stats);
-    showMarks = false;
 
     // A whole game, the human's seat played by the bot: its end, its course
     // and the log of its last cycle.
@@ -104,6 +96,14 @@ int writeGameComputerScreenshots(const std::string& dir)
     battle = runToStep(program, AiStepKind::AttackChosen);
     program.frames(2);
     failures += writeScreen(dir, "screen_demo", battle);
+    // Last, since every frame moves the clock that seeds the games above.
+    showMarks = true;
+    program.frame();
+    failures += writeScreen(dir, "screen_computer_marks", battle);
+    showStatistics(0);
+    program.frame();
+    failures += writeScreen(dir, "screen_stats_marks", program.state() == State::stats);
+    showMarks = false;
 
     setAiStepObserver(nullptr);
     program.stop();
