@@ -91,21 +91,6 @@ Recorder recorder;
 
 std::string pathOf(const std::string& name) { return recorder.folder + "/" + name; }
 
-bool writeAll(int fd, const std::string& text)
-{
-    size_t done = 0;
-    while (done < text.size()) {
-        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) {
-            if (n == 0) errno = ENOSPC;
-            return false;
-        }
-        done += static_cast<size_t>(n);
-    }
-    return true;
-}
-
 // A write cut short taken back to the last whole line; should even that
 // fail, the reader stops at the last whole line anyway.
 void takeBack(int fd, uint64_t length)

@@ -12,21 +12,6 @@
 
 namespace {
 
-bool writeAll(int fd, const std::string& text)
-{
-    size_t done = 0;
-    while (done < text.size()) {
-        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) {
-            if (n == 0) errno = EIO;
-            return false;
-        }
-        done += static_cast<size_t>(n);
-    }
-    return true;
-}
-
 bool fail(int& error, const std::string& temporary)
 {
     error = errno != 0 ? errno : EIO;
@@ -51,6 +36,21 @@ void clearTemporary(const std::string& temporary)
 }
 
 } // namespace
+
+bool writeAll(int fd, const std::string& text)
+{
+    size_t done = 0;
+    while (done < text.size()) {
+        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            if (n == 0) errno = EIO;
+            return false;
+        }
+        done += static_cast<size_t>(n);
+    }
+    return true;
+}
 
 bool replaceFile(const std::string& path, const std::string& temporary, const std::string& text, int& error)
 {

@@ -15,3 +15,7 @@ bool replaceFile(const std::string& path, const std::string& temporary, const st
 // Why a write failed, in the player's words ("the disk is full"), from its
 // errno value; the system's own text for a failure without plain words.
 std::string writeFailureReason(int error);
+
+// Writes the whole text to fd, going on after an interrupted or short write;
+// false with errno set (EIO for a write that wrote nothing) when it fails.
+bool writeAll(int fd, const std::string& text);
