@@ -99,12 +99,12 @@ shot board 0.5
 if green "${A[@]}"; then own=("${A[@]}") foe=("${B[@]}"); else own=("${B[@]}") foe=("${A[@]}"); fi
 green "${own[@]}" || fail "neither star is green"
 
-ended=0
+ended=0 humanWon=1
 for turn in 1 2 3 4 5; do
   # Placement: the largest step, clicked on the own star until all is placed.
   for _ in $(seq 40); do
     grab "$work/shot.xwd"
-    okShown && { ended=1; break 2; }
+    okShown && { ended=1 humanWon=0; break 2; } # the computer won
     drawnAt 239 562 37 19 && break
     sleep 0.5
   done
@@ -120,8 +120,8 @@ for turn in 1 2 3 4 5; do
   shot "battle-$turn"
   for k in 6 5 4 3 2 1; do drawnAt $((239 + 45 * k)) 562 37 19 && break; done
   click $((239 + 45 * k + 18)) 571
-  # A conquest of the last enemy star ends the game at once or after the
-  # transfer (all armies moved in).
+  # The conquest of the last enemy star ends the game, at once or after
+  # the transfer.
   shot "after-battle-$turn" 0.4
   okShown && { ended=1; break; }
   if green "${foe[@]}"; then
@@ -140,11 +140,12 @@ xdotool mousemove "$(sx 400)" "$(sy 597)"
 shot end 0.3
 finalShot="$out/$(printf '%02d' "$shots")-end.png"
 crop=$(boardCrop)
-# The conquered star is drawn selected in the game, a highlight of the game's
-# screen that the recording does not hold: its picture (50x49, the dark
-# star's) is left out of the comparison, its owner checked on its own.
-maskAt() { # file: blacks out the foe star's picture in a board crop
-  local x0=$(($(sx $((foe[0] - 26))) - $(sx 0))) y0=$(($(sy $((foe[1] - 25))) - $(sy 0)))
+# The star conquered last is drawn selected in the game, a highlight of the
+# game's screen that the recording does not hold: its picture (50x49, the
+# dark star's) is left out of the comparison, its owner checked on its own.
+((humanWon)) && taken=("${foe[@]}") || taken=("${own[@]}")
+maskAt() { # file: blacks out that star's picture in a board crop
+  local x0=$(($(sx $((taken[0] - 26))) - $(sx 0))) y0=$(($(sy $((taken[1] - 25))) - $(sy 0)))
   mogrify -fill black -draw "rectangle $x0,$y0 $((x0 + 52 * num / den)),$((y0 + 51 * num / den))" "$1"
 }
 # Past the elimination message and the win's wait (its "ok" shows when
@@ -181,6 +182,7 @@ maskAt "$work/replay.png"
 done
 say "the replay's last board against the game's: $differing pixels differ"
 buttonAt 676 569 || fail "the viewer was left"
-green "${foe[@]}" || fail "the conquered star is not green at the replay's end"
+green "${taken[@]}"
+[ $? -ne "$humanWon" ] || fail "the star conquered last has another owner at the replay's end"
 [[ "$differing" =~ ^[0-9]+$ ]] && ((differing <= 20)) || fail "the replay did not end on the game's final board"
 say "PASSED: $shots screenshots in $out"
