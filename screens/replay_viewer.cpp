@@ -19,7 +19,9 @@
 #include "game/galaxy.h"
 #include "game/human_turn.h"
 #include "screens/core_texts.h"
+#include "screens/event_log.h"
 #include "screens/galaxy_draw.h"
+#include "screens/graph.h"
 #include "screens/replays.h"
 #include "screens/screens.h"
 #include "screens/widgets.h"
@@ -44,7 +46,10 @@ struct Viewer {
     int timer = 0;
     char target[8] = {};
     bool made = false;
-    Button pause, nextTurn, minus, plus, jump, menu;
+    // Over the board: the course up to the turn shown, or the last cycle's conquests.
+    bool showGraph = false;
+    bool showLog = false;
+    Button pause, nextTurn, minus, plus, jump, graph, log, menu;
     ButtonSet set;
 };
 Viewer viewer;
@@ -146,6 +151,18 @@ void leave(int)
     setState(back);
 }
 
+void toggleGraph(int)
+{
+    viewer.showGraph = !viewer.showGraph;
+    viewer.showLog = false;
+}
+
+void toggleLog(int)
+{
+    viewer.showLog = !viewer.showLog;
+    viewer.showGraph = false;
+}
+
 void makeButtons()
 {
     viewer.pause = Button(20, 540, "", togglePause, "", 0);
@@ -153,8 +170,11 @@ void makeButtons()
     viewer.minus = Button(290, 540, "", stepTarget, "decArrow", -1);
     viewer.plus = Button(370, 540, "", stepTarget, "incArrow", 1);
     viewer.jump = Button(400, 540, tr("go to turn"), jumpAction, "", 0);
+    viewer.graph = Button(530, 540, tr("graph"), toggleGraph, "", 0);
+    viewer.log = Button(661, 535, tr("Log"), toggleLog, "", 0);
     viewer.menu = Button(661, 560, tr("menu"), leave, "", 0);
-    for (Button* b : {&viewer.pause, &viewer.nextTurn, &viewer.minus, &viewer.plus, &viewer.jump, &viewer.menu})
+    for (Button* b : {&viewer.pause, &viewer.nextTurn, &viewer.minus, &viewer.plus, &viewer.jump, &viewer.graph,
+                      &viewer.log, &viewer.menu})
         viewer.set.add(*b);
     viewer.made = true;
 }
@@ -249,6 +269,13 @@ void replayViewerScreen(int elapsedMs)
     drawImage(0, 0, "bigbar");
     drawImagePart(0, 499, 0, 499, 800, 100, "background");
     drawBoard(g, viewer.view);
+    if (viewer.showGraph)
+        drawCourseGraph(g.history, g.galaxy.turn, GraphMeasure::Stars, 20, 30, 760, 455);
+    if (viewer.showLog) {
+        const bool running = g.phase == GamePhase::ComputerTurns;
+        drawEventLog(running ? g.events : g.lastEvents, g.galaxy, g.demoMode != 0,
+                     running ? tr("This turn cycle") : tr("Last turn cycle"), 150, 250, 500, 240);
+    }
     viewer.pause.label = viewer.paused ? tr("play") : tr("pause");
     viewer.pause.setActive(!stopped());
     viewer.nextTurn.setActive(!stopped());

@@ -41,5 +41,12 @@ int writeReplayScreenshots(const std::string& dir)
         rounds = replayViewerState().computerTurns.battleAttackers > 0 ? rounds + 1 : 0;
     }
     failures += writeScreen(dir, "screen_replay_battle", rounds == 2);
+    // The course so far over the board: paused, on to turn 12, then "graph".
+    program.click(20 + 60, 540 + 9);
+    for (int k = 0; k < 11; ++k) program.click(150 + 60, 540 + 9);
+    program.click(530 + 60, 540 + 9);
+    program.moveTo(700, 300);
+    program.frame();
+    failures += writeScreen(dir, "screen_replay_graph", !replayViewerState().history.empty());
     return failures;
 }
