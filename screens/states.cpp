@@ -63,7 +63,6 @@ void backFromHelp(int) { setState(State::menu); }
 void backFromGalaxySelection(int) { setState(State::menu); }
 void menuFromGame(int) { remember(menuReturnState, State::menu); }
 void menuFromComputerTurn(int) { remember(menuReturnState, State::menu); }
-void menuFromWin(int) { remember(menuReturnState, State::menu); }
 void showStatistics(int) { remember(statsReturnState, State::stats); }
 void nextTurn(int)
 {

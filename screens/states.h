@@ -71,7 +71,6 @@ void backFromHelp(int);
 void backFromGalaxySelection(int);
 void menuFromGame(int);
 void menuFromComputerTurn(int);
-void menuFromWin(int);
 void showStatistics(int);
 void nextTurn(int);
 void goOnAttacking(int);

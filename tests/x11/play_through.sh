@@ -111,19 +111,6 @@ owner() {
   done
   ((bestD < 2700)) && echo "$best" || echo -1
 }
-drag() { # from x y to x y, the button held while the pointer moves in steps
-  local k
-  xdotool mousemove "$(sx "$1")" "$(sy "$2")"
-  sleep 0.06
-  xdotool mousedown 1
-  for k in 1 2 3 4 5 6 7 8; do
-    sleep 0.05
-    xdotool mousemove "$(sx $(($1 + ($3 - $1) * k / 8)))" "$(sy $(($2 + ($4 - $2) * k / 8)))"
-  done
-  sleep 0.1
-  xdotool mouseup 1
-  sleep 0.06
-}
 # Keys held for a few frames, as a player holds them (start_and_taps.sh
 # checks short taps).
 key() {

@@ -11,22 +11,7 @@ out=$(realpath -m "$2")
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/x_session.sh"
 
-skip() { echo "SKIPPED: $*"; exit 77; }
-for tool in Xvfb openbox xdotool xwininfo xprop xwd convert compare; do
-  command -v "$tool" >/dev/null || skip "$tool is not installed (scripts/debian-packages lists it)"
-done
-
-rm -rf "$out"
-mkdir -p "$out"
-work=$(mktemp -d "${TMPDIR:-/tmp}/zentory_replay.XXXXXX")
-pids=()
-cleanup() {
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
-  wait 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-say() { echo "$*" | tee -a "$out/log.txt"; }
+begin_x_test replay Xvfb openbox xdotool xwininfo xprop xwd convert compare
 shots=0
 shot() { # name: a screenshot kept as PNG in the output folder
   sleep "${2:-0.25}"
@@ -71,17 +56,6 @@ done
 face() { near 61 76 119 300 || near 163 178 221 300; }
 buttonAt() { pixel "$1" "$2" && face && pixel $(($1 + 93)) "$2" && face; }
 okShown() { buttonAt 615 529; } # "ok" at 600,520: the game is over
-drag() { # from x y to x y, the button held while the pointer moves in steps
-  local k
-  xdotool mousemove "$(sx "$1")" "$(sy "$2")" mousedown 1
-  for k in 1 2 3 4 5 6 7 8; do
-    sleep 0.05
-    xdotool mousemove "$(sx $(($1 + ($3 - $1) * k / 8)))" "$(sy $(($2 + ($4 - $2) * k / 8)))"
-  done
-  sleep 0.1
-  xdotool mouseup 1
-  sleep 0.06
-}
 boardCrop() { echo "$(($(sx 799) - $(sx 0) + 1))x$(($(sy 494) - $(sy 0) + 1))+$(sx 0)+$(sy 0)"; }
 # Owner 0 (green) of a star, from the colour behind its picture's corner.
 green() { pixel $(($1 - 23)) $(($2 - 22)); near 2 202 40; }

@@ -16,22 +16,7 @@ program=$(realpath "${3:-$build/zentory}")
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/x_session.sh"
 
-skip() { echo "SKIPPED: $*"; exit 77; }
-for tool in Xvfb openbox xdotool xwininfo xprop xwd xev stdbuf; do
-  command -v "$tool" >/dev/null || skip "$tool is not installed (scripts/debian-packages lists it)"
-done
-
-rm -rf "$out"
-mkdir -p "$out"
-work=$(mktemp -d "${TMPDIR:-/tmp}/zentory_start_and_taps.XXXXXX")
-pids=()
-cleanup() {
-  for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
-  wait 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-say() { echo "$*" | tee -a "$out/log.txt"; }
+begin_x_test start_and_taps Xvfb openbox xdotool xwininfo xprop xwd xev stdbuf
 fail() {
   say "FAIL: $*"
   [ -n "${current:-}" ] && [ -f "$current" ] && cp "$current" "$out/last.xwd"

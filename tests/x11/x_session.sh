@@ -95,3 +95,41 @@ click() { # logical x y
   xdotool mouseup 1
   sleep 0.06
 }
+
+# The set-up of a short X test: skip (status 77) without one of the tools,
+# an empty output folder $out, a scratch folder $work removed at the end with
+# every process in pids, and say, which logs to the output folder.
+#   begin_x_test NAME TOOL...
+skip() { echo "SKIPPED: $*"; exit 77; }
+begin_x_test() {
+  local name=$1 tool
+  shift
+  for tool in "$@"; do
+    command -v "$tool" >/dev/null || skip "$tool is not installed (scripts/debian-packages lists it)"
+  done
+  rm -rf "$out"
+  mkdir -p "$out"
+  work=$(mktemp -d "${TMPDIR:-/tmp}/zentory_$name.XXXXXX")
+  pids=()
+  trap cleanup EXIT
+}
+cleanup() {
+  for p in "${pids[@]}"; do kill "$p" 2>/dev/null; done
+  wait 2>/dev/null
+  rm -rf "$work"
+}
+say() { echo "$*" | tee -a "$out/log.txt"; }
+
+drag() { # from x y to x y, the button held while the pointer moves in steps
+  local k
+  xdotool mousemove "$(sx "$1")" "$(sy "$2")"
+  sleep 0.06
+  xdotool mousedown 1
+  for k in 1 2 3 4 5 6 7 8; do
+    sleep 0.05
+    xdotool mousemove "$(sx $(($1 + ($3 - $1) * k / 8)))" "$(sy $(($2 + ($4 - $2) * k / 8)))"
+  done
+  sleep 0.1
+  xdotool mouseup 1
+  sleep 0.06
+}
