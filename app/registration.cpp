@@ -10,6 +10,7 @@
 #include "screens/screens.h"
 #include "screens/states.h"
 #include "screens/turn_driver.h"
+#include "screens/widgets.h"
 
 void registerAllStates()
 {
@@ -67,6 +68,7 @@ void appFrame(int elapsedMs)
         }
     }
     runCurrentState(elapsedMs);
+    runKeyFocus();
     // The recording first: the save made after it names how far it got.
     recorderAfterFrame();
     autosaveAfterFrame();
@@ -78,6 +80,7 @@ void resetAllScreensForTests()
     resetEndScreensForTests();
     resetTurnDriverForTests();
     resetBoardForTests();
+    resetKeyFocusForTests();
     resetMenusForTests();
     resetHelpAndAboutForTests();
     resetSelectionForTests();
