@@ -5,6 +5,7 @@
 #include "game/galaxy.h"
 #include "game/decide.h"
 #include "screens/board.h"
+#include "screens/board_keys.h"
 #include "screens/end_and_stats.h"
 #include "screens/galaxy_draw.h"
 #include "screens/screens.h"
@@ -60,6 +61,7 @@ bool panelFrame(int elapsedMs, ButtonAction action, int from, int to)
     choiceAction = action;
     setChoices(gameState.galaxy.gameStars[from].armies, 0);
     choiceButtons.run(elapsedMs);
+    panelKeys();
     return twoStars(from, to);
 }
 

@@ -11,6 +11,7 @@
 #include "game/decide.h"
 #include "game/human_turn.h"
 #include "game/rules.h"
+#include "screens/board_keys.h"
 #include "screens/core_texts.h"
 #include "screens/event_log.h"
 #include "screens/galaxy_draw.h"
@@ -206,6 +207,7 @@ void placeHumanScreen(int elapsedMs)
     setChoices(armiesToPlace, 1);
     choiceAction = setPlacementStep;
     choiceButtons.run(elapsedMs);
+    placementKeys();
 
     if (leftButtonPressed() &&
         applyDecision(gameState, Decision{DecisionKind::Place, 0, boardStarUnderPointer(), noOwner, placementStep}) &&
@@ -222,6 +224,7 @@ void attackHumanScreen(int elapsedMs)
     drawPlayScreen(elapsedMs);
     nextTurnButton.setActive(true);
     highlightStar(gameState.galaxy, starUnderPointer(), 100, 100, 100);
+    attackKeys();
     runHudButtons(elapsedMs);
     drawStarInfo(elapsedMs);
     drawWhiteText(180, 500, 450, 30, tr("drag armies to enemy planets to attack"));
@@ -256,4 +259,5 @@ void resetBoardForTests()
     choiceButtonSlots = {};
     noSupportButtons = ButtonSet{};
     noSupportOk = Button{};
+    resetBoardKeysForTests();
 }
