@@ -6,6 +6,7 @@
 #include "app/autosave.h"
 #include "app/recorder.h"
 #include "screens/board.h"
+#include "screens/marks.h"
 #include "screens/replays.h"
 #include "screens/screens.h"
 #include "screens/states.h"
@@ -59,6 +60,7 @@ void appFrame(int elapsedMs)
     if (stateRegistry.firstFrame) {
         stateRegistry.firstFrame = false;
         registerAllStates();
+        loadMarksOption();
         setState(State::title);
         // A game saved by an earlier run is there to resume, as one left by the menu would be.
         if (loadSavedGame() == SaveAtStart::Resumed) menuReturnState = State::resume;
