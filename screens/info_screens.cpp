@@ -1,6 +1,7 @@
 // The title, the help pages and the about screen.
 #include <string>
 
+#include "engine/draw_text.h"
 #include "engine/image_catalogue.h"
 #include "engine/input.h"
 #include "engine/translate.h"
@@ -9,7 +10,8 @@
 #include "screens/widgets.h"
 
 namespace {
-constexpr int helpPageCount = 3;
+// Three pictures, then the keys, drawn as text.
+constexpr int helpPageCount = 4;
 // Shown once per run: the countdown is never reset.
 int titleCountdown = 2000;
 // Kept between visits of the help screen.
@@ -30,6 +32,34 @@ struct AboutButtons {
 AboutButtons about;
 
 void nextHelpPage(int) { helpPage = helpPage % helpPageCount + 1; }
+
+// Every key the game knows, in the look of the pictured pages.
+void drawKeysPage()
+{
+    static const char* const rows[][2] = {
+        {N_("Tab, Shift+Tab"), N_("the next or the previous button")},
+        {N_("Arrow keys"), N_("the nearest button that way; on the board, the star cursor")},
+        {N_("Enter"), N_("presses the button in the yellow ring; on the board, acts on")},
+        {"", N_("the star in the ring: places armies, or chooses the star to")},
+        {"", N_("attack or move from, then its target (again: lets it go)")},
+        {N_("1 to 7"), N_("the number buttons under the board")},
+        {N_("N"), N_("Next Turn")},
+        {N_("L"), N_("the log of the turn cycle")},
+        {N_("Space"), N_("skips the computer players' turns to yours")},
+        {N_("Escape"), N_("back, or to the menu; lets a chosen star go")},
+        {N_("Delete"), N_("removes the selected star in the editor")},
+        {N_("Alt+Enter"), N_("full screen or a window")},
+    };
+    fillRect(44, 95, 700, 380, 110, 140, 220);
+    fillRect(45, 96, 698, 378, 18, 24, 52);
+    drawTextInBox(68, 112, 650, 26, 255, 210, 90, tr("KEYS"), true);
+    int y = 150;
+    for (const auto& row : rows) {
+        if (row[0][0]) drawTextInBox(68, y, 150, 22, 255, 210, 90, tr(row[0]), true);
+        drawTextInBox(228, y, 500, 22, 225, 232, 250, tr(row[1]), true);
+        y += 26;
+    }
+}
 
 } // namespace
 
@@ -56,7 +86,8 @@ void helpScreen(int)
     }
     drawImage(0, 0, "background");
     drawImage(328, 39, "help");
-    drawImage(44, 95, "help" + std::to_string(helpPage));
+    if (helpPage < helpPageCount) drawImage(44, 95, "help" + std::to_string(helpPage));
+    else drawKeysPage();
     help.set.run(0);
     if (wasKeyPressed(keys::escape)) backFromHelp(0);
 }
