@@ -140,9 +140,12 @@ void attackKeys()
             const Star& to = board().gameStars[keyStar];
             drawLine(from.x, from.y, to.x, to.y, 255, 255, 255);
         }
-        const int w = imageWidth(from.kind), h = imageHeight(from.kind);
-        fillRect(from.x - w / 2 - 5, from.y - h / 2 - 5, w + 10, 2, 255, 255, 255);
-        fillRect(from.x - w / 2 - 5, from.y + h / 2 + 3, w + 10, 2, 255, 255, 255);
+        const int w = imageWidth(from.kind) + 12, h = imageHeight(from.kind) + 12;
+        const int x = from.x - w / 2, y = from.y - h / 2;
+        fillRect(x, y, w, 2, 255, 255, 255);
+        fillRect(x, y + h - 2, w, 2, 255, 255, 255);
+        fillRect(x, y, 2, h, 255, 255, 255);
+        fillRect(x + w - 2, y, 2, h, 255, 255, 255);
     }
     ringStar(keyStar);
 }
