@@ -5,7 +5,6 @@
 #include "game/galaxy.h"
 #include "game/decide.h"
 #include "screens/board.h"
-#include "screens/board_keys.h"
 #include "screens/end_and_stats.h"
 #include "screens/galaxy_draw.h"
 #include "screens/screens.h"

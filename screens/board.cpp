@@ -11,7 +11,6 @@
 #include "game/decide.h"
 #include "game/human_turn.h"
 #include "game/rules.h"
-#include "screens/board_keys.h"
 #include "screens/core_texts.h"
 #include "screens/event_log.h"
 #include "screens/galaxy_draw.h"

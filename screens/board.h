@@ -33,3 +33,15 @@ void runHudButtons(int elapsedMs);
 void openBoard();
 
 void resetBoardForTests();
+
+// The board's keyboard (board_keys.cpp).
+// One frame of keys in the placement phase, before the phase's mouse click.
+void placementKeys();
+// One frame of keys in the attack phase, before the HUD's buttons (a chosen
+// source takes Escape: it lets the source go instead of leaving the board).
+void attackKeys();
+// One frame of keys on the battle, transfer and move panels, after their
+// choice buttons ran: on the panels the keyboard opened, the focus goes to
+// the largest choice whenever no button has it.
+void panelKeys();
+void resetBoardKeysForTests();
