@@ -41,9 +41,10 @@ void drawKeysPage()
     static const char* const rows[][2] = {
         {N_("Tab, Shift+Tab"), N_("the next or the previous button")},
         {N_("Arrow keys"), N_("the nearest button that way, or on\nthe board the star cursor")},
-        // TRANSLATORS: the lines break where the text does; keep them as long as the English ones.
-        {N_("Enter"), N_("presses the button in the yellow ring;\non the board places armies on the star\n"
-                         "in the ring, or chooses the star to\nattack or move from, then its target")},
+        {N_("Enter"),
+         // TRANSLATORS: the lines break where the text does; keep them as long as the English ones.
+         N_("presses the button in the yellow ring;\non the board places armies on the star\n"
+            "in the ring, or chooses the star to\nattack or move from, then its target")},
         {N_("1 to 7"), N_("the number buttons under the board")},
         {N_("N"), N_("Next Turn")},
         {N_("L"), N_("the log of the turn cycle")},
