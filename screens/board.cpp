@@ -92,7 +92,8 @@ void drawPlayScreen(int)
 
 void drawStarInfo(int)
 {
-    const int s = starUnderPointer();
+    // Off the stars, the one in the keyboard's ring.
+    const int s = gameState.galaxy.isGameStar(starUnderPointer()) ? starUnderPointer() : keyStar;
     if (!gameState.galaxy.isGameStar(s)) return;
     const Star& star = gameState.galaxy.gameStars[s];
     const char* kind = "";

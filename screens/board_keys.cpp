@@ -1,5 +1,4 @@
-#include "screens/board_keys.h"
-
+// The board played from the keyboard; declared in board.h.
 #include <cstdlib>
 
 #include "engine/draw_text.h"
@@ -118,7 +117,10 @@ void attackKeys()
     panelsByKeys = false;
     if (!canDragFrom(board(), keySource)) keySource = noOwner;
     if (keySource != noOwner && takeKeyPress(keys::escape)) keySource = noOwner;
-    if (takeKeyPress(keys::n)) nextTurn(0);
+    if (takeKeyPress(keys::n)) {
+        playSound("menuSound");
+        nextTurn(0);
+    }
     if (enterOnMap()) {
         const DropKind drop = keySource == noOwner ? DropKind::Nothing : dropKind(board(), keySource, keyStar);
         if (drop != DropKind::Nothing) {

@@ -5,7 +5,6 @@
 #include <functional>
 
 #include "screens/board.h"
-#include "screens/board_keys.h"
 #include "screens/marks.h"
 #include "screens/widgets.h"
 #include "tools/program_driver.h"

@@ -4,7 +4,6 @@
 #include "game/game_state.h"
 #include "game/new_game.h"
 #include "screens/board.h"
-#include "screens/board_keys.h"
 #include "tools/program_driver.h"
 #include "tools/screenshots/screenshots.h"
 
