@@ -6,10 +6,12 @@
 #include "app/autosave.h"
 #include "app/recorder.h"
 #include "screens/board.h"
+#include "screens/marks.h"
 #include "screens/replays.h"
 #include "screens/screens.h"
 #include "screens/states.h"
 #include "screens/turn_driver.h"
+#include "screens/widgets.h"
 
 void registerAllStates()
 {
@@ -58,6 +60,7 @@ void appFrame(int elapsedMs)
     if (stateRegistry.firstFrame) {
         stateRegistry.firstFrame = false;
         registerAllStates();
+        loadMarksOption();
         setState(State::title);
         // A game saved by an earlier run is there to resume, as one left by the menu would be.
         if (loadSavedGame() == SaveAtStart::Resumed) menuReturnState = State::resume;
@@ -67,6 +70,7 @@ void appFrame(int elapsedMs)
         }
     }
     runCurrentState(elapsedMs);
+    runKeyFocus();
     // The recording first: the save made after it names how far it got.
     recorderAfterFrame();
     autosaveAfterFrame();
@@ -78,6 +82,7 @@ void resetAllScreensForTests()
     resetEndScreensForTests();
     resetTurnDriverForTests();
     resetBoardForTests();
+    resetKeyFocusForTests();
     resetMenusForTests();
     resetHelpAndAboutForTests();
     resetSelectionForTests();

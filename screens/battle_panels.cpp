@@ -60,6 +60,7 @@ bool panelFrame(int elapsedMs, ButtonAction action, int from, int to)
     choiceAction = action;
     setChoices(gameState.galaxy.gameStars[from].armies, 0);
     choiceButtons.run(elapsedMs);
+    panelKeys();
     return twoStars(from, to);
 }
 

@@ -92,7 +92,8 @@ void drawPlayScreen(int)
 
 void drawStarInfo(int)
 {
-    const int s = starUnderPointer();
+    // Off the stars, the one in the keyboard's ring.
+    const int s = gameState.galaxy.isGameStar(starUnderPointer()) ? starUnderPointer() : keyStar;
     if (!gameState.galaxy.isGameStar(s)) return;
     const Star& star = gameState.galaxy.gameStars[s];
     const char* kind = "";
@@ -206,6 +207,7 @@ void placeHumanScreen(int elapsedMs)
     setChoices(armiesToPlace, 1);
     choiceAction = setPlacementStep;
     choiceButtons.run(elapsedMs);
+    placementKeys();
 
     if (leftButtonPressed() &&
         applyDecision(gameState, Decision{DecisionKind::Place, 0, boardStarUnderPointer(), noOwner, placementStep}) &&
@@ -222,6 +224,7 @@ void attackHumanScreen(int elapsedMs)
     drawPlayScreen(elapsedMs);
     nextTurnButton.setActive(true);
     highlightStar(gameState.galaxy, starUnderPointer(), 100, 100, 100);
+    attackKeys();
     runHudButtons(elapsedMs);
     drawStarInfo(elapsedMs);
     drawWhiteText(180, 500, 450, 30, tr("drag armies to enemy planets to attack"));
@@ -256,4 +259,5 @@ void resetBoardForTests()
     choiceButtonSlots = {};
     noSupportButtons = ButtonSet{};
     noSupportOk = Button{};
+    resetBoardKeysForTests();
 }

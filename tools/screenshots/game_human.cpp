@@ -27,6 +27,32 @@ void clickChoice(ProgramDriver& program, int k)
     program.click(b.x + b.width / 2, b.y + b.height / 2);
 }
 
+// The attack phase from the keyboard: a source chosen and the cursor on its
+// target, then the battle panel that Enter opens, its largest choice in the
+// focus ring; "1" (ready to lose none) goes back to the attack phase.
+int writeKeyboardTurn(ProgramDriver& program, const std::string& dir)
+{
+    const Galaxy& g = gameState.galaxy;
+    int from = noOwner, to = noOwner;
+    for (int i = 0; i < g.slotCount() && to == noOwner; ++i)
+        for (int j = 0; j < g.slotCount() && to == noOwner; ++j)
+            if (g.gameStars[i].active && g.gameStars[j].active && g.gameStars[i].owner == 0 &&
+                g.gameStars[i].armies > 0 && g.gameStars[j].owner != 0 && g.isLinked(i, j))
+                from = i, to = j;
+    if (to == noOwner) return 1;
+    program.moveTo(400, 20);
+    keyStar = from;
+    program.key(keys::enter);
+    keyStar = to;
+    program.frame();
+    int failures = writeScreen(dir, "screen_board_keys");
+    program.key(keys::enter);
+    failures += writeScreen(dir, "screen_board_keys_battle");
+    program.key(keys::one);
+    keyStar = noOwner;
+    return failures + (program.state() == State::attackHuman ? 0 : 1);
+}
+
 } // namespace
 
 int writeGameHumanScreenshots(const std::string& dir)
@@ -66,6 +92,7 @@ int writeGameHumanScreenshots(const std::string& dir)
     clickChoice(program, 6);
     failures += writeScreen(dir, "screen_board_transfer");
     clickChoice(program, 3);
+    failures += writeKeyboardTurn(program, dir);
     program.drag(b.x, b.y, a.x, a.y);
     program.frame();
     failures += writeScreen(dir, "screen_board_move");

@@ -1,5 +1,6 @@
-// The main menu, the options, the three help pages, the about screen and the
-// galaxy selection screen in play and in editor mode.
+// The main menu (also with the keyboard's focus), the options, the four help
+// pages, the about screen and the galaxy selection screen in play and in
+// editor mode.
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -19,6 +20,11 @@ int writeMenuScreenshots(const std::string& dir)
     program.moveTo(600, 580);
     program.frame();
     failures += writeScreen(dir, "screen_menu");
+    // The keyboard's focus on "Replays"; the next click lets it go.
+    program.key(keys::tab);
+    program.key(keys::down);
+    program.key(keys::down);
+    failures += writeScreen(dir, "screen_menu_keys");
     // "Homepage" where no opener is on PATH: the menu says where the manual is.
     const char* path = std::getenv("PATH");
     const std::string savedPath = path ? path : "";
@@ -33,7 +39,7 @@ int writeMenuScreenshots(const std::string& dir)
     failures += writeScreen(dir, "screen_options");
     program.key(keys::escape);
     menuButton(4);
-    for (int page = 1; page <= 3; ++page) {
+    for (int page = 1; page <= 4; ++page) {
         failures += writeScreen(dir, "screen_help" + std::to_string(page));
         program.click(613, 522);
     }
