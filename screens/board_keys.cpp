@@ -115,14 +115,14 @@ void attackKeys()
 {
     moveCursor();
     panelsByKeys = false;
-    if (!canDragFrom(board(), keySource)) keySource = noOwner;
+    if (!canDragFrom(board(), gameState.turnPlayer, keySource)) keySource = noOwner;
     if (keySource != noOwner && takeKeyPress(keys::escape)) keySource = noOwner;
     if (takeKeyPress(keys::n)) {
         playSound("menuSound");
         nextTurn(0);
     }
     if (enterOnMap()) {
-        const DropKind drop = keySource == noOwner ? DropKind::Nothing : dropKind(board(), keySource, keyStar);
+        const DropKind drop = keySource == noOwner ? DropKind::Nothing : dropKind(board(), gameState.turnPlayer, keySource, keyStar);
         if (drop != DropKind::Nothing) {
             dragSource = keySource;
             dragTarget = keyStar;
@@ -131,7 +131,7 @@ void attackKeys()
             setState(drop == DropKind::Move ? State::moveHuman : State::fightHuman);
         } else if (keyStar == keySource) {
             keySource = noOwner;
-        } else if (canDragFrom(board(), keyStar)) {
+        } else if (canDragFrom(board(), gameState.turnPlayer, keyStar)) {
             keySource = keyStar;
         }
     }
