@@ -183,7 +183,9 @@ void statsScreen(int elapsedMs)
     for (int i = 0; i < rows; ++i) {
         const int y = 34 + 27 * i;
         const Rgb c = playerColours[i];
-        const std::string name = i == soleHuman(gameState) ? tr("you") : computerPlayerName(playerColourNames[i]);
+        std::string name = computerPlayerName(playerColourNames[i]);
+        if (i == soleHuman(gameState)) name = tr("you");
+        else if (seatOf(gameState, i) == Seat::Human) name = withColour(tr("%s (human)"), i);
         drawTextInBox(105, y, 200, 24, c.r, c.g, c.b, name.c_str(), true);
         if (showMarks) drawPlayerMark(i, 82, y + 5, 13);
         std::snprintf(text, sizeof text, "%d", g.starCount(i));
