@@ -161,6 +161,13 @@ void winScreen(int elapsedMs)
     if (winTimer < 0 && wasKeyPressed(keys::escape)) statisticsFromWin(0);
 }
 
+std::string statisticsName(int p)
+{
+    if (p == soleHuman(gameState)) return tr("you");
+    if (seatOf(gameState, p) == Seat::Human) return withColour(tr("%s (human)"), p);
+    return computerPlayerName(p >= 0 && p < maxPlayers ? playerColourNames[p] : "");
+}
+
 void statsScreen(int elapsedMs)
 {
     if (statsButtons.buttons.empty()) {
@@ -183,9 +190,7 @@ void statsScreen(int elapsedMs)
     for (int i = 0; i < rows; ++i) {
         const int y = 34 + 27 * i;
         const Rgb c = playerColours[i];
-        std::string name = computerPlayerName(playerColourNames[i]);
-        if (i == soleHuman(gameState)) name = tr("you");
-        else if (seatOf(gameState, i) == Seat::Human) name = withColour(tr("%s (human)"), i);
+        const std::string name = statisticsName(i);
         drawTextInBox(105, y, 200, 24, c.r, c.g, c.b, name.c_str(), true);
         if (showMarks) drawPlayerMark(i, 82, y + 5, 13);
         std::snprintf(text, sizeof text, "%d", g.starCount(i));
