@@ -63,10 +63,14 @@ void seatBannerScreen(int elapsedMs)
         return;
     }
     fillRect(0, 0, 800, 499, 8, 10, 30);
+    // A band in the player's colour, the text on it black or white, whichever
+    // reads on it: some colours are too dark to be read on the night.
     const Rgb c = playerColours[p];
-    if (showMarks) drawPlayerMark(p, 384, 170, 31);
-    drawTextInBox(50, 210, 700, 70, c.r, c.g, c.b, yourTurnText(p).c_str(), false);
-    drawTextInBox(50, 290, 700, 30, 255, 255, 255, tr("Click or press a key to begin."), false);
+    fillRect(0, 195, 800, 90, c.r, c.g, c.b);
+    const int ink = 299 * c.r + 587 * c.g + 114 * c.b > 115000 ? 0 : 255;
+    if (showMarks) drawPlayerMark(p, 384, 150, 31);
+    drawTextInBox(50, 205, 700, 70, ink, ink, ink, yourTurnText(p).c_str(), false);
+    drawTextInBox(50, 300, 700, 30, 255, 255, 255, tr("Click or press a key to begin."), false);
     // The click or key only opens the board: it places nothing there.
     if (wasKeyPressed(keys::escape))
         menuFromGame(0);
