@@ -391,7 +391,10 @@ void loadScreen(int)
     } else {
         playModeButtons.draw(0);
     }
-    runSeatLines(previewGalaxy.playerCount, asked == 0);
+    // A galaxy that cannot be read has no players to seat.
+    const std::vector<Star>& stars = previewGalaxy.layoutStars;
+    if (std::any_of(stars.begin(), stars.end(), [](const Star& s) { return s.active; }))
+        runSeatLines(previewGalaxy.playerCount, asked == 0);
     drawImage(23, 492 + 20 * chosenDifficulty, "selectionArrow");
     if (refusedGalaxy != selectedGalaxy) refusal.clear();
     if (!refusal.empty()) drawRefusal();
