@@ -83,16 +83,15 @@ bool expertPlays()
 }
 
 // The expert's next decision; one it may not make ends its turn, so that a
-// fault of the expert's cannot hold the game up.
-Decision expertStep()
+// fault of the expert's cannot hold the game up. False when neither could
+// be made (the turn stands still, and a skip stops there).
+bool expertStep(Decision& d)
 {
     const int p = gameState.turnPlayer;
-    Decision d = seatDecision(gameState, p);
-    if (!applyDecision(gameState, d)) {
-        d = Decision{DecisionKind::EndTurn, p};
-        applyDecision(gameState, d);
-    }
-    return d;
+    d = seatDecision(gameState, p);
+    if (applyDecision(gameState, d)) return true;
+    d = Decision{DecisionKind::EndTurn, p};
+    return applyDecision(gameState, d);
 }
 
 // Until a human has to act (or the cycle ends): the same steps and decisions
@@ -107,9 +106,7 @@ void skipComputerTurns(int)
             beginComputerTurns(gameState);
         } else if (gameState.phase == GamePhase::ComputerTurns) {
             if (step().kind == AiStepKind::None) break;
-        } else if (expertPlays()) {
-            expertStep();
-        } else {
+        } else if (Decision d; !expertPlays() || !expertStep(d)) {
             break;
         }
     }
@@ -263,7 +260,8 @@ void expertTurnScreen(int elapsedMs)
     if (pauseTimer < 0 && expertPlays()) {
         clearLabels();
         boardView.selectedStar = noOwner;
-        const Decision d = expertStep();
+        Decision d;
+        expertStep(d);
         // Shown like a computer player's step: the placement beside its
         // star, the attack's target selected.
         if (d.kind == DecisionKind::Place) {
