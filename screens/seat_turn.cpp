@@ -1,6 +1,7 @@
 // The start of a deciding seat's turn: the expert's goes to its paced screen,
 // a human's to the board; when several humans share the screen a banner first
 // names whose turn it is, so that the next player takes the mouse knowingly.
+#include <cstdio>
 #include <string>
 
 #include "engine/draw_text.h"
