@@ -8,6 +8,7 @@
 #include "screens/board.h"
 #include "screens/marks.h"
 #include "screens/replays.h"
+#include "screens/seat_lines.h"
 #include "screens/screens.h"
 #include "screens/states.h"
 #include "screens/turn_driver.h"
@@ -27,6 +28,9 @@ void registerAllStates()
     registerState(State::startAI, startAIScreen);
     registerState(State::placeAI, placeAIScreen);
     registerState(State::attackAI, attackAIScreen);
+    registerState(State::seatTurn, seatTurnScreen);
+    registerState(State::seatBanner, seatBannerScreen);
+    registerState(State::expertTurn, expertTurnScreen);
     registerState(State::openPlay, openPlayScreen);
     registerState(State::play, playScreen);
     registerState(State::noSupport, noSupportScreen);
@@ -47,7 +51,10 @@ namespace {
 // The recording named on the command line, shown instead of the title.
 std::optional<Recording> replayAtStart;
 std::string replayTitle;
+std::optional<GameState> gameAtStart;
 } // namespace
+
+void openGameAtStart(const GameState& game) { gameAtStart = game; }
 
 void openReplayAtStart(const Recording& recording, const std::string& title)
 {
@@ -67,6 +74,14 @@ void appFrame(int elapsedMs)
         if (replayAtStart) {
             openReplayViewer(*replayAtStart, replayTitle, State::menu);
             replayAtStart.reset();
+        }
+        if (gameAtStart) {
+            // It takes the place of a saved game, as one started from the menus would.
+            gameState = std::move(*gameAtStart);
+            gameAtStart.reset();
+            rememberSeats(gameState.seats);
+            recordNewGame();
+            setState(State::openPlay);
         }
     }
     runCurrentState(elapsedMs);
@@ -90,5 +105,6 @@ void resetAllScreensForTests()
     resetAutosaveForTests();
     resetReplaysForTests();
     replayAtStart.reset();
+    gameAtStart.reset();
     resetRecorderForTests();
 }

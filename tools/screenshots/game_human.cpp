@@ -4,6 +4,7 @@
 #include "game/game_state.h"
 #include "game/new_game.h"
 #include "screens/board.h"
+#include "screens/marks.h"
 #include "tools/program_driver.h"
 #include "tools/screenshots/screenshots.h"
 
@@ -100,6 +101,34 @@ int writeGameHumanScreenshots(const std::string& dir)
     setState(State::noSupport);
     program.frames(2);
     failures += writeScreen(dir, "screen_board_no_support");
+
+    // Two humans, green and purple: the banner before purple's turn, and
+    // purple's placement with the panel naming whose turn it is.
+    startNewGame(builtInGalaxy(), {Seat::Human, Seat::Computer, Seat::Human, Seat::Computer, Seat::Computer});
+    program.runUntil(State::seatBanner, 500);
+    program.click(400, 300);
+    const Galaxy& g = gameState.galaxy;
+    const auto starOf = [&](int p) {
+        for (int i = 0; i < g.slotCount(); ++i)
+            if (g.gameStars[i].active && g.gameStars[i].owner == p) return g.gameStars[i];
+        return Star{};
+    };
+    const Star green = starOf(0);
+    for (int i = 0; i < 100 && program.state() == State::placeHuman; ++i) program.click(green.x, green.y);
+    program.click(712, 529); // "Next Turn"
+    program.key(keys::space);
+    program.frame();
+    failures += writeScreen(dir, "screen_hot_seat_banner", program.state() == State::seatBanner);
+    program.click(400, 300);
+    const Star purple = starOf(2);
+    program.moveTo(purple.x, purple.y);
+    program.frame();
+    failures += writeScreen(dir, "screen_hot_seat_board", program.state() == State::placeHuman);
+    showMarks = true;
+    setState(State::seatBanner);
+    program.frame();
+    failures += writeScreen(dir, "screen_hot_seat_banner_marks");
+    showMarks = false;
     program.stop();
     return failures;
 }

@@ -7,6 +7,9 @@
 
 #include "game/game_state.h"
 #include "game/new_game.h"
+#include "game/seats.h"
+#include "screens/marks.h"
+#include "screens/seat_lines.h"
 #include "tools/program_driver.h"
 #include "tools/screenshots/screenshots.h"
 
@@ -65,6 +68,18 @@ int writeMenuScreenshots(const std::string& dir)
     program.moveTo(579, 147);
     program.frame();
     failures += writeScreen(dir, "screen_selection");
+    // The seat lines switched: blue the expert, purple a second human.
+    program.click(409, 300);
+    program.click(409, 326);
+    program.click(409, 326);
+    program.moveTo(409, 352);
+    program.frame();
+    failures += writeScreen(dir, "screen_selection_seats");
+    showMarks = true;
+    program.frame();
+    failures += writeScreen(dir, "screen_selection_seats_marks");
+    showMarks = false;
+    rememberSeats(defaultSeats(maxPlayers, false));
     program.click(579, 42); // BROKEN
     program.click(247, 514);
     program.moveTo(600, 580);
