@@ -94,7 +94,7 @@ void drawPlayScreen(int)
     const int p = gameState.turnPlayer;
     const bool humanTurn = gameState.phase == GamePhase::HumanPlacement || gameState.phase == GamePhase::HumanAttack ||
                            gameState.phase == GamePhase::HumanTransfer;
-    if (humanTurn && humanSeats(gameState) > 1 && seatOf(gameState, p) == Seat::Human && p >= 0 && p < maxPlayers) {
+    if (humanTurn && humansAlive(gameState) > 1 && seatOf(gameState, p) == Seat::Human && p >= 0 && p < maxPlayers) {
         const Rgb c = playerColours[p];
         const int markRoom = showMarks ? 16 : 0;
         if (showMarks) drawPlayerMark(p, 645, 576, 11);

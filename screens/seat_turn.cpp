@@ -45,7 +45,7 @@ void seatTurnScreen(int elapsedMs)
     if (seatOf(gameState, gameState.turnPlayer) == Seat::Expert) {
         setState(State::expertTurn);
         expertTurnScreen(elapsedMs);
-    } else if (humanSeats(gameState) > 1) {
+    } else if (humansAlive(gameState) > 1) {
         setState(State::seatBanner);
         seatBannerScreen(elapsedMs);
     } else {
