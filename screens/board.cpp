@@ -95,10 +95,14 @@ void drawPlayScreen(int)
     const bool humanTurn = gameState.phase == GamePhase::HumanPlacement || gameState.phase == GamePhase::HumanAttack ||
                            gameState.phase == GamePhase::HumanTransfer;
     if (humanTurn && humansAlive(gameState) > 1 && seatOf(gameState, p) == Seat::Human && p >= 0 && p < maxPlayers) {
+        // On a band of the player's colour, as the banner shows it: dark
+        // colours on the dark panel would not read.
         const Rgb c = playerColours[p];
+        const int ink = inkOnPlayerColour(p);
+        fillRect(646, 570, 132, 24, c.r, c.g, c.b);
         const int markRoom = showMarks ? 16 : 0;
-        if (showMarks) drawPlayerMark(p, 645, 576, 11);
-        drawTextInBox(641 + markRoom, 569, 159 - markRoom, 26, c.r, c.g, c.b, yourTurnText(p).c_str(), false);
+        if (showMarks) drawPlayerMark(p, 650, 576, 11);
+        drawTextInBox(648 + markRoom, 570, 128 - markRoom, 24, ink, ink, ink, yourTurnText(p).c_str(), false);
     }
 }
 

@@ -32,6 +32,8 @@ void seatTurnScreen(int elapsedMs);
 void seatBannerScreen(int elapsedMs);
 // "red: your turn" for player p.
 std::string yourTurnText(int p);
+// Black or white, whichever reads on a band of player p's colour.
+int inkOnPlayerColour(int p);
 
 // Battle, transfer and move panels. (screens/battle_panels.cpp)
 void fightHumanScreen(int elapsedMs);

@@ -40,6 +40,12 @@ std::string yourTurnText(int p)
     return text;
 }
 
+int inkOnPlayerColour(int p)
+{
+    const Rgb c = playerColours[p];
+    return 299 * c.r + 587 * c.g + 114 * c.b > 115000 ? 0 : 255;
+}
+
 void seatTurnScreen(int elapsedMs)
 {
     if (seatOf(gameState, gameState.turnPlayer) == Seat::Expert) {
@@ -68,7 +74,7 @@ void seatBannerScreen(int elapsedMs)
     // reads on it: some colours are too dark to be read on the night.
     const Rgb c = playerColours[p];
     fillRect(0, 195, 800, 90, c.r, c.g, c.b);
-    const int ink = 299 * c.r + 587 * c.g + 114 * c.b > 115000 ? 0 : 255;
+    const int ink = inkOnPlayerColour(p);
     if (showMarks) drawPlayerMark(p, 384, 150, 31);
     drawTextInBox(50, 205, 700, 70, ink, ink, ink, yourTurnText(p).c_str(), false);
     drawTextInBox(50, 300, 700, 30, 255, 255, 255, tr("Click or press a key to begin."), false);
