@@ -1,0 +1,31 @@
+#pragma once
+// The expert computer player: a deciding seat played by a stronger rule set
+// than the standard planner's, with the same income and the same view of the
+// galaxy as any player. It plays through decisions (game/decide.h), one at a
+// time, and reads nothing but the state: the same state gives the same
+// decision on every machine, and asking draws nothing from the game's
+// generator. docs/expert.md describes how it plays and why.
+#include "game/decision.h"
+#include "game/game_state.h"
+
+// The weights of its play; the defaults are the ones the strength runs chose.
+struct ExpertStyle {
+    // Value of a star taken per income point, and of putting a player out.
+    double incomeWeight = 1.0;
+    double eliminationBonus = 6.0;
+    // An attack is made when its chance is at least this.
+    double minChance = 0.7;
+    // Part of the threat against an own star kept there, by income 1, 3, 7.
+    double keepShare[3] = {0.0, 0.6, 1.0};
+    // Part of the placement that may go to the defence of threatened stars.
+    double defenceShare = 0.5;
+    // Planned conquests in a row per strike, and their discount.
+    int chainLength = 8;
+    double chainDiscount = 0.8;
+};
+
+// The next decision for seat in the phase the state is in: a placement, an
+// attack, a transfer, a move or the end of its turn; "end" outside its
+// phases. Legal whenever a legal decision exists.
+Decision expertDecision(const GameState& state, int seat);
+Decision expertDecision(const GameState& state, int seat, const ExpertStyle& style);
