@@ -16,8 +16,8 @@ struct ExpertStyle {
     // An attack is made when its chance is at least this.
     double minChance = 0.7;
     // Part of the threat against an own star kept there, by income 1, 3, 7.
-    double keepShare[3] = {0.0, 0.6, 1.0};
-    // Part of the placement that may go to the defence of threatened stars.
+    double keepShare[3] = {1.0, 2.0, 3.0};
+    // Part of the turn's armies that may go to the defence of threatened stars.
     double defenceShare = 0.5;
     // Planned conquests in a row per strike, and their discount.
     int chainLength = 8;
