@@ -14,7 +14,41 @@ struct Mind {
     const GameState& state;
     const ExpertStyle& style;
     ExpertMap map;
+    // Per enemy star, what taking it does to the front: own stars it leaves
+    // with no enemy next to them count for, enemy stars it faces against.
+    std::vector<double> shape;
 };
+
+// Whether s faces an enemy star other than except.
+bool facesEnemy(const ExpertMap& map, int s, int except)
+{
+    const int owner = map.galaxy->gameStars[s].owner;
+    for (int e : map.from[s])
+        if (e != except && map.galaxy->gameStars[e].owner != owner) return true;
+    for (int e : map.reach[s])
+        if (e != except && map.galaxy->gameStars[e].owner != owner) return true;
+    return false;
+}
+
+std::vector<double> frontShape(const ExpertMap& map, const ExpertStyle& style)
+{
+    std::vector<double> shape(map.n, 0.0);
+    if (style.closedBonus == 0.0 && style.exposedPenalty == 0.0) return shape;
+    for (int t = 0; t < map.n; ++t) {
+        if (!enemy(map, t)) continue;
+        int closed = 0, exposed = 0;
+        std::vector<int> near = map.from[t];
+        near.insert(near.end(), map.reach[t].begin(), map.reach[t].end());
+        std::sort(near.begin(), near.end());
+        near.erase(std::unique(near.begin(), near.end()), near.end());
+        for (int s : near) {
+            if (mine(map, s) && !facesEnemy(map, s, t)) ++closed;
+            if (enemy(map, s)) ++exposed;
+        }
+        shape[t] = style.closedBonus * closed - style.exposedPenalty * exposed;
+    }
+    return shape;
+}
 
 int incomeAt(const Mind& m, int s) { return starIncome(m.state.galaxy.gameStars[s]); }
 int ownerOf(const Mind& m, int s) { return m.state.galaxy.gameStars[s].owner; }
@@ -26,7 +60,10 @@ int rank(int income) { return income >= 7 ? 2 : income >= 3 ? 1 : 0; }
 // reach, more for a richer star.
 int keepAt(const Mind& m, int s, int except = noOwner)
 {
-    const int threat = threatTo(m.map, s, except);
+    double threat = 0.0;
+    for (int e : m.map.from[s])
+        if (e != except && enemy(m.map, e))
+            threat = std::max(threat, armiesAt(m.map, e) + 1.0);
     return static_cast<int>(threat * m.style.keepShare[rank(incomeAt(m, s))]);
 }
 
@@ -38,7 +75,7 @@ double gain(const Mind& m, int t, const std::vector<int>& taken)
     const int income = incomeAt(m, t);
     double g = income * m.style.incomeWeight;
     if (m.map.incomeOf[q] - taken[q] - income <= 0) g += m.style.eliminationBonus;
-    return g;
+    return g + m.shape[t];
 }
 
 // The conquests a force of `lives` armies on star s could make in a row, the
@@ -235,7 +272,8 @@ Decision expertDecision(const GameState& state, int seat) { return expertDecisio
 Decision expertDecision(const GameState& state, int seat, const ExpertStyle& style)
 {
     if (!state.galaxy.isPlayer(seat)) return Decision{DecisionKind::EndTurn, seat};
-    Mind m{state, style, readMap(state, seat)};
+    Mind m{state, style, readMap(state, seat), {}};
+    m.shape = frontShape(m.map, style);
     Decision d = fallback(state, seat);
     switch (state.phase) {
     case GamePhase::HumanPlacement: d = placement(m, seat); break;

@@ -13,6 +13,10 @@ struct ExpertStyle {
     // Value of a star taken per income point, and of putting a player out.
     double incomeWeight = 1.0;
     double eliminationBonus = 6.0;
+    // Value of a conquest per own star it takes off the front, and per
+    // enemy star the conquered star faces.
+    double closedBonus = 0.5;
+    double exposedPenalty = 0.3;
     // An attack is made when its chance is at least this.
     double minChance = 0.7;
     // Part of the threat against an own star kept there, by income 1, 3, 7.

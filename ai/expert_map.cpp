@@ -44,15 +44,6 @@ bool enemy(const ExpertMap& m, int s) { return inPlay(m, s) && m.galaxy->gameSta
 // Capped far below the int limit so that sums of a few stay exact.
 int armiesAt(const ExpertMap& m, int s) { return std::clamp(m.galaxy->gameStars[s].armies, 0, 1 << 28); }
 
-int threatTo(const ExpertMap& m, int s, int except)
-{
-    int most = 0;
-    const int owner = m.galaxy->gameStars[s].owner;
-    for (int e : m.from[s])
-        if (e != except && m.galaxy->gameStars[e].owner != owner) most = std::max(most, armiesAt(m, e) + 1);
-    return most;
-}
-
 bool onFront(const ExpertMap& m, int s)
 {
     const int owner = m.galaxy->gameStars[s].owner;

@@ -25,9 +25,6 @@ bool mine(const ExpertMap& map, int s);
 bool enemy(const ExpertMap& map, int s);
 int armiesAt(const ExpertMap& map, int s);
 
-// The lives (armies + 1) of the strongest enemy star that can attack s,
-// leaving out the star except; 0 when none can.
-int threatTo(const ExpertMap& map, int s, int except = noOwner);
 // Whether an enemy star can attack s or be attacked from it.
 bool onFront(const ExpertMap& map, int s);
 
