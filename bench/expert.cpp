@@ -9,27 +9,28 @@
 #include <vector>
 
 #include "ai/expert.h"
+#include "ai/replay.h"
 #include "ai/turn_sequence.h"
 #include "bench/dense_galaxy.h"
 #include "game/decide.h"
 #include "game/human_turn.h"
+#include "game/seats.h"
 
 namespace {
 
 double nowMs() { return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now().time_since_epoch()).count(); }
 
-// One game on the dense galaxy with the expert in seat 0, up to maxTurns
-// turn cycles; the time of every decision is added to times.
+// One game on the dense galaxy with the expert at player seed mod 8, up to
+// maxTurns turn cycles; the time of every decision is added to times.
 void playTimed(unsigned seed, int maxTurns, std::vector<double>& times)
 {
     GameState g;
     makeDenseGalaxy(g);
-    g.galaxy.prepareGameStars();
-    setUpGame(g.galaxy, g.random, static_cast<int>(seed));
-    g.random.state = seed;
-    g.demoMode = 0;
-    g.difficulty = 2;
-    beginGame(g);
+    std::vector<Seat> seats(8, Seat::Computer);
+    seats[seed % 8] = Seat::Expert;
+    const Galaxy dense = g.galaxy;
+    dealGame(g, dense, seed, seats, 2);
+    g.journal.on = false;
     while (g.phase != GamePhase::Over && !(g.phase == GamePhase::TurnStart && g.galaxy.turn >= maxTurns)) {
         if (g.phase == GamePhase::TurnStart) {
             startTurnCycle(g);
@@ -38,7 +39,7 @@ void playTimed(unsigned seed, int maxTurns, std::vector<double>& times)
             while (g.phase == GamePhase::ComputerTurns) stepComputerTurns(g);
         } else {
             const double start = nowMs();
-            const Decision d = expertDecision(g, 0);
+            const Decision d = expertDecision(g, g.turnPlayer);
             times.push_back(nowMs() - start);
             if (!applyDecision(g, d)) break;
         }

@@ -14,11 +14,12 @@
 #include "game/course.h"
 #include "game/decide.h"
 #include "game/human_turn.h"
+#include "game/seats.h"
 
 namespace {
 
-// Plays up to turns turn cycles with the expert in seat 0, checking each of
-// its decisions; returns the decisions made.
+// Plays up to turns turn cycles, checking each decision of the expert seats;
+// returns the decisions made.
 int playChecked(GameState& state, int turns)
 {
     int made = 0, thisTurn = 0, turn = state.galaxy.turn;
@@ -32,9 +33,9 @@ int playChecked(GameState& state, int turns)
             thisTurn = turn == state.galaxy.turn ? thisTurn + 1 : 0;
             turn = state.galaxy.turn;
             const GameState copy = state;
-            const Decision d = expertDecision(state, 0);
+            const Decision d = expertDecision(state, state.turnPlayer);
             EXPECT_EQ(state.random.state, copy.random.state);
-            EXPECT_EQ(d, expertDecision(copy, 0));
+            EXPECT_EQ(d, expertDecision(copy, copy.turnPlayer));
             EXPECT_TRUE(isLegal(state, d)) << "turn " << turn << ": " << decisionText(d);
             if (!applyDecision(state, d) || thisTurn > 5000) {
                 ADD_FAILURE() << "stuck in turn " << turn;
@@ -53,9 +54,12 @@ TEST(Expert, PlaysStandardGalaxiesLegallyAndTheSameEachTime)
         std::ifstream in(std::string(ZENTORY_SOURCE_DATA_DIR) + "/galaxies/" + name + ".gly");
         ASSERT_TRUE(in && loaded.readFrom(in)) << name;
         for (unsigned seed : {3u, 4u}) {
+            // Two experts, one at player 0 and one later in the cycle.
+            std::vector<Seat> seats(loaded.playerCount, Seat::Computer);
+            seats[0] = seats[seed - 1] = Seat::Expert;
             GameState first, second;
-            dealGame(first, loaded, seed, true, 2);
-            dealGame(second, loaded, seed, true, 2);
+            dealGame(first, loaded, seed, seats, 2);
+            dealGame(second, loaded, seed, seats, 2);
             EXPECT_GT(playChecked(first, 40), 0) << name;
             playChecked(second, 40);
             EXPECT_EQ(stateHash(first), stateHash(second)) << name << " seed " << seed;
@@ -95,7 +99,8 @@ TEST(Expert, AlwaysDecidesLegallyOnOddGalaxies)
         GameState state;
         const int slots = round == 0 ? maxPlayers : round == 1 ? 1000 : 5 + static_cast<int>(gen() % 120);
         state.galaxy = oddGalaxy(gen, slots, round == 0 ? maxPlayers : 2 + round % 7, 30);
-        state.demoMode = 0;
+        state.seats.assign(state.galaxy.playerCount, Seat::Computer);
+        state.seats[round % state.galaxy.playerCount] = Seat::Expert;
         state.difficulty = round % 5;
         beginGame(state);
         made += playChecked(state, round == 1 ? 2 : 25);
@@ -104,8 +109,9 @@ TEST(Expert, AlwaysDecidesLegallyOnOddGalaxies)
     // Armies near the int limit, asked in every phase without playing on.
     GameState state;
     state.galaxy = oddGalaxy(gen, 60, 4, INT_MAX);
-    state.demoMode = 0;
+    state.seats = {Seat::Expert, Seat::Computer, Seat::Computer, Seat::Computer};
     beginGame(state);
+    state.turnPlayer = 0;
     state.armiesToPlace = INT_MAX;
     for (GamePhase phase : {GamePhase::HumanPlacement, GamePhase::HumanAttack, GamePhase::HumanTransfer}) {
         state.phase = phase;
