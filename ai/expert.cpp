@@ -4,6 +4,7 @@
 #include <climits>
 #include <vector>
 
+#include "ai/expert_lookahead.h"
 #include "ai/expert_map.h"
 #include "game/decide.h"
 #include "game/rules.h"
@@ -277,10 +278,19 @@ Decision expertDecision(const GameState& state, int seat, const ExpertStyle& sty
     Decision d = fallback(state, seat);
     switch (state.phase) {
     case GamePhase::HumanPlacement: d = placement(m, seat); break;
-    case GamePhase::HumanAttack:
+    case GamePhase::HumanAttack: {
         d = attack(m, seat);
-        if (d.kind == DecisionKind::EndTurn) d = moveOrEnd(m, seat);
+        const Decision stop = moveOrEnd(m, seat);
+        if (d.kind == DecisionKind::EndTurn) {
+            d = stop;
+        } else if (style.lookahead && lookaheadFits(state)) {
+            const uint32_t seed = thinkingSeed(state);
+            if (lookaheadValue(state, seat, stop, seed, style.rollouts, style) >
+                lookaheadValue(state, seat, d, seed, style.rollouts, style))
+                d = stop;
+        }
         break;
+    }
     case GamePhase::HumanTransfer: d = transfer(m, seat); break;
     default: break;
     }

@@ -26,6 +26,10 @@ struct ExpertStyle {
     // Planned conquests in a row per strike, and their discount.
     int chainLength = 8;
     double chainDiscount = 0.8;
+    // Each attack weighed against ending the turn by playing on where that
+    // fits the budget (ai/expert_lookahead.h), over this many rollouts each.
+    bool lookahead = true;
+    int rollouts = 4;
 };
 
 // The next decision for seat in the phase the state is in: a placement, an
