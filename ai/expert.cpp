@@ -285,8 +285,9 @@ Decision expertDecision(const GameState& state, int seat, const ExpertStyle& sty
             d = stop;
         } else if (style.lookahead && lookaheadFits(state)) {
             const uint32_t seed = thinkingSeed(state);
-            if (lookaheadValue(state, seat, stop, seed, style.rollouts, style) >
-                lookaheadValue(state, seat, d, seed, style.rollouts, style))
+            const ExpertRules rules = [](const GameState& s, int p, const ExpertStyle& st) { return expertDecision(s, p, st); };
+            if (lookaheadValue(state, seat, stop, seed, style.rollouts, style, rules) >
+                lookaheadValue(state, seat, d, seed, style.rollouts, style, rules))
                 d = stop;
         }
         break;

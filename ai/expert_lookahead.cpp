@@ -68,7 +68,7 @@ uint32_t thinkingSeed(const GameState& state)
 }
 
 double lookaheadValue(const GameState& state, int seat, const Decision& first, uint32_t seed, int rollouts,
-                      const ExpertStyle& style)
+                      const ExpertStyle& style, ExpertRules rules)
 {
     ExpertStyle plain = style;
     plain.lookahead = false;
@@ -81,7 +81,7 @@ double lookaheadValue(const GameState& state, int seat, const Decision& first, u
         s.random.state = seed + static_cast<uint32_t>(k) * 7919u;
         applyDecision(s, first);
         for (int n = 0; n < rolloutDecisions && ownTurn(s, seat); ++n)
-            if (!applyDecision(s, expertDecision(s, seat, plain))) break;
+            if (!applyDecision(s, rules(s, seat, plain))) break;
         // The others, to this seat's next turn.
         for (int cycles = 0; cycles < 2 && s.phase != GamePhase::Over && !ownTurn(s, seat); ) {
             if (s.phase == GamePhase::TurnStart) {
