@@ -6,10 +6,13 @@
 #include "app/autosave.h"
 #include "app/recorder.h"
 #include "screens/board.h"
+#include "screens/marks.h"
 #include "screens/replays.h"
+#include "screens/seat_lines.h"
 #include "screens/screens.h"
 #include "screens/states.h"
 #include "screens/turn_driver.h"
+#include "screens/widgets.h"
 
 void registerAllStates()
 {
@@ -25,6 +28,9 @@ void registerAllStates()
     registerState(State::startAI, startAIScreen);
     registerState(State::placeAI, placeAIScreen);
     registerState(State::attackAI, attackAIScreen);
+    registerState(State::seatTurn, seatTurnScreen);
+    registerState(State::seatBanner, seatBannerScreen);
+    registerState(State::expertTurn, expertTurnScreen);
     registerState(State::openPlay, openPlayScreen);
     registerState(State::play, playScreen);
     registerState(State::noSupport, noSupportScreen);
@@ -45,7 +51,10 @@ namespace {
 // The recording named on the command line, shown instead of the title.
 std::optional<Recording> replayAtStart;
 std::string replayTitle;
+std::optional<GameState> gameAtStart;
 } // namespace
+
+void openGameAtStart(const GameState& game) { gameAtStart = game; }
 
 void openReplayAtStart(const Recording& recording, const std::string& title)
 {
@@ -58,6 +67,7 @@ void appFrame(int elapsedMs)
     if (stateRegistry.firstFrame) {
         stateRegistry.firstFrame = false;
         registerAllStates();
+        loadMarksOption();
         setState(State::title);
         // A game saved by an earlier run is there to resume, as one left by the menu would be.
         if (loadSavedGame() == SaveAtStart::Resumed) menuReturnState = State::resume;
@@ -65,8 +75,17 @@ void appFrame(int elapsedMs)
             openReplayViewer(*replayAtStart, replayTitle, State::menu);
             replayAtStart.reset();
         }
+        if (gameAtStart) {
+            // It takes the place of a saved game, as one started from the menus would.
+            gameState = std::move(*gameAtStart);
+            gameAtStart.reset();
+            rememberSeats(gameState.seats);
+            recordNewGame();
+            setState(State::openPlay);
+        }
     }
     runCurrentState(elapsedMs);
+    runKeyFocus();
     // The recording first: the save made after it names how far it got.
     recorderAfterFrame();
     autosaveAfterFrame();
@@ -78,6 +97,7 @@ void resetAllScreensForTests()
     resetEndScreensForTests();
     resetTurnDriverForTests();
     resetBoardForTests();
+    resetKeyFocusForTests();
     resetMenusForTests();
     resetHelpAndAboutForTests();
     resetSelectionForTests();
@@ -85,5 +105,6 @@ void resetAllScreensForTests()
     resetAutosaveForTests();
     resetReplaysForTests();
     replayAtStart.reset();
+    gameAtStart.reset();
     resetRecorderForTests();
 }

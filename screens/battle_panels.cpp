@@ -18,9 +18,9 @@ namespace {
 void fightChoice(int k)
 {
     const Galaxy& g = gameState.galaxy;
-    if (!applyDecision(gameState, Decision{DecisionKind::Attack, 0, dragSource, dragTarget, choiceValues[k]})) {
+    if (!applyDecision(gameState, Decision{DecisionKind::Attack, gameState.turnPlayer, dragSource, dragTarget, choiceValues[k]})) {
         setState(State::attackHuman);  // ready to lose none: nothing fought
-    } else if (g.gameStars[dragTarget].owner == 0) {
+    } else if (g.gameStars[dragTarget].owner == gameState.turnPlayer) {
         announceOrGo(boardStateFor(gameState));
     } else if (g.gameStars[dragSource].armies <= 0) {
         setState(State::attackHuman);
@@ -29,13 +29,13 @@ void fightChoice(int k)
 
 void transferChoice(int k)
 {
-    applyDecision(gameState, Decision{DecisionKind::Transfer, 0, noOwner, noOwner, choiceValues[k]});
+    applyDecision(gameState, Decision{DecisionKind::Transfer, gameState.turnPlayer, noOwner, noOwner, choiceValues[k]});
     setState(State::attackHuman);
 }
 
 void moveChoice(int k)
 {
-    if (!applyDecision(gameState, Decision{DecisionKind::Move, 0, dragSource, dragTarget, choiceValues[k]})) {
+    if (!applyDecision(gameState, Decision{DecisionKind::Move, gameState.turnPlayer, dragSource, dragTarget, choiceValues[k]})) {
         setState(State::attackHuman);
         return;
     }
@@ -60,6 +60,7 @@ bool panelFrame(int elapsedMs, ButtonAction action, int from, int to)
     choiceAction = action;
     setChoices(gameState.galaxy.gameStars[from].armies, 0);
     choiceButtons.run(elapsedMs);
+    panelKeys();
     return twoStars(from, to);
 }
 
