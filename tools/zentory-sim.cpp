@@ -9,6 +9,7 @@
 //   zentory-sim --resume FILE [--max-turns T] [--trace]
 //   zentory-sim --record FILE [--bot] [--difficulty D] [--seed S] [--max-turns T] [galaxy.gly]
 //   zentory-sim --verify FILE
+//   zentory-sim --seats LIST [--seed S] [--games N] [--max-turns T] [--difficulty D] [galaxy.gly]
 //
 // --stop-at plays the first game up to the start of turn T and writes it to
 // FILE as a saved game; --resume goes on with such a save (or a demonstration
@@ -23,6 +24,14 @@
 // none" when it stops before the game's end), or the turn where the game goes
 // otherwise and the version that made the recording, or why the file cannot
 // be read; its exit status is 0 only when verified.
+//
+// --seats plays games with the seats of LIST ("expert,computer,computer",
+// one word per player: human, computer, expert), turned one place on from
+// game to game (game k gives player p the word (p - k) mod players), so that
+// the list's seats play from every position; human seats are played by the
+// bot at difficulty D (2 unless given), expert seats by the expert (ai/expert.h).
+// It prints each game's winner and its kind of seat, then the wins per kind of
+// seat and the expert's rate against its fair share.
 //
 // Without a file the built-in galaxy is played. Game k uses seed S + k both
 // for the deal and for the play (the generator is seeded again with it after
@@ -47,6 +56,7 @@
 #include "game/galaxy_file.h"
 #include "game/save_file.h"
 #include "tools/recording_tools.h"
+#include "tools/seat_games.h"
 
 namespace {
 
@@ -63,6 +73,7 @@ struct Options {
     std::string verifyFile;
     bool bot = false;
     int difficulty = 2;
+    std::string seatList;
 };
 
 void usage()
@@ -72,7 +83,9 @@ void usage()
                          "       zentory-sim --resume FILE [--max-turns T] [--trace]\n"
                          "       zentory-sim --record FILE [--bot] [--difficulty D] [--seed S] [--max-turns T] "
                          "[galaxy.gly]\n"
-                         "       zentory-sim --verify FILE\n");
+                         "       zentory-sim --verify FILE\n"
+                         "       zentory-sim --seats LIST [--seed S] [--games N] [--max-turns T] [--difficulty D] "
+                         "[galaxy.gly]\n");
 }
 
 bool parseInt(const char* text, long long low, long long high, long long& out)
@@ -112,6 +125,8 @@ bool parseArgs(int argc, char** argv, Options& o)
             o.difficulty = static_cast<int>(v);
         } else if (a == "--bot") {
             o.bot = true;
+        } else if (a == "--seats" && i + 1 < argc) {
+            o.seatList = argv[++i];
         } else if ((a == "--save" || a == "--resume" || a == "--record" || a == "--verify") && i + 1 < argc) {
             (a == "--save" ? o.saveFile : a == "--resume" ? o.resumeFile : a == "--record" ? o.recordFile : o.verifyFile) =
                 argv[++i];
@@ -125,6 +140,8 @@ bool parseArgs(int argc, char** argv, Options& o)
     // a recording is made of one new game, and one to verify brings everything.
     if (!o.verifyFile.empty()) return o.file.empty() && o.recordFile.empty() && o.resumeFile.empty() && o.stopAt == 0;
     if (o.bot && o.recordFile.empty()) return false;
+    if (!o.seatList.empty())
+        return o.recordFile.empty() && o.resumeFile.empty() && o.stopAt == 0 && !o.trace;
     if (!o.recordFile.empty() && (o.games != 1 || o.stopAt > 0 || !o.resumeFile.empty())) return false;
     return (o.stopAt > 0) == !o.saveFile.empty() && (o.resumeFile.empty() || (o.stopAt == 0 && o.file.empty()));
 }
@@ -258,6 +275,34 @@ int verify(const Options& o)
     return 0;
 }
 
+int playSeats(const Galaxy& loaded, const Options& o)
+{
+    std::vector<Seat> list;
+    std::string why;
+    if (!parseSeats(o.seatList, loaded.playerCount, list, why)) {
+        std::fprintf(stderr, "zentory-sim: --seats %s: %s\n", o.seatList.c_str(), why.c_str());
+        return 2;
+    }
+    SeatTally tally;
+    for (int k = 0; k < o.games; ++k) {
+        const unsigned seed = o.seed + static_cast<unsigned>(k);
+        const std::vector<Seat> seats = rotatedSeats(list, k);
+        GameState state;
+        dealGame(state, loaded, seed, seats, o.difficulty);
+        // Nothing here reads the course; hashing every cycle would only cost.
+        state.journal.on = false;
+        const int winner = playSeatedGame(state, o.maxTurns);
+        countGame(tally, seats, winner);
+        std::printf("game seed %u: %d turns, ", seed, state.galaxy.turn);
+        if (winner == noOwner)
+            std::printf("no winner\n");
+        else
+            std::printf("winner %d (%s)%s\n", winner, seatWord(seats[winner]), state.wonOnPoints ? " on points" : "");
+    }
+    printTally(tally);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -275,6 +320,7 @@ int main(int argc, char** argv)
         return 2;
     }
     if (!o.recordFile.empty()) return record(loaded, o);
+    if (!o.seatList.empty()) return playSeats(loaded, o);
     if (o.stopAt > 0) return stopAndSave(loaded, o);
     std::vector<int> wins(maxPlayers, 0);
     int capped = 0, onPoints = 0, faults = 0;

@@ -1,0 +1,124 @@
+// The expert computer player: every decision legal, the same one for the same
+// state, the game's generator untouched by asking; on standard and on
+// generated odd galaxies (one-way links, unlinked stars, up to 1000 slots).
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <fstream>
+#include <random>
+#include <string>
+
+#include "ai/expert.h"
+#include "ai/replay.h"
+#include "ai/turn_sequence.h"
+#include "game/course.h"
+#include "game/decide.h"
+#include "game/human_turn.h"
+#include "game/seats.h"
+
+namespace {
+
+// Plays up to turns turn cycles, checking each decision of the expert seats;
+// returns the decisions made.
+int playChecked(GameState& state, int turns)
+{
+    int made = 0, thisTurn = 0, turn = state.galaxy.turn;
+    while (state.phase != GamePhase::Over && !(state.phase == GamePhase::TurnStart && state.galaxy.turn >= turns)) {
+        if (state.phase == GamePhase::TurnStart) {
+            startTurnCycle(state);
+        } else if (state.phase == GamePhase::ComputerTurns) {
+            beginComputerTurns(state);
+            while (state.phase == GamePhase::ComputerTurns) stepComputerTurns(state);
+        } else {
+            thisTurn = turn == state.galaxy.turn ? thisTurn + 1 : 0;
+            turn = state.galaxy.turn;
+            const GameState copy = state;
+            const Decision d = expertDecision(state, state.turnPlayer);
+            EXPECT_EQ(state.random.state, copy.random.state);
+            EXPECT_EQ(d, expertDecision(copy, copy.turnPlayer));
+            EXPECT_TRUE(isLegal(state, d)) << "turn " << turn << ": " << decisionText(d);
+            if (!applyDecision(state, d) || thisTurn > 5000) {
+                ADD_FAILURE() << "stuck in turn " << turn;
+                return made;
+            }
+            ++made;
+        }
+    }
+    return made;
+}
+
+TEST(Expert, PlaysStandardGalaxiesLegallyAndTheSameEachTime)
+{
+    for (const char* name : {"GRAVITY CENTER", "ROMAN"}) {
+        Galaxy loaded;
+        std::ifstream in(std::string(ZENTORY_SOURCE_DATA_DIR) + "/galaxies/" + name + ".gly");
+        ASSERT_TRUE(in && loaded.readFrom(in)) << name;
+        for (unsigned seed : {3u, 4u}) {
+            // Two experts, one at player 0 and one later in the cycle.
+            std::vector<Seat> seats(loaded.playerCount, Seat::Computer);
+            seats[0] = seats[seed - 1] = Seat::Expert;
+            GameState first, second;
+            dealGame(first, loaded, seed, seats, 2);
+            dealGame(second, loaded, seed, seats, 2);
+            EXPECT_GT(playChecked(first, 40), 0) << name;
+            playChecked(second, 40);
+            EXPECT_EQ(stateHash(first), stateHash(second)) << name << " seed " << seed;
+        }
+    }
+}
+
+// A galaxy no editor would make: slots left empty, stars without links, links
+// one way only, kinds and armies at random.
+Galaxy oddGalaxy(std::mt19937& gen, int slots, int players, int maxArmies)
+{
+    auto pick = [&](int n) { return static_cast<int>(gen() % static_cast<unsigned>(n)); };
+    const char* kinds[] = {normalStarKind, goldenStarKind, darkStarKind, emptyKind};
+    Galaxy g;
+    g.playerCount = players;
+    g.layoutStars.assign(slots, Star{});
+    g.gameStars.assign(slots, Star{});
+    g.links.assign(static_cast<size_t>(slots) * slots, 0);
+    for (int s = 0; s < slots; ++s) {
+        Star& star = g.gameStars[s];
+        star.active = pick(10) != 0;
+        star.kind = kinds[pick(4)];
+        star.owner = star.active ? s < players ? s : pick(players) : noOwner;
+        star.armies = pick(maxArmies + 1);
+        for (int k = pick(4); k > 0; --k) g.links[static_cast<size_t>(s) * slots + pick(slots)] = 1;
+    }
+    g.players.assign(players, Player{1, 2.5});
+    g.minimumIncome = pick(20);
+    return g;
+}
+
+TEST(Expert, AlwaysDecidesLegallyOnOddGalaxies)
+{
+    std::mt19937 gen(33);
+    int made = 0;
+    for (int round = 0; round < 12; ++round) {
+        GameState state;
+        const int slots = round == 0 ? maxPlayers : round == 1 ? 1000 : 5 + static_cast<int>(gen() % 120);
+        state.galaxy = oddGalaxy(gen, slots, round == 0 ? maxPlayers : 2 + round % 7, 30);
+        state.seats.assign(state.galaxy.playerCount, Seat::Computer);
+        state.seats[round % state.galaxy.playerCount] = Seat::Expert;
+        state.difficulty = round % 5;
+        beginGame(state);
+        made += playChecked(state, round == 1 ? 2 : 25);
+    }
+    EXPECT_GT(made, 100);
+    // Armies near the int limit, asked in every phase without playing on.
+    GameState state;
+    state.galaxy = oddGalaxy(gen, 60, 4, INT_MAX);
+    state.seats = {Seat::Expert, Seat::Computer, Seat::Computer, Seat::Computer};
+    beginGame(state);
+    state.turnPlayer = 0;
+    state.armiesToPlace = INT_MAX;
+    for (GamePhase phase : {GamePhase::HumanPlacement, GamePhase::HumanAttack, GamePhase::HumanTransfer}) {
+        state.phase = phase;
+        state.transferFrom = 0;
+        state.transferTo = 1;
+        EXPECT_TRUE(isLegal(state, expertDecision(state, 0)));
+    }
+}
+
+} // namespace
