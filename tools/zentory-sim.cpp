@@ -26,10 +26,11 @@
 // be read; its exit status is 0 only when verified.
 //
 // --seats plays games with the seats of LIST ("expert,computer,computer",
-// one word per player: human, computer, expert), turned one place on from
-// game to game (game k gives player p the word (p - k) mod players), so that
-// the list's seats play from every position; human seats are played by the
-// bot at difficulty D (2 unless given), expert seats by the expert (ai/expert.h).
+// one word per player: computer or expert), turned one place on from game to
+// game (game k gives player p the word (p - k) mod players), so that the
+// list's seats play from every position; expert seats by the expert
+// (ai/expert.h). Human seats are refused: no one plays at a simulation (a bot
+// in the human's seat is --record --bot's).
 // It prints each game's winner and its kind of seat, then the wins per kind of
 // seat and the expert's rate against its fair share.
 //
@@ -38,6 +39,7 @@
 // the deal), so a seed names one whole game. Exit status: 0 when every game
 // ran, 1 when an army count fell below 0 outside a conquest, 2 for bad
 // arguments or a galaxy that cannot be read.
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -281,6 +283,10 @@ int playSeats(const Galaxy& loaded, const Options& o)
     std::string why;
     if (!parseSeats(o.seatList, loaded.playerCount, list, why)) {
         std::fprintf(stderr, "zentory-sim: --seats %s: %s\n", o.seatList.c_str(), why.c_str());
+        return 2;
+    }
+    if (std::find(list.begin(), list.end(), Seat::Human) != list.end()) {
+        std::fprintf(stderr, "zentory-sim: --seats %s: no human plays here (computer or expert)\n", o.seatList.c_str());
         return 2;
     }
     SeatTally tally;
