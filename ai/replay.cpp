@@ -13,13 +13,14 @@ namespace {
 // A bot that has made this many decisions in one turn ends it.
 constexpr int maxDecisionsPerTurn = 10000;
 
-bool humanPhase(GamePhase p)
+} // namespace
+
+bool decisionDue(const GameState& state)
 {
+    const GamePhase p = state.phase;
     return p == GamePhase::HumanPlacement || p == GamePhase::HumanAttack || p == GamePhase::HumanTransfer;
 }
 
-// The steps that take no decision: a new turn cycle, or the computer turns to
-// the cycle's end.
 void stepWithoutDecision(GameState& state)
 {
     if (state.phase == GamePhase::TurnStart) {
@@ -29,8 +30,6 @@ void stepWithoutDecision(GameState& state)
         while (state.phase == GamePhase::ComputerTurns) stepComputerTurns(state);
     }
 }
-
-} // namespace
 
 void dealGame(GameState& state, const Galaxy& loaded, unsigned seed, bool humanSeat, int difficulty)
 {
@@ -54,7 +53,7 @@ std::string playAndRecord(GameState& state, int maxTurns, const std::string& sta
     std::string out = recordingHeaderText(recordingOf(state, state.random.state, started));
     int decisions = 0, turn = state.galaxy.turn;
     while (state.phase != GamePhase::Over && !(state.phase == GamePhase::TurnStart && state.galaxy.turn >= maxTurns)) {
-        if (!humanPhase(state.phase)) {
+        if (!decisionDue(state)) {
             stepWithoutDecision(state);
         } else {
             decisions = turn == state.galaxy.turn ? decisions + 1 : 0;
@@ -89,7 +88,7 @@ ReplayResult replayRecording(GameState& state, const Recording& r)
             result.differsAt = want.turn;
             return result;
         }
-        if (!humanPhase(state.phase)) {
+        if (!decisionDue(state)) {
             stepWithoutDecision(state);
         } else if (want.cycleEnd || !applyDecision(state, want.decision)) {
             result.differsAt = want.turn;

@@ -10,6 +10,12 @@
 
 #include "game/recording.h"
 
+// A deciding seat's turn waits for its decision (a human phase).
+bool decisionDue(const GameState& state);
+// The steps that take no decision: a new turn cycle (TurnStart), or the
+// computer turns on to the next deciding seat or the cycle's end.
+void stepWithoutDecision(GameState& state);
+
 // Deals a new game on a copy of loaded with seed (the generator seeded again
 // with it after the deal, as the match runner does), with these seats (one
 // per player of loaded); its deciding seats are played by seatDecision. The

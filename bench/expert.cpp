@@ -13,10 +13,8 @@
 
 #include "ai/expert.h"
 #include "ai/replay.h"
-#include "ai/turn_sequence.h"
 #include "bench/dense_galaxy.h"
 #include "game/decide.h"
-#include "game/human_turn.h"
 #include "game/seats.h"
 
 namespace {
@@ -33,11 +31,8 @@ void playTimed(const Galaxy& galaxy, unsigned seed, int maxTurns, std::vector<do
     dealGame(g, galaxy, seed, seats, 2);
     g.journal.on = false;
     while (g.phase != GamePhase::Over && !(g.phase == GamePhase::TurnStart && g.galaxy.turn >= maxTurns)) {
-        if (g.phase == GamePhase::TurnStart) {
-            startTurnCycle(g);
-        } else if (g.phase == GamePhase::ComputerTurns) {
-            beginComputerTurns(g);
-            while (g.phase == GamePhase::ComputerTurns) stepComputerTurns(g);
+        if (!decisionDue(g)) {
+            stepWithoutDecision(g);
         } else {
             const double start = nowMs();
             const Decision d = expertDecision(g, g.turnPlayer);

@@ -9,9 +9,7 @@
 
 #include "ai/replay.h"
 #include "ai/seat_play.h"
-#include "ai/turn_sequence.h"
 #include "game/decide.h"
-#include "game/human_turn.h"
 #include "game/seats.h"
 
 // The seats of game k: player p gets list[(p - k) mod players].
@@ -30,11 +28,8 @@ inline int playSeatedGame(GameState& state, int maxTurns)
 {
     int decisions = 0, turn = state.galaxy.turn;
     while (state.phase != GamePhase::Over && !(state.phase == GamePhase::TurnStart && state.galaxy.turn >= maxTurns)) {
-        if (state.phase == GamePhase::TurnStart) {
-            startTurnCycle(state);
-        } else if (state.phase == GamePhase::ComputerTurns) {
-            beginComputerTurns(state);
-            while (state.phase == GamePhase::ComputerTurns) stepComputerTurns(state);
+        if (!decisionDue(state)) {
+            stepWithoutDecision(state);
         } else {
             decisions = turn == state.galaxy.turn ? decisions + 1 : 0;
             turn = state.galaxy.turn;

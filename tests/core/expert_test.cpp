@@ -10,10 +10,8 @@
 
 #include "ai/expert.h"
 #include "ai/replay.h"
-#include "ai/turn_sequence.h"
 #include "game/course.h"
 #include "game/decide.h"
-#include "game/human_turn.h"
 #include "game/seats.h"
 
 namespace {
@@ -24,11 +22,8 @@ int playChecked(GameState& state, int turns)
 {
     int made = 0, thisTurn = 0, turn = state.galaxy.turn;
     while (state.phase != GamePhase::Over && !(state.phase == GamePhase::TurnStart && state.galaxy.turn >= turns)) {
-        if (state.phase == GamePhase::TurnStart) {
-            startTurnCycle(state);
-        } else if (state.phase == GamePhase::ComputerTurns) {
-            beginComputerTurns(state);
-            while (state.phase == GamePhase::ComputerTurns) stepComputerTurns(state);
+        if (!decisionDue(state)) {
+            stepWithoutDecision(state);
         } else {
             thisTurn = turn == state.galaxy.turn ? thisTurn + 1 : 0;
             turn = state.galaxy.turn;

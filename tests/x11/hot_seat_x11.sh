@@ -11,19 +11,6 @@ here=$(cd "$(dirname "$0")" && pwd)
 source "$here/x_session.sh"
 
 begin_x_test hot_seat Xvfb openbox xdotool xwininfo xprop xwd convert
-shots=0
-shot() { # name: a screenshot kept as PNG in the output folder
-  sleep "${2:-0.25}"
-  shots=$((shots + 1))
-  grab "$work/shot.xwd"
-  convert "$work/shot.xwd" "$out/$(printf '%02d' "$shots")-$1.png"
-}
-fail() {
-  say "FAIL: $*"
-  [ -f "$work/shot.xwd" ] && convert "$work/shot.xwd" "$out/last.png"
-  [ -f "$work/zentory.err" ] && { tail -n 20 "$work/zentory.err"; cp "$work/zentory.err" "$out/"; }
-  exit 1
-}
 
 prefix="$work/prefix"
 cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1 || fail "cmake --install"

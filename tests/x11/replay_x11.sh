@@ -12,19 +12,6 @@ here=$(cd "$(dirname "$0")" && pwd)
 source "$here/x_session.sh"
 
 begin_x_test replay Xvfb openbox xdotool xwininfo xprop xwd convert compare
-shots=0
-shot() { # name: a screenshot kept as PNG in the output folder
-  sleep "${2:-0.25}"
-  shots=$((shots + 1))
-  grab "$work/shot.xwd"
-  convert "$work/shot.xwd" "$out/$(printf '%02d' "$shots")-$1.png"
-}
-fail() {
-  say "FAIL: $*"
-  [ -f "$work/shot.xwd" ] && convert "$work/shot.xwd" "$out/last.png"
-  [ -f "$work/zentory.err" ] && { tail -n 20 "$work/zentory.err"; cp "$work/zentory.err" "$out/"; }
-  exit 1
-}
 
 # The installed program; the player's files in a scratch folder.
 prefix="$work/prefix"

@@ -145,3 +145,19 @@ drag() { # from x y to x y, the button held while the pointer moves in steps
   xdotool mouseup 1
   sleep 0.06
 }
+
+# Screenshots kept as numbered PNGs, and a failure that keeps the last one
+# and the program's errors; a test with other needs defines its own.
+shots=0
+shot() { # name: a screenshot kept as PNG in the output folder
+  sleep "${2:-0.25}"
+  shots=$((shots + 1))
+  grab "$work/shot.xwd"
+  convert "$work/shot.xwd" "$out/$(printf '%02d' "$shots")-$1.png"
+}
+fail() {
+  say "FAIL: $*"
+  [ -f "$work/shot.xwd" ] && convert "$work/shot.xwd" "$out/last.png"
+  [ -f "$work/zentory.err" ] && { tail -n 20 "$work/zentory.err"; cp "$work/zentory.err" "$out/"; }
+  exit 1
+}
