@@ -77,7 +77,7 @@ void vacate(HostSession& h, int id)
             if (q.seat >= 0) send(h, other, lobby(h, q.seat));
         return;
     }
-    say(h, std::string(playerColourNames[seat]) + " left the game; the computer plays the seat");
+    say(h, seatName(h, seat) + " left the game; the computer plays the seat");
     broadcast(h, netMessage(NetKind::Left, seat));
 }
 
@@ -86,6 +86,7 @@ void drop(HostSession& h, int id, const std::string& why)
     HostPeer& p = h.peers[id];
     if (p.dropped) return;
     say(h, "disconnected " + p.address + (p.seat >= 0 ? " (" + seatName(h, p.seat) + ")" : "") + ": " + why);
+    send(h, id, netMessage(NetKind::End, -1, "the host disconnected you: " + why));
     vacate(h, id);
     p.dropped = true;
     netDrop(h.net, id);
@@ -94,7 +95,9 @@ void drop(HostSession& h, int id, const std::string& why)
 void refuse(HostSession& h, int id, const std::string& why)
 {
     send(h, id, netMessage(NetKind::Refused, -1, why));
-    drop(h, id, "refused: " + why);
+    h.peers[id].dropped = true;
+    say(h, "refused " + h.peers[id].address + ": " + why);
+    netDrop(h.net, id);
 }
 
 void apply(HostSession& h, const Decision& d)
@@ -260,7 +263,7 @@ void hostPoll(HostSession& h, int timeoutMs)
         if (e.kind == NetEventKind::Connected) {
             HostPeer& p = h.peers[e.peer];
             p.address = e.address;
-            p.helloBy = nowMs() + helloTimeoutMs;
+            p.helloBy = nowMs() + h.helloMs;
         } else if (e.kind == NetEventKind::Received) {
             received(h, e.peer, e.bytes);
         } else if (e.kind == NetEventKind::Disconnected) {

@@ -25,8 +25,10 @@
 
 // A peer says hello within this time or is disconnected.
 inline constexpr int helloTimeoutMs = 5000;
-// More messages than this within one second is a flood.
-inline constexpr int maxMessagesPerSecond = 200;
+// More messages than this within one second is a flood. A peer waits for
+// each decision to come back before the next, so even on loopback it stays
+// far below.
+inline constexpr int maxMessagesPerSecond = 2000;
 // A player who stops answering is noticed within this time.
 inline constexpr int netTimeoutMs = 8000;
 
@@ -48,6 +50,7 @@ struct HostSession {
     GameState state;
     std::vector<NetSeat> seats;
     int maxTurns = 500;
+    int helloMs = helloTimeoutMs;
     // Where the game stands in the one order: the next apply's number.
     uint32_t order = 0;
     bool started = false;

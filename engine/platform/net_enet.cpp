@@ -174,6 +174,9 @@ void netClose(NetHost* net, int flushMs)
         if (e.type == ENET_EVENT_TYPE_DISCONNECT) net->peers.erase(peerId(e.peer));
         if (e.type == ENET_EVENT_TYPE_RECEIVE) enet_packet_destroy(e.packet);
     }
+    // Those that did not answer in time are told once, without waiting,
+    // rather than left to notice the silence.
+    for (auto& [id, peer] : net->peers) enet_peer_disconnect_now(peer, 0);
     enet_host_destroy(net->host);
     delete net;
 }
