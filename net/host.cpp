@@ -272,6 +272,8 @@ void hostPoll(HostSession& h, int timeoutMs)
             }
             h.peers.erase(e.peer);
         }
+        // Before the next event: an answer to what was just sent may be it.
+        playOn(h);
     }
     const int64_t now = nowMs();
     for (auto& [id, p] : h.peers)

@@ -4,7 +4,7 @@
 // send. Each prints its trace (with --trace: the computer steps and the
 // recording's lines) and, at the end, the hash of its final state.
 #include <chrono>
-#include <csignal>
+#include <cstdlib>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -34,6 +34,8 @@ struct NetSimOptions {
     // How long a host waits for its players (in the lobby, or with every
     // player gone), and a peer for the game, in seconds.
     int waitSeconds = 600;
+    // A peer that stops at this turn without a word, as a crash would.
+    int vanishAt = 0;
 };
 
 inline long long simNowMs()
@@ -189,6 +191,11 @@ inline int runJoin(const NetSimOptions& o)
            simNowMs() < until) {
         peerPoll(p, 20);
         peerPlay(p, o.maxTurns);
+        if (o.vanishAt > 0 && p.stage == PeerStage::Playing && p.state.galaxy.turn >= o.vanishAt) {
+            std::printf("vanished at turn %d\n", p.state.galaxy.turn);
+            std::fflush(stdout);
+            std::_Exit(3);
+        }
         if (peerToDecide(p)) peerDecide(p, botDecision(p.state, p.seat));
     }
     const bool played = p.stage == PeerStage::Playing || !p.endLine.empty();

@@ -12,7 +12,7 @@
 //   zentory-sim --host PORT --seats network,computer,... [--bind ADDRESS] [--seed S] [--difficulty D]
 //               [--max-turns T] [--wait SECONDS] [--trace] [--record FILE] [galaxy.gly]
 //   zentory-sim --join HOST[:PORT] --bot [--name NAME] [--max-turns T] [--wait SECONDS] [--trace]
-//               [--record FILE] [--save FILE]
+//               [--record FILE] [--save FILE] [--vanish-at T]
 //
 // --stop-at plays the first game up to the start of turn T and writes it to
 // FILE as a saved game; --resume goes on with such a save (or a demonstration
@@ -36,7 +36,8 @@
 // --save it keeps the game as a save when the host goes. Both print
 // "final hash H at turn N, winner C" at the end (and the trace with
 // --trace), write their recording with --record, and exit with 0 when the
-// game was played to its end.
+// game was played to its end. --vanish-at makes a peer stop at turn T
+// without a word, as a crash would, for tests of players who drop.
 //
 // Without a file the built-in galaxy is played. Game k uses seed S + k both
 // for the deal and for the play (the generator is seeded again with it after
@@ -91,7 +92,7 @@ void usage()
                          "       zentory-sim --host PORT --seats network,computer,... [--bind ADDRESS] [--seed S] "
                          "[--difficulty D] [--max-turns T] [--wait SECONDS] [--trace] [--record FILE] [galaxy.gly]\n"
                          "       zentory-sim --join HOST[:PORT] --bot [--name NAME] [--max-turns T] [--wait SECONDS] "
-                         "[--trace] [--record FILE] [--save FILE]\n");
+                         "[--trace] [--record FILE] [--save FILE] [--vanish-at T]\n");
 }
 
 bool parseInt(const char* text, long long low, long long high, long long& out)
@@ -134,6 +135,9 @@ bool parseArgs(int argc, char** argv, Options& o)
         } else if (a == "--host") {
             if (!value(0, 65535)) return false;
             o.net.port = static_cast<int>(v);
+        } else if (a == "--vanish-at") {
+            if (!value(1, 100000000)) return false;
+            o.net.vanishAt = static_cast<int>(v);
         } else if (a == "--wait") {
             if (!value(1, 86400)) return false;
             o.net.waitSeconds = static_cast<int>(v);
