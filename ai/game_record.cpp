@@ -1,5 +1,7 @@
 #include "ai/game_record.h"
 
+#include "game/seats.h"
+
 #include <string>
 #include <vector>
 
@@ -68,7 +70,7 @@ int playDemoGame(GameState& state, const Galaxy& loaded, unsigned seed, int maxT
     state.galaxy.prepareGameStars();
     setUpGame(state.galaxy, state.random, static_cast<int>(seed));
     state.random.state = seed;
-    state.demoMode = 1;
+    state.seats = defaultSeats(state.galaxy.playerCount, true);
     beginGame(state);
     if (observer.dealt) observer.dealt(state.galaxy);
     return continueDemoGame(state, maxTurns, observer, false);

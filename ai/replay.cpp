@@ -1,11 +1,12 @@
 #include "ai/replay.h"
 
-#include "ai/bot.h"
+#include "ai/seat_play.h"
 #include "ai/turn_sequence.h"
 #include "game/rules.h"
 #include "game/course.h"
 #include "game/decide.h"
 #include "game/human_turn.h"
+#include "game/seats.h"
 
 namespace {
 
@@ -33,12 +34,17 @@ void stepWithoutDecision(GameState& state)
 
 void dealGame(GameState& state, const Galaxy& loaded, unsigned seed, bool humanSeat, int difficulty)
 {
+    dealGame(state, loaded, seed, defaultSeats(loaded.playerCount, !humanSeat), difficulty);
+}
+
+void dealGame(GameState& state, const Galaxy& loaded, unsigned seed, const std::vector<Seat>& seats, int difficulty)
+{
     state.galaxy = loaded;
     state.galaxy.prepareGameStars();
     setUpGame(state.galaxy, state.random, static_cast<int>(seed));
     state.random.state = seed;
     state.difficulty = difficulty;
-    state.demoMode = humanSeat ? 0 : 1;
+    state.seats = seats;
     state.journal.on = true;
     beginGame(state);
 }
@@ -53,7 +59,7 @@ std::string playAndRecord(GameState& state, int maxTurns, const std::string& sta
         } else {
             decisions = turn == state.galaxy.turn ? decisions + 1 : 0;
             turn = state.galaxy.turn;
-            Decision d = botDecision(state, 0);
+            Decision d = seatDecision(state, state.turnPlayer);
             if (decisions > maxDecisionsPerTurn) d = Decision{};
             if (!applyDecision(state, d)) break;
         }
@@ -66,9 +72,7 @@ void startRecordedGame(GameState& state, const Recording& r)
 {
     state.galaxy = r.galaxy;
     state.difficulty = r.difficulty;
-    state.demoMode = 1;
-    for (Seat s : r.seats)
-        if (s == Seat::Human) state.demoMode = 0;
+    state.seats = r.seats;
     state.journal.on = true;
     beginGame(state);
     state.random.state = r.random;

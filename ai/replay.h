@@ -4,15 +4,18 @@
 // turn by turn. Computer turns go through the same steps the screens pace,
 // human phases through decisions, so both take the game's real course.
 //
-// The rules read difficulty and demoMode from the game in play: state is
-// gameState in every call here.
 #include <string>
+
+#include <vector>
 
 #include "game/recording.h"
 
 // Deals a new game on a copy of loaded with seed (the generator seeded again
-// with it after the deal, as the match runner does), with a human seat
-// played by the bot or every seat a computer's. The journal is on.
+// with it after the deal, as the match runner does), with these seats (one
+// per player of loaded); its deciding seats are played by seatDecision. The
+// journal is on.
+void dealGame(GameState& state, const Galaxy& loaded, unsigned seed, const std::vector<Seat>& seats, int difficulty);
+// With the default seats: a human at player 0, or none.
 void dealGame(GameState& state, const Galaxy& loaded, unsigned seed, bool humanSeat, int difficulty);
 
 // Plays the dealt game on to its end, or until maxTurns turn cycles have

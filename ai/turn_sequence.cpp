@@ -7,17 +7,32 @@
 #include "base/random.h"
 #include "game/course.h"
 #include "game/end_on_points.h"
+#include "game/human_turn.h"
 #include "game/rules.h"
+#include "game/seats.h"
 
 namespace {
 
-void nextPlayer(GameState& state, AiStepReport& report)
+// The walk on from turns.currentPlayer (included): a computer seat places
+// next, a deciding seat that plays in this cycle begins its turn (the phase
+// leaves ComputerTurns), and past the last player the cycle ends, or the
+// game on points.
+void walkOn(GameState& state, AiStepReport& report)
 {
     AiTurns& turns = state.computerTurns;
-    turns.currentPlayer += 1;
-    if (turns.currentPlayer < state.galaxy.playerCount) {
-        turns.phase = AiPhase::Place;
-    } else if (endsOnPoints(state)) {
+    for (; turns.currentPlayer < state.galaxy.playerCount; ++turns.currentPlayer) {
+        const int p = turns.currentPlayer;
+        if (!decidingSeat(state, p)) {
+            turns.phase = AiPhase::Place;
+            return;
+        }
+        if (takesDecisionTurn(state, p)) {
+            turns.phase = AiPhase::CycleDone;
+            beginDecisionTurn(state, p);
+            return;
+        }
+    }
+    if (endsOnPoints(state)) {
         turns.phase = AiPhase::GameOver;
         state.winner = report.winner = pointsLeader(state);
         state.wonOnPoints = report.wonOnPoints = true;
@@ -28,6 +43,12 @@ void nextPlayer(GameState& state, AiStepReport& report)
         state.phase = GamePhase::TurnStart;
         noteCycleEnd(state);
     }
+}
+
+void nextPlayer(GameState& state, AiStepReport& report)
+{
+    state.computerTurns.currentPlayer += 1;
+    walkOn(state, report);
 }
 
 AiStepReport battleRound(GameState& state, AiStepReport report)
@@ -106,26 +127,23 @@ AiStepReport chooseAttack(GameState& state, AiStepReport report)
 void beginComputerTurns(GameState& state)
 {
     const Galaxy& galaxy = state.galaxy;
-    state.cycleStart = CycleStart{galaxy.gameStars, galaxy.players, state.random.state,
-                                  galaxy.lastConquestTurn,  state.ai.need,     state.ai.value};
+    state.cycleStart = CycleStart{galaxy.gameStars, galaxy.players, state.random.state, galaxy.lastConquestTurn,
+                                  state.ai.need,    state.ai.value,  state.events.size()};
     state.phase = GamePhase::ComputerTurns;
     ++gameChanges;
     AiTurns& turns = state.computerTurns;
     turns = AiTurns{};
-    turns.currentPlayer = std::max(firstComputerPlayer(state), 0);
+    turns.currentPlayer = state.turnPlayer == noOwner ? 0 : state.turnPlayer + 1;
     const int survivor = soleSurvivor(galaxy);
     if (survivor != noOwner) {
         turns.phase = AiPhase::GameOver;
         state.winner = survivor;
         state.phase = GamePhase::Over;
         noteCycleEnd(state);
-    } else if (turns.currentPlayer >= galaxy.playerCount) {
-        turns.phase = AiPhase::CycleDone;
-        state.phase = GamePhase::TurnStart;
-        noteCycleEnd(state);
-    } else {
-        turns.phase = AiPhase::Place;
+        return;
     }
+    AiStepReport report;
+    walkOn(state, report);
 }
 
 AiStepReport stepComputerTurns(GameState& state)

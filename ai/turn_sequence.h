@@ -41,14 +41,17 @@ struct AiStepReport {
     bool wonOnPoints = false;
 };
 
-// The computer turns of the game in play. A new cycle: the phase becomes
-// ComputerTurns, the cycle's start is kept in cycleStart, and the next step
-// is the placement of the first computer player (firstComputerPlayer). A
-// game already decided is Over at once.
+// The computer turns of the game in play, from the player after turnPlayer
+// (from player 0 when none has played yet in this cycle): the phase becomes
+// ComputerTurns, their start is kept in cycleStart, and the next step is the
+// placement of the first computer seat. A deciding seat on the way begins
+// its turn instead (the phase becomes a human phase). A game already decided
+// is Over at once.
 void beginComputerTurns(GameState& state);
-// The next step of the running cycle, its conquest recorded in the state
-// (recordConquest); after the last player the phase becomes TurnStart, or
-// Over when the game ended on points. A cycle's end is noted in the journal.
+// The next step of the running computer turns, its conquest recorded in the
+// state (recordConquest); a deciding seat next begins its turn; after the
+// last player the phase becomes TurnStart, or Over when the game ended on
+// points. A cycle's end is noted in the journal.
 AiStepReport stepComputerTurns(GameState& state);
 
 // What the board shows beside the target of the running battle: its

@@ -1,4 +1,5 @@
 #include "app/autosave.h"
+#include "game/seats.h"
 
 #include <cerrno>
 #include <condition_variable>
@@ -132,7 +133,7 @@ void hand(Job job)
 // A game a player could go on with later: started, not a demonstration, not decided.
 bool keptGame()
 {
-    return gameState.demoMode == 0 && gameInProgress(gameState);
+    return !isDemo(gameState) && gameInProgress(gameState);
 }
 
 // The outcome of the newest write decides what the board says.
@@ -273,7 +274,7 @@ void autosaveAfterFrame()
     autosave.haveSeen = true;
     autosave.seenChanges = gameChanges;
     if (gameState.phase != GamePhase::None) notices.menuLine.clear();
-    if (gameState.demoMode != 0) return;
+    if (isDemo(gameState)) return;
     if (gameState.phase == GamePhase::Over)
         hand(Job{true, {}, {}});
     else if (keptGame())

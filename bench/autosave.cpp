@@ -26,9 +26,9 @@ void setUpGame(int slots)
         g.gameStars.resize(slots);
         g.links.assign(static_cast<size_t>(slots) * slots, 0);
     }
-    gameState.demoMode = 0;
     beginGame(gameState);
     gameState.phase = GamePhase::HumanAttack;
+    gameState.turnPlayer = 0;
 }
 
 void SaveTextOffTheFrame(benchmark::State& state)

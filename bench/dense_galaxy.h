@@ -4,6 +4,7 @@
 // plane map of 100 stars can hold).
 #include "game/game_state.h"
 #include "game/rules.h"
+#include "game/seats.h"
 
 // Places the first 100 stars, already active, on the grid and links them.
 inline void placeDenseGrid(Galaxy& g)
@@ -33,7 +34,7 @@ inline void makeDenseGalaxy(GameState& state)
     placeDenseGrid(g);
     g.name = "DENSE";
     g.playerCount = 8;
-    state.demoMode = 1;
+    state.seats = defaultSeats(8, true);
     g.prepareGameStars();
     setUpGame(g, state.random, 1);
 }

@@ -10,6 +10,7 @@
 #include "game/game_state.h"
 #include "game/layout_check.h"
 #include "game/rules.h"
+#include "game/seats.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -35,7 +36,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // The game block as read, before any set-up, with a human seat; then a game on it.
     GameState state;
     state.galaxy = g;
-    state.demoMode = 0;
+    state.seats = defaultSeats(g.playerCount, false);
+    state.turnPlayer = 0;
     for (int p = -1; p < 9; ++p) {
         g.starCount(p);
         g.armiesOf(p);

@@ -24,7 +24,7 @@ void playOn(GameState& s)
     case GamePhase::HumanAttack:
         for (int i = 0; i < n && i < 32; ++i)
             for (int j = 0; j < n && j < 32; ++j)
-                if (dropKind(g, i, j) == DropKind::Attack) fightBattle(s, i, j, 5);
+                if (dropKind(g, s.turnPlayer, i, j) == DropKind::Attack) fightBattle(s, i, j, 5);
         break;
     case GamePhase::HumanTransfer: transferAfterConquest(s, 1); break;
     case GamePhase::ComputerTurns:

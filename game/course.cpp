@@ -6,6 +6,7 @@
 
 #include "game/rules.h"
 #include "game/save_file.h"
+#include "game/seats.h"
 
 namespace {
 
@@ -21,6 +22,22 @@ bool screenOnly(std::string_view line)
     return false;
 }
 
+// The state as the second save format wrote it, so that games recorded
+// before there were seats keep their hashes: its format line, and "demo"
+// for the seats it could hold (a human at player 0, or none). Other seats
+// are hashed as written; the turn player, set again at every turn's start,
+// is not.
+std::string_view asVersion2(std::string_view line, const GameState& state)
+{
+    if (line.starts_with("zentory save ")) return "zentory save 2\n";
+    if (line.starts_with("seats ")) {
+        if (state.seats == defaultSeats(state.galaxy.playerCount, true)) return "demo 1\n";
+        if (state.seats == defaultSeats(state.galaxy.playerCount, false)) return "demo 0\n";
+    }
+    if (line.starts_with("turnPlayer ")) return {};
+    return line;
+}
+
 } // namespace
 
 uint64_t stateHash(const GameState& state)
@@ -31,7 +48,7 @@ uint64_t stateHash(const GameState& state)
     while (at < text.size()) {
         size_t end = text.find('\n', at);
         end = end == std::string::npos ? text.size() : end + 1;
-        const std::string_view line(text.data() + at, end - at);
+        const std::string_view line = asVersion2(std::string_view(text.data() + at, end - at), state);
         if (!screenOnly(line))
             for (unsigned char c : line) h = (h ^ c) * 1099511628211ull;
         at = end;

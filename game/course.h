@@ -12,7 +12,7 @@
 // FNV-1a, 64 bits, of the saved-game text of the state (its generator
 // included), less what only the screens change (the selected star, the
 // game-in-progress flag, eliminations not yet announced), the galaxy's name
-// and the sum line.
+// and the sum line, read as the second save format wrote it (course.cpp).
 uint64_t stateHash(const GameState& state);
 // 16 lower-case hex digits.
 std::string hashText(uint64_t hash);

@@ -5,13 +5,14 @@
 
 #include "game/course.h"
 #include "game/human_turn.h"
+#include "game/seats.h"
 
 namespace {
 
-// The seat whose decisions the state takes: the human's, in a normal game.
-bool humanSeat(const GameState& state, int player)
+// The seat whose decisions the state takes now: the deciding seat whose turn it is.
+bool turnOf(const GameState& state, int player)
 {
-    return player == 0 && state.demoMode == 0 && state.galaxy.isPlayer(player);
+    return player == state.turnPlayer && decidingSeat(state, player) && state.galaxy.isPlayer(player);
 }
 
 bool ownStar(const Galaxy& g, int star, int player) { return g.isGameStar(star) && g.gameStars[star].owner == player; }
@@ -20,20 +21,20 @@ bool ownStar(const Galaxy& g, int star, int player) { return g.isGameStar(star) 
 
 bool isLegal(const GameState& state, const Decision& d)
 {
-    if (!humanSeat(state, d.player)) return false;
+    if (!turnOf(state, d.player)) return false;
     const Galaxy& g = state.galaxy;
     switch (d.kind) {
     case DecisionKind::Place:
         return state.phase == GamePhase::HumanPlacement && ownStar(g, d.star, d.player) && d.armies >= 1 &&
                state.armiesToPlace >= 1;
     case DecisionKind::Attack:
-        return state.phase == GamePhase::HumanAttack && d.armies >= 1 && dropKind(g, d.star, d.target) == DropKind::Attack;
+        return state.phase == GamePhase::HumanAttack && d.armies >= 1 && dropKind(g, d.player, d.star, d.target) == DropKind::Attack;
     case DecisionKind::Transfer:
         return state.phase == GamePhase::HumanTransfer && d.armies >= 0 && g.isGameStar(state.transferFrom) &&
                g.isGameStar(state.transferTo);
     case DecisionKind::Move:
         // A target that can take no more armies moves none, and the turn goes on.
-        return state.phase == GamePhase::HumanAttack && d.armies >= 1 && dropKind(g, d.star, d.target) == DropKind::Move &&
+        return state.phase == GamePhase::HumanAttack && d.armies >= 1 && dropKind(g, d.player, d.star, d.target) == DropKind::Move &&
                g.gameStars[d.target].armies < INT_MAX;
     case DecisionKind::EndTurn:
         return state.phase == GamePhase::HumanAttack;

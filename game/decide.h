@@ -3,8 +3,8 @@
 #include "game/decision.h"
 #include "game/game_state.h"
 
-// Whether the decision's player may make it now: its seat is a human's, the
-// phase is the one it belongs to, its stars and armies make sense. Any values
+// Whether the decision's player may make it now: it is the deciding seat
+// whose turn it is, the phase is the one it belongs to, its stars and armies make sense. Any values
 // at all are safe to ask about.
 bool isLegal(const GameState& state, const Decision& decision);
 

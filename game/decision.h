@@ -19,7 +19,7 @@ enum class DecisionKind { Place, Attack, Transfer, Move, EndTurn };
 
 struct Decision {
     DecisionKind kind = DecisionKind::EndTurn;
-    // The seat deciding; only seat 0 is a human's in today's game.
+    // The seat deciding: the turn player.
     int player = 0;
     // Place: the star; Attack and Move: the source.
     int star = noOwner;

@@ -3,10 +3,14 @@
 #include <tuple>
 
 #include "game/rules.h"
+#include "game/seats.h"
 
 bool humanInPlay(const GameState& state)
 {
-    return state.demoMode == 0 && !state.galaxy.players.empty() && state.galaxy.players[0].alive != 0;
+    const Galaxy& g = state.galaxy;
+    for (int p = 0; p < static_cast<int>(g.players.size()); ++p)
+        if (seatOf(state, p) == Seat::Human && g.players[p].alive) return true;
+    return false;
 }
 
 void noteConquest(Galaxy& galaxy) { galaxy.lastConquestTurn = galaxy.turn; }

@@ -3,8 +3,8 @@
 // rules makes them finish: on some galaxies they settle into a position where
 // every attack is repelled, on others stars change hands back and forth for
 // ever. Once no human takes part (the demonstration game, or a game after
-// player 0 was eliminated) such a game ends, and the player ahead on points
-// wins. Games with the human still in play never end this way.
+// the last human seat was eliminated) such a game ends, and the player ahead
+// on points wins. Games with a human still in play never end this way.
 #include "game/game_state.h"
 
 // A cycle of turns ending with this many turns in a row in which no star
@@ -13,7 +13,7 @@ constexpr int quietTurnsToEnd = 1200;
 // The cycle of this turn ends the game whatever happens in it.
 constexpr int lastComputerTurn = 2500;
 
-// Player 0 takes part: a normal game with player 0 alive.
+// A human seat is alive.
 bool humanInPlay(const GameState& state);
 
 // A star changed owner in the cycle of galaxy.turn.

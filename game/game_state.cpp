@@ -1,5 +1,7 @@
 #include "game/game_state.h"
 
+#include <algorithm>
+
 GameState gameState;
 unsigned gameChanges = 0;
 
@@ -8,6 +10,9 @@ bool gameInProgress(const GameState& state) { return state.phase != GamePhase::N
 void beginGame(GameState& state)
 {
     state.phase = GamePhase::TurnStart;
+    if (static_cast<int>(state.seats.size()) != state.galaxy.playerCount)
+        state.seats.assign(std::max(state.galaxy.playerCount, 0), Seat::Computer);
+    state.turnPlayer = noOwner;
     state.ai = AiMemory{};
     state.ai.need.assign(state.galaxy.gameStars.size(), 0.0);
     state.ai.value.assign(state.galaxy.gameStars.size(), 0.0);

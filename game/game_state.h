@@ -47,13 +47,18 @@ struct AiMemory {
     std::vector<AttackCandidate> attackCandidates;
 };
 
+// Who makes a player's decisions. Human and Expert seats play their turns
+// through decisions (game/decide.h), the humans at the board, the expert by
+// its search; Computer seats by the standard planner's steps.
+enum class Seat { Human, Computer, Expert };
+
 enum class GamePhase {
     None,            // no game has been started
     TurnStart,       // a new turn cycle is due (the board's "play")
-    HumanPlacement,  // the human places armiesToPlace more armies
-    HumanAttack,     // the human attacks, moves, or ends the turn
+    HumanPlacement,  // turnPlayer places armiesToPlace more armies
+    HumanAttack,     // turnPlayer attacks, moves, or ends its turn
     HumanTransfer,   // a conquest offers a transfer from transferFrom to transferTo
-    ComputerTurns,   // the computer players play; computerTurns says where
+    ComputerTurns,   // the computer seats play; computerTurns says where
     Over,            // winner holds the last player left, or the leader on points
 };
 
@@ -67,6 +72,8 @@ struct CycleStart {
     int lastConquestTurn = 0;
     std::vector<double> need;
     std::vector<double> value;
+    // The conquests of the cycle made before it (by the seats that played first).
+    size_t events = 0;
 };
 
 // One turn cycle's end: per player its stars, income and armies.
@@ -99,9 +106,13 @@ struct GameState {
     Random random;
     // 0 "simple" .. 4 "impossible": scales the human's income.
     int difficulty = 2;
-    // 1 while no human plays (the demonstration game); else player 0 is the human.
-    int demoMode = 1;
+    // One per player. No Human seat: the demonstration game.
+    std::vector<Seat> seats;
     GamePhase phase = GamePhase::None;
+    // The deciding seat whose turn it is in the human phases; after its turn
+    // the last one that played in this cycle (the computer turns go on after
+    // it), noOwner before any played.
+    int turnPlayer = noOwner;
     int armiesToPlace = 0;
     int transferFrom = noOwner;
     int transferTo = noOwner;
@@ -137,8 +148,9 @@ extern unsigned gameChanges;
 
 // A new game on the galaxy in play: phase TurnStart, nothing pending, the
 // computer players' memory empty (zeros for every star), the journal empty
-// (still on when it was). The galaxy, the generator, difficulty and demoMode
-// are left as they are.
+// (still on when it was). The galaxy, the generator, difficulty and seats are
+// left as they are; seats of the wrong length become computer seats (the
+// demonstration game).
 void beginGame(GameState& state);
 
 // The next player to announce as eliminated, or noOwner; and its removal once shown.

@@ -7,7 +7,10 @@
 
 namespace {
 
-bool ownedByHuman(const Galaxy& galaxy, int star) { return galaxy.isGameStar(star) && galaxy.gameStars[star].owner == 0; }
+bool ownedBy(const Galaxy& galaxy, int player, int star)
+{
+    return player != noOwner && galaxy.isGameStar(star) && galaxy.gameStars[star].owner == player;
+}
 
 } // namespace
 
@@ -16,18 +19,25 @@ void startTurnCycle(GameState& state)
     beginTurnCycle(state.galaxy);
     ++gameChanges;
     state.transferFrom = state.transferTo = noOwner;
-    if (!humanPlaysFirst(state)) {
-        state.armiesToPlace = 0;
+    state.turnPlayer = noOwner;
+    state.armiesToPlace = 0;
+    if (takesDecisionTurn(state, 0))
+        beginDecisionTurn(state, 0);
+    else
         state.phase = GamePhase::ComputerTurns;
-        return;
-    }
-    state.armiesToPlace = placementAllowance(state, 0);
+}
+
+void beginDecisionTurn(GameState& state, int p)
+{
+    state.turnPlayer = p;
+    state.transferFrom = state.transferTo = noOwner;
+    state.armiesToPlace = placementAllowance(state, p);
     state.phase = state.armiesToPlace > 0 ? GamePhase::HumanPlacement : GamePhase::HumanAttack;
 }
 
 int placeArmies(GameState& state, int star, int step)
 {
-    if (state.phase != GamePhase::HumanPlacement || !ownedByHuman(state.galaxy, star)) return 0;
+    if (state.phase != GamePhase::HumanPlacement || !ownedBy(state.galaxy, state.turnPlayer, star)) return 0;
     const int placed = std::min(step, state.armiesToPlace);
     if (placed <= 0) return 0;
     state.galaxy.gameStars[star].armies += placed;
@@ -37,19 +47,22 @@ int placeArmies(GameState& state, int star, int step)
     return placed;
 }
 
-bool canDragFrom(const Galaxy& galaxy, int star) { return ownedByHuman(galaxy, star) && galaxy.gameStars[star].armies > 0; }
-
-DropKind dropKind(const Galaxy& galaxy, int from, int to)
+bool canDragFrom(const Galaxy& galaxy, int player, int star)
 {
-    if (!canDragFrom(galaxy, from) || !galaxy.isGameStar(to) || to == from || !galaxy.isLinked(to, from))
+    return ownedBy(galaxy, player, star) && galaxy.gameStars[star].armies > 0;
+}
+
+DropKind dropKind(const Galaxy& galaxy, int player, int from, int to)
+{
+    if (!canDragFrom(galaxy, player, from) || !galaxy.isGameStar(to) || to == from || !galaxy.isLinked(to, from))
         return DropKind::Nothing;
-    return galaxy.gameStars[to].owner == 0 ? DropKind::Move : DropKind::Attack;
+    return galaxy.gameStars[to].owner == player ? DropKind::Move : DropKind::Attack;
 }
 
 BattleOutcome fightBattle(GameState& state, int from, int to, int readyToLose)
 {
     Galaxy& g = state.galaxy;
-    if (readyToLose <= 0 || state.phase != GamePhase::HumanAttack || dropKind(g, from, to) != DropKind::Attack)
+    if (readyToLose <= 0 || state.phase != GamePhase::HumanAttack || dropKind(g, state.turnPlayer, from, to) != DropKind::Attack)
         return BattleOutcome::Cancelled;
     ++gameChanges;
     if (!humanBattle(g, state.random, from, to, readyToLose))
@@ -76,7 +89,8 @@ int transferAfterConquest(GameState& state, int m)
 
 bool moveAndEndTurn(GameState& state, int from, int to, int m)
 {
-    if (state.phase != GamePhase::HumanAttack || dropKind(state.galaxy, from, to) != DropKind::Move) return false;
+    if (state.phase != GamePhase::HumanAttack || dropKind(state.galaxy, state.turnPlayer, from, to) != DropKind::Move)
+        return false;
     if (transferArmies(state.galaxy, from, to, m) == 0) return false;
     endHumanTurn(state);
     return true;

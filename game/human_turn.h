@@ -1,25 +1,30 @@
 #pragma once
-// The human's turn as operations on the game state: the board and its panels
-// read the pointer and the buttons, and call these for every rule.
+// A deciding seat's turn (a human's, or the expert's) as operations on the
+// game state: the board and its panels read the pointer and the buttons, and
+// decisions (game/decide.h) call these for every rule. They act for
+// state.turnPlayer.
 #include "game/game_state.h"
 
-// A new turn cycle (the board's "play"): counts the turn. When the human
-// plays first the phase becomes HumanPlacement with the turn's allowance, or
-// HumanAttack when the empire supports no more armies; otherwise the computer
-// players begin (ComputerTurns).
+// A new turn cycle (the board's "play"): counts the turn. When player 0 takes
+// a decision turn it begins (beginDecisionTurn); otherwise the computer
+// seats begin (ComputerTurns), and the players follow in index order.
 void startTurnCycle(GameState& state);
 
-// Places step armies (cut to what is left) on one of the human's stars in
+// Deciding seat p's turn begins: HumanPlacement with the turn's allowance,
+// or HumanAttack when its empire supports no more armies.
+void beginDecisionTurn(GameState& state, int p);
+
+// Places step armies (cut to what is left) on one of the turn player's stars in
 // the placement phase; the attack phase follows once nothing is left.
 // Returns the armies placed: 0 for any other star or phase.
 int placeArmies(GameState& state, int star, int step);
 
-// A drag may start on a star of the human with armies on it.
-bool canDragFrom(const Galaxy& galaxy, int star);
+// A drag of player's may start on its star with armies on it.
+bool canDragFrom(const Galaxy& galaxy, int player, int star);
 enum class DropKind { Nothing, Attack, Move };
-// What dropping armies dragged from one star onto another does: a linked
-// star of another player is attacked, a linked own star receives the move.
-DropKind dropKind(const Galaxy& galaxy, int from, int to);
+// What player's dropping armies dragged from one star onto another does: a
+// linked star of another player is attacked, a linked own star receives the move.
+DropKind dropKind(const Galaxy& galaxy, int player, int from, int to);
 
 enum class BattleOutcome {
     Cancelled,      // ready to lose 0 (or no battle possible): nothing fought
@@ -40,5 +45,6 @@ int transferAfterConquest(GameState& state, int m);
 // moves the armies and ends the human's turn (true).
 bool moveAndEndTurn(GameState& state, int from, int to, int m);
 
-// The human's turn is over ("Next Turn" or a move): the computer players follow.
+// The turn player's turn is over ("Next Turn" or a move): the players after
+// it follow (ComputerTurns; beginComputerTurns walks on from turnPlayer).
 void endHumanTurn(GameState& state);

@@ -9,5 +9,8 @@ using GameStartedHandler = void (*)();
 void setGameStartedHandler(GameStartedHandler handler);
 
 // A new game on galaxy: prepares and sets it up with the tick seed, sets
-// demoMode, begins the game state and calls the game-started handler.
+// the seats (the default ones when they are not one per player), begins the
+// game state and calls the game-started handler.
+void startNewGame(const Galaxy& galaxy, const std::vector<Seat>& seats);
+// With the default seats: a human at player 0, or none in the demonstration.
 void startNewGame(const Galaxy& galaxy, bool demo);

@@ -1,5 +1,7 @@
 #include "game/recording.h"
 
+#include "game/seats.h"
+
 #include <charconv>
 #include <climits>
 #include <cmath>
@@ -18,7 +20,6 @@
 namespace {
 
 constexpr std::string_view formatPrefix = "zentory recording ";
-constexpr const char* seatWords[] = {"human", "computer"};
 // Longest version, start time and galaxy name kept.
 constexpr size_t maxWordsBytes = 256;
 
@@ -151,13 +152,11 @@ bool readHeader(Lines& in, Recording& r)
     if (in.field("seats", rest)) {
         Words w{rest};
         while (w.ok && !w.rest.empty() && r.seats.size() < maxPlayers) {
-            const std::string_view t = w.token();
-            r.seats.push_back(t == seatWords[0] ? Seat::Human : Seat::Computer);
-            if (t != seatWords[0] && t != seatWords[1]) w.ok = false;
+            Seat seat{};
+            if (!parseSeatWord(w.token(), seat)) w.ok = false;
+            r.seats.push_back(seat);
         }
         if (!w.done() || r.seats.size() < minPlayers) return in.fail("the seats are not understood");
-        for (size_t p = 1; p < r.seats.size(); ++p)
-            if (r.seats[p] == Seat::Human) return in.fail("only the first seat can be a human's");
     }
     if (in.field("random", rest)) {
         Words w{rest};
@@ -206,7 +205,7 @@ bool readCourse(Lines& in, Recording& r)
             const int seat = static_cast<int>(w.integer(0, players - 1));
             if (!w.ok || !parseDecision(w.rest, e.decision)) return in.fail(at + "a decision is damaged");
             e.decision.player = seat;
-            if (r.seats[e.decision.player] != Seat::Human) return in.fail(at + "a decision of a computer player");
+            if (r.seats[e.decision.player] == Seat::Computer) return in.fail(at + "a decision of a computer player");
         } else if (word == "turn") {
             e.cycleEnd = true;
             e.turn = static_cast<int>(w.integer(lastTurnLine + 1LL, INT_MAX));
@@ -243,8 +242,7 @@ Recording recordingOf(const GameState& state, uint32_t random, const std::string
     r.version = programVersion();
     r.started = oneLine(started);
     r.difficulty = state.difficulty;
-    for (int p = 0; p < state.galaxy.playerCount; ++p)
-        r.seats.push_back(p == 0 && state.demoMode == 0 ? Seat::Human : Seat::Computer);
+    r.seats = state.seats;
     r.random = random;
     r.galaxy = state.galaxy;
     return r;
@@ -256,7 +254,7 @@ std::string recordingHeaderText(const Recording& r)
     std::string out = std::string(recordingFormatLine) + '\n';
     out += "version " + oneLine(r.version) + "\nstarted " + oneLine(r.started) + '\n';
     out += "difficulty " + std::to_string(r.difficulty) + "\nseats";
-    for (Seat s : r.seats) out += std::string(" ") + seatWords[s == Seat::Human ? 0 : 1];
+    for (Seat s : r.seats) out += std::string(" ") + seatWord(s);
     out += "\nrandom " + std::to_string(r.random) + "\nname " + oneLine(g.name) + '\n';
     out += "minimumIncome " + real(g.minimumIncome) + "\ncaution";
     for (const Player& p : g.players) out += ' ' + real(p.caution);

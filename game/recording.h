@@ -6,7 +6,7 @@
 //   version <program version>
 //   started <time, as the caller gave it>
 //   difficulty <0..4>
-//   seats <human|computer> ...        one per player
+//   seats <human|computer|expert> ... one per player
 //   random <generator state after the deal>
 //   name <galaxy name>
 //   minimumIncome <real>
@@ -34,8 +34,6 @@ inline constexpr const char* recordingFormatLine = "zentory recording 1";
 constexpr size_t maxRecordingBytes = 16u * 1024 * 1024;
 // Armies a recorded star may start with; battles of more would replay for long.
 constexpr int maxRecordedArmies = 1000000;
-
-enum class Seat { Human, Computer };
 
 struct Recording {
     std::string version;

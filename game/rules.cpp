@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "game/game_state.h"
+#include "game/seats.h"
 
 namespace {
 
@@ -126,7 +127,7 @@ int Galaxy::starIncomeOf(int p) const
 int income(const GameState& state, int p)
 {
     const int s = state.galaxy.starIncomeOf(p);
-    if (p != 0 || state.demoMode == 1 || s == 0) return s;
+    if (seatOf(state, p) != Seat::Human || s == 0) return s;
     const int level = std::clamp(state.difficulty, 0, static_cast<int>(humanIncomeFactor.size()) - 1);
     const double f = static_cast<double>(s) * humanIncomeFactor[level];
     return std::max(1, clampToInt(static_cast<int64_t>(f)));
@@ -173,14 +174,12 @@ void beginTurnCycle(Galaxy& galaxy)
     if (galaxy.turn < INT_MAX) ++galaxy.turn;
 }
 
-bool humanPlaysFirst(const GameState& state)
+bool takesDecisionTurn(const GameState& state, int p)
 {
     const Galaxy& galaxy = state.galaxy;
-    if (state.demoMode != 0 || !galaxy.isPlayer(0) || !galaxy.players[0].alive) return false;
+    if (!decidingSeat(state, p) || !galaxy.isPlayer(p) || !galaxy.players[p].alive) return false;
     return !(galaxy.turn == 1 && state.difficulty >= 3);
 }
-
-int firstComputerPlayer(const GameState& state) { return state.demoMode ? 0 : 1; }
 
 bool placementCapped(const GameState& state, int p) { return placementAllowance(state, p) < income(state, p); }
 

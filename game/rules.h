@@ -22,8 +22,8 @@ unsigned tickSeed();
 // and the generator is seeded again from the tick count.
 void setUpGame(Galaxy& galaxy, Random& random, int seed);
 
-// Income per turn of p: its stars' income, scaled for the human's seat by
-// the difficulty (at least 1 while it holds income).
+// Income per turn of p: its stars' income, scaled for a human seat by the
+// difficulty (at least 1 while it holds income).
 int income(const GameState& state, int p);
 // The armies p may place this turn: the income, at least the galaxy's minimum
 // income, cut so that p's armies stay within four times that.
@@ -34,11 +34,10 @@ void battleRound(Random& random, int& first, int& second);
 
 // A turn cycle: the counter goes up when the board's "play" state is entered.
 void beginTurnCycle(Galaxy& galaxy);
-// The human plays first in this cycle: a normal game, player 0 alive, and not
-// the first turn at "hard" or "impossible".
-bool humanPlaysFirst(const GameState& state);
-// First computer player of a cycle: 1, or 0 in the demonstration game.
-int firstComputerPlayer(const GameState& state);
+// Deciding seat p (a human or the expert) plays its turn in this cycle: p is
+// alive, and it is not the first turn at "hard" or "impossible", where the
+// computer seats move first.
+bool takesDecisionTurn(const GameState& state, int p);
 
 // The allowance of p was cut by the army cap below p's income: the placement
 // prompt then says "(maximum reached) ".

@@ -1,5 +1,7 @@
 #include "game/save_check.h"
 
+#include "game/seats.h"
+
 #include <algorithm>
 #include <cstdint>
 
@@ -67,13 +69,15 @@ bool partsAgree(const GameState& s, std::string& why)
         if (g.players[p].alive) return fail(why, "a player alive is announced as eliminated");
         if (seen[p]++) return fail(why, "a player is eliminated twice");
     }
-    if (humanPhase(s.phase) && (s.demoMode != 0 || !g.players[0].alive))
-        return fail(why, "the human's turn without the human");
+    if (static_cast<int>(s.seats.size()) != g.playerCount) return fail(why, "the seats are not one per player");
+    if (humanPhase(s.phase) && (!decidingSeat(s, s.turnPlayer) || !g.players[s.turnPlayer].alive))
+        return fail(why, "a player's turn without that player");
+    if (s.turnPlayer != noOwner && !decidingSeat(s, s.turnPlayer)) return fail(why, "a turn for a computer seat");
     if (s.phase == GamePhase::HumanPlacement && s.armiesToPlace < 1) return fail(why, "a placement with nothing to place");
     if (s.phase == GamePhase::HumanTransfer) {
         const Star& from = g.gameStars[s.transferFrom];
         const Star& to = g.gameStars[s.transferTo];
-        if (s.transferFrom == s.transferTo || from.owner != 0 || to.owner != 0 || from.armies < 1 ||
+        if (s.transferFrom == s.transferTo || from.owner != s.turnPlayer || to.owner != s.turnPlayer || from.armies < 1 ||
             !g.isLinked(s.transferTo, s.transferFrom))
             return fail(why, "a transfer the game cannot offer");
     }

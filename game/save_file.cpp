@@ -10,6 +10,7 @@
 
 #include "game/galaxy_file.h"
 #include "game/save_check.h"
+#include "game/seats.h"
 
 namespace {
 
@@ -172,7 +173,7 @@ bool consistent(Cursor& in, const GameState& s)
 
 // The figures of every cycle ended (a cycle under way adds its own when it
 // ends again), and the conquests of the last cycle and of the one under way;
-// in a cycle of computer turns only the human's, which came before it.
+// in computer turns under way only those made before they began.
 void writeCourse(std::ostream& out, const GameState& state, bool inCycle)
 {
     out << "history " << state.history.size() << '\n';
@@ -183,8 +184,8 @@ void writeCourse(std::ostream& out, const GameState& state, bool inCycle)
     }
     std::vector<std::pair<int, GameEvent>> events;
     for (const GameEvent& e : state.lastEvents) events.push_back({1, e});
-    for (const GameEvent& e : state.events)
-        if (!inCycle || (e.taker == 0 && !state.demoMode)) events.push_back({0, e});
+    for (size_t i = 0; i < state.events.size(); ++i)
+        if (!inCycle || i < state.cycleStart.events) events.push_back({0, state.events[i]});
     out << "events " << events.size() << '\n';
     for (const auto& [last, e] : events)
         out << "event " << last << ' ' << e.turn << ' ' << e.taker << ' ' << e.star << ' ' << e.loser << ' '
@@ -262,10 +263,13 @@ std::string saveText(const GameState& state, const RecordingMark& recording)
     std::ostringstream out;
     out << saveFormatLine << '\n';
     out << "difficulty " << state.difficulty << '\n';
-    out << "demo " << state.demoMode << '\n';
+    out << "seats " << state.seats.size();
+    for (Seat seat : state.seats) out << ' ' << seatWord(seat);
+    out << '\n';
     out << "phase " << phase << '\n';
     out << "armiesToPlace " << state.armiesToPlace << '\n';
     out << "transfer " << state.transferFrom << ' ' << state.transferTo << '\n';
+    out << "turnPlayer " << state.turnPlayer << '\n';
     out << "unannounced " << (inCycle ? 0 : state.unannounced.size());
     if (!inCycle)
         for (int p : state.unannounced) out << ' ' << p;
@@ -303,10 +307,13 @@ std::string sealSaveText(std::string body)
 
 bool readSaveText(const std::string& text, GameState& state, std::string& why, RecordingMark* recording)
 {
-    // Saves of the first version stay on players' disks: they are read too.
-    const std::string first = std::string(saveFormatLine) + '\n';
-    const std::string firstOfVersion1 = "zentory save 1\n";
-    const int version = text.starts_with(first) ? 2 : text.starts_with(firstOfVersion1) ? 1 : 0;
+    // Saves of earlier versions stay on players' disks: they are read too.
+    int version = 0;
+    std::string first;
+    for (int v = 1; v <= 3 && version == 0; ++v) {
+        first = "zentory save " + std::to_string(v) + '\n';
+        if (text.starts_with(first)) version = v;
+    }
     if (version == 0) {
         why = "not a saved game of this version";
         return false;
@@ -319,14 +326,24 @@ bool readSaveText(const std::string& text, GameState& state, std::string& why, R
     }
 
     Cursor in;
-    const size_t header = version == 2 ? first.size() : firstOfVersion1.size();
+    const size_t header = first.size();
     in.text = std::string_view(text).substr(header, sumAt - header);
     GameState s;
     long long v = 0;
     in.word("difficulty");
     in.number(s.difficulty, 0, 4, "the difficulty");
-    in.word("demo");
-    in.number(s.demoMode, 0, 1, "the demonstration flag");
+    int demo = 0;
+    if (version >= 3) {
+        in.word("seats");
+        in.integer(v, minPlayers, maxPlayers, "the seat count");
+        s.seats.assign(in.ok ? v : 0, Seat::Computer);
+        for (Seat& seat : s.seats)
+            if (!parseSeatWord(in.token(), seat)) in.fail("an unknown seat");
+    } else {
+        // Before seats: player 0 the human, unless the demonstration played.
+        in.word("demo");
+        in.number(demo, 0, 1, "the demonstration flag");
+    }
     in.word("phase");
     const std::string_view phase = in.token();
     s.phase = GamePhase::None;
@@ -338,6 +355,10 @@ bool readSaveText(const std::string& text, GameState& state, std::string& why, R
     in.word("transfer");
     in.number(s.transferFrom, noOwner, INT_MAX, "the transfer's source");
     in.number(s.transferTo, noOwner, INT_MAX, "the transfer's target");
+    if (version >= 3) {
+        in.word("turnPlayer");
+        in.number(s.turnPlayer, noOwner, maxPlayers - 1, "the turn's player");
+    }
     in.word("unannounced");
     in.integer(v, 0, maxPlayers, "the count of eliminations");
     s.unannounced.assign(in.ok ? v : 0, noOwner);
@@ -379,10 +400,14 @@ bool readSaveText(const std::string& text, GameState& state, std::string& why, R
         return false;
     }
     if (static_cast<int>(g.players.size()) != g.playerCount) in.fail("the player counts differ");
-    if (version == 2) readCourse(in, s);
+    if (version < 3) {
+        s.seats = defaultSeats(g.playerCount, demo == 1);
+        s.turnPlayer = demo == 1 ? noOwner : 0;
+    }
+    if (version >= 2) readCourse(in, s);
     RecordingMark mark;
     std::string_view last = in.token();
-    if (version == 2 && last == "recording") {
+    if (version >= 2 && last == "recording") {
         mark.name = in.token();
         if (in.ok && !plainFileName(mark.name)) in.fail("the recording is no plain file name");
         long long bytes = 0;
@@ -396,7 +421,8 @@ bool readSaveText(const std::string& text, GameState& state, std::string& why, R
         return false;
     }
     if (!checkPlayable(s, why)) return false;
-    s.cycleStart = CycleStart{g.gameStars, g.players, s.random.state, g.lastConquestTurn, s.ai.need, s.ai.value};
+    s.cycleStart =
+        CycleStart{g.gameStars, g.players, s.random.state, g.lastConquestTurn, s.ai.need, s.ai.value, s.events.size()};
     state = std::move(s);
     if (recording) *recording = mark;
     return true;

@@ -2,12 +2,13 @@
 // The saved game: the game state as text, so that a game goes on in a later
 // run exactly as it would have gone on in this one.
 //
-//   zentory save 2                   format and version: 1 is read too, anything else is refused
+//   zentory save 3                   format and version: 1 and 2 are read too, anything else is refused
 //   difficulty <0..4>
-//   demo <0|1>
+//   seats <count> <human|computer|expert>...   one per player
 //   phase <turnStart|placement|attack|transfer|computerTurns|over>
 //   armiesToPlace <n>
 //   transfer <from> <to>
+//   turnPlayer <player>              the deciding seat whose turn it is, or that played last in the cycle
 //   unannounced <count> <player>...
 //   winner <player>
 //   onPoints <0|1>                   the game ended for want of progress
@@ -25,7 +26,8 @@
 //                                    much of it the state saved here has made
 //   sum <8 hex digits>               FNV-1a of every byte before this line
 //
-// Version 1 had "gameInProgress <0|1>" and "selectedStar <slot>" after
+// Versions 1 and 2 had "demo <0|1>" in place of the seats (player 0 the human
+// unless 1) and no turnPlayer. Version 1 had "gameInProgress <0|1>" and "selectedStar <slot>" after
 // minimumIncome (a game is in progress by its phase now, and a selection is
 // the board's), and called the memory "scratch".
 //
@@ -38,7 +40,7 @@
 
 #include "game/game_state.h"
 
-inline constexpr const char* saveFormatLine = "zentory save 2";
+inline constexpr const char* saveFormatLine = "zentory save 3";
 
 // Where the game in a save is recorded: a plain file name in the recordings
 // folder (never a path) and the length of the recording that matches the

@@ -229,7 +229,7 @@ void attackHumanScreen(int elapsedMs)
 
     if (!dragging && leftButtonPressed()) {
         dragSource = boardStarUnderPointer();
-        dragging = canDragFrom(gameState.galaxy, dragSource);
+        dragging = canDragFrom(gameState.galaxy, gameState.turnPlayer, dragSource);
     }
     if (!dragging) return;
     char text[16];
@@ -238,7 +238,7 @@ void attackHumanScreen(int elapsedMs)
     if (isLeftButtonDown()) return;
     dragging = false;
     dragTarget = boardStarUnderPointer();
-    const DropKind drop = dropKind(gameState.galaxy, dragSource, dragTarget);
+    const DropKind drop = dropKind(gameState.galaxy, gameState.turnPlayer, dragSource, dragTarget);
     if (drop != DropKind::Nothing) setState(drop == DropKind::Move ? State::moveHuman : State::fightHuman);
 }
 

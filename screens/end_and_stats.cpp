@@ -2,6 +2,7 @@
 // eliminations and the winner the game state recorded, and the statistics:
 // the table of the galaxy now and the graph of the game's course.
 #include "screens/end_and_stats.h"
+#include "game/seats.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -73,7 +74,7 @@ std::string withColour(const char* format, int p)
 
 // In the demonstration game the human's seat is a computer player like any
 // other, so the messages name it by colour.
-bool isHuman(int p) { return p == 0 && !gameState.demoMode; }
+bool isHuman(int p) { return p != noOwner && p == soleHuman(gameState); }
 
 } // namespace
 
@@ -138,7 +139,7 @@ void killedScreen(int elapsedMs)
     drawWhiteText(20, 500, 500, 70, eliminationMessage.c_str());
     killedButtons.run(elapsedMs);
     if (wasKeyPressed(keys::escape)) leaveKilled(0);
-    if (gameState.demoMode) {
+    if (isDemo(gameState)) {
         killedTimer -= std::max(elapsedMs, 0);
         if (killedTimer <= 0) leaveKilled(0);
     }
@@ -182,7 +183,7 @@ void statsScreen(int elapsedMs)
     for (int i = 0; i < rows; ++i) {
         const int y = 34 + 27 * i;
         const Rgb c = playerColours[i];
-        const std::string name = i == 0 && !gameState.demoMode ? tr("you") : computerPlayerName(playerColourNames[i]);
+        const std::string name = i == soleHuman(gameState) ? tr("you") : computerPlayerName(playerColourNames[i]);
         drawTextInBox(105, y, 200, 24, c.r, c.g, c.b, name.c_str(), true);
         if (showMarks) drawPlayerMark(i, 82, y + 5, 13);
         std::snprintf(text, sizeof text, "%d", g.starCount(i));

@@ -1,4 +1,5 @@
 #include "screens/event_log.h"
+#include "game/seats.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -16,9 +17,9 @@ namespace {
 constexpr int keyL = 0x26;
 constexpr int lineHeight = 18;
 
-std::string who(int p, bool demo)
+std::string who(int p, int you)
 {
-    if (p == 0 && !demo) return tr("you");
+    if (p == you && p != noOwner) return tr("you");
     return p >= 0 && p < maxPlayers ? tr(playerColourNames[p]) : "";
 }
 
@@ -32,36 +33,36 @@ const char* starName(const Galaxy& g, int star)
 
 } // namespace
 
-std::vector<std::string> eventLogLines(const std::vector<GameEvent>& events, const Galaxy& galaxy, bool demo)
+std::vector<std::string> eventLogLines(const std::vector<GameEvent>& events, const Galaxy& galaxy, int you)
 {
     std::vector<std::string> lines;
     char text[160];
     for (const GameEvent& e : events) {
-        const std::string taker = who(e.taker, demo);
+        const std::string taker = who(e.taker, you);
         if (e.loser == noOwner)
             std::snprintf(text, sizeof text, tr("%s took %s"), taker.c_str(), starName(galaxy, e.star));
         else
             std::snprintf(text, sizeof text, tr("%s took %s from %s"), taker.c_str(), starName(galaxy, e.star),
-                          who(e.loser, demo).c_str());
+                          who(e.loser, you).c_str());
         lines.push_back(text);
         if (!e.eliminated) continue;
-        if (e.loser == 0 && !demo)
+        if (e.loser == you && you != noOwner)
             lines.push_back(tr("you were eliminated"));
         else {
-            std::snprintf(text, sizeof text, tr("%s was eliminated"), who(e.loser, demo).c_str());
+            std::snprintf(text, sizeof text, tr("%s was eliminated"), who(e.loser, you).c_str());
             lines.push_back(text);
         }
     }
     return lines;
 }
 
-void drawEventLog(const std::vector<GameEvent>& events, const Galaxy& galaxy, bool demo, const char* title, int x,
+void drawEventLog(const std::vector<GameEvent>& events, const Galaxy& galaxy, int you, const char* title, int x,
                   int y, int w, int h)
 {
     fillRect(x, y, w, h, 150, 150, 170);
     fillRect(x + 1, y + 1, w - 2, h - 2, 10, 12, 32);
     drawTextInBox(x + 10, y + 4, w - 20, 22, 255, 255, 255, title, true);
-    std::vector<std::string> lines = eventLogLines(events, galaxy, demo);
+    std::vector<std::string> lines = eventLogLines(events, galaxy, you);
     if (lines.empty()) lines.push_back(tr("no star changed hands"));
     const int room = std::max((h - 34) / lineHeight, 1);
     const size_t first = lines.size() > static_cast<size_t>(room) ? lines.size() - room : 0;
@@ -81,7 +82,7 @@ bool runEventLog()
         // While the computer players play, what they did so far; else the
         // cycle that ended last.
         const bool running = gameState.phase == GamePhase::ComputerTurns;
-        drawEventLog(running ? gameState.events : gameState.lastEvents, gameState.galaxy, gameState.demoMode != 0,
+        drawEventLog(running ? gameState.events : gameState.lastEvents, gameState.galaxy, soleHuman(gameState),
                      running ? tr("This turn cycle") : tr("Last turn cycle"), 150, 250, 500, 240);
     }
     return escape;

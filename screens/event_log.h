@@ -8,13 +8,13 @@
 #include "screens/widgets.h"
 
 // The lines of the events, oldest first ("red took a golden star from green",
-// "green was eliminated"); the kinds are read from galaxy, the human is "you"
-// unless demo.
-std::vector<std::string> eventLogLines(const std::vector<GameEvent>& events, const Galaxy& galaxy, bool demo);
+// "green was eliminated"); the kinds are read from galaxy, player you (a sole
+// human seat; noOwner for none) is "you".
+std::vector<std::string> eventLogLines(const std::vector<GameEvent>& events, const Galaxy& galaxy, int you);
 
 // Draws the lines under title into the box at x, y of w by h; the newest
 // lines when not all fit.
-void drawEventLog(const std::vector<GameEvent>& events, const Galaxy& galaxy, bool demo, const char* title, int x,
+void drawEventLog(const std::vector<GameEvent>& events, const Galaxy& galaxy, int you, const char* title, int x,
                   int y, int w, int h);
 
 // The board's log: opened and closed by its button and by L, closed by

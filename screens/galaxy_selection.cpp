@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/display.h"
+#include "game/seats.h"
 #include "engine/draw_text.h"
 #include "engine/image_catalogue.h"
 #include "engine/input.h"
@@ -260,7 +261,7 @@ void beginGame(bool demo)
 // the disk, so quitting needs no question; only a new game throws it away.
 bool humanGameUnderWay()
 {
-    return gameInProgress(gameState) && gameState.demoMode == 0;
+    return gameInProgress(gameState) && !isDemo(gameState);
 }
 
 void askOrBegin(bool demo)
@@ -406,5 +407,5 @@ void resetSelectionForTests()
     // The values this screen sets for a game, as at program start.
     chosenDifficulty = 2;
     gameState.difficulty = 2;
-    gameState.demoMode = 1;
+    gameState.seats.clear();
 }

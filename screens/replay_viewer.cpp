@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "ai/replay.h"
+#include "game/seats.h"
 #include "ai/turn_sequence.h"
 #include "engine/draw_text.h"
 #include "engine/image_catalogue.h"
@@ -243,7 +244,7 @@ void openReplayOfCurrentGame()
     for (const ReplayRow& row : listRecordings(recordingsFolder)) {
         if (!row.error.empty() || row.galaxy != gameState.galaxy.name || !readRecordingFile(row.path, r, why)) continue;
         const bool demo = std::find(r.seats.begin(), r.seats.end(), Seat::Human) == r.seats.end();
-        if (r.difficulty == gameState.difficulty && demo == (gameState.demoMode != 0) &&
+        if (r.difficulty == gameState.difficulty && demo == isDemo(gameState) &&
             static_cast<int>(r.seats.size()) == gameState.galaxy.playerCount) {
             openReplayViewer(r, tr("this game"), currentState());
             return;
@@ -273,7 +274,7 @@ void replayViewerScreen(int elapsedMs)
         drawCourseGraph(g.history, g.galaxy.turn, GraphMeasure::Stars, 20, 30, 760, 455);
     if (viewer.showLog) {
         const bool running = g.phase == GamePhase::ComputerTurns;
-        drawEventLog(running ? g.events : g.lastEvents, g.galaxy, g.demoMode != 0,
+        drawEventLog(running ? g.events : g.lastEvents, g.galaxy, soleHuman(g),
                      running ? tr("This turn cycle") : tr("Last turn cycle"), 150, 250, 500, 240);
     }
     viewer.pause.label = viewer.paused ? tr("play") : tr("pause");

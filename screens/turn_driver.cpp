@@ -3,6 +3,7 @@
 // every battle round. The stepper holds the rules; this file only decides
 // when the next step is due and what the panel shows meanwhile.
 #include "screens/turn_driver.h"
+#include "game/seats.h"
 
 #include <algorithm>
 #include <string>
@@ -124,7 +125,7 @@ void setAiStepObserver(AiStepObserver observer) { stepObserver = observer; }
 void drawAIScreen(int elapsedMs)
 {
     drawPlayScreen(elapsedMs);
-    if (gameState.demoMode) drawTextInBox(79, 521, 511, 59, 255, 255, 255, tr("Demo Running"), false);
+    if (isDemo(gameState)) drawTextInBox(79, 521, 511, 59, 255, 255, 255, tr("Demo Running"), false);
     // Whose turn it is, in its colour, under the "menu" button: free panel
     // in a game and in the demonstration game alike.
     const int p = aiTurns.currentPlayer;

@@ -58,6 +58,7 @@
 #include "ai/game_trace.h"
 #include "ai/replay.h"
 #include "base/file_replace.h"
+#include "game/seats.h"
 #include "game/galaxy_file.h"
 #include "game/save_file.h"
 #include "tools/recording_tools.h"
@@ -254,7 +255,7 @@ int resume(const Options& o)
         std::fprintf(stderr, "zentory-sim: %s: %s\n", o.resumeFile.c_str(), why.c_str());
         return 2;
     }
-    if (s.demoMode != 1 || (s.phase != GamePhase::TurnStart && s.phase != GamePhase::ComputerTurns)) {
+    if (!isDemo(s) || (s.phase != GamePhase::TurnStart && s.phase != GamePhase::ComputerTurns)) {
         std::fprintf(stderr, "zentory-sim: %s: not a demonstration game between turns\n", o.resumeFile.c_str());
         return 2;
     }

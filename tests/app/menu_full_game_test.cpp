@@ -4,6 +4,7 @@
 #include "screens/event_log.h"
 #include "tools/program_driver.h"
 #include "tests/support/scratch_dir.h"
+#include "game/seats.h"
 
 // Title, menu, a galaxy, a human turn left for the menu and resumed, a new
 // game asked about first, then a game brought to its end (the human holds
@@ -47,7 +48,7 @@ TEST(MenuFullGame, FromTheTitleThroughAGameAndBackToTheMenu)
     EXPECT_TRUE(asked());
     program.click(518, 267); // "no"
     EXPECT_FALSE(asked());
-    EXPECT_EQ(std::tuple(program.state(), gameState.galaxy.turn, gameState.demoMode), std::tuple(State::load, turn, 0));
+    EXPECT_EQ(std::tuple(program.state(), gameState.galaxy.turn, isDemo(gameState)), std::tuple(State::load, turn, false));
     program.click(247, 514);
     program.click(376, 267); // "yes"
     ASSERT_TRUE(program.runUntil(State::placeHuman, 2000));

@@ -3,6 +3,7 @@
 #include "game/galaxy_list.h"
 #include "tests/support/scratch_dir.h"
 #include "tools/program_driver.h"
+#include "game/seats.h"
 
 namespace fs = std::filesystem;
 
@@ -115,13 +116,13 @@ TEST_F(Selection, PreviewsStartsOnlyAGameThatCanEndOnTheChosenGalaxyAndDifficult
     program.click(105, 561); // "hard"
     program.click(247, 514);
     const Galaxy& g = gameState.galaxy;
-    EXPECT_EQ(std::tuple(g.name, gameInProgress(gameState), gameState.difficulty, gameState.demoMode),
-              std::tuple("ROMAN", true, 3, 0));
+    EXPECT_EQ(std::tuple(g.name, gameInProgress(gameState), gameState.difficulty, isDemo(gameState)),
+              std::tuple("ROMAN", true, 3, false));
     program.key(keys::escape); // the board's way to the menu
     program.click(200, 91);
     program.click(247, 534);
     program.click(376, 267); // "yes" to abandoning the game under way
-    EXPECT_EQ(std::pair(sameMap(gameState.galaxy, builtIn()), gameState.demoMode), std::pair(true, 1));
+    EXPECT_EQ(std::pair(sameMap(gameState.galaxy, builtIn()), isDemo(gameState)), std::pair(true, true));
 
     // In the editor's mode: "load" loads the selected galaxy, TENTACLES when
     // none was chosen, and Escape loads nothing.

@@ -5,6 +5,7 @@
 #include "ai/turn_sequence.h"
 #include "game/rules.h"
 #include "tests/core/ai_test_galaxy.h"
+#include "game/seats.h"
 
 namespace {
 
@@ -12,7 +13,8 @@ TEST(AiTurns, ACycleVisitsEveryPlayerInOrderFromTheFirstUnlessTheGameIsDecidedAn
 {
     // Nobody can attack anybody: each player places, then its turn is over.
     GameState s = testGame(makeTestGalaxy({{NS, 0, 0}, {NS, 1, 0}, {NS, 2, 0}}, {}, 3, 2.5, 1.0));
-    s.demoMode = 0; // the computers begin with player 1
+    s.seats[0] = Seat::Human;
+    s.turnPlayer = 0; // the human played: the computers begin with player 1
     beginComputerTurns(s);
     std::vector<std::pair<AiStepKind, int>> seen;
     while (s.phase == GamePhase::ComputerTurns) {

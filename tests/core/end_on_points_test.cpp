@@ -11,6 +11,7 @@
 #include "game/galaxy_file.h"
 #include "game/rules.h"
 #include "tests/core/ai_test_galaxy.h"
+#include "game/seats.h"
 
 namespace {
 
@@ -86,7 +87,7 @@ TEST(EndOnPoints, OnlyAGameWithoutTheHumanEndsOnPoints)
         for (int humanAlive : {0, 1}) {
             SCOPED_TRACE(testing::Message() << "demo " << demo << ", human alive " << humanAlive);
             GameState s = testGame(makeTestGalaxy({{NS, 0, 0}, {GS, 1, 0}, {NS, 2, 0}}, {}, 3));
-            s.demoMode = demo;
+            s.seats = defaultSeats(3, demo == 1);
             s.galaxy.players[0].alive = humanAlive;
             const bool ends = demo == 1 || humanAlive == 0;
             while (s.galaxy.turn < quietTurnsToEnd + 5 && s.phase != GamePhase::Over) {

@@ -7,6 +7,7 @@
 
 #include "ai/turn_sequence.h"
 #include "game/human_turn.h"
+#include "game/seats.h"
 #include "tests/core/ai_test_galaxy.h"
 
 namespace {
@@ -23,7 +24,7 @@ struct HumanTurn : ::testing::Test {
     {
         g = makeTestGalaxy({{NS, 0, 4}, {NS, 0, 0}, {NS, 1, 0}, {unknownKind, 1, 0}, {NS, 2, 6}},
                            {{0, 1}, {0, 2}, {1, 3}, {2, 4}}, 3);
-        s.demoMode = 0;
+        s.seats = defaultSeats(3, false);
         beginGame(s);
     }
     int& armies(int star) { return g.gameStars[star].armies; }
@@ -63,7 +64,7 @@ TEST_F(HumanTurn, ADropIsAnAttackAMoveOrNothingAndOnlyAMoveEndsTheTurn)
     const std::tuple<int, int, DropKind> drops[] = {
         {0, 2, DropKind::Attack},  {0, 1, DropKind::Move},     {0, 4, DropKind::Nothing},       {0, 0, DropKind::Nothing},
         {0, 77, DropKind::Nothing}, {0, noOwner, DropKind::Nothing}, {1, 3, DropKind::Nothing}, {2, 0, DropKind::Nothing}};
-    for (const auto& [from, to, kind] : drops) EXPECT_EQ(dropKind(g, from, to), kind) << from << " -> " << to;
+    for (const auto& [from, to, kind] : drops) EXPECT_EQ(dropKind(g, 0, from, to), kind) << from << " -> " << to;
     // Only a move of armies ends the turn (a move of none is the board's test).
     toAttack();
     EXPECT_FALSE(moveAndEndTurn(s, 0, 2, 3)); // an enemy star is no move
@@ -133,7 +134,9 @@ TEST_F(HumanTurn, ComputerCyclesRecordTheirConquestsAndLeadToTheNextTurn)
 {
     // Player 1 overwhelms the human's only star.
     g = makeTestGalaxy({{NS, 0, 0}, {NS, 1, 100}}, {{0, 1}}, 2);
+    s.seats = defaultSeats(2, false);
     s.random.state = 11;
+    s.turnPlayer = 0; // the human's turn is over
     beginComputerTurns(s);
     while (s.computerTurns.phase != AiPhase::CycleDone && s.computerTurns.phase != AiPhase::GameOver)
         stepComputerTurns(s);
@@ -142,7 +145,9 @@ TEST_F(HumanTurn, ComputerCyclesRecordTheirConquestsAndLeadToTheNextTurn)
     // A cycle that ends without a winner leads to the next turn (a decided one
     // ending as its cycle begins is the demonstration's test).
     g = makeTestGalaxy({{NS, 0, 0}, {NS, 1, 0}}, {}, 2);
+    s.seats = defaultSeats(2, false);
     beginGame(s);
+    s.turnPlayer = 0;
     beginComputerTurns(s);
     while (s.computerTurns.phase != AiPhase::CycleDone) stepComputerTurns(s);
     EXPECT_EQ(s.phase, GamePhase::TurnStart);

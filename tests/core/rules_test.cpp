@@ -9,6 +9,7 @@
 #include "game/game_state.h"
 #include "game/rules.h"
 #include "tests/support/test_star.h"
+#include "game/seats.h"
 
 namespace {
 
@@ -22,9 +23,9 @@ protected:
 GameState withKinds(const std::vector<const char*>& kinds, int players, int n = maxStars, int demo = 0)
 {
     GameState s;
-    s.demoMode = demo;
     Galaxy& g = s.galaxy;
     g.playerCount = players;
+    s.seats = defaultSeats(players, demo);
     g.layoutStars.assign(n, Star{});
     g.links.assign(static_cast<size_t>(n) * n, 0);
     for (size_t i = 0; i < kinds.size(); ++i)
@@ -125,7 +126,7 @@ TEST_F(Rules, HumanIncomeAtEveryDifficulty)
         for (Star& star : g.gameStars) star.owner = 1;
         EXPECT_EQ(income(s, 0), 0) << d;
     }
-    s.demoMode = 1;
+    s.seats[0] = Seat::Computer;
     give(g, 0, {0}, 0);
     EXPECT_EQ(income(s, 0), 3); // in the demonstration game player 0 is a computer player
 }
@@ -176,8 +177,8 @@ TEST_F(Rules, OnlyHardAndImpossibleLetTheComputersOpenTheGame)
     beginTurnCycle(s.galaxy);
     for (int d = 0; d < 5; ++d) {
         s.difficulty = d;
-        EXPECT_EQ(humanPlaysFirst(s), d < 3) << d;
+        EXPECT_EQ(takesDecisionTurn(s, 0), d < 3) << d;
     }
     beginTurnCycle(s.galaxy);
-    EXPECT_TRUE(humanPlaysFirst(s));
+    EXPECT_TRUE(takesDecisionTurn(s, 0));
 }

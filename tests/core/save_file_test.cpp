@@ -16,6 +16,7 @@
 #include "game/rules.h"
 #include "game/save_check.h"
 #include "game/save_file.h"
+#include "game/seats.h"
 
 namespace {
 
@@ -27,8 +28,9 @@ GameState dealtGame()
     s.galaxy.playerCount = 4;
     s.galaxy.prepareGameStars();
     setUpGame(s.galaxy, s.random, 7);
-    s.demoMode = 0;
+    s.seats = defaultSeats(4, false);
     beginGame(s);
+    s.turnPlayer = 0;
     return s;
 }
 
@@ -104,13 +106,13 @@ TEST(SaveFile, EveryFieldReadsBackAsWritten)
     s.lastEvents = {GameEvent{11, 1, 5, 0, false}};
     s.events = {GameEvent{12, 0, 6, 3, true}};
     const std::string text = saveText(s);
-    EXPECT_EQ(text.substr(0, text.find('\n')), "zentory save 2");
+    EXPECT_EQ(text.substr(0, text.find('\n')), "zentory save 3");
 
     const GameState r = readBack(text);
     const Galaxy& h = r.galaxy;
-    EXPECT_EQ(std::tuple(r.difficulty, r.demoMode, r.phase, r.armiesToPlace, r.transferFrom, r.transferTo, r.winner,
+    EXPECT_EQ(std::tuple(r.difficulty, r.seats, r.phase, r.armiesToPlace, r.transferFrom, r.transferTo, r.winner,
                          r.unannounced, r.random.state),
-              std::tuple(4, 0, GamePhase::HumanTransfer, 3, s.transferFrom, s.transferTo, int{noOwner}, std::vector{2, 3},
+              std::tuple(4, defaultSeats(4, false), GamePhase::HumanTransfer, 3, s.transferFrom, s.transferTo, int{noOwner}, std::vector{2, 3},
                          0xDEADBEEFu));
     EXPECT_EQ(std::tuple(h.turn, h.minimumIncome, h.name, h.players[2].alive, h.players[1].caution, h.playerCount,
                          h.lastConquestTurn, h.gameStars[5].armies, r.ai.need[5], r.ai.value[6], h.links[3]),
@@ -182,7 +184,7 @@ TEST(SaveFile, DamageAndImpossibleGamesAreRefused)
     };
     const Case cases[] = {
         {"empty file", noChange, text("")},
-        {"another version", noChange, [](const std::string& t) { return replaced(t, "save 2", "save 3"); }},
+        {"another version", noChange, [](const std::string& t) { return replaced(t, "save 3", "save 4"); }},
         {"a digit changed", noChange, [](const std::string& t) { return replaced(t, "turn 0", "turn 1"); }},
         {"cut short", noChange, [](const std::string& t) { return t.substr(0, t.size() / 2); }},
         {"text after the sum", noChange, [](const std::string& t) { return t + "x"; }},
@@ -262,7 +264,7 @@ TEST(SaveFile, TheRulesPlayOnAtTheBounds)
     const int home = firstOf(gameState, 0);
     EXPECT_EQ(placeArmies(gameState, home, INT_MAX), maxSavedIncome);
     for (int to = 0; to < h.slotCount(); ++to)
-        if (dropKind(h, home, to) == DropKind::Attack) fightBattle(gameState, home, to, INT_MAX);
+        if (dropKind(h, 0, home, to) == DropKind::Attack) fightBattle(gameState, home, to, INT_MAX);
     transferAfterConquest(gameState, INT_MAX);
     for (int round = 0; round < 3 && gameState.phase != GamePhase::Over; ++round) {
         endHumanTurn(gameState);
