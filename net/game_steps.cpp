@@ -19,7 +19,7 @@ int waitingSeat(const GameState& state)
 {
     const GamePhase p = state.phase;
     if (p != GamePhase::HumanPlacement && p != GamePhase::HumanAttack && p != GamePhase::HumanTransfer) return noOwner;
-    return 0;
+    return state.turnPlayer;
 }
 
 void playToDecision(GameState& state, int maxTurns, const StepWatch& watch)

@@ -2,7 +2,7 @@
 
 #include <chrono>
 
-#include "ai/bot.h"
+#include "ai/seat_play.h"
 #include "game/decide.h"
 #include "game/recording.h"
 #include "game/save_file.h"
@@ -141,7 +141,7 @@ void playOn(HostSession& h)
         playToDecision(h.state, h.maxTurns, watch);
         const int seat = waitingSeat(h.state);
         if (seat == noOwner || h.seats[seat].use == SeatUse::Local || h.seatPeer[seat] >= 0) return;
-        apply(h, botDecision(h.state, seat));
+        apply(h, seatDecision(h.state, seat));
     }
 }
 
@@ -225,6 +225,13 @@ void received(HostSession& h, int id, const std::string& bytes)
 }
 
 } // namespace
+
+std::vector<Seat> coreSeats(const std::vector<NetSeat>& seats)
+{
+    std::vector<Seat> out;
+    for (const NetSeat& s : seats) out.push_back(s.use == SeatUse::Computer ? Seat::Computer : Seat::Human);
+    return out;
+}
 
 bool hostOpen(HostSession& h, const std::string& bind, int port, std::string& why)
 {

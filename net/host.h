@@ -46,7 +46,8 @@ struct HostPeer {
 
 struct HostSession {
     NetHost* net = nullptr;
-    // Dealt by the caller before hostOpen; played by the session.
+    // Dealt by the caller before hostOpen (coreSeats gives its seats);
+    // played by the session.
     GameState state;
     std::vector<NetSeat> seats;
     int maxTurns = 500;
@@ -65,6 +66,10 @@ struct HostSession {
     std::function<void(const std::string&)> log;
     StepWatch watch;
 };
+
+// The game's seats as the core knows them: a seat played at the host's
+// screen or on another computer is a Human seat on every peer.
+std::vector<Seat> coreSeats(const std::vector<NetSeat>& seats);
 
 // Listens on port of bind ("" for every interface) with the game dealt in
 // host.state (its journal on) and its seats. False when the port cannot be

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "ai/bot.h"
+#include "ai/seat_play.h"
 #include "ai/game_trace.h"
 #include "ai/replay.h"
 #include "base/file_replace.h"
@@ -122,13 +122,7 @@ inline int runHost(const Galaxy& loaded, const NetSimOptions& o)
         std::fprintf(stderr, "zentory-sim: %s\n", why.c_str());
         return 2;
     }
-    // Until seats of every kind, only player 0 may be a player's.
-    for (size_t s = 1; s < h.seats.size(); ++s)
-        if (h.seats[s].use == SeatUse::Network) {
-            std::fprintf(stderr, "zentory-sim: only the first seat can be a network seat\n");
-            return 2;
-        }
-    dealGame(h.state, loaded, o.seed, h.seats[0].use == SeatUse::Network, o.difficulty);
+    dealGame(h.state, loaded, o.seed, coreSeats(h.seats), o.difficulty);
     h.maxTurns = o.maxTurns;
     h.log = [](const std::string& line) {
         std::fprintf(stderr, "host: %s\n", line.c_str());
@@ -196,7 +190,7 @@ inline int runJoin(const NetSimOptions& o)
             std::fflush(stdout);
             std::_Exit(3);
         }
-        if (peerToDecide(p)) peerDecide(p, botDecision(p.state, p.seat));
+        if (peerToDecide(p)) peerDecide(p, seatDecision(p.state, p.seat));
     }
     const bool played = p.stage == PeerStage::Playing || !p.endLine.empty();
     const bool whole = p.stage == PeerStage::Playing && gameDone(p.state, o.maxTurns);

@@ -8,7 +8,7 @@
 #include <functional>
 #include <list>
 
-#include "ai/bot.h"
+#include "ai/seat_play.h"
 #include "ai/replay.h"
 #include "game/course.h"
 #include "game/recording.h"
@@ -43,7 +43,7 @@ struct Table {
             EXPECT_TRUE(loaded.readFrom(in));
         }
         for (SeatUse u : uses) host.seats.push_back({u, ""});
-        dealGame(host.state, loaded, seed, uses[0] == SeatUse::Network, 2);
+        dealGame(host.state, loaded, seed, coreSeats(host.seats), 2);
         header = recordingHeaderText(recordingOf(host.state, host.state.random.state, "now"));
         host.log = [this](const std::string& line) { log.push_back(line); };
         host.watch.noted = [this](const CourseEntry& e) { hostCourse += courseLine(e); };
@@ -85,7 +85,7 @@ struct Table {
                     peerLeave(p);
                     b.leaveAt = 0;
                 } else if (peerToDecide(p)) {
-                    peerDecide(p, botDecision(p.state, p.seat));
+                    peerDecide(p, seatDecision(p.state, p.seat));
                 }
             }
             if (also) also();
@@ -156,39 +156,44 @@ NetMessage hello(const std::string& version, const std::string& name)
 
 TEST(NetPlay, WholeGamesOnTwoGalaxiesPlayInStepWithTheHost)
 {
-    for (const auto& [galaxy, uses] :
-         {std::pair<std::string, std::vector<SeatUse>>{"", {SeatUse::Network, SeatUse::Computer, SeatUse::Computer,
-                                                             SeatUse::Computer, SeatUse::Computer}},
-          {"DOOR", {SeatUse::Network, SeatUse::Computer, SeatUse::Computer}}}) {
+    const SeatUse net = SeatUse::Network, cpu = SeatUse::Computer;
+    for (const auto& [galaxy, uses] : {std::pair<std::string, std::vector<SeatUse>>{"", {cpu, net, cpu, net, cpu}},
+                                       {"DOOR", {net, net, cpu}}}) {
         Table t(galaxy, uses, 7);
         Bot& ann = t.join("Ann");
+        Bot& bob = t.join("Bob");
         ASSERT_TRUE(t.run([&] { return t.allDone(); })) << galaxy;
-        EXPECT_EQ(ann.session.seats[0].name, "Ann");
-        EXPECT_EQ(ann.course, t.hostCourse);
-        EXPECT_EQ(stateHash(ann.session.state), stateHash(t.host.state));
         EXPECT_FALSE(t.host.stopped) << t.host.stopLine;
+        for (const Bot* b : {&ann, &bob}) {
+            EXPECT_EQ(b->course, t.hostCourse) << galaxy;
+            EXPECT_EQ(stateHash(b->session.state), stateHash(t.host.state));
+            EXPECT_EQ(b->session.seats, t.host.seats);
+        }
+        EXPECT_EQ(ann.session.seat, galaxy.empty() ? 1 : 0);
+        EXPECT_EQ(bob.session.seats[bob.session.seat].name, "Bob");
         t.verify();
     }
 }
 
 TEST(NetPlay, APlayerWhoLeavesIsPlayedForAndComesBackToTheGameAsItStands)
 {
-    Table t("", {SeatUse::Network, SeatUse::Computer, SeatUse::Computer, SeatUse::Computer, SeatUse::Computer}, 3);
+    const SeatUse net = SeatUse::Network, cpu = SeatUse::Computer;
+    Table t("", {net, net, cpu, cpu, cpu}, 3);
     Bot& ann = t.join("Ann");
-    ann.leaveAt = 3;
-    // Nobody is left to play with: the game waits.
-    ASSERT_TRUE(t.run([&] { return t.logged("green (Ann) left the game"); }));
-    const int turn = t.host.state.galaxy.turn;
-    EXPECT_FALSE(t.run([] { return false; }, 1));
-    EXPECT_EQ(t.host.state.galaxy.turn, turn);
-    // Another name does not take the seat; the same one does, and is sent the game.
     Bot& bob = t.join("Bob");
-    ASSERT_TRUE(t.run([&] { return bob.session.stage == PeerStage::Ended; }));
-    EXPECT_EQ(bob.session.endLine, "the game has begun without Bob");
+    ann.leaveAt = 3;
+    // The computer plays Ann's seat, and the game goes on with Bob.
+    ASSERT_TRUE(t.run([&] { return t.logged("green (Ann) left the game") && t.host.state.galaxy.turn >= 6; }));
+    // Another name does not take the seat; the same one does, and is sent the game.
+    Bot& cat = t.join("Cat");
+    ASSERT_TRUE(t.run([&] { return cat.session.stage == PeerStage::Ended; }));
+    EXPECT_EQ(cat.session.endLine, "the game has begun without Cat");
     Bot& back = t.join("Ann");
     ASSERT_TRUE(t.run([&] { return t.allDone(); }));
     EXPECT_TRUE(t.logged("green (Ann) joined the game again"));
+    EXPECT_EQ(bob.said, (std::vector<std::string>{"green left the game", "green (Ann) joined the game again"}));
     EXPECT_EQ(back.session.seat, 0);
+    EXPECT_EQ(bob.course, t.hostCourse);
     EXPECT_EQ(stateHash(back.session.state), stateHash(t.host.state));
     EXPECT_NE(back.course, "");
     EXPECT_TRUE(t.hostCourse.ends_with(back.course));
