@@ -155,6 +155,14 @@ void peerLeave(PeerSession& p)
     if (p.stage != PeerStage::Ended) p.stage = PeerStage::Ended;
 }
 
+GameState peerKeptGame(const PeerSession& p)
+{
+    GameState kept = p.state;
+    for (size_t s = 0; s < kept.seats.size(); ++s)
+        if (static_cast<int>(s) != p.seat && kept.seats[s] == Seat::Human) kept.seats[s] = Seat::Expert;
+    return kept;
+}
+
 bool parseHostAddress(const std::string& text, std::string& host, int& port)
 {
     const size_t colon = text.rfind(':');

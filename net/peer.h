@@ -57,6 +57,11 @@ void peerDecide(PeerSession& peer, const Decision& decision);
 // Leaves the game (the host plays the seat on); the session is ended.
 void peerLeave(PeerSession& peer);
 
+// The game as this peer keeps it when the host goes: its own seat still a
+// human's, every other seat a player had played by the computer (as an
+// expert seat, which plays through decisions wherever the game stands).
+GameState peerKeptGame(const PeerSession& peer);
+
 // "host:port" or "host" (the default port), the host a name or an IPv4
 // address; false for anything else.
 bool parseHostAddress(const std::string& text, std::string& host, int& port);

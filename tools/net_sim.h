@@ -100,11 +100,6 @@ struct SimFollower {
             std::fprintf(stderr, "zentory-sim: cannot write %s\n", o.recordFile.c_str());
             return 2;
         }
-        if (!o.saveFile.empty() && state.phase != GamePhase::Over &&
-            !replaceFile(o.saveFile, o.saveFile + ".tmp", saveText(state), error)) {
-            std::fprintf(stderr, "zentory-sim: cannot write %s\n", o.saveFile.c_str());
-            return 2;
-        }
         return 0;
     }
 };
@@ -194,6 +189,14 @@ inline int runJoin(const NetSimOptions& o)
     }
     const bool played = p.stage == PeerStage::Playing || !p.endLine.empty();
     const bool whole = p.stage == PeerStage::Playing && gameDone(p.state, o.maxTurns);
+    int error = 0;
+    if (!whole && !o.saveFile.empty() && p.state.phase != GamePhase::None) {
+        if (!replaceFile(o.saveFile, o.saveFile + ".tmp", saveText(peerKeptGame(p)), error)) {
+            std::fprintf(stderr, "zentory-sim: cannot write %s\n", o.saveFile.c_str());
+            return 2;
+        }
+        std::fprintf(stderr, "the game is kept in %s\n", o.saveFile.c_str());
+    }
     // Its last hash goes out before it leaves.
     peerPoll(p, 0);
     peerLeave(p);

@@ -12,6 +12,7 @@
 #include "ai/replay.h"
 #include "game/course.h"
 #include "game/recording.h"
+#include "game/save_file.h"
 #include "net/host.h"
 #include "net/peer.h"
 
@@ -75,7 +76,7 @@ struct Table {
                     for (const std::string& l : b.said) std::fprintf(stderr, "peer: %s\n", l.c_str());
                 return false;
             }
-            hostPoll(host, 1);
+            if (host.net) hostPoll(host, 1);
             for (Bot& b : bots) {
                 PeerSession& p = b.session;
                 if (!p.net) continue;
@@ -189,15 +190,22 @@ TEST(NetPlay, APlayerWhoLeavesIsPlayedForAndComesBackToTheGameAsItStands)
     ASSERT_TRUE(t.run([&] { return cat.session.stage == PeerStage::Ended; }));
     EXPECT_EQ(cat.session.endLine, "the game has begun without Cat");
     Bot& back = t.join("Ann");
-    ASSERT_TRUE(t.run([&] { return t.allDone(); }));
+    ASSERT_TRUE(t.run([&] { return back.session.stage == PeerStage::Playing && t.host.state.galaxy.turn >= 9; }));
     EXPECT_TRUE(t.logged("green (Ann) joined the game again"));
-    EXPECT_EQ(bob.said, (std::vector<std::string>{"green left the game", "green (Ann) joined the game again"}));
     EXPECT_EQ(back.session.seat, 0);
+    // The host goes: everyone is told, and keeps the game to play on alone.
+    hostClose(t.host, "the host left the game");
+    ASSERT_TRUE(t.run([&] { return back.session.stage == PeerStage::Ended && bob.session.stage == PeerStage::Ended; }));
+    EXPECT_EQ(bob.said, (std::vector<std::string>{"green left the game", "green (Ann) joined the game again",
+                                                  "the host left the game"}));
     EXPECT_EQ(bob.course, t.hostCourse);
     EXPECT_EQ(stateHash(back.session.state), stateHash(t.host.state));
-    EXPECT_NE(back.course, "");
     EXPECT_TRUE(t.hostCourse.ends_with(back.course));
     t.verify();
+    GameState kept;
+    std::string why;
+    ASSERT_TRUE(readSaveText(saveText(peerKeptGame(bob.session)), kept, why)) << why;
+    EXPECT_EQ(kept.seats, (std::vector<Seat>{Seat::Expert, Seat::Human, Seat::Computer, Seat::Computer, Seat::Computer}));
 }
 
 TEST(NetPlay, PeersThatMisbehaveAreDisconnectedAndTheGameGoesOn)
