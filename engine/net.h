@@ -48,5 +48,9 @@ NetEvent netPoll(NetHost* host, int timeoutMs);
 void netDrop(NetHost* host, int peer);
 // Sends what is queued, waits at most flushMs for it to leave, and closes.
 void netClose(NetHost* host, int flushMs);
+// Bytes the host has sent and received on the wire so far, the transport's
+// own headers and acknowledgements included.
+unsigned long long netSentBytes(const NetHost* host);
+unsigned long long netReceivedBytes(const NetHost* host);
 // The host's own addresses that others may reach it at (not loopback), as text.
 std::string netLocalAddresses();

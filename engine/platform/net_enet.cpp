@@ -113,6 +113,16 @@ int netPort(const NetHost* net)
     return net->host->address.port;
 }
 
+unsigned long long netSentBytes(const NetHost* net)
+{
+    return net->host->totalSentData;
+}
+
+unsigned long long netReceivedBytes(const NetHost* net)
+{
+    return net->host->totalReceivedData;
+}
+
 bool netSend(NetHost* net, int peer, const std::string& bytes)
 {
     const auto it = net->peers.find(peer);
