@@ -33,6 +33,11 @@ void broadcast(HostSession& h, const NetMessage& m)
         if (p.seat >= 0) netSend(h.net, id, bytes);
 }
 
+std::string hostPart(const std::string& address)
+{
+    return address.substr(0, address.rfind(':'));
+}
+
 NetMessage lobby(const HostSession& h, int seat)
 {
     NetMessage m = netMessage(NetKind::Lobby, seat);
@@ -164,8 +169,17 @@ void hello(HostSession& h, int id, const NetMessage& m)
         // Once the game runs, a seat waits for the player who left it.
         if (h.started ? n.name == m.name : seat < 0) seat = static_cast<int>(s);
     }
-    for (size_t s = 0; s < h.seats.size(); ++s)
-        if (h.seats[s].name == m.name && h.seatPeer[s] >= 0) return refuse(h, id, "the name " + m.name + " is taken");
+    for (size_t s = 0; s < h.seats.size(); ++s) {
+        const int holder = h.seatPeer[s];
+        if (h.seats[s].name != m.name || holder < 0) continue;
+        // The same player back from the same machine before its old
+        // connection timed out (a program restarted after a crash): the old
+        // one goes, and the seat waits for the new one.
+        if (!h.started || hostPart(h.peers[holder].address) != hostPart(h.peers[id].address))
+            return refuse(h, id, "the name " + m.name + " is taken");
+        drop(h, holder, "the same player connected again");
+        seat = static_cast<int>(s);
+    }
     if (seat < 0) return refuse(h, id, h.started ? "the game has begun without " + m.name : "every seat is taken");
     if (h.state.phase == GamePhase::Over) return refuse(h, id, "the game is over");
     h.peers[id].seat = seat;

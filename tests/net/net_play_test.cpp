@@ -1,12 +1,16 @@
 // Network play on 127.0.0.1, host and peers driven in this process: whole
-// games played in step, a player who leaves and comes back, and peers that
-// misbehave, each bounded in time.
+// games played in step, a player who leaves and comes back, the host who
+// leaves, and peers that misbehave, each bounded in time.
 #include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <fstream>
 #include <functional>
 #include <list>
+#include <random>
 
 #include "ai/seat_play.h"
 #include "ai/replay.h"
@@ -146,6 +150,23 @@ struct RawClient {
     void send(const NetMessage& m) { netSend(net, 0, encodeNetMessage(m)); }
 };
 
+// Datagrams of random bytes and lengths to the host's port, below the transport.
+void sprayUdp(int port)
+{
+    const int fd = socket(AF_INET, SOCK_DGRAM, 0);
+    sockaddr_in to{};
+    to.sin_family = AF_INET;
+    to.sin_port = htons(static_cast<uint16_t>(port));
+    to.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    std::mt19937 random(7);
+    for (int k = 0; k < 300; ++k) {
+        std::string bytes(random() % 1400, '\0');
+        for (char& c : bytes) c = static_cast<char>(random());
+        sendto(fd, bytes.data(), bytes.size(), 0, reinterpret_cast<const sockaddr*>(&to), sizeof to);
+    }
+    close(fd);
+}
+
 NetMessage hello(const std::string& version, const std::string& name)
 {
     NetMessage m = netMessage(NetKind::Hello, -1, version);
@@ -234,6 +255,11 @@ TEST(NetPlay, PeersThatMisbehaveAreDisconnectedAndTheGameGoesOn)
     cheat.send(d);
     ASSERT_TRUE(t.run([&] { return cheat.gone; }, 20, clients));
     EXPECT_TRUE(t.logged("(Cheat)): an illegal decision: place 99 1"));
+    sprayUdp(port);
+    Bot& first = t.join("Cheat");
+    ASSERT_TRUE(t.run([&] { return first.session.stage == PeerStage::Playing; }));
+    // The same player from the same machine again (its program restarted):
+    // the new connection takes the seat over.
     Bot& ann = t.join("Cheat");
     RawClient cheat2(port);
     bool sent2 = false;
@@ -245,5 +271,6 @@ TEST(NetPlay, PeersThatMisbehaveAreDisconnectedAndTheGameGoesOn)
         }
     }));
     EXPECT_EQ(cheat2.heard.back().text, "the game has begun without Other");
+    EXPECT_EQ(first.session.endLine, "the host disconnected you: the same player connected again");
     EXPECT_EQ(stateHash(ann.session.state), stateHash(t.host.state));
 }
