@@ -6,6 +6,7 @@
 #include "app/autosave.h"
 #include "app/recorder.h"
 #include "screens/board.h"
+#include "screens/net_game.h"
 #include "screens/replays.h"
 #include "screens/screens.h"
 #include "screens/states.h"
@@ -67,6 +68,7 @@ void appFrame(int elapsedMs)
         }
     }
     runCurrentState(elapsedMs);
+    netFrame();
     // The recording first: the save made after it names how far it got.
     recorderAfterFrame();
     autosaveAfterFrame();
@@ -78,6 +80,7 @@ void resetAllScreensForTests()
     resetEndScreensForTests();
     resetTurnDriverForTests();
     resetBoardForTests();
+    resetNetGameForTests();
     resetMenusForTests();
     resetHelpAndAboutForTests();
     resetSelectionForTests();

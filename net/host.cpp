@@ -194,7 +194,7 @@ void hello(HostSession& h, int id, const NetMessage& m)
     say(h, seatName(h, seat) + " joined from " + h.peers[id].address);
     for (const auto& [other, q] : h.peers)
         if (q.seat >= 0) send(h, other, lobby(h, q.seat));
-    if (hostFull(h)) start(h);
+    if (hostFull(h) && h.autoStart) start(h);
 }
 
 void received(HostSession& h, int id, const std::string& bytes)
@@ -260,8 +260,25 @@ bool hostOpen(HostSession& h, const std::string& bind, int port, std::string& wh
     h.seatPeer.assign(h.seats.size(), -1);
     say(h, "listening on port " + std::to_string(netPort(h.net)) +
                (bind.empty() ? " of every interface" : " of " + bind));
-    if (hostFull(h)) start(h);
+    if (hostFull(h) && h.autoStart) start(h);
     return true;
+}
+
+bool hostStart(HostSession& h)
+{
+    if (h.started || !hostFull(h)) return false;
+    start(h);
+    playOn(h);
+    return true;
+}
+
+void hostSetSeat(HostSession& h, int seat, SeatUse use)
+{
+    if (h.started || seat < 0 || seat >= static_cast<int>(h.seats.size())) return;
+    if (h.seatPeer[seat] >= 0) drop(h, h.seatPeer[seat], "the host changed the seat");
+    h.seats[seat] = {use, ""};
+    for (const auto& [other, q] : h.peers)
+        if (q.seat >= 0) send(h, other, lobby(h, q.seat));
 }
 
 bool hostFull(const HostSession& h)

@@ -52,6 +52,9 @@ struct HostSession {
     std::vector<NetSeat> seats;
     int maxTurns = 500;
     int helloMs = helloTimeoutMs;
+    // The game begins by itself once every network seat is taken (a
+    // dedicated host); else when hostStart is called (a host at its screen).
+    bool autoStart = true;
     // Where the game stands in the one order: the next apply's number.
     uint32_t order = 0;
     bool started = false;
@@ -75,6 +78,11 @@ std::vector<Seat> coreSeats(const std::vector<NetSeat>& seats);
 // host.state (its journal on) and its seats. False when the port cannot be
 // opened, why saying so.
 bool hostOpen(HostSession& host, const std::string& bind, int port, std::string& why);
+// Begins the game dealt in host.state with everyone in the lobby, once every
+// network seat is taken; false before.
+bool hostStart(HostSession& host);
+// Changes a seat's use before the game begins; a player on it is sent away.
+void hostSetSeat(HostSession& host, int seat, SeatUse use);
 // Handles what the network brings within timeoutMs, and plays on as far as
 // the game can go without a player.
 void hostPoll(HostSession& host, int timeoutMs);

@@ -16,6 +16,7 @@
 #include "screens/galaxy_draw.h"
 #include "screens/notices.h"
 #include "screens/screens.h"
+#include "screens/net_game.h"
 #include "screens/states.h"
 
 ButtonSet hudButtons;
@@ -183,6 +184,7 @@ void noSupportScreen(int elapsedMs)
 
 void placeHumanScreen(int elapsedMs)
 {
+    if (remoteTurnFrame(elapsedMs)) return;
     drawPlayScreen(elapsedMs);
     const int hovered = starUnderPointer();
     if (gameState.galaxy.isGameStar(hovered) && gameState.galaxy.gameStars[hovered].owner == 0)
@@ -208,7 +210,7 @@ void placeHumanScreen(int elapsedMs)
     choiceButtons.run(elapsedMs);
 
     if (leftButtonPressed() &&
-        applyDecision(gameState, Decision{DecisionKind::Place, 0, boardStarUnderPointer(), noOwner, placementStep}) &&
+        boardDecide(Decision{DecisionKind::Place, 0, boardStarUnderPointer(), noOwner, placementStep}) &&
         gameState.phase != GamePhase::HumanPlacement)
         setState(State::attackHuman);
     dragging = false;
@@ -218,6 +220,7 @@ void placeHumanScreen(int elapsedMs)
 
 void attackHumanScreen(int elapsedMs)
 {
+    if (remoteTurnFrame(elapsedMs)) return;
     boardView.selectedStar = noOwner;
     drawPlayScreen(elapsedMs);
     nextTurnButton.setActive(true);

@@ -3,6 +3,7 @@
 #include "game/galaxy.h"
 #include "game/game_state.h"
 #include "game/decide.h"
+#include "screens/net_game.h"
 
 StateRegistry stateRegistry;
 State menuReturnState = State::none;
@@ -66,7 +67,7 @@ void menuFromComputerTurn(int) { remember(menuReturnState, State::menu); }
 void showStatistics(int) { remember(statsReturnState, State::stats); }
 void nextTurn(int)
 {
-    if (applyDecision(gameState, Decision{DecisionKind::EndTurn})) setState(State::startAI);
+    if (boardDecide(Decision{DecisionKind::EndTurn})) setState(State::startAI);
 }
 void goOnAttacking(int) { setState(State::attackHuman); }
 void openEditorAction(int) { setState(State::openEditor); }
