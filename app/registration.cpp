@@ -40,6 +40,8 @@ void registerAllStates()
     registerState(State::resume, resumeSavedGameScreen);
     registerState(State::replays, replaysListScreen);
     registerState(State::replayView, replayViewerScreen);
+    registerState(State::lobby, lobbyScreen);
+    registerState(State::join, joinScreen);
 }
 
 namespace {
@@ -81,6 +83,8 @@ void resetAllScreensForTests()
     resetTurnDriverForTests();
     resetBoardForTests();
     resetNetGameForTests();
+    resetLobbyForTests();
+    resetJoinForTests();
     resetMenusForTests();
     resetHelpAndAboutForTests();
     resetSelectionForTests();

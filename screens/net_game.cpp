@@ -165,7 +165,7 @@ bool hostLobby(const std::vector<NetSeat>& seats, int port, std::string& why)
     net.host.autoStart = false;
     net.host.log = [](const std::string& line) { show(line); };
     net.host.watch = follow();
-    if (!hostOpen(net.host, "", port == 0 ? defaultNetPort : port, why)) {
+    if (!hostOpen(net.host, "", port, why)) {
         net.host = HostSession{};
         return false;
     }

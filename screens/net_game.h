@@ -37,7 +37,7 @@ const std::string& netLine();
 // Leaves a network game: the host tells everyone, a peer goes.
 void leaveNetGame();
 
-// Hosting: listens for players on port (0: the default) with these seats of
+// Hosting: listens for players on port (0: any free one) with these seats of
 // the selected galaxy; false (why) when the port cannot be opened.
 bool hostLobby(const std::vector<NetSeat>& seats, int port, std::string& why);
 // Changes a seat's use in the lobby; a player on it is sent away.
