@@ -1,9 +1,11 @@
 #include "screens/net_game.h"
 
 #include <chrono>
+#include <cstdio>
 #include <deque>
 
 #include "engine/draw_text.h"
+#include "engine/translate.h"
 #include "game/decide.h"
 #include "game/game_state.h"
 #include "game/new_game.h"
@@ -120,10 +122,12 @@ bool remoteTurnFrame(int elapsedMs)
     if (net.role == NetRole::None || netSeatIsLocal(gameState.turnPlayer)) return false;
     drawPlayScreen(elapsedMs);
     const std::vector<NetSeat>& seats = netSeats();
-    std::string who = playerColourNames[gameState.turnPlayer];
+    std::string who = tr(playerColourNames[gameState.turnPlayer]);
     if (gameState.turnPlayer < static_cast<int>(seats.size()) && !seats[gameState.turnPlayer].name.empty())
         who += " (" + seats[gameState.turnPlayer].name + ")";
-    drawTextInBox(180, 500, 450, 30, 255, 255, 255, (who + " is playing").c_str(), false);
+    char text[160];
+    std::snprintf(text, sizeof text, tr("%s is playing"), who.c_str());
+    drawTextInBox(180, 500, 450, 30, 255, 255, 255, text, false);
     // The decisions at the game's pace, so that the others can follow them.
     net.remoteWaitMs += elapsedMs;
     if (net.remoteWaitMs < 5 * gameSpeedDelay || !applyNext()) return true;
@@ -199,11 +203,11 @@ bool joinGame(const std::string& address, const std::string& name, std::string& 
     std::string host;
     int port = 0;
     if (!parseHostAddress(address, host, port)) {
-        why = "not a host address: name:port or address:port";
+        why = N_("not a host address: name:port or address:port");
         return false;
     }
     if (!netNameOk(name)) {
-        why = "type your name first";
+        why = N_("type your name first");
         return false;
     }
     leaveNetGame();
