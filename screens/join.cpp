@@ -1,6 +1,7 @@
 // Joining a network game: the host's address ("name:port" or
 // "address:port"; the port may be left out), then the player's name; then
 // the lobby as the host shows it, until the host starts the game.
+#include <algorithm>
 #include <string>
 
 #include "engine/draw_text.h"
@@ -21,6 +22,8 @@ struct Join {
     int step = 0;
     std::string address;
     std::string why;
+    // The line being typed.
+    char line[64] = {};
     ButtonSet buttons;
     Button next, back;
 };
@@ -32,14 +35,21 @@ void backToMenu(int)
     setState(State::menu);
 }
 
+void setLine(const std::string& text)
+{
+    const size_t n = std::min(text.size(), sizeof join.line - 1);
+    text.copy(join.line, n);
+    join.line[n] = 0;
+}
+
 void nextStep(int)
 {
-    const std::string typed = join.buttons.getText();
+    const std::string typed = join.line;
     if (join.step == 0) {
         if (typed.empty()) return;
         join.address = typed;
         join.step = 1;
-        join.buttons.setText("");
+        join.line[0] = 0;
         return;
     }
     if (join.step == 1) {
@@ -49,7 +59,7 @@ void nextStep(int)
         } else {
             join.why = tr(join.why.c_str());
             join.step = 0;
-            join.buttons.setText(join.address);
+            setLine(join.address);
         }
     }
 }
@@ -59,11 +69,10 @@ void nextStep(int)
 void openJoin(int)
 {
     join = Join{};
-    join.next = Button(250, 520, tr("join"), nextStep, "menuShort", 0);
-    join.back = Button(420, 520, tr("menu"), backToMenu, "menuShort", 0);
+    join.next = Button(250, 520, tr("join"), nextStep, "", 0);
+    join.back = Button(420, 520, tr("menu"), backToMenu, "", 0);
     join.buttons.add(join.next);
     join.buttons.add(join.back);
-    join.buttons.enableTextField(150, 140);
     setState(State::join);
 }
 
@@ -76,14 +85,18 @@ void joinScreen(int elapsedMs)
                       join.step == 0 ? tr("The host (name:port or address:port):") : tr("Your name:"), true);
         join.next.label = join.step == 0 ? tr("next") : tr("join");
         if (!join.why.empty()) drawTextInBox(0, 200, 800, 24, 255, 160, 160, join.why.c_str(), false);
+        fillRect(150, 140, 500, 30, 20, 30, 60);
+        const std::string shown = std::string(join.line) + "_";
+        drawTextCutToBox(156, 140, 488, 30, 255, 255, 255, shown.c_str(), true);
+        const bool entered = editPlainLine(join.line, join.step == 0 ? 63 : static_cast<int>(maxNetName));
         join.buttons.run(elapsedMs);
-        if (wasKeyPressed(keys::enter) || wasKeyPressed(keys::keypadEnter)) nextStep(0);
+        if (entered) nextStep(0);
     } else {
         // The network comes with netFrame; the game, when it comes, opens the board.
         if (netRole() == NetRole::None) {
             join.why = netLine().empty() ? tr("the host cannot be reached") : netLine();
             join.step = 0;
-            join.buttons.setText(join.address);
+            setLine(join.address);
         } else if (!joinedLobby()) {
             drawTextInBox(0, 140, 800, 24, 255, 255, 255, tr("Connecting..."), false);
         } else {

@@ -73,9 +73,10 @@ bool openLobby(const Galaxy& galaxy, int port, std::string& why)
     lobby.addresses = netLocalAddresses();
     for (int p = 0; p < galaxy.playerCount; ++p)
         lobby.seatButtons.push_back(Button(250, 140 + 40 * p, "", switchSeat, "longSilverButton", p));
+    for (Button& b : lobby.seatButtons) b.setMargins(36, 10);
     for (Button& b : lobby.seatButtons) lobby.buttons.add(b);
-    lobby.start = Button(250, 520, tr("start"), startGame, "menuShort", 0);
-    lobby.cancel = Button(420, 520, tr("cancel"), cancelLobby, "menuShort", 0);
+    lobby.start = Button(250, 520, tr("start"), startGame, "", 0);
+    lobby.cancel = Button(420, 520, tr("cancel"), cancelLobby, "", 0);
     lobby.buttons.add(lobby.start);
     lobby.buttons.add(lobby.cancel);
     setState(State::lobby);
