@@ -22,6 +22,7 @@
 #include "game/new_game.h"
 #include "game/start_check.h"
 #include "screens/galaxy_draw.h"
+#include "screens/net_game.h"
 #include "screens/screens.h"
 #include "screens/states.h"
 #include "screens/widgets.h"
@@ -251,6 +252,8 @@ void beginGame(bool demo)
     const StartRefusal why = checkGameStart(builtIn, previewGalaxy.name);
     refusal = tr(startRefusalText(why));
     if (why == StartRefusal::none) {
+        // A game of this screen is no network game: one under way ends here.
+        leaveNetGame();
         gameState.difficulty = chosenDifficulty;
         startNewGame(previewGalaxy, demo);
     } else {

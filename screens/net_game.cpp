@@ -31,6 +31,8 @@ struct NetGame {
     std::string line;
     int64_t lineSince = 0;
     int remoteWaitMs = 0;
+    // The network game ended; the board still applies what came before.
+    bool draining = false;
 };
 NetGame net;
 
@@ -55,18 +57,26 @@ StepWatch follow()
     return w;
 }
 
-// The game goes on here alone: the other players' seats played by the computer.
+// The game goes on here alone: the other players' seats played by the
+// computer. Decisions that came before the end are still shown in their
+// turns; the network game is over once the board has applied them.
 void endHere(const std::string& line)
 {
     show(line);
     for (size_t s = 0; s < gameState.seats.size(); ++s)
         if (!netSeatIsLocal(static_cast<int>(s)) && gameState.seats[s] == Seat::Human) gameState.seats[s] = Seat::Expert;
-    net.order.clear();
     if (net.role == NetRole::Hosting) hostClose(net.host, line);
     if (net.role == NetRole::Joined) peerLeave(net.peer);
-    net.host = HostSession{};
-    net.peer = PeerSession{};
-    net.role = NetRole::None;
+    net.draining = true;
+}
+
+void forget()
+{
+    const std::string line = net.line;
+    const int64_t since = net.lineSince;
+    net = NetGame{};
+    net.line = line;
+    net.lineSince = since;
 }
 
 bool applyNext()
@@ -76,6 +86,7 @@ bool applyNext()
     net.order.pop_front();
     if (!applyDecision(gameState, d)) {
         endHere("out of step at turn " + std::to_string(gameState.galaxy.turn));
+        net.order.clear();
         return false;
     }
     return true;
@@ -99,7 +110,7 @@ bool boardDecide(Decision d)
 {
     d.player = gameState.turnPlayer;
     if (net.role == NetRole::None) return applyDecision(gameState, d);
-    if (!isLegal(gameState, d) || !net.order.empty()) return false;
+    if (net.draining || !isLegal(gameState, d) || !net.order.empty()) return false;
     if (net.role == NetRole::Hosting) {
         if (!hostDecide(net.host, d)) return false;
     } else {
@@ -139,7 +150,9 @@ bool remoteTurnFrame(int elapsedMs)
 
 void netFrame()
 {
-    if (net.role == NetRole::Hosting) {
+    if (net.draining && net.order.empty()) forget();
+    if (net.draining) {
+    } else if (net.role == NetRole::Hosting) {
         hostPoll(net.host, 0);
         if (net.host.stopped) endHere(net.host.stopLine);
     } else if (net.role == NetRole::Joined) {
@@ -158,8 +171,9 @@ const std::string& netLine() { return net.line; }
 
 void leaveNetGame()
 {
-    if (net.role != NetRole::None) endHere(net.role == NetRole::Hosting ? "the host left the game" : "");
-    net.line.clear();
+    if (net.role == NetRole::Hosting && !net.draining) hostClose(net.host, "the host left the game");
+    if (net.role == NetRole::Joined && !net.draining) peerLeave(net.peer);
+    net = NetGame{};
 }
 
 bool hostLobby(const std::vector<NetSeat>& seats, int port, std::string& why)
