@@ -182,6 +182,13 @@ void noSupportScreen(int elapsedMs)
     if (wasKeyPressed(keys::escape)) goOnAttacking(0);
 }
 
+// "Next Turn": the state-switching action of states.h, here beside the
+// board's other decisions.
+void nextTurn(int)
+{
+    if (boardDecide(Decision{DecisionKind::EndTurn})) setState(State::startAI);
+}
+
 void placeHumanScreen(int elapsedMs)
 {
     if (remoteTurnFrame(elapsedMs)) return;

@@ -3,7 +3,6 @@
 #include "game/galaxy.h"
 #include "game/game_state.h"
 #include "game/decide.h"
-#include "screens/net_game.h"
 
 StateRegistry stateRegistry;
 State menuReturnState = State::none;
@@ -65,10 +64,6 @@ void backFromGalaxySelection(int) { setState(State::menu); }
 void menuFromGame(int) { remember(menuReturnState, State::menu); }
 void menuFromComputerTurn(int) { remember(menuReturnState, State::menu); }
 void showStatistics(int) { remember(statsReturnState, State::stats); }
-void nextTurn(int)
-{
-    if (boardDecide(Decision{DecisionKind::EndTurn})) setState(State::startAI);
-}
 void goOnAttacking(int) { setState(State::attackHuman); }
 void openEditorAction(int) { setState(State::openEditor); }
 void optionsAction(int) { setState(State::options); }
