@@ -6,11 +6,14 @@
 #include "app/autosave.h"
 #include "app/recorder.h"
 #include "screens/board.h"
+#include "screens/marks.h"
 #include "screens/net_game.h"
 #include "screens/replays.h"
+#include "screens/seat_lines.h"
 #include "screens/screens.h"
 #include "screens/states.h"
 #include "screens/turn_driver.h"
+#include "screens/widgets.h"
 
 void registerAllStates()
 {
@@ -26,6 +29,9 @@ void registerAllStates()
     registerState(State::startAI, startAIScreen);
     registerState(State::placeAI, placeAIScreen);
     registerState(State::attackAI, attackAIScreen);
+    registerState(State::seatTurn, seatTurnScreen);
+    registerState(State::seatBanner, seatBannerScreen);
+    registerState(State::expertTurn, expertTurnScreen);
     registerState(State::openPlay, openPlayScreen);
     registerState(State::play, playScreen);
     registerState(State::noSupport, noSupportScreen);
@@ -48,7 +54,10 @@ namespace {
 // The recording named on the command line, shown instead of the title.
 std::optional<Recording> replayAtStart;
 std::string replayTitle;
+std::optional<GameState> gameAtStart;
 } // namespace
+
+void openGameAtStart(const GameState& game) { gameAtStart = game; }
 
 void openReplayAtStart(const Recording& recording, const std::string& title)
 {
@@ -61,6 +70,7 @@ void appFrame(int elapsedMs)
     if (stateRegistry.firstFrame) {
         stateRegistry.firstFrame = false;
         registerAllStates();
+        loadMarksOption();
         setState(State::title);
         // A game saved by an earlier run is there to resume, as one left by the menu would be.
         if (loadSavedGame() == SaveAtStart::Resumed) menuReturnState = State::resume;
@@ -68,8 +78,17 @@ void appFrame(int elapsedMs)
             openReplayViewer(*replayAtStart, replayTitle, State::menu);
             replayAtStart.reset();
         }
+        if (gameAtStart) {
+            // It takes the place of a saved game, as one started from the menus would.
+            gameState = std::move(*gameAtStart);
+            gameAtStart.reset();
+            rememberSeats(gameState.seats);
+            recordNewGame();
+            setState(State::openPlay);
+        }
     }
     runCurrentState(elapsedMs);
+    runKeyFocus();
     netFrame();
     // The recording first: the save made after it names how far it got.
     recorderAfterFrame();
@@ -82,6 +101,7 @@ void resetAllScreensForTests()
     resetEndScreensForTests();
     resetTurnDriverForTests();
     resetBoardForTests();
+    resetKeyFocusForTests();
     resetNetGameForTests();
     resetLobbyForTests();
     resetJoinForTests();
@@ -92,5 +112,6 @@ void resetAllScreensForTests()
     resetAutosaveForTests();
     resetReplaysForTests();
     replayAtStart.reset();
+    gameAtStart.reset();
     resetRecorderForTests();
 }

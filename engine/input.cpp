@@ -91,6 +91,15 @@ bool isKeyDown(int keyCode) { return validCode(keyCode) && inputState.currentKey
 
 bool wasKeyPressed(int keyCode) { return validCode(keyCode) && inputState.pressedKeys[keyCode] != 0; }
 
+bool takeKeyPress(int keyCode)
+{
+    if (!wasKeyPressed(keyCode)) return false;
+    inputState.pressedKeys[keyCode] = 0;
+    return true;
+}
+
+bool isShiftDown() { return isKeyDown(keys::leftShift) || isKeyDown(keys::rightShift); }
+
 bool isKeyRepeated(int keyCode, unsigned intervalMs)
 {
     if (!isKeyDown(keyCode)) return false;

@@ -58,6 +58,12 @@ void shutdownInput();
 bool isKeyDown(int keyCode);
 // Went down since the previous frame.
 bool wasKeyPressed(int keyCode);
+// A press read once: true if the key went down since the previous frame and
+// no one took the press before in this frame; later readers of the frame see
+// no press. For a key two readers of one frame would both act on.
+bool takeKeyPress(int keyCode);
+// Either Shift key is down.
+bool isShiftDown();
 // True at once, then again each time more than intervalMs have passed since
 // its last true answer, which is remembered even across a release.
 bool isKeyRepeated(int keyCode, unsigned intervalMs);
@@ -83,5 +89,7 @@ void resetInputForTests();
 
 namespace keys {
 constexpr int escape = 0x01, backspace = 0x0E, enter = 0x1C, space = 0x39, keypadEnter = 0x9C;
+constexpr int tab = 0x0F, leftShift = 0x2A, rightShift = 0x36, n = 0x31, one = 0x02;
+constexpr int up = 0xC8, left = 0xCB, right = 0xCD, down = 0xD0;
 constexpr int f1 = 0x3B, f2 = 0x3C, f3 = 0x3D, f4 = 0x3E, f5 = 0x3F, f11 = 0x57, f12 = 0x58, del = 0xD3;
 } // namespace keys

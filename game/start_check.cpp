@@ -47,7 +47,11 @@ StartRefusal checkGameStart(bool builtIn, const std::string& name)
 {
     Galaxy galaxy;
     bool read = builtIn ? galaxy.loadBuiltIn(name) : galaxy.loadFile(name);
-    if (!read) return StartRefusal::unreadable;
+    return read ? checkGalaxyStart(galaxy) : StartRefusal::unreadable;
+}
+
+StartRefusal checkGalaxyStart(const Galaxy& galaxy)
+{
     // The deal gives each star to the player holding the least income, the
     // lowest index among equals: whatever the order of the draws, the k-th
     // income star dealt goes to player k - 1 while k <= players.

@@ -26,3 +26,5 @@ bool incomeStarsLinked(const Galaxy& galaxy);
 // Loads the galaxy as startNewGame would (the built-in one, or the file of
 // that name) into a scratch galaxy and tells why a game on it cannot start.
 StartRefusal checkGameStart(bool builtIn, const std::string& name);
+// The same for a galaxy read already.
+StartRefusal checkGalaxyStart(const Galaxy& galaxy);

@@ -21,7 +21,7 @@ void fightChoice(int k)
     const Galaxy& g = gameState.galaxy;
     if (!boardDecide(Decision{DecisionKind::Attack, 0, dragSource, dragTarget, choiceValues[k]})) {
         setState(State::attackHuman);  // ready to lose none: nothing fought
-    } else if (g.gameStars[dragTarget].owner == 0) {
+    } else if (g.gameStars[dragTarget].owner == gameState.turnPlayer) {
         announceOrGo(boardStateFor(gameState));
     } else if (g.gameStars[dragSource].armies <= 0) {
         setState(State::attackHuman);
@@ -61,6 +61,7 @@ bool panelFrame(int elapsedMs, ButtonAction action, int from, int to)
     choiceAction = action;
     setChoices(gameState.galaxy.gameStars[from].armies, 0);
     choiceButtons.run(elapsedMs);
+    panelKeys();
     return twoStars(from, to);
 }
 

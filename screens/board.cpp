@@ -11,9 +11,11 @@
 #include "game/decide.h"
 #include "game/human_turn.h"
 #include "game/rules.h"
+#include "game/seats.h"
 #include "screens/core_texts.h"
 #include "screens/event_log.h"
 #include "screens/galaxy_draw.h"
+#include "screens/marks.h"
 #include "screens/notices.h"
 #include "screens/screens.h"
 #include "screens/net_game.h"
@@ -89,20 +91,33 @@ void drawPlayScreen(int)
     const std::string& failed = notices.panelLine.empty() ? notices.recordingLine : notices.panelLine;
     if (!failed.empty())
         drawTextInBox(20, 582, 760, 17, 255, 255, 255, failed.c_str(), true);
+    // Whose turn it is, under "Stats", when several humans share the board.
+    const int p = gameState.turnPlayer;
+    const bool humanTurn = gameState.phase == GamePhase::HumanPlacement || gameState.phase == GamePhase::HumanAttack ||
+                           gameState.phase == GamePhase::HumanTransfer;
+    if (humanTurn && humanSeats(gameState) > 1 && seatOf(gameState, p) == Seat::Human && p >= 0 && p < maxPlayers) {
+        const Rgb c = playerColours[p];
+        const int markRoom = showMarks ? 16 : 0;
+        if (showMarks) drawPlayerMark(p, 645, 576, 11);
+        drawTextInBox(641 + markRoom, 569, 159 - markRoom, 26, c.r, c.g, c.b, yourTurnText(p).c_str(), false);
+    }
 }
 
 void drawStarInfo(int)
 {
-    const int s = starUnderPointer();
+    // Off the stars, the one in the keyboard's ring.
+    const int s = gameState.galaxy.isGameStar(starUnderPointer()) ? starUnderPointer() : keyStar;
     if (!gameState.galaxy.isGameStar(s)) return;
     const Star& star = gameState.galaxy.gameStars[s];
     const char* kind = "";
     if (star.kind == normalStarKind) kind = tr("Normal Star");
     else if (star.kind == goldenStarKind) kind = tr("Golden Star");
     else if (star.kind == darkStarKind) kind = tr("Dark Star");
-    const bool computer = star.owner > 0 && star.owner < maxPlayers;
-    const std::string owner =
-        star.owner == 0 ? tr("You") : computerPlayerName(computer ? playerColourNames[star.owner] : "");
+    const bool player = star.owner >= 0 && star.owner < maxPlayers;
+    // The one human is "You"; among several humans each goes by its colour.
+    std::string owner = computerPlayerName(player ? playerColourNames[star.owner] : "");
+    if (player && star.owner == soleHuman(gameState)) owner = tr("You");
+    else if (player && seatOf(gameState, star.owner) == Seat::Human) owner = tr(playerColourNames[star.owner]);
     char line[192];
     std::snprintf(line, sizeof line, tr("%s     Owner:  %s     Income: %s"), kind, owner.c_str(),
                   incomeText(star.kind).c_str());
@@ -156,22 +171,17 @@ void openPlayScreen(int)
 void playScreen(int elapsedMs)
 {
     startTurnCycle(gameState);
-    const State next = boardStateFor(gameState);
-    if (next == State::startAI) {
+    if (boardStateFor(gameState) == State::startAI) {
         startComputerTurns(elapsedMs);
-    } else if (next == State::placeHuman) {
-        placementStep = 1;
-        setState(next);
-        placeHumanScreen(elapsedMs);
     } else {
-        // A turn that begins in the attack had nothing to place: say why first.
-        setState(State::noSupport);
-        noSupportScreen(elapsedMs);
+        setState(State::seatTurn);
+        seatTurnScreen(elapsedMs);
     }
 }
 
 void noSupportScreen(int elapsedMs)
 {
+    if (remoteTurnFrame(elapsedMs)) return;
     if (noSupportButtons.buttons.empty()) {
         noSupportOk = Button(630, 525, tr("ok"), goOnAttacking, "", passFrameValue);
         noSupportButtons.add(noSupportOk);
@@ -194,7 +204,8 @@ void placeHumanScreen(int elapsedMs)
     if (remoteTurnFrame(elapsedMs)) return;
     drawPlayScreen(elapsedMs);
     const int hovered = starUnderPointer();
-    if (gameState.galaxy.isGameStar(hovered) && gameState.galaxy.gameStars[hovered].owner == 0)
+    const int p = gameState.turnPlayer;
+    if (gameState.galaxy.isGameStar(hovered) && gameState.galaxy.gameStars[hovered].owner == p)
         highlightStar(gameState.galaxy, hovered, 100, 100, 100);
     drawStarInfo(elapsedMs);
     const int armiesToPlace = gameState.armiesToPlace;
@@ -207,7 +218,8 @@ void placeHumanScreen(int elapsedMs)
                       "Place %d armies %sby clicking on one of your (%s) stars.",
                       static_cast<unsigned long>(placementStep)),
                   placementStep,
-                  placementCapped(gameState, 0) ? tr("(maximum reached) ") : "", tr(playerColourNames[0]));
+                  placementCapped(gameState, p) ? tr("(maximum reached) ") : "",
+                  p >= 0 && p < maxPlayers ? tr(playerColourNames[p]) : "");
     drawWhiteText(180, 500, 450, 30, text);
     std::snprintf(text, sizeof text, tr("Remaining armies: %d"), armiesToPlace);
     drawWhiteText(180, 530, 450, 30, text);
@@ -215,6 +227,7 @@ void placeHumanScreen(int elapsedMs)
     setChoices(armiesToPlace, 1);
     choiceAction = setPlacementStep;
     choiceButtons.run(elapsedMs);
+    placementKeys();
 
     if (leftButtonPressed() &&
         boardDecide(Decision{DecisionKind::Place, 0, boardStarUnderPointer(), noOwner, placementStep}) &&
@@ -232,6 +245,7 @@ void attackHumanScreen(int elapsedMs)
     drawPlayScreen(elapsedMs);
     nextTurnButton.setActive(true);
     highlightStar(gameState.galaxy, starUnderPointer(), 100, 100, 100);
+    attackKeys();
     runHudButtons(elapsedMs);
     drawStarInfo(elapsedMs);
     drawWhiteText(180, 500, 450, 30, tr("drag armies to enemy planets to attack"));
@@ -266,4 +280,5 @@ void resetBoardForTests()
     choiceButtonSlots = {};
     noSupportButtons = ButtonSet{};
     noSupportOk = Button{};
+    resetBoardKeysForTests();
 }

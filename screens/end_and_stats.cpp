@@ -161,6 +161,13 @@ void winScreen(int elapsedMs)
     if (winTimer < 0 && wasKeyPressed(keys::escape)) statisticsFromWin(0);
 }
 
+std::string statisticsName(int p)
+{
+    if (p == soleHuman(gameState)) return tr("you");
+    if (seatOf(gameState, p) == Seat::Human) return withColour(tr("%s (human)"), p);
+    return computerPlayerName(p >= 0 && p < maxPlayers ? playerColourNames[p] : "");
+}
+
 void statsScreen(int elapsedMs)
 {
     if (statsButtons.buttons.empty()) {
@@ -183,7 +190,7 @@ void statsScreen(int elapsedMs)
     for (int i = 0; i < rows; ++i) {
         const int y = 34 + 27 * i;
         const Rgb c = playerColours[i];
-        const std::string name = i == soleHuman(gameState) ? tr("you") : computerPlayerName(playerColourNames[i]);
+        const std::string name = statisticsName(i);
         drawTextInBox(105, y, 200, 24, c.r, c.g, c.b, name.c_str(), true);
         if (showMarks) drawPlayerMark(i, 82, y + 5, 13);
         std::snprintf(text, sizeof text, "%d", g.starCount(i));

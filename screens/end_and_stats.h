@@ -9,6 +9,9 @@
 extern std::string eliminationMessage;
 // The state to go on with when the game is not over.
 extern State afterElimination;
+// A player's name in the statistics: "you" for the one human, "red (human)"
+// for each of several, "red AI" for the others.
+std::string statisticsName(int p);
 // Text of the "win" screen.
 extern std::string winMessage;
 // Milliseconds left before the "win" screen may be left.

@@ -24,6 +24,7 @@
 #include "screens/galaxy_draw.h"
 #include "screens/net_game.h"
 #include "screens/screens.h"
+#include "screens/seat_lines.h"
 #include "screens/states.h"
 #include "screens/widgets.h"
 
@@ -255,7 +256,10 @@ void beginGame(bool demo)
         // A game of this screen is no network game: one under way ends here.
         leaveNetGame();
         gameState.difficulty = chosenDifficulty;
-        startNewGame(previewGalaxy, demo);
+        if (demo)
+            startNewGame(previewGalaxy, true);
+        else
+            startNewGame(previewGalaxy, chosenSeats(previewGalaxy.playerCount));
     } else {
         refusedGalaxy = selectedGalaxy;
     }
@@ -367,6 +371,8 @@ void openSelection(bool forEditorLoad)
     refusal.clear();
     asked = 0;
     chosenDifficulty = gameState.difficulty;
+    // The seats of the last game played by people, as its level.
+    if (!gameState.seats.empty() && !isDemo(gameState)) rememberSeats(gameState.seats);
     forEditor = forEditorLoad;
     setState(State::load);
     galaxyFileNames = listGalaxyFiles(galaxyFolders());
@@ -404,6 +410,10 @@ void loadScreen(int)
     } else {
         playModeButtons.draw(0);
     }
+    // A galaxy that cannot be read has no players to seat.
+    const std::vector<Star>& stars = previewGalaxy.layoutStars;
+    if (std::any_of(stars.begin(), stars.end(), [](const Star& s) { return s.active; }))
+        runSeatLines(previewGalaxy.playerCount, asked == 0);
     drawImage(23, 492 + 20 * chosenDifficulty, "selectionArrow");
     if (refusedGalaxy != selectedGalaxy) refusal.clear();
     if (!refusal.empty()) drawRefusal();
@@ -427,4 +437,5 @@ void resetSelectionForTests()
     chosenDifficulty = 2;
     gameState.difficulty = 2;
     gameState.seats.clear();
+    resetSeatLinesForTests();
 }

@@ -6,6 +6,7 @@
 
 #include "engine/draw_text.h"
 #include "engine/translate.h"
+#include "screens/marks.h"
 
 namespace {
 
@@ -14,6 +15,8 @@ constexpr int valueRoom = 46;
 constexpr int turnRoom = 20;
 constexpr int labelSize = 13;
 constexpr int ticks = 4;
+// Fits, with its rim, into the room right of the plot.
+constexpr int graphMarkSize = 7;
 
 int figure(const TurnFigures& f, int p, GraphMeasure m)
 {
@@ -107,7 +110,8 @@ void drawCourseGraph(const std::vector<TurnFigures>& history, int uptoTurn, Grap
     }
     label(px + 8, py + 2, pw / 2, graphMeasureName(measure), true);
 
-    // A line per player, two pixels thick, up to the cycle it fell in.
+    // A line per player, two pixels thick, up to the cycle it fell in; with
+    // marks on, the player's mark where its line ends says whose it is.
     const int players = history[0].players;
     for (int p = 0; p < players && p < maxPlayers; ++p) {
         const Rgb c = playerColours[p];
@@ -120,5 +124,6 @@ void drawCourseGraph(const std::vector<TurnFigures>& history, int uptoTurn, Grap
             lastY = ny;
             if (history[i].stars[p] == 0) break;
         }
+        if (showMarks) drawPlayerMark(p, lastX + 2, lastY - graphMarkSize / 2, graphMarkSize);
     }
 }

@@ -1,6 +1,8 @@
 // The title, the help pages and the about screen.
+#include <algorithm>
 #include <string>
 
+#include "engine/draw_text.h"
 #include "engine/image_catalogue.h"
 #include "engine/input.h"
 #include "engine/translate.h"
@@ -9,7 +11,8 @@
 #include "screens/widgets.h"
 
 namespace {
-constexpr int helpPageCount = 3;
+// Three pictures, then the keys, drawn as text.
+constexpr int helpPageCount = 4;
 // Shown once per run: the countdown is never reset.
 int titleCountdown = 2000;
 // Kept between visits of the help screen.
@@ -30,6 +33,40 @@ struct AboutButtons {
 AboutButtons about;
 
 void nextHelpPage(int) { helpPage = helpPage % helpPageCount + 1; }
+
+// Every key the game knows, in the look of the pictured pages. A text breaks
+// into lines where it holds a newline.
+void drawKeysPage()
+{
+    static const char* const rows[][2] = {
+        {N_("Tab, Shift+Tab"), N_("the next or the previous button")},
+        {N_("Arrow keys"), N_("the nearest button that way, or on\nthe board the star cursor")},
+        {N_("Enter"),
+         // TRANSLATORS: the lines break where the text does; keep them as long as the English ones.
+         N_("presses the button in the yellow ring;\non the board places armies on the star\n"
+            "in the ring, or chooses the star to\nattack or move from, then its target")},
+        {N_("1 to 7"), N_("the number buttons under the board")},
+        {N_("N"), N_("Next Turn")},
+        {N_("L"), N_("the log of the turn cycle")},
+        {N_("Space"), N_("skips the computer players' turns")},
+        {N_("Escape"), N_("back; lets a chosen star go")},
+        {N_("Delete"), N_("removes the selected star in the editor")},
+        {N_("Alt+Enter"), N_("full screen or a window")},
+    };
+    fillRect(44, 95, 700, 380, 110, 140, 220);
+    fillRect(45, 96, 698, 378, 18, 24, 52);
+    drawTextInBox(68, 110, 650, 26, 255, 210, 90, tr("KEYS"), true);
+    int y = 144;
+    for (const auto& row : rows) {
+        drawTextInBox(68, y, 150, 22, 255, 210, 90, tr(row[0]), true);
+        const std::string text = tr(row[1]);
+        for (size_t from = 0; from <= text.size(); y += 22) {
+            const size_t end = std::min(text.find('\n', from), text.size());
+            drawTextInBox(228, y, 500, 22, 225, 232, 250, text.substr(from, end - from).c_str(), true);
+            from = end + 1;
+        }
+    }
+}
 
 } // namespace
 
@@ -56,7 +93,8 @@ void helpScreen(int)
     }
     drawImage(0, 0, "background");
     drawImage(328, 39, "help");
-    drawImage(44, 95, "help" + std::to_string(helpPage));
+    if (helpPage < helpPageCount) drawImage(44, 95, "help" + std::to_string(helpPage));
+    else drawKeysPage();
     help.set.run(0);
     if (wasKeyPressed(keys::escape)) backFromHelp(0);
 }

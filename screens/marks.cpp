@@ -3,9 +3,20 @@
 #include <cmath>
 
 #include "engine/draw_text.h"
+#include "engine/volume_file.h"
 #include "game/galaxy.h"
 
 bool showMarks = false;
+
+static constexpr const char* marksFile = "marks.lst";
+
+void loadMarksOption() { showMarks = readVolumeFile(marksFile) == 1; }
+
+void setMarksOption(bool on)
+{
+    showMarks = on;
+    writeVolumeFile(marksFile, on ? 1 : 0);
+}
 
 namespace {
 

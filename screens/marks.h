@@ -4,8 +4,14 @@
 // as by colour, for those who cannot tell some of the colours apart.
 #include <vector>
 
-// On or off for the run; off at start.
+// On or off; read at start from the option's file.
 extern bool showMarks;
+
+// The option is kept as the volumes are (the same folder, the same one-number
+// files): "1" in marks.lst is on; a missing, unreadable or other file is off.
+void loadMarksOption();
+// Sets the option and writes its file; a failed write is silent, as with the volumes.
+void setMarksOption(bool on);
 
 // Side of the marks on the board, in pixels, without their one-pixel rim.
 constexpr int boardMarkSize = 9;

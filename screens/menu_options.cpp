@@ -80,7 +80,7 @@ void stepSpeed(int step)
     if (canStep(gameSpeed, step, 0, 2)) setSpeed(gameSpeed + step);
 }
 
-void toggleMarks(int) { showMarks = !showMarks; }
+void toggleMarks(int) { setMarksOption(!showMarks); }
 
 void makeMenuButtons()
 {

@@ -31,6 +31,8 @@ constexpr size_t maxRows = 500;
 struct ListScreen {
     std::vector<ReplayRow> rows;
     int top = 0;
+    // The row in the keyboard's ring, -1 before an arrow chose one.
+    int keyRow = -1;
     bool made = false;
     Button back, up, down;
     ButtonSet set;
@@ -117,6 +119,30 @@ void openRow(ReplayRow& row)
     openReplayViewer(r, std::filesystem::path(row.path).filename().string(), State::replays);
 }
 
+// While no button has the keyboard's focus, the arrows move a ring over the
+// rows, the list scrolling to keep it in sight; before the rows are drawn.
+void moveRowRing()
+{
+    const int count = static_cast<int>(list.rows.size());
+    if (count == 0) return;
+    keyFocus.screenCursor = true;
+    if (buttonHasFocus()) return;
+    if (wasKeyPressed(keys::up)) list.keyRow = std::max(list.keyRow - 1, 0);
+    if (wasKeyPressed(keys::down)) list.keyRow = std::min(list.keyRow + 1, count - 1);
+    if (list.keyRow < 0) return;
+    list.keyRow = std::min(list.keyRow, count - 1);
+    list.top = std::clamp(list.top, list.keyRow - visibleRows + 1, list.keyRow);
+}
+
+// The ring drawn over the rows, and Enter opening its row.
+void runRowRing()
+{
+    if (list.keyRow < 0 || list.keyRow >= static_cast<int>(list.rows.size()) || buttonHasFocus()) return;
+    drawFocusRing(16, firstRowY + (list.keyRow - list.top) * rowHeight, 728, rowHeight - 2);
+    ReplayRow& row = list.rows[static_cast<size_t>(list.keyRow)];
+    if (row.error.empty() && (takeKeyPress(keys::enter) || takeKeyPress(keys::keypadEnter))) openRow(row);
+}
+
 } // namespace
 
 std::vector<ReplayRow> listRecordings(const std::string& folder)
@@ -147,6 +173,7 @@ void openReplaysList(int)
 {
     list.rows = recordingsFolder.empty() ? std::vector<ReplayRow>{} : listRecordings(recordingsFolder);
     list.top = 0;
+    list.keyRow = -1;
     setState(State::replays);
 }
 
@@ -154,6 +181,7 @@ void replaysListScreen(int)
 {
     if (!list.made) makeButtons();
     drawImage(0, 0, "background");
+    moveRowRing();
     drawText(16, 16, 255, 255, 255, tr("Replays"), 24, false);
     if (list.rows.empty())
         drawTextInBox(16, firstRowY, 720, rowHeight, 255, 255, 255, tr("No recorded games yet."), true);
@@ -170,6 +198,7 @@ void replaysListScreen(int)
     list.up.setActive(more && list.top > 0);
     list.down.setActive(more && list.top + visibleRows < static_cast<int>(list.rows.size()));
     list.set.run(0);
+    runRowRing();
     if (hovered >= 0 && leftButtonPressed() && list.rows[static_cast<size_t>(hovered)].error.empty())
         openRow(list.rows[static_cast<size_t>(hovered)]);
     else if (wasKeyPressed(keys::escape))

@@ -26,6 +26,13 @@ void noSupportScreen(int elapsedMs);
 void placeHumanScreen(int elapsedMs);
 void attackHumanScreen(int elapsedMs);
 
+// The start of a deciding seat's turn and the banner before a human's when
+// several humans play. (screens/seat_turn.cpp)
+void seatTurnScreen(int elapsedMs);
+void seatBannerScreen(int elapsedMs);
+// "red: your turn" for player p.
+std::string yourTurnText(int p);
+
 // Battle, transfer and move panels. (screens/battle_panels.cpp)
 void fightHumanScreen(int elapsedMs);
 void transferToConqueredScreen(int elapsedMs);
@@ -44,6 +51,8 @@ void drawAIScreen(int elapsedMs);
 void startAIScreen(int elapsedMs);
 void placeAIScreen(int elapsedMs);
 void attackAIScreen(int elapsedMs);
+// The expert's turn: one decision per pause, as the computer players step.
+void expertTurnScreen(int elapsedMs);
 
 // Galaxy selection, to load a galaxy into the editor or else to start a
 // game. (screens/galaxy_selection.cpp)

@@ -3,6 +3,7 @@
 #include "game/galaxy.h"
 #include "game/game_state.h"
 #include "game/decide.h"
+#include "game/seats.h"
 
 StateRegistry stateRegistry;
 State menuReturnState = State::none;
@@ -45,10 +46,11 @@ void resetStatesForTests()
 
 State boardStateFor(const GameState& game)
 {
+    const bool expert = seatOf(game, game.turnPlayer) == Seat::Expert;
     switch (game.phase) {
-    case GamePhase::HumanPlacement: return State::placeHuman;
-    case GamePhase::HumanAttack: return State::attackHuman;
-    case GamePhase::HumanTransfer: return State::transferToConquered;
+    case GamePhase::HumanPlacement: return expert ? State::expertTurn : State::placeHuman;
+    case GamePhase::HumanAttack: return expert ? State::expertTurn : State::attackHuman;
+    case GamePhase::HumanTransfer: return expert ? State::expertTurn : State::transferToConquered;
     // A cycle of computer turns begins again from its start.
     case GamePhase::ComputerTurns: return State::startAI;
     case GamePhase::Over: return State::win;
@@ -56,6 +58,12 @@ State boardStateFor(const GameState& game)
     case GamePhase::TurnStart: break;
     }
     return State::play;
+}
+
+State stateAfterComputerTurns(const GameState& game)
+{
+    const bool turnBegins = game.phase == GamePhase::HumanPlacement || game.phase == GamePhase::HumanAttack;
+    return turnBegins ? State::seatTurn : boardStateFor(game);
 }
 
 void backFromAbout(int) { setState(State::menu); }

@@ -32,6 +32,9 @@ enum class State {
     startAI,
     placeAI,
     attackAI,
+    seatTurn,    // a deciding seat's turn begins: the banner, the board or the expert
+    seatBanner,  // "red: your turn", before a human's turn when several play
+    expertTurn,  // the expert's decisions, paced like the computer players' steps
     killed,
     win,
     stats,
@@ -64,8 +67,11 @@ void resetStatesForTests();
 
 // The board screen that shows the game in its phase: the one mapping from
 // the game's phase to a screen, for the board, the resume and the computer
-// turns alike.
+// turns alike. An expert's turn is its own screen.
 State boardStateFor(const GameState& game);
+// Where the game goes on once computer turns have stepped it: a deciding
+// seat's turn begins (seatTurn), else the screen of its phase.
+State stateAfterComputerTurns(const GameState& game);
 
 // State-switching actions; the int is ignored.
 void backFromAbout(int);

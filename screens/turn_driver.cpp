@@ -1,9 +1,9 @@
 // The computer players' turns on screen: the turn stepper (turn_sequence.h)
 // paced by two timers, so that the player can follow every placement and
-// every battle round. The stepper holds the rules; this file only decides
-// when the next step is due and what the panel shows meanwhile.
+// every battle round; and the expert's turn, one decision per pause. The
+// stepper and the decisions hold the rules; this file only decides when the
+// next step is due and what the panel shows meanwhile.
 #include "screens/turn_driver.h"
-#include "game/seats.h"
 
 #include <algorithm>
 #include <string>
@@ -11,9 +11,12 @@
 #include "engine/draw_text.h"
 #include "engine/input.h"
 #include "engine/translate.h"
+#include "ai/seat_play.h"
+#include "game/decide.h"
 #include "game/galaxy.h"
 #include "game/game_state.h"
 #include "game/rules.h"
+#include "game/seats.h"
 #include "screens/core_texts.h"
 #include "screens/end_and_stats.h"
 #include "screens/event_log.h"
@@ -71,16 +74,45 @@ void startPhaseOnce()
     clearLabels();
 }
 
-// The rest of the cycle at once: the same steps as the paced frames take, in
-// the same order, so the game, its draws and its journal are those of the
-// paced game. Eliminations met on the way are announced afterwards.
+bool expertPlays()
+{
+    const GamePhase phase = gameState.phase;
+    const bool deciding = phase == GamePhase::HumanPlacement || phase == GamePhase::HumanAttack ||
+                          phase == GamePhase::HumanTransfer;
+    return deciding && seatOf(gameState, gameState.turnPlayer) == Seat::Expert;
+}
+
+// The expert's next decision; one it may not make ends its turn, so that a
+// fault of the expert's cannot hold the game up. False when neither could
+// be made (the turn stands still, and a skip stops there).
+bool expertStep(Decision& d)
+{
+    const int p = gameState.turnPlayer;
+    d = seatDecision(gameState, p);
+    if (applyDecision(gameState, d)) return true;
+    d = Decision{DecisionKind::EndTurn, p};
+    return applyDecision(gameState, d);
+}
+
+// Until a human has to act (or the cycle ends): the same steps and decisions
+// as the paced frames take, in the same order, so the game, its draws and its
+// journal are those of the paced game. Eliminations met on the way are
+// announced afterwards.
 void skipComputerTurns(int)
 {
-    while (gameState.phase == GamePhase::ComputerTurns)
-        if (step().kind == AiStepKind::None) break;
+    for (;;) {
+        if (gameState.phase == GamePhase::ComputerTurns && aiTurns.phase == AiPhase::CycleDone) {
+            // A deciding seat's turn is over: the computer turns walk on after it.
+            beginComputerTurns(gameState);
+        } else if (gameState.phase == GamePhase::ComputerTurns) {
+            if (step().kind == AiStepKind::None) break;
+        } else if (Decision d; !expertPlays() || !expertStep(d)) {
+            break;
+        }
+    }
     phaseStarted = false;
     clearLabels();
-    announceOrGo(boardStateFor(gameState));
+    announceOrGo(stateAfterComputerTurns(gameState));
 }
 
 void makeButtons()
@@ -115,7 +147,7 @@ void leaveFinishedCycle()
     if (gameState.phase == GamePhase::Over)
         announceOrGo(boardStateFor(gameState));
     else
-        setState(boardStateFor(gameState));
+        setState(stateAfterComputerTurns(gameState));
 }
 
 } // namespace
@@ -128,8 +160,8 @@ void drawAIScreen(int elapsedMs)
     if (isDemo(gameState)) drawTextInBox(79, 521, 511, 59, 255, 255, 255, tr("Demo Running"), false);
     // Whose turn it is, in its colour, under the "menu" button: free panel
     // in a game and in the demonstration game alike.
-    const int p = aiTurns.currentPlayer;
-    const bool moving = aiTurns.phase != AiPhase::CycleDone && aiTurns.phase != AiPhase::GameOver;
+    const int p = expertPlays() ? gameState.turnPlayer : aiTurns.currentPlayer;
+    const bool moving = expertPlays() || (aiTurns.phase != AiPhase::CycleDone && aiTurns.phase != AiPhase::GameOver);
     if (moving && p >= 0 && p < maxPlayers) {
         const Rgb c = playerColours[p];
         const int markRoom = showMarks ? 16 : 0;
@@ -214,6 +246,40 @@ void attackAIScreen(int elapsedMs)
         }
     } else {
         announceOrGo(State::attackAI);
+    }
+    finishFrame(elapsed);
+}
+
+void expertTurnScreen(int elapsedMs)
+{
+    const int elapsed = frameMs(elapsedMs);
+    makeButtons();
+    drawAIScreen(elapsed);
+    startPhaseOnce();
+    pauseTimer -= elapsed;
+    if (pauseTimer < 0 && expertPlays()) {
+        clearLabels();
+        boardView.selectedStar = noOwner;
+        Decision d;
+        expertStep(d);
+        // Shown like a computer player's step: the placement beside its
+        // star, the attack's target selected.
+        if (d.kind == DecisionKind::Place) {
+            boardView.labelledStar = d.star;
+            boardView.label = "+" + std::to_string(d.armies);
+        } else if (d.kind == DecisionKind::Attack) {
+            boardView.selectedStar = d.target;
+        }
+        pauseTimer = pauseMs();
+    }
+    if (!expertPlays() && currentState() == State::expertTurn) {
+        phaseStarted = false;
+        clearLabels();
+        boardView.selectedStar = noOwner;
+        // After its turn the computer turns go on from the next player.
+        announceOrGo(gameState.phase == GamePhase::ComputerTurns ? State::startAI : stateAfterComputerTurns(gameState));
+    } else if (nextUnannounced(gameState) != noOwner) {
+        announceOrGo(State::expertTurn);
     }
     finishFrame(elapsed);
 }

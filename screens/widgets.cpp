@@ -1,6 +1,7 @@
 #include "screens/widgets.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 
 #include "engine/display.h"
@@ -109,6 +110,8 @@ void ButtonSet::hover(int value)
 void ButtonSet::click(int value)
 {
     if (textFieldActive) editTextLine(text, textFieldLimit);
+    for (const Button* b : buttons)
+        if (b->active && b->clickAction && b->width > 0 && b->height > 0) keyFocus.live.push_back({b, value});
     if (!leftButtonPressed()) return;
     int mx = static_cast<int>(mouseX());
     int my = static_cast<int>(mouseY());
@@ -122,3 +125,102 @@ void ButtonSet::click(int value)
         b->clickAction(argumentFor(*b, value));
     }
 }
+
+KeyFocus keyFocus;
+
+namespace {
+
+int liveIndexOf(const Button* b)
+{
+    for (size_t i = 0; i < keyFocus.live.size(); ++i)
+        if (keyFocus.live[i].button == b) return static_cast<int>(i);
+    return -1;
+}
+
+// Tab's walk; -1 is the stop on no button, where a screen cursor has one.
+int tabStep(int from, int step)
+{
+    const int count = static_cast<int>(keyFocus.live.size());
+    if (from < 0) return step > 0 ? 0 : count - 1;
+    const int next = from + step;
+    if (next >= 0 && next < count) return next;
+    if (keyFocus.screenCursor) return -1;
+    return (next + count) % count;
+}
+
+// The nearest live button whose centre lies that way from the focused one's,
+// a step aside counting twice a step ahead; -1 when there is none.
+int arrowStep(int from, int dx, int dy)
+{
+    const Button& f = *keyFocus.live[from].button;
+    const int fx = f.x + f.width / 2, fy = f.y + f.height / 2;
+    int best = -1;
+    long bestScore = 0;
+    for (size_t i = 0; i < keyFocus.live.size(); ++i) {
+        const Button& b = *keyFocus.live[i].button;
+        const int ox = b.x + b.width / 2 - fx, oy = b.y + b.height / 2 - fy;
+        const long ahead = static_cast<long>(ox) * dx + static_cast<long>(oy) * dy;
+        const long aside = std::labs(static_cast<long>(ox) * dy - static_cast<long>(oy) * dx);
+        if (ahead <= 0) continue;
+        const long score = ahead + 2 * aside;
+        if (best < 0 || score < bestScore) {
+            best = static_cast<int>(i);
+            bestScore = score;
+        }
+    }
+    return best;
+}
+
+int movedFocus(int at)
+{
+    if (wasKeyPressed(keys::tab)) return tabStep(at, isShiftDown() ? -1 : 1);
+    // With no button focused, the arrows belong to a screen cursor if there is one.
+    if (at < 0 && keyFocus.screenCursor) return at;
+    static const int arrows[4][3] = {{keys::up, 0, -1}, {keys::down, 0, 1}, {keys::left, -1, 0}, {keys::right, 1, 0}};
+    for (const auto& a : arrows) {
+        if (!wasKeyPressed(a[0])) continue;
+        if (at < 0) return 0;
+        const int to = arrowStep(at, a[1], a[2]);
+        return to < 0 ? at : to;
+    }
+    return at;
+}
+
+} // namespace
+
+void drawFocusRing(int x, int y, int width, int height)
+{
+    constexpr int r = 255, g = 210, b = 0;
+    fillRect(x - 3, y - 3, width + 6, 2, r, g, b);
+    fillRect(x - 3, y + height + 1, width + 6, 2, r, g, b);
+    fillRect(x - 3, y - 1, 2, height + 2, r, g, b);
+    fillRect(x + width + 1, y - 1, 2, height + 2, r, g, b);
+}
+
+void runKeyFocus()
+{
+    if (leftButtonPressed()) keyFocus.focused = nullptr;
+    int at = liveIndexOf(keyFocus.focused);
+    if (!keyFocus.live.empty()) at = movedFocus(at);
+    keyFocus.focused = at < 0 ? nullptr : keyFocus.live[at].button;
+    if (keyFocus.focused) {
+        const LiveButton live = keyFocus.live[at];
+        const Button& b = *live.button;
+        drawFocusRing(b.x, b.y, b.width, b.height);
+        if (takeKeyPress(keys::enter) || takeKeyPress(keys::keypadEnter)) {
+            playSound("menuSound");
+            b.clickAction(argumentFor(b, live.value));
+        }
+    }
+    keyFocus.live.clear();
+    keyFocus.screenCursor = false;
+}
+
+void focusButton(const Button& button)
+{
+    if (liveIndexOf(&button) >= 0) keyFocus.focused = &button;
+}
+
+bool buttonHasFocus() { return keyFocus.focused != nullptr; }
+
+void resetKeyFocusForTests() { keyFocus = KeyFocus{}; }

@@ -62,5 +62,36 @@ struct ButtonSet {
     void run(int value);
 };
 
+// The keyboard's focus: one of the frame's live buttons (those whose set ran
+// its click), or none. Tab and Shift+Tab walk the buttons in the order their
+// sets ran, the arrows go to the nearest button that way, and Enter acts as a
+// click on the focused one. Nothing has the focus until a key moves it, so a
+// player of the mouse never sees it; a click of the mouse lets it go.
+struct LiveButton {
+    const Button* button = nullptr;
+    int value = 0;
+};
+struct KeyFocus {
+    std::vector<LiveButton> live; // this frame's, gathered by ButtonSet::click
+    const Button* focused = nullptr;
+    // Set each frame by a screen with a cursor of its own (the board's
+    // stars): while no button has the focus the arrows are the screen's, and
+    // Tab has a stop on "no button" between the last button and the first.
+    bool screenCursor = false;
+};
+extern KeyFocus keyFocus;
+
+// Called once at the end of every frame, after the state's handler: moves
+// the focus, runs the focused button on Enter and draws its ring on top.
+void runKeyFocus();
+// Gives the focus to a button that its set runs in this frame.
+void focusButton(const Button& button);
+// As the last frame left it: a screen asks before its own Enter.
+bool buttonHasFocus();
+// The ring of the focus, two pixels wide just outside the rectangle: a warm
+// yellow that reads on the dark sky, on the buttons and on every player's colour.
+void drawFocusRing(int x, int y, int width, int height);
+void resetKeyFocusForTests();
+
 // The longest text the line editor of a set takes.
 constexpr int textFieldLimit = 40;

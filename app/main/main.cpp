@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "app/autosave.h"
+#include "app/command_line.h"
 #include "app/data_folder.h"
 #include "app/display_check.h"
 #include "app/locale_folder.h"
@@ -44,17 +45,35 @@ int main(int argc, char** argv)
             return 2;
         }
     }
+    // --galaxy NAME --seats ...: a game started at once. Its faults are told
+    // before anything opens, so the galaxy is read here, once the folders
+    // it may come from are known.
+    GameRequest request;
+    std::string why;
+    if (!replaying && !readGameRequest(argc, argv, request, why)) {
+        std::fprintf(stderr, "zentory: %s\n", why.c_str());
+        return 2;
+    }
+    std::error_code ec;
+    const std::string startFolder = std::filesystem::current_path(ec).string();
+    const DataFolder data = enterDataFolder(executableDir(argv[0]));
+    if (data.path.empty())
+        std::fprintf(stderr, "zentory: data folder not found; running without sounds, music and galaxy files\n");
+    const std::string here = std::filesystem::current_path(ec).string();
+    const std::string playerFolder = playerFolderFor(here, data.installed);
+    usePlayerFolder(playerFolder);
+    if (request.given) {
+        GameState game;
+        if (!dealRequestedGame(request, startFolder, game, why)) {
+            std::fprintf(stderr, "zentory: %s\n", why.c_str());
+            return 2;
+        }
+        openGameAtStart(game);
+    }
     if (std::string missing = missingDisplayMessage(); !missing.empty()) {
         platformShowError(errorCaption, missing.c_str());
         return 1;
     }
-    const DataFolder data = enterDataFolder(executableDir(argv[0]));
-    if (data.path.empty())
-        std::fprintf(stderr, "zentory: data folder not found; running without sounds, music and galaxy files\n");
-    std::error_code ec;
-    const std::string here = std::filesystem::current_path(ec).string();
-    const std::string playerFolder = playerFolderFor(here, data.installed);
-    usePlayerFolder(playerFolder);
     recordingsFolder = (std::filesystem::path(playerFolder.empty() ? here : playerFolder) / "recordings").string();
     if (replaying) openReplayAtStart(replay, std::filesystem::path(argv[2]).filename().string());
     useSaveFolder(playerFolder.empty() ? here : playerFolder);

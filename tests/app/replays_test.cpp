@@ -45,7 +45,7 @@ TEST(Replays, ListOpenJumpToTheEndAndLeave)
     EXPECT_EQ(std::pair(rows[1].turns, rows[2].turns), std::pair(8, 6));
     program.click(200, 64 + 28 * 0 + 14); // the damaged row opens nothing
     ASSERT_EQ(program.state(), State::replays);
-    program.click(200, 64 + 28 * 1 + 14);
+    for (int k : {keys::down, keys::down, keys::enter}) program.key(k); // the second row by keys
     ASSERT_EQ(program.state(), State::replayView);
 
     for (int i = 0; i < 8; ++i) program.click(380, 548); // "+" to the last turn

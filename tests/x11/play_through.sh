@@ -111,17 +111,6 @@ owner() {
   done
   ((bestD < 2700)) && echo "$best" || echo -1
 }
-# Keys held for a few frames, as a player holds them (start_and_taps.sh
-# checks short taps).
-key() {
-  local k
-  for k in "$@"; do
-    xdotool keydown "$k"
-    sleep 0.1
-    xdotool keyup "$k"
-    sleep 0.05
-  done
-}
 
 # --- title
 geometry

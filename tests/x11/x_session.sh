@@ -87,6 +87,18 @@ drawnAt() { # x y w h
   ((lit >= 2))
 }
 
+# Keys held for a few frames, as a player holds them (start_and_taps.sh
+# checks short taps).
+key() {
+  local k
+  for k in "$@"; do
+    xdotool keydown "$k"
+    sleep 0.1
+    xdotool keyup "$k"
+    sleep 0.05
+  done
+}
+
 click() { # logical x y
   xdotool mousemove "$(sx "$1")" "$(sy "$2")"
   sleep 0.06

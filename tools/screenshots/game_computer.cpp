@@ -103,6 +103,11 @@ int writeGameComputerScreenshots(const std::string& dir)
     showStatistics(0);
     program.frame();
     failures += writeScreen(dir, "screen_stats_marks", program.state() == State::stats);
+    // A finished game's graph: each line ends in its player's mark.
+    dealGame(gameState, builtInGalaxy(), 5, true, 2);
+    playAndRecord(gameState, 300, "");
+    program.frame();
+    failures += writeScreen(dir, "screen_stats_graph_marks", program.state() == State::stats && gameState.history.size() > 5);
     showMarks = false;
 
     setAiStepObserver(nullptr);

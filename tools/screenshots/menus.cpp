@@ -1,11 +1,15 @@
-// The main menu, the options, the three help pages, the about screen and the
-// galaxy selection screen in play and in editor mode.
+// The main menu (also with the keyboard's focus), the options, the four help
+// pages, the about screen and the galaxy selection screen in play and in
+// editor mode.
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 
 #include "game/game_state.h"
 #include "game/new_game.h"
+#include "game/seats.h"
+#include "screens/marks.h"
+#include "screens/seat_lines.h"
 #include "tools/program_driver.h"
 #include "tools/screenshots/screenshots.h"
 
@@ -19,6 +23,11 @@ int writeMenuScreenshots(const std::string& dir)
     program.moveTo(600, 580);
     program.frame();
     failures += writeScreen(dir, "screen_menu");
+    // The keyboard's focus on "Replays"; the next click lets it go.
+    program.key(keys::tab);
+    program.key(keys::down);
+    program.key(keys::down);
+    failures += writeScreen(dir, "screen_menu_keys");
     // "Homepage" where no opener is on PATH: the menu says where the manual is.
     const char* path = std::getenv("PATH");
     const std::string savedPath = path ? path : "";
@@ -33,7 +42,7 @@ int writeMenuScreenshots(const std::string& dir)
     failures += writeScreen(dir, "screen_options");
     program.key(keys::escape);
     menuButton(4);
-    for (int page = 1; page <= 3; ++page) {
+    for (int page = 1; page <= 4; ++page) {
         failures += writeScreen(dir, "screen_help" + std::to_string(page));
         program.click(613, 522);
     }
@@ -59,6 +68,18 @@ int writeMenuScreenshots(const std::string& dir)
     program.moveTo(579, 147);
     program.frame();
     failures += writeScreen(dir, "screen_selection");
+    // The seat lines switched: blue the expert, purple a second human.
+    program.click(409, 300);
+    program.click(409, 326);
+    program.click(409, 326);
+    program.moveTo(409, 352);
+    program.frame();
+    failures += writeScreen(dir, "screen_selection_seats");
+    showMarks = true;
+    program.frame();
+    failures += writeScreen(dir, "screen_selection_seats_marks");
+    showMarks = false;
+    rememberSeats(defaultSeats(maxPlayers, false));
     program.click(579, 42); // BROKEN
     program.click(247, 514);
     program.moveTo(600, 580);
