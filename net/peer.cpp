@@ -25,7 +25,7 @@ void end(PeerSession& p, const std::string& line)
 
 void send(PeerSession& p, const NetMessage& m)
 {
-    netSend(p.net, 0, encodeNetMessage(m));
+    if (p.net) netSend(p.net, 0, encodeNetMessage(m));
 }
 
 void received(PeerSession& p, const std::string& bytes)
@@ -107,6 +107,11 @@ void peerPoll(PeerSession& p, int timeoutMs)
         if (p.stage == PeerStage::Ended) break;
     }
     if (p.stage == PeerStage::Joining && nowMs() > p.joinBy) end(p, "the host does not answer");
+    // Nothing more comes from a host that refused, ended or left.
+    if (p.stage == PeerStage::Ended) {
+        netClose(p.net, 0);
+        p.net = nullptr;
+    }
 }
 
 void peerPlay(PeerSession& p, int maxTurns)

@@ -57,7 +57,11 @@ struct Table {
         std::string why;
         EXPECT_TRUE(hostOpen(host, "127.0.0.1", 0, why)) << why;
     }
-    ~Table() { hostClose(host, ""); }
+    ~Table()
+    {
+        for (Bot& b : bots) peerLeave(b.session);
+        hostClose(host, "");
+    }
 
     Bot& join(const std::string& name)
     {
