@@ -7,6 +7,7 @@
 #include "app/recorder.h"
 #include "screens/board.h"
 #include "screens/marks.h"
+#include "screens/net_game.h"
 #include "screens/replays.h"
 #include "screens/seat_lines.h"
 #include "screens/screens.h"
@@ -45,6 +46,8 @@ void registerAllStates()
     registerState(State::resume, resumeSavedGameScreen);
     registerState(State::replays, replaysListScreen);
     registerState(State::replayView, replayViewerScreen);
+    registerState(State::lobby, lobbyScreen);
+    registerState(State::join, joinScreen);
 }
 
 namespace {
@@ -86,6 +89,7 @@ void appFrame(int elapsedMs)
     }
     runCurrentState(elapsedMs);
     runKeyFocus();
+    netFrame();
     // The recording first: the save made after it names how far it got.
     recorderAfterFrame();
     autosaveAfterFrame();
@@ -98,6 +102,9 @@ void resetAllScreensForTests()
     resetTurnDriverForTests();
     resetBoardForTests();
     resetKeyFocusForTests();
+    resetNetGameForTests();
+    resetLobbyForTests();
+    resetJoinForTests();
     resetMenusForTests();
     resetHelpAndAboutForTests();
     resetSelectionForTests();

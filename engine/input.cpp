@@ -132,7 +132,20 @@ static char lineCharacter(int entry)
     return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == ' ' ? c : 0;
 }
 
-bool editTextLine(char* text, int maxLength)
+// Any printable ASCII character as typed: addresses, names.
+static char plainCharacter(int entry)
+{
+    if (entry < typedCharacterMark) return 0;
+    const char c = static_cast<char>(entry - typedCharacterMark);
+    return c >= 0x20 && c < 0x7f ? c : 0;
+}
+
+static bool editLine(char* text, int maxLength, char (*take)(int));
+
+bool editTextLine(char* text, int maxLength) { return editLine(text, maxLength, lineCharacter); }
+bool editPlainLine(char* text, int maxLength) { return editLine(text, maxLength, plainCharacter); }
+
+static bool editLine(char* text, int maxLength, char (*take)(int))
 {
     if (!text) return false;
     size_t length = std::strlen(text);
@@ -147,7 +160,7 @@ bool editTextLine(char* text, int maxLength)
             erased = true;
             continue;
         }
-        const char c = lineCharacter(code);
+        const char c = take(code);
         if (c && static_cast<long long>(length) < maxLength) {
             text[length++] = c;
             text[length] = 0;

@@ -81,6 +81,9 @@ bool rightButtonPressed();
 // taken, small letters as capitals, and every other character is ignored.
 // Never writes more than maxLength characters and the zero.
 bool editTextLine(char* text, int maxLength);
+// The same taking every printable ASCII character as typed (small letters,
+// '.', ':' too): a host's address, a player's name.
+bool editPlainLine(char* text, int maxLength);
 // Forgets the repeat table, the snapshots and the gathered events, for tests.
 void resetInputForTests();
 

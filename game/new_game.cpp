@@ -22,3 +22,8 @@ void startNewGame(const Galaxy& galaxy, const std::vector<Seat>& seats)
 }
 
 void startNewGame(const Galaxy& galaxy, bool demo) { startNewGame(galaxy, defaultSeats(galaxy.playerCount, demo)); }
+
+void announceGameStarted()
+{
+    if (gameStartedHandler) gameStartedHandler();
+}

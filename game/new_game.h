@@ -8,6 +8,10 @@
 using GameStartedHandler = void (*)();
 void setGameStartedHandler(GameStartedHandler handler);
 
+// Tells the application that the game in gameState has begun (a game
+// received from a network host): the game-started handler, if any.
+void announceGameStarted();
+
 // A new game on galaxy: prepares and sets it up with the tick seed, sets
 // the seats (the default ones when they are not one per player), begins the
 // game state and calls the game-started handler.

@@ -8,6 +8,7 @@
 #include "screens/end_and_stats.h"
 #include "screens/galaxy_draw.h"
 #include "screens/screens.h"
+#include "screens/net_game.h"
 #include "screens/states.h"
 
 namespace {
@@ -18,7 +19,7 @@ namespace {
 void fightChoice(int k)
 {
     const Galaxy& g = gameState.galaxy;
-    if (!applyDecision(gameState, Decision{DecisionKind::Attack, gameState.turnPlayer, dragSource, dragTarget, choiceValues[k]})) {
+    if (!boardDecide(Decision{DecisionKind::Attack, 0, dragSource, dragTarget, choiceValues[k]})) {
         setState(State::attackHuman);  // ready to lose none: nothing fought
     } else if (g.gameStars[dragTarget].owner == gameState.turnPlayer) {
         announceOrGo(boardStateFor(gameState));
@@ -29,13 +30,13 @@ void fightChoice(int k)
 
 void transferChoice(int k)
 {
-    applyDecision(gameState, Decision{DecisionKind::Transfer, gameState.turnPlayer, noOwner, noOwner, choiceValues[k]});
+    boardDecide(Decision{DecisionKind::Transfer, 0, noOwner, noOwner, choiceValues[k]});
     setState(State::attackHuman);
 }
 
 void moveChoice(int k)
 {
-    if (!applyDecision(gameState, Decision{DecisionKind::Move, gameState.turnPlayer, dragSource, dragTarget, choiceValues[k]})) {
+    if (!boardDecide(Decision{DecisionKind::Move, 0, dragSource, dragTarget, choiceValues[k]})) {
         setState(State::attackHuman);
         return;
     }
@@ -80,6 +81,7 @@ void fightHumanScreen(int elapsedMs)
 
 void transferToConqueredScreen(int elapsedMs)
 {
+    if (remoteTurnFrame(elapsedMs)) return;
     // The conquest's stars, as the game state holds them.
     if (!panelFrame(elapsedMs, transferChoice, gameState.transferFrom, gameState.transferTo)) return;
     drawWhiteText(180, 500, 450, 30, tr("transfer to conquered planet:"));

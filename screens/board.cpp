@@ -18,6 +18,7 @@
 #include "screens/marks.h"
 #include "screens/notices.h"
 #include "screens/screens.h"
+#include "screens/net_game.h"
 #include "screens/states.h"
 
 ButtonSet hudButtons;
@@ -184,6 +185,7 @@ void playScreen(int elapsedMs)
 
 void noSupportScreen(int elapsedMs)
 {
+    if (remoteTurnFrame(elapsedMs)) return;
     if (noSupportButtons.buttons.empty()) {
         noSupportOk = Button(630, 525, tr("ok"), goOnAttacking, "", passFrameValue);
         noSupportButtons.add(noSupportOk);
@@ -194,8 +196,16 @@ void noSupportScreen(int elapsedMs)
     if (wasKeyPressed(keys::escape)) goOnAttacking(0);
 }
 
+// "Next Turn": the state-switching action of states.h, here beside the
+// board's other decisions.
+void nextTurn(int)
+{
+    if (boardDecide(Decision{DecisionKind::EndTurn})) setState(State::startAI);
+}
+
 void placeHumanScreen(int elapsedMs)
 {
+    if (remoteTurnFrame(elapsedMs)) return;
     drawPlayScreen(elapsedMs);
     const int hovered = starUnderPointer();
     const int p = gameState.turnPlayer;
@@ -224,7 +234,7 @@ void placeHumanScreen(int elapsedMs)
     placementKeys();
 
     if (leftButtonPressed() &&
-        applyDecision(gameState, Decision{DecisionKind::Place, p, boardStarUnderPointer(), noOwner, placementStep}) &&
+        boardDecide(Decision{DecisionKind::Place, 0, boardStarUnderPointer(), noOwner, placementStep}) &&
         gameState.phase != GamePhase::HumanPlacement)
         setState(State::attackHuman);
     dragging = false;
@@ -234,6 +244,7 @@ void placeHumanScreen(int elapsedMs)
 
 void attackHumanScreen(int elapsedMs)
 {
+    if (remoteTurnFrame(elapsedMs)) return;
     boardView.selectedStar = noOwner;
     drawPlayScreen(elapsedMs);
     nextTurnButton.setActive(true);

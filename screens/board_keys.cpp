@@ -10,6 +10,7 @@
 #include "game/human_turn.h"
 #include "screens/board.h"
 #include "screens/galaxy_draw.h"
+#include "screens/net_game.h"
 #include "screens/states.h"
 #include "screens/widgets.h"
 
@@ -105,7 +106,7 @@ void placementKeys()
     moveCursor();
     keySource = noOwner;
     choiceDigits();
-    if (enterOnMap() && applyDecision(gameState, Decision{DecisionKind::Place, 0, keyStar, noOwner, placementStep}) &&
+    if (enterOnMap() && boardDecide(Decision{DecisionKind::Place, 0, keyStar, noOwner, placementStep}) &&
         gameState.phase != GamePhase::HumanPlacement)
         setState(State::attackHuman);
     ringStar(keyStar);

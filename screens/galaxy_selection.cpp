@@ -17,10 +17,12 @@
 #include "game/galaxy.h"
 #include "game/galaxy_file.h"
 #include "game/galaxy_list.h"
+#include "game/net_message.h"
 #include "game/game_state.h"
 #include "game/new_game.h"
 #include "game/start_check.h"
 #include "screens/galaxy_draw.h"
+#include "screens/net_game.h"
 #include "screens/screens.h"
 #include "screens/seat_lines.h"
 #include "screens/states.h"
@@ -48,7 +50,7 @@ ButtonSet standardButtons, fileRowButtons, editorModeButtons, playModeButtons;
 Button standardButtonList[standardCount];
 Button fileRowList[visibleRows];
 Button loadButton, cancelButton;
-Button menuButton, startButton, demoButton;
+Button menuButton, startButton, demoButton, hostButton;
 Button difficultyButtons[5];
 // The question before a new game replaces a game of the human's under way:
 // asked is 0 when none is open, 1 for "start", 2 for "demo".
@@ -251,6 +253,8 @@ void beginGame(bool demo)
     const StartRefusal why = checkGameStart(builtIn, previewGalaxy.name);
     refusal = tr(startRefusalText(why));
     if (why == StartRefusal::none) {
+        // A game of this screen is no network game: one under way ends here.
+        leaveNetGame();
         gameState.difficulty = chosenDifficulty;
         if (demo)
             startNewGame(previewGalaxy, true);
@@ -275,6 +279,19 @@ void askOrBegin(bool demo)
 }
 
 void startAction(int) { askOrBegin(false); }
+
+// A network game of the selected galaxy: its lobby, where friends join.
+void hostAction(int)
+{
+    const StartRefusal refused = checkGameStart(selectedGalaxy == 0, previewGalaxy.name);
+    std::string why;
+    refusal = tr(startRefusalText(refused));
+    if (refused == StartRefusal::none) {
+        gameState.difficulty = chosenDifficulty;
+        if (!openLobby(previewGalaxy, defaultNetPort, why)) refusal = tr(why.c_str());
+    }
+    if (!refusal.empty()) refusedGalaxy = selectedGalaxy;
+}
 void demoAction(int) { askOrBegin(true); }
 
 void answerAbandon(int yes)
@@ -327,9 +344,11 @@ void makeButtons()
     menuButton = Button(320, 517, tr("menu"), backFromGalaxySelection, "", 0);
     startButton = Button(185, 505, tr("start"), startAction, "", 0);
     demoButton = Button(185, 525, tr("demo"), demoAction, "", 0);
+    hostButton = Button(185, 545, tr("host"), hostAction, "", 0);
     playModeButtons.add(menuButton);
     playModeButtons.add(startButton);
     playModeButtons.add(demoButton);
+    playModeButtons.add(hostButton);
     for (int i = 0; i < 5; ++i) {
         difficultyButtons[i] = Button(43, 492 + 20 * i, tr(difficultyNames[i]), setDifficulty, "", i);
         playModeButtons.add(difficultyButtons[i]);

@@ -42,7 +42,7 @@ ManualNote manualNote;
 
 struct MenuButtons {
     bool made = false;
-    Button play, editor, replays, options, help, about, homePage, quit, resume;
+    Button play, editor, replays, options, help, about, homePage, quit, resume, join;
     ButtonSet set;
 };
 MenuButtons menu;
@@ -94,8 +94,9 @@ void makeMenuButtons()
     menu.homePage = Button(64, 370, tr("Homepage"), openHomePage, image, 0);
     menu.quit = Button(64, 420, tr("Quit Game"), quitAction, image, 0);
     menu.resume = Button(64, 470, tr("Resume Game"), resumeGame, image, 0);
+    menu.join = Button(64, 520, tr("Join Game"), openJoin, image, 0);
     for (Button* b : {&menu.play, &menu.editor, &menu.replays, &menu.options, &menu.help, &menu.about, &menu.homePage, &menu.quit,
-                      &menu.resume}) {
+                      &menu.resume, &menu.join}) {
         // Clear of the picture's accent bar, and one text size for all.
         b->setMargins(36, 10);
         menu.set.add(*b);

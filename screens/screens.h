@@ -62,6 +62,17 @@ void openSelection(bool forEditor);
 void loadScreen(int elapsedMs);
 void resetSelectionForTests();
 
+// Hosting a network game: the lobby of the galaxy chosen on the selection
+// screen, on port (0: any free one); false (why) when the port cannot be
+// opened. (screens/lobby.cpp)
+bool openLobby(const Galaxy& galaxy, int port, std::string& why);
+void lobbyScreen(int elapsedMs);
+void resetLobbyForTests();
+// Joining one, from the main menu. (screens/join.cpp)
+void openJoin(int);
+void joinScreen(int elapsedMs);
+void resetJoinForTests();
+
 // Main menu and options. (screens/menu_options.cpp)
 void menuScreen(int elapsedMs);
 void optionsScreen(int elapsedMs);

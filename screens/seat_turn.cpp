@@ -12,6 +12,7 @@
 #include "game/seats.h"
 #include "screens/board.h"
 #include "screens/marks.h"
+#include "screens/net_game.h"
 #include "screens/screens.h"
 #include "screens/states.h"
 
@@ -22,6 +23,18 @@ void showHumanTurn()
 {
     placementStep = 1;
     setState(gameState.phase == GamePhase::HumanPlacement ? State::placeHuman : State::noSupport);
+}
+
+// Humans at this screen still in the game: with more than one, each one's
+// turn is announced so that the next player takes the mouse. In a network
+// game the others play elsewhere, and their turns need no banner here.
+int humansHere()
+{
+    int n = 0;
+    for (int p = 0; p < static_cast<int>(gameState.seats.size()); ++p)
+        n += gameState.seats[p] == Seat::Human && netSeatIsLocal(p) && gameState.galaxy.isPlayer(p) &&
+             gameState.galaxy.players[p].alive;
+    return n;
 }
 
 bool anyKeyPressed()
@@ -51,7 +64,7 @@ void seatTurnScreen(int elapsedMs)
     if (seatOf(gameState, gameState.turnPlayer) == Seat::Expert) {
         setState(State::expertTurn);
         expertTurnScreen(elapsedMs);
-    } else if (humansAlive(gameState) > 1) {
+    } else if (humansHere() > 1 && netSeatIsLocal(gameState.turnPlayer)) {
         setState(State::seatBanner);
         seatBannerScreen(elapsedMs);
     } else {

@@ -72,10 +72,6 @@ void backFromGalaxySelection(int) { setState(State::menu); }
 void menuFromGame(int) { remember(menuReturnState, State::menu); }
 void menuFromComputerTurn(int) { remember(menuReturnState, State::menu); }
 void showStatistics(int) { remember(statsReturnState, State::stats); }
-void nextTurn(int)
-{
-    if (applyDecision(gameState, Decision{DecisionKind::EndTurn, gameState.turnPlayer})) setState(State::startAI);
-}
 void goOnAttacking(int) { setState(State::attackHuman); }
 void openEditorAction(int) { setState(State::openEditor); }
 void optionsAction(int) { setState(State::options); }

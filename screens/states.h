@@ -41,8 +41,10 @@ enum class State {
     resume,  // a game read from the save, opened on the screen of its phase
     replays,     // the list of recorded games
     replayView,  // a recorded game played back
+    lobby,       // the host of a network game waits for its players
+    join,        // joining a network game
 };
-inline constexpr int stateCount = static_cast<int>(State::replayView) + 1;
+inline constexpr int stateCount = static_cast<int>(State::join) + 1;
 
 struct StateRegistry {
     std::array<StateHandler, stateCount> handlers{};

@@ -10,6 +10,10 @@
 //   zentory-sim --record FILE [--bot] [--difficulty D] [--seed S] [--max-turns T] [galaxy.gly]
 //   zentory-sim --verify FILE
 //   zentory-sim --seats LIST [--seed S] [--games N] [--max-turns T] [--difficulty D] [galaxy.gly]
+//   zentory-sim --host PORT --seats network,computer,... [--bind ADDRESS] [--seed S] [--difficulty D]
+//               [--max-turns T] [--wait SECONDS] [--trace] [--record FILE] [galaxy.gly]
+//   zentory-sim --join HOST[:PORT] --bot [--name NAME] [--max-turns T] [--wait SECONDS] [--trace]
+//               [--record FILE] [--save FILE] [--vanish-at T]
 //
 // --stop-at plays the first game up to the start of turn T and writes it to
 // FILE as a saved game; --resume goes on with such a save (or a demonstration
@@ -33,6 +37,16 @@
 // in the human's seat is --record --bot's).
 // It prints each game's winner and its kind of seat, then the wins per kind of
 // seat and the expert's rate against its fair share.
+// --host runs a dedicated host of a network game (net/host.h) on PORT (0:
+// any free port, printed as "port N"), on every interface unless --bind
+// names one; it waits up to --wait seconds (600) for its players, starts the
+// game when every network seat is taken and logs on stderr. --join plays a
+// seat of such a game with the computer planner (--bot), as NAME; with
+// --save it keeps the game as a save when the host goes. Both print
+// "final hash H at turn N, winner C" at the end (and the trace with
+// --trace), write their recording with --record, and exit with 0 when the
+// game was played to its end. --vanish-at makes a peer stop at turn T
+// without a word, as a crash would, for tests of players who drop.
 //
 // Without a file the built-in galaxy is played. Game k uses seed S + k both
 // for the deal and for the play (the generator is seeded again with it after
@@ -59,6 +73,7 @@
 #include "game/save_file.h"
 #include "tools/recording_tools.h"
 #include "tools/seat_games.h"
+#include "tools/net_sim.h"
 
 namespace {
 
@@ -76,6 +91,7 @@ struct Options {
     bool bot = false;
     int difficulty = 2;
     std::string seatList;
+    NetSimOptions net;
 };
 
 void usage()
@@ -87,7 +103,12 @@ void usage()
                          "[galaxy.gly]\n"
                          "       zentory-sim --verify FILE\n"
                          "       zentory-sim --seats LIST [--seed S] [--games N] [--max-turns T] [--difficulty D] "
-                         "[galaxy.gly]\n");
+                         "[galaxy.gly]\n"
+
+                         "       zentory-sim --host PORT --seats network,computer,... [--bind ADDRESS] [--seed S] "
+                         "[--difficulty D] [--max-turns T] [--wait SECONDS] [--trace] [--record FILE] [galaxy.gly]\n"
+                         "       zentory-sim --join HOST[:PORT] --bot [--name NAME] [--max-turns T] [--wait SECONDS] "
+                         "[--trace] [--record FILE] [--save FILE] [--vanish-at T]\n");
 }
 
 bool parseInt(const char* text, long long low, long long high, long long& out)
@@ -129,6 +150,18 @@ bool parseArgs(int argc, char** argv, Options& o)
             o.bot = true;
         } else if (a == "--seats" && i + 1 < argc) {
             o.seatList = argv[++i];
+        } else if (a == "--host") {
+            if (!value(0, 65535)) return false;
+            o.net.port = static_cast<int>(v);
+        } else if (a == "--vanish-at") {
+            if (!value(1, 100000000)) return false;
+            o.net.vanishAt = static_cast<int>(v);
+        } else if (a == "--wait") {
+            if (!value(1, 86400)) return false;
+            o.net.waitSeconds = static_cast<int>(v);
+        } else if ((a == "--join" || a == "--bind" || a == "--name") && i + 1 < argc) {
+            (a == "--join" ? o.net.join : a == "--bind" ? o.net.bind : o.net.name) =
+                argv[++i];
         } else if ((a == "--save" || a == "--resume" || a == "--record" || a == "--verify") && i + 1 < argc) {
             (a == "--save" ? o.saveFile : a == "--resume" ? o.resumeFile : a == "--record" ? o.recordFile : o.verifyFile) =
                 argv[++i];
@@ -138,6 +171,22 @@ bool parseArgs(int argc, char** argv, Options& o)
             return false;
         }
     }
+    o.net.seed = o.seed;
+    o.net.difficulty = o.difficulty;
+    o.net.maxTurns = o.maxTurns;
+    o.net.trace = o.trace;
+    o.net.recordFile = o.recordFile;
+    o.net.saveFile = o.saveFile;
+    o.net.seats = o.net.port >= 0 ? o.seatList : std::string();
+    // A host deals its game from a galaxy; a peer gets it from the host.
+    if (o.net.port >= 0 || !o.net.join.empty()) {
+        const bool host = o.net.port >= 0;
+        if (host == !o.net.join.empty() || host == o.net.seats.empty() || host == o.bot || o.games != 1 ||
+            o.stopAt > 0 || !o.resumeFile.empty() || !o.verifyFile.empty() || (host && !o.saveFile.empty()))
+            return false;
+        return host || o.file.empty();
+    }
+    if (!o.net.bind.empty()) return false;
     // A stop needs a file to write, and a resumed game brings its own galaxy;
     // a recording is made of one new game, and one to verify brings everything.
     if (!o.verifyFile.empty()) return o.file.empty() && o.recordFile.empty() && o.resumeFile.empty() && o.stopAt == 0;
@@ -242,11 +291,16 @@ int resume(const Options& o)
     return r.fault ? 1 : 0;
 }
 
-int record(Galaxy loaded, const Options& o)
+// The galaxy's name as the game's menu shows it.
+void nameAsMenu(Galaxy& loaded, const Options& o)
 {
-    // The galaxy's name as the game's menu shows it.
     loaded.name = o.file.empty() ? builtInGalaxyName : o.file.substr(o.file.rfind('/') + 1);
     if (loaded.name.ends_with(".gly")) loaded.name.resize(loaded.name.size() - 4);
+}
+
+int record(Galaxy loaded, const Options& o)
+{
+    nameAsMenu(loaded, o);
     dealGame(gameState, loaded, o.seed, o.bot, o.difficulty);
     const std::string text = playAndRecord(gameState, o.maxTurns, nowUtc());
     int error = 0;
@@ -320,10 +374,15 @@ int main(int argc, char** argv)
     }
     if (!o.resumeFile.empty()) return resume(o);
     if (!o.verifyFile.empty()) return verify(o);
+    if (!o.net.join.empty()) return runJoin(o.net);
     Galaxy loaded;
     if (!loadGalaxy(loaded, o) || loaded.playerCount < minPlayers || loaded.playerCount > maxPlayers) {
         std::fprintf(stderr, "zentory-sim: cannot read galaxy %s\n", o.file.empty() ? builtInGalaxyName : o.file.c_str());
         return 2;
+    }
+    if (o.net.port >= 0) {
+        nameAsMenu(loaded, o);
+        return runHost(loaded, o.net);
     }
     if (!o.recordFile.empty()) return record(loaded, o);
     if (!o.seatList.empty()) return playSeats(loaded, o);

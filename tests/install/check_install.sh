@@ -96,7 +96,7 @@ deb=$(ls "$scratch"/deb/*.deb 2>/dev/null | head -n 1)
 debfiles=$(dpkg-deb -c "$deb" | grep -v '^d' | sed -E 's/^([^ ]+ +){5}//; s|^\./usr/||' | LC_ALL=C sort)
 [ "$debfiles" = "$expected" ] || { diff <(echo "$expected") <(echo "$debfiles"); fail ".deb files differ"; }
 depends=$(dpkg-deb -f "$deb" Depends)
-for p in libsdl2-2.0-0 libsdl2-mixer-2.0-0 libsdl2-ttf-2.0-0 fonts-dejavu-core timgm6mb-soundfont; do
+for p in libsdl2-2.0-0 libsdl2-mixer-2.0-0 libsdl2-ttf-2.0-0 libenet7 fonts-dejavu-core timgm6mb-soundfont; do
   [[ "$depends" == *"$p"* ]] || fail ".deb does not depend on $p: $depends"
 done
 [ "$(dpkg-deb -f "$deb" Recommends)" = "xdg-utils" ] || fail ".deb does not recommend xdg-utils"
