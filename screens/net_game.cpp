@@ -12,6 +12,7 @@
 #include "game/seats.h"
 #include "net/host.h"
 #include "net/peer.h"
+#include "screens/net_lines.h"
 #include "screens/screens.h"
 #include "screens/states.h"
 
@@ -44,7 +45,7 @@ int64_t nowMs()
 
 void show(const std::string& line)
 {
-    net.line = line;
+    net.line = netLineText(line);
     net.lineSince = nowMs();
 }
 

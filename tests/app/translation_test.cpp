@@ -6,6 +6,7 @@
 
 #include "app/locale_folder.h"
 #include "engine/translate.h"
+#include "screens/net_lines.h"
 #include "tests/support/scratch_dir.h"
 
 namespace fs = std::filesystem;
@@ -19,6 +20,10 @@ TEST(Translations, TheLanguageAskedForElseEnglishSilently)
     useLanguage("de", built);
     EXPECT_STREQ(tr("Next Turn"), "Zug beenden");
     EXPECT_STREQ(tr("a text of no catalogue"), "a text of no catalogue");
+    // The network's English lines, their players' colours and all.
+    EXPECT_EQ(netLineText("dark green (Ann) left the game"), "Dunkelgrün (Ann) hat das Spiel verlassen");
+    EXPECT_EQ(netLineText("the host runs version 0.2"), "der Gastgeber hat Version 0.2");
+    EXPECT_EQ(netLineText("listening on port 5"), "listening on port 5");
     useLanguage("xx", built);
     EXPECT_STREQ(tr("Next Turn"), "Next Turn");
     // An empty, a cut and a foreign file beside a good catalogue: the folder
