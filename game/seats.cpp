@@ -73,11 +73,3 @@ int soleHuman(const GameState& state)
     if (humanSeats(state) != 1) return noOwner;
     return static_cast<int>(std::find(state.seats.begin(), state.seats.end(), Seat::Human) - state.seats.begin());
 }
-
-int humansAlive(const GameState& state)
-{
-    int n = 0;
-    for (int p = 0; p < static_cast<int>(state.galaxy.players.size()); ++p)
-        n += seatOf(state, p) == Seat::Human && state.galaxy.players[p].alive;
-    return n;
-}

@@ -22,9 +22,6 @@ Seat seatOf(const GameState& state, int p);
 // No Human seat: the demonstration game.
 bool isDemo(const GameState& state);
 int humanSeats(const GameState& state);
-// Human seats whose players are still in the game: with more than one, each
-// human's turn is announced so that the next player takes the mouse.
-int humansAlive(const GameState& state);
 // The one human seat, whom texts call "you"; noOwner with none or several.
 int soleHuman(const GameState& state);
 // A Human or Expert seat: it plays its turns through decisions.

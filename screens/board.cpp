@@ -95,7 +95,8 @@ void drawPlayScreen(int)
     const int p = gameState.turnPlayer;
     const bool humanTurn = gameState.phase == GamePhase::HumanPlacement || gameState.phase == GamePhase::HumanAttack ||
                            gameState.phase == GamePhase::HumanTransfer;
-    if (humanTurn && humansAlive(gameState) > 1 && seatOf(gameState, p) == Seat::Human && p >= 0 && p < maxPlayers) {
+    if (humanTurn && humansHere() > 1 && netSeatIsLocal(p) && seatOf(gameState, p) == Seat::Human && p >= 0 &&
+        p < maxPlayers) {
         // On a band of the player's colour, as the banner shows it: dark
         // colours on the dark panel would not read.
         const Rgb c = playerColours[p];

@@ -96,11 +96,17 @@ void lobbyScreen(int)
     for (size_t p = 0; p < lobby.seatButtons.size(); ++p) {
         Button& b = lobby.seatButtons[p];
         b.label = seatText(static_cast<int>(p));
-        const Rgb c = playerColours[p];
-        b.setTextColor(c.r, c.g, c.b);
+        b.setTextColor(255, 255, 255);
     }
     lobby.start.setActive(lobbyFull());
     lobby.buttons.run(0);
+    // Each seat's colour as a swatch left of its button: some colours do not
+    // read as text on the silver, and the label fills the button.
+    for (size_t p = 0; p < lobby.seatButtons.size(); ++p) {
+        const Button& b = lobby.seatButtons[p];
+        const Rgb c = playerColours[p];
+        fillRect(b.x - 28, b.y + 7, 18, b.height - 14, c.r, c.g, c.b);
+    }
     if (wasKeyPressed(keys::escape)) cancelLobby(0);
 }
 

@@ -30,6 +30,9 @@ void attackHumanScreen(int elapsedMs);
 // several humans play. (screens/seat_turn.cpp)
 void seatTurnScreen(int elapsedMs);
 void seatBannerScreen(int elapsedMs);
+// Humans at this screen still in the game (in a network game the others
+// play elsewhere): with more than one, each one's turn is announced.
+int humansHere();
 // "red: your turn" for player p.
 std::string yourTurnText(int p);
 // Black or white, whichever reads on a band of player p's colour.

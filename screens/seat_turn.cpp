@@ -25,18 +25,6 @@ void showHumanTurn()
     setState(gameState.phase == GamePhase::HumanPlacement ? State::placeHuman : State::noSupport);
 }
 
-// Humans at this screen still in the game: with more than one, each one's
-// turn is announced so that the next player takes the mouse. In a network
-// game the others play elsewhere, and their turns need no banner here.
-int humansHere()
-{
-    int n = 0;
-    for (int p = 0; p < static_cast<int>(gameState.seats.size()); ++p)
-        n += gameState.seats[p] == Seat::Human && netSeatIsLocal(p) && gameState.galaxy.isPlayer(p) &&
-             gameState.galaxy.players[p].alive;
-    return n;
-}
-
 bool anyKeyPressed()
 {
     for (int k = 0; k < 256; ++k)
@@ -45,6 +33,15 @@ bool anyKeyPressed()
 }
 
 } // namespace
+
+int humansHere()
+{
+    int n = 0;
+    for (int p = 0; p < static_cast<int>(gameState.seats.size()); ++p)
+        n += gameState.seats[p] == Seat::Human && netSeatIsLocal(p) && gameState.galaxy.isPlayer(p) &&
+             gameState.galaxy.players[p].alive;
+    return n;
+}
 
 std::string yourTurnText(int p)
 {

@@ -47,6 +47,7 @@ int writeAll(const std::string& dir)
     failures += writeGameComputerScreenshots(dir);
     failures += writeGameHumanScreenshots(dir);
     failures += writeReplayScreenshots(dir);
+    failures += writeNetworkScreenshots(dir);
     return failures;
 }
 

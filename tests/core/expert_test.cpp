@@ -66,7 +66,8 @@ TEST(Expert, PlaysStandardGalaxiesLegallyAndTheSameEachTime)
 // one way only, kinds and armies at random.
 Galaxy oddGalaxy(std::mt19937& gen, int slots, int players, int maxArmies)
 {
-    auto pick = [&](int n) { return static_cast<int>(gen() % static_cast<unsigned>(n)); };
+    // Unsigned arithmetic: n may be INT_MAX + 1.
+    auto pick = [&](long long n) { return static_cast<int>(gen() % static_cast<unsigned long long>(n)); };
     const char* kinds[] = {normalStarKind, goldenStarKind, darkStarKind, emptyKind};
     Galaxy g;
     g.playerCount = players;
@@ -78,7 +79,7 @@ Galaxy oddGalaxy(std::mt19937& gen, int slots, int players, int maxArmies)
         star.active = pick(10) != 0;
         star.kind = kinds[pick(4)];
         star.owner = star.active ? s < players ? s : pick(players) : noOwner;
-        star.armies = pick(maxArmies + 1);
+        star.armies = pick(static_cast<long long>(maxArmies) + 1);
         for (int k = pick(4); k > 0; --k) g.links[static_cast<size_t>(s) * slots + pick(slots)] = 1;
     }
     g.players.assign(players, Player{1, 2.5});

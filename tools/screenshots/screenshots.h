@@ -21,3 +21,4 @@ int writeMenuScreenshots(const std::string& dir);
 int writeGameComputerScreenshots(const std::string& dir);
 int writeGameHumanScreenshots(const std::string& dir);
 int writeReplayScreenshots(const std::string& dir);
+int writeNetworkScreenshots(const std::string& dir);
