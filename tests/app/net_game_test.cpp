@@ -4,17 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <functional>
 
-#include "ai/seat_play.h"
 #include "game/course.h"
 #include "game/galaxy_file.h"
 #include "game/game_state.h"
-#include "net/peer.h"
 #include "screens/board.h"
 #include "screens/net_game.h"
 #include "tests/support/scratch_dir.h"
-#include "tools/program_driver.h"
+#include "tools/net_bot.h"
 
 TEST(NetGameScreens, TheHostsClicksAndABotsDecisionsPlayOneGame)
 {
@@ -26,19 +23,10 @@ TEST(NetGameScreens, TheHostsClicksAndABotsDecisionsPlayOneGame)
     ASSERT_TRUE(peerJoin(bot, "127.0.0.1", lobbyPort(), "Bot", why)) << why;
     const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(60);
     // Frames of the host's program, the bot playing its seat meanwhile.
-    auto runUntil = [&](const std::function<bool()>& done) {
-        while (!done() && std::chrono::steady_clock::now() < until) {
-            program.frame(50);
-            peerPoll(bot, 1);
-            peerPlay(bot, 1000);
-            if (peerToDecide(bot)) peerDecide(bot, seatDecision(bot.state, bot.seat));
-        }
-        return done();
-    };
-    ASSERT_TRUE(runUntil([] { return lobbyFull(); }));
+    ASSERT_TRUE(runWithBot(program, bot, until, [] { return lobbyFull(); }));
     EXPECT_EQ(netSeats()[1].name, "Bot");
     program.click(260, 530); // start
-    ASSERT_TRUE(runUntil([&] { return program.state() == State::placeHuman; }));
+    ASSERT_TRUE(runWithBot(program, bot, until, [&] { return program.state() == State::placeHuman; }));
     EXPECT_EQ(bot.seat, 1);
     // The host places by clicks on its stars, then ends its turn.
     const Galaxy& g = gameState.galaxy;
@@ -46,12 +34,12 @@ TEST(NetGameScreens, TheHostsClicksAndABotsDecisionsPlayOneGame)
     for (int s = 0; s < g.slotCount() && own == noOwner; ++s)
         if (g.gameStars[s].active && g.gameStars[s].owner == 0) own = s;
     while (program.state() == State::placeHuman) program.click(g.layoutStars[own].x, g.layoutStars[own].y);
-    ASSERT_TRUE(runUntil([&] { return program.state() == State::attackHuman; }));
+    ASSERT_TRUE(runWithBot(program, bot, until, [&] { return program.state() == State::attackHuman; }));
     program.click(655, 525); // Next Turn
     // The bot's turn shows on the host's board; at the next turn both games are one.
-    ASSERT_TRUE(runUntil([&] { return g.turn == 2 && program.state() == State::placeHuman; }));
+    ASSERT_TRUE(runWithBot(program, bot, until, [&] { return g.turn == 2 && program.state() == State::placeHuman; }));
     EXPECT_EQ(bot.state.galaxy.turn, 2);
     EXPECT_EQ(stateHash(gameState), stateHash(bot.state));
     peerLeave(bot);
-    ASSERT_TRUE(runUntil([] { return netLine() == "blue (Bot) left the game; the computer plays the seat"; }));
+    ASSERT_TRUE(runWithBot(program, bot, until, [] { return netLine() == "blue (Bot) left the game; the computer plays the seat"; }));
 }

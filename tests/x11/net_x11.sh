@@ -13,19 +13,6 @@ here=$(cd "$(dirname "$0")" && pwd)
 source "$here/x_session.sh"
 
 begin_x_test net Xvfb openbox xdotool xwininfo xprop xwd convert compare
-shots=0
-shot() { # name: a screenshot kept as PNG in the output folder
-  sleep "${2:-0.25}"
-  shots=$((shots + 1))
-  grab "$work/shot.xwd"
-  convert "$work/shot.xwd" "$out/$(printf '%02d' "$shots")-$1.png"
-}
-fail() {
-  say "FAIL: $*"
-  [ -f "$work/shot.xwd" ] && convert "$work/shot.xwd" "$out/last.png"
-  for f in "$work"/*.err; do [ -f "$f" ] && { tail -n 20 "$f"; cp "$f" "$out/"; }; done
-  exit 1
-}
 
 prefix="$work/prefix"
 cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1 || fail "cmake --install"

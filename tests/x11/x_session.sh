@@ -158,6 +158,6 @@ shot() { # name: a screenshot kept as PNG in the output folder
 fail() {
   say "FAIL: $*"
   [ -f "$work/shot.xwd" ] && convert "$work/shot.xwd" "$out/last.png"
-  [ -f "$work/zentory.err" ] && { tail -n 20 "$work/zentory.err"; cp "$work/zentory.err" "$out/"; }
+  for f in "$work"/*.err; do [ -f "$f" ] && { tail -n 20 "$f"; cp "$f" "$out/"; }; done
   exit 1
 }

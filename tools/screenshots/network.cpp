@@ -2,15 +2,12 @@
 // screen, and the host's board during the other player's turn. The other
 // player is a bot in this process on 127.0.0.1.
 #include <chrono>
-#include <functional>
 
-#include "ai/seat_play.h"
 #include "game/galaxy_file.h"
 #include "game/game_state.h"
-#include "net/peer.h"
 #include "screens/net_game.h"
 #include "screens/screens.h"
-#include "tools/program_driver.h"
+#include "tools/net_bot.h"
 #include "tools/screenshots/screenshots.h"
 
 int writeNetworkScreenshots(const std::string& dir)
@@ -25,28 +22,19 @@ int writeNetworkScreenshots(const std::string& dir)
     PeerSession bot;
     if (!peerJoin(bot, "127.0.0.1", lobbyPort(), "Ann", why)) return failures + 3;
     const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-    auto runUntil = [&](const std::function<bool()>& done) {
-        while (!done() && std::chrono::steady_clock::now() < until) {
-            program.frame(50);
-            peerPoll(bot, 1);
-            peerPlay(bot, 1000);
-            if (peerToDecide(bot)) peerDecide(bot, seatDecision(bot.state, bot.seat));
-        }
-        return done();
-    };
-    const bool full = runUntil([] { return lobbyFull(); });
+    const bool full = runWithBot(program, bot, until, [] { return lobbyFull(); });
     program.frame(50);
     failures += writeScreen(dir, "screen_lobby_full", full);
     program.click(260, 530); // start
-    if (runUntil([&] { return program.state() == State::placeHuman; })) {
+    if (runWithBot(program, bot, until, [&] { return program.state() == State::placeHuman; })) {
         const Galaxy& g = gameState.galaxy;
         int own = noOwner;
         for (int s = 0; s < g.slotCount() && own == noOwner; ++s)
             if (g.gameStars[s].active && g.gameStars[s].owner == 0) own = s;
         while (program.state() == State::placeHuman) program.click(g.layoutStars[own].x, g.layoutStars[own].y);
-        runUntil([&] { return program.state() == State::attackHuman; });
+        runWithBot(program, bot, until, [&] { return program.state() == State::attackHuman; });
         program.click(655, 525); // Next Turn
-        runUntil([&] { return gameState.turnPlayer == 1; });
+        runWithBot(program, bot, until, [&] { return gameState.turnPlayer == 1; });
         program.frame(50);
     }
     failures += writeScreen(dir, "screen_remote_turn", gameState.turnPlayer == 1);
