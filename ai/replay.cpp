@@ -48,9 +48,9 @@ void dealGame(GameState& state, const Galaxy& loaded, unsigned seed, const std::
     beginGame(state);
 }
 
-std::string playAndRecord(GameState& state, int maxTurns, const std::string& started)
+bool playOn(GameState& state, int maxTurns, const std::function<Decision(const GameState&)>& decide,
+            const std::function<void()>& after)
 {
-    std::string out = recordingHeaderText(recordingOf(state, state.random.state, started));
     int decisions = 0, turn = state.galaxy.turn;
     while (state.phase != GamePhase::Over && !(state.phase == GamePhase::TurnStart && state.galaxy.turn >= maxTurns)) {
         if (!decisionDue(state)) {
@@ -58,12 +58,20 @@ std::string playAndRecord(GameState& state, int maxTurns, const std::string& sta
         } else {
             decisions = turn == state.galaxy.turn ? decisions + 1 : 0;
             turn = state.galaxy.turn;
-            Decision d = seatDecision(state, state.turnPlayer);
-            if (decisions > maxDecisionsPerTurn) d = Decision{};
-            if (!applyDecision(state, d)) break;
+            if (!applyDecision(state, decisions > maxDecisionsPerTurn ? Decision{} : decide(state))) return false;
         }
-        for (const CourseEntry& e : drainJournal(state)) out += courseLine(e);
+        if (after) after();
     }
+    return true;
+}
+
+std::string playAndRecord(GameState& state, int maxTurns, const std::string& started)
+{
+    std::string out = recordingHeaderText(recordingOf(state, state.random.state, started));
+    playOn(state, maxTurns, [](const GameState& s) { return seatDecision(s, s.turnPlayer); },
+           [&] {
+               for (const CourseEntry& e : drainJournal(state)) out += courseLine(e);
+           });
     return out;
 }
 

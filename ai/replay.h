@@ -4,8 +4,8 @@
 // turn by turn. Computer turns go through the same steps the screens pace,
 // human phases through decisions, so both take the game's real course.
 //
+#include <functional>
 #include <string>
-
 #include <vector>
 
 #include "game/recording.h"
@@ -15,6 +15,13 @@ bool decisionDue(const GameState& state);
 // The steps that take no decision: a new turn cycle (TurnStart), or the
 // computer turns on to the next deciding seat or the cycle's end.
 void stepWithoutDecision(GameState& state);
+
+// Plays on until the game is over or turn cycle maxTurns starts: the steps
+// that take no decision, and decide(state) where one is due (after 10000 in
+// one turn, the empty decision). after() runs after each step. Returns false
+// when a decision was refused, the game left there.
+bool playOn(GameState& state, int maxTurns, const std::function<Decision(const GameState&)>& decide,
+            const std::function<void()>& after = {});
 
 // Deals a new game on a copy of loaded with seed (the generator seeded again
 // with it after the deal, as the match runner does), with these seats (one

@@ -22,21 +22,12 @@ inline std::vector<Seat> rotatedSeats(const std::vector<Seat>& list, int k)
 }
 
 // Plays a dealt game to its end or to the start of turn maxTurns, the
-// deciding seats by seatDecision (one that makes no legal decision, or
-// 10000 in one turn, ends the game there). Returns the winner or noOwner.
+// deciding seats by seatDecision. Returns the winner, or noOwner when the
+// game did not end or a decision was refused.
 inline int playSeatedGame(GameState& state, int maxTurns)
 {
-    int decisions = 0, turn = state.galaxy.turn;
-    while (state.phase != GamePhase::Over && !(state.phase == GamePhase::TurnStart && state.galaxy.turn >= maxTurns)) {
-        if (!decisionDue(state)) {
-            stepWithoutDecision(state);
-        } else {
-            decisions = turn == state.galaxy.turn ? decisions + 1 : 0;
-            turn = state.galaxy.turn;
-            if (decisions > 10000 || !applyDecision(state, seatDecision(state, state.turnPlayer))) return noOwner;
-        }
-    }
-    return state.phase == GamePhase::Over ? state.winner : noOwner;
+    const bool played = playOn(state, maxTurns, [](const GameState& s) { return seatDecision(s, s.turnPlayer); });
+    return played && state.phase == GamePhase::Over ? state.winner : noOwner;
 }
 
 struct SeatTally {

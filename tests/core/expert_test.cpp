@@ -20,25 +20,17 @@ namespace {
 // returns the decisions made.
 int playChecked(GameState& state, int turns)
 {
-    int made = 0, thisTurn = 0, turn = state.galaxy.turn;
-    while (state.phase != GamePhase::Over && !(state.phase == GamePhase::TurnStart && state.galaxy.turn >= turns)) {
-        if (!decisionDue(state)) {
-            stepWithoutDecision(state);
-        } else {
-            thisTurn = turn == state.galaxy.turn ? thisTurn + 1 : 0;
-            turn = state.galaxy.turn;
-            const GameState copy = state;
-            const Decision d = expertDecision(state, state.turnPlayer);
-            EXPECT_EQ(state.random.state, copy.random.state);
-            EXPECT_EQ(d, expertDecision(copy, copy.turnPlayer));
-            EXPECT_TRUE(isLegal(state, d)) << "turn " << turn << ": " << decisionText(d);
-            if (!applyDecision(state, d) || thisTurn > 5000) {
-                ADD_FAILURE() << "stuck in turn " << turn;
-                return made;
-            }
-            ++made;
-        }
-    }
+    int made = 0, thisTurn = 0, turn = 0;
+    EXPECT_TRUE(playOn(state, turns, [&](const GameState& s) {
+        thisTurn = turn == s.galaxy.turn ? thisTurn + 1 : 0;
+        turn = s.galaxy.turn;
+        if (thisTurn == 5000) ADD_FAILURE() << "stuck in turn " << turn;
+        const Decision d = expertDecision(s, s.turnPlayer);
+        EXPECT_EQ(d, expertDecision(s, s.turnPlayer));
+        EXPECT_TRUE(isLegal(s, d)) << "turn " << s.galaxy.turn << ": " << decisionText(d);
+        ++made;
+        return d;
+    }));
     return made;
 }
 
