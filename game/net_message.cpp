@@ -75,7 +75,7 @@ struct Reader {
         for (int i = 0; ok && i < n; ++i) {
             NetSeat s;
             const int use = byte();
-            if (use > static_cast<int>(SeatUse::Network)) ok = false;
+            if (use > static_cast<int>(SeatUse::Expert)) ok = false;
             s.use = static_cast<SeatUse>(use);
             s.name = text(maxNetName);
             // A seat without a player has no name.

@@ -43,8 +43,8 @@ inline constexpr size_t maxNetSmallMessage = 4096;
 enum class NetKind : uint8_t { Hello = 1, Refused, Lobby, Start, Decide, Apply, Hash, OutOfStep, Left, Joined, End };
 
 // Who plays a seat: the computer on every peer, a player at the host's
-// screen, or a player on another computer.
-enum class SeatUse : uint8_t { Computer, Local, Network };
+// screen, a player on another computer, or the expert on every peer.
+enum class SeatUse : uint8_t { Computer, Local, Network, Expert };
 
 struct NetSeat {
     SeatUse use = SeatUse::Computer;

@@ -243,7 +243,8 @@ void received(HostSession& h, int id, const std::string& bytes)
 std::vector<Seat> coreSeats(const std::vector<NetSeat>& seats)
 {
     std::vector<Seat> out;
-    for (const NetSeat& s : seats) out.push_back(s.use == SeatUse::Computer ? Seat::Computer : Seat::Human);
+    for (const NetSeat& s : seats)
+        out.push_back(s.use == SeatUse::Computer ? Seat::Computer : s.use == SeatUse::Expert ? Seat::Expert : Seat::Human);
     return out;
 }
 

@@ -288,7 +288,7 @@ void hostAction(int)
     refusal = tr(startRefusalText(refused));
     if (refused == StartRefusal::none) {
         gameState.difficulty = chosenDifficulty;
-        if (!openLobby(previewGalaxy, defaultNetPort, why)) refusal = tr(why.c_str());
+        if (!openLobby(previewGalaxy, chosenSeats(previewGalaxy.playerCount), defaultNetPort, why)) refusal = tr(why.c_str());
     }
     if (!refusal.empty()) refusedGalaxy = selectedGalaxy;
 }

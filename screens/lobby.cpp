@@ -32,9 +32,8 @@ Lobby lobby;
 
 void switchSeat(int seat)
 {
-    const SeatUse now = netSeats()[seat].use;
-    setLobbySeat(seat, now == SeatUse::Local ? SeatUse::Network : now == SeatUse::Network ? SeatUse::Computer
-                                                                                          : SeatUse::Local);
+    static const SeatUse next[] = {SeatUse::Expert, SeatUse::Network, SeatUse::Computer, SeatUse::Local};
+    setLobbySeat(seat, next[static_cast<int>(netSeats()[seat].use)]);
 }
 
 void startGame(int)
@@ -57,16 +56,28 @@ std::string seatText(int p)
     std::string text = std::string(tr(playerColourNames[p])) + ": ";
     if (s.use == SeatUse::Local) return text + tr("here");
     if (s.use == SeatUse::Computer) return text + tr("computer");
+    if (s.use == SeatUse::Expert) return text + tr("expert");
     return text + (s.name.empty() ? std::string(tr("network, waiting")) : tr("network: ") + s.name);
 }
 
 } // namespace
 
-bool openLobby(const Galaxy& galaxy, int port, std::string& why)
+bool openLobby(const Galaxy& galaxy, const std::vector<Seat>& chosen, int port, std::string& why)
 {
+    // The first human plays here, the other humans are friends on the
+    // network; with no human, the host plays the first seat and a friend the
+    // second.
     std::vector<NetSeat> seats(galaxy.playerCount, NetSeat{SeatUse::Computer, ""});
-    seats[0].use = SeatUse::Local;
-    if (galaxy.playerCount > 1) seats[1].use = SeatUse::Network;
+    bool here = false, friendSeat = false;
+    for (int p = 0; p < galaxy.playerCount && p < static_cast<int>(chosen.size()); ++p) {
+        if (chosen[p] == Seat::Expert) seats[p].use = SeatUse::Expert;
+        if (chosen[p] != Seat::Human) continue;
+        seats[p].use = here ? SeatUse::Network : SeatUse::Local;
+        friendSeat = friendSeat || here;
+        here = true;
+    }
+    if (!here) seats[0].use = SeatUse::Local;
+    if (!friendSeat && galaxy.playerCount > 1) seats[seats[0].use == SeatUse::Local ? 1 : 0].use = SeatUse::Network;
     if (!hostLobby(seats, port, why)) return false;
     lobby = Lobby{};
     lobby.galaxy = galaxy;
@@ -92,7 +103,7 @@ void lobbyScreen(int)
     where += (lobby.addresses.empty() ? "127.0.0.1" : lobby.addresses) + ", " + tr("port") + " " +
              std::to_string(lobbyPort());
     drawTextInBox(0, 60, 800, 24, 255, 255, 255, where.c_str(), false);
-    drawTextInBox(0, 90, 800, 24, 200, 200, 200, tr("Click a seat to switch it: here, network, computer."), false);
+    drawTextInBox(0, 90, 800, 24, 200, 200, 200, tr("Click a seat to switch it: here, network, computer, expert."), false);
     for (size_t p = 0; p < lobby.seatButtons.size(); ++p) {
         Button& b = lobby.seatButtons[p];
         b.label = seatText(static_cast<int>(p));

@@ -3,8 +3,10 @@
 // lives in its own file under screens/ (the computer turns in
 // screens/turn_driver.cpp); app/registration.cpp names them all.
 #include <string>
+#include <vector>
 
 struct Galaxy;
+enum class Seat;
 
 // Game speed, set by the options screen and read by the computer turns:
 // gameSpeed 0, 1, 2 is slow, normal, fast; gameSpeedDelay 100, 50, 25 ms.
@@ -66,9 +68,9 @@ void loadScreen(int elapsedMs);
 void resetSelectionForTests();
 
 // Hosting a network game: the lobby of the galaxy chosen on the selection
-// screen, on port (0: any free one); false (why) when the port cannot be
-// opened. (screens/lobby.cpp)
-bool openLobby(const Galaxy& galaxy, int port, std::string& why);
+// screen, its seats from the seat lines, on port (0: any free one); false
+// (why) when the port cannot be opened. (screens/lobby.cpp)
+bool openLobby(const Galaxy& galaxy, const std::vector<Seat>& seats, int port, std::string& why);
 void lobbyScreen(int elapsedMs);
 void resetLobbyForTests();
 // Joining one, from the main menu. (screens/join.cpp)

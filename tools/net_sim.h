@@ -52,10 +52,10 @@ inline bool parseNetSeats(const std::string& list, int players, std::vector<NetS
     while (at <= list.size()) {
         const size_t comma = std::min(list.find(',', at), list.size());
         const std::string word = list.substr(at, comma - at);
-        if (word == "network" || word == "computer") {
-            out.push_back({word == "network" ? SeatUse::Network : SeatUse::Computer, ""});
+        if (word == "network" || word == "computer" || word == "expert") {
+            out.push_back({word == "network" ? SeatUse::Network : word == "expert" ? SeatUse::Expert : SeatUse::Computer, ""});
         } else {
-            why = word == "human" ? "a host without a window has no human seat: \"network\" or \"computer\""
+            why = word == "human" ? "a host without a window has no human seat: \"network\", \"computer\" or \"expert\""
                                   : "unknown seat \"" + word + "\"";
             return false;
         }

@@ -18,7 +18,12 @@ TEST(NetGameScreens, TheHostsClicksAndABotsDecisionsPlayOneGame)
     ProgramDriver program;
     ASSERT_TRUE(program.start(scratchDir("net_game")));
     std::string why;
-    ASSERT_TRUE(openLobby(builtInGalaxy(), 0, why)) << why;
+    // The seat lines' first human plays here, the second on the network.
+    const std::vector<Seat> lines = {Seat::Human, Seat::Human, Seat::Expert, Seat::Computer, Seat::Computer};
+    ASSERT_TRUE(openLobby(builtInGalaxy(), lines, 0, why)) << why;
+    std::vector<SeatUse> uses;
+    for (const NetSeat& s : netSeats()) uses.push_back(s.use);
+    EXPECT_EQ(uses, (std::vector<SeatUse>{SeatUse::Local, SeatUse::Network, SeatUse::Expert, SeatUse::Computer, SeatUse::Computer}));
     PeerSession bot;
     ASSERT_TRUE(peerJoin(bot, "127.0.0.1", lobbyPort(), "Bot", why)) << why;
     const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(60);

@@ -5,6 +5,7 @@
 
 #include "game/galaxy_file.h"
 #include "game/game_state.h"
+#include "game/seats.h"
 #include "screens/net_game.h"
 #include "screens/screens.h"
 #include "tools/net_bot.h"
@@ -16,7 +17,7 @@ int writeNetworkScreenshots(const std::string& dir)
     ProgramDriver program;
     if (!program.start()) return 4;
     std::string why;
-    if (!openLobby(builtInGalaxy(), 0, why)) return 4;
+    if (!openLobby(builtInGalaxy(), defaultSeats(builtInGalaxy().playerCount, false), 0, why)) return 4;
     program.frame(50);
     failures += writeScreen(dir, "screen_lobby", program.state() == State::lobby);
     PeerSession bot;
