@@ -121,7 +121,7 @@ bool engineTurn()
         return true;
     }
     if (state.active) {
-        if (!platformHasFocus() && engineRandomInt(100) > 1) {
+        if (!platformHasFocus() && !state.busyUnfocused && engineRandomInt(100) > 1) {
             platformSleep(10);
             return true;
         }
@@ -154,6 +154,8 @@ bool runMainLoop(ImageListCallback listImages)
 }
 
 void quitApplication() { platformPostQuit(); }
+
+void runWhileUnfocused(bool on) { state.busyUnfocused = on; }
 
 void shutdownEngine()
 {

@@ -14,6 +14,9 @@ struct EngineState {
     int frameFailures = 0;
     bool running = false;
     bool failed = false; // ended because the display gave out
+    // Frames go on at full pace without the focus (a network game: the other
+    // players wait on this one).
+    bool busyUnfocused = false;
 };
 
 const EngineState& engineState();
@@ -29,6 +32,9 @@ bool engineTurn();
 int frameStep();
 
 void quitApplication();
+// Whether frames go on at full pace while another window has the focus;
+// otherwise about two in a hundred turns of the loop make one.
+void runWhileUnfocused(bool on);
 void shutdownEngine();
 // Back to the state before configuration, for tests that start the engine twice.
 void resetEngineForTests();

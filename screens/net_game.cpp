@@ -5,6 +5,7 @@
 #include <deque>
 
 #include "engine/draw_text.h"
+#include "engine/main_loop.h"
 #include "engine/translate.h"
 #include "game/decide.h"
 #include "game/game_state.h"
@@ -151,6 +152,8 @@ bool remoteTurnFrame(int elapsedMs)
 
 void netFrame()
 {
+    // The other players wait on this computer, in the background too.
+    runWhileUnfocused(net.role != NetRole::None);
     if (net.draining && net.order.empty()) forget();
     if (net.draining) {
     } else if (net.role == NetRole::Hosting) {

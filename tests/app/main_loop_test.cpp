@@ -75,6 +75,11 @@ TEST_F(MainLoopTest, AnUnfocusedWindowRendersAboutTwoTurnsInAHundredAndTwoFailed
     // Each idle turn sleeps 10 ms; about 2 % of the turns draw.
     EXPECT_TRUE(frames.size() > 10u && frames.size() < 100u) << frames.size();
     EXPECT_EQ(headlessSleptMs(), 10u * (2000 - frames.size()));
+    // A network game runs every frame in the background.
+    runWhileUnfocused(true);
+    const size_t before = frames.size();
+    for (int i = 0; i < 10; ++i) turn(1);
+    EXPECT_EQ(frames.size(), before + 10);
 
     headlessSetFocus(true);
     headlessFailPresents(1); // one failed frame is silent

@@ -41,6 +41,7 @@ front() {
   geometry
 }
 face() { near 61 76 119 300 || near 163 178 221 300; }
+startCrop() { echo "$(($(sx 373) - $(sx 250)))x$(($(sy 539) - $(sy 520)))+$(sx 250)+$(sy 520)"; }
 boardCrop() { echo "$(($(sx 799) - $(sx 0) + 1))x$(($(sy 494) - $(sy 0) + 1))+$(sx 0)+$(sy 0)"; }
 green() { pixel $(($1 - 23)) $(($2 - 22)); near 2 202 40; }
 # The turn of the program in front: the largest placement step, clicks on
@@ -70,6 +71,7 @@ shot selection
 click 579 42
 click 247 554
 shot lobby 0.5
+convert "$work/shot.xwd" -crop "$(startCrop)" +repage "$work/no-start.png"
 
 # --- the guest: menu, "Join Game", the address, the name
 launch guest
@@ -87,6 +89,13 @@ shot guest-lobby 1
 
 # --- the host starts; green (the host) plays its turn, then blue (the guest)
 front "$host"
+# "start" shows once the guest has joined.
+for _ in $(seq 40); do
+  grab "$work/shot.xwd"
+  convert "$work/shot.xwd" -crop "$(startCrop)" +repage "$work/start.png"
+  [ "$(compare -metric AE "$work/start.png" "$work/no-start.png" null: 2>&1)" != 0 ] && break
+  sleep 0.25
+done
 shot host-lobby-full
 click 260 530
 shot host-board 1
