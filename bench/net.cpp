@@ -5,10 +5,10 @@
 
 #include <memory>
 
+#include "ai/net_host.h"
+#include "ai/net_peer.h"
 #include "ai/replay.h"
 #include "ai/seat_play.h"
-#include "net/host.h"
-#include "net/peer.h"
 
 namespace {
 

@@ -4,15 +4,15 @@
 #include <string>
 #include <vector>
 
+#include "ai/net_host.h"
+#include "base/net.h"
 #include "engine/draw_text.h"
 #include "engine/image_catalogue.h"
 #include "engine/input.h"
-#include "engine/net.h"
 #include "engine/translate.h"
-#include "game/net_message.h"
 #include "game/game_state.h"
+#include "game/net_message.h"
 #include "game/new_game.h"
-#include "net/host.h"
 #include "screens/net_game.h"
 #include "screens/screens.h"
 #include "screens/states.h"

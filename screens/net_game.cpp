@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <deque>
 
+#include "ai/net_host.h"
+#include "ai/net_peer.h"
 #include "engine/draw_text.h"
 #include "engine/main_loop.h"
 #include "engine/translate.h"
@@ -11,8 +13,6 @@
 #include "game/game_state.h"
 #include "game/new_game.h"
 #include "game/seats.h"
-#include "net/host.h"
-#include "net/peer.h"
 #include "screens/net_lines.h"
 #include "screens/screens.h"
 #include "screens/states.h"

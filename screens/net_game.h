@@ -1,6 +1,6 @@
 #pragma once
-// A network game as the board plays it. The session (net/host.h or
-// net/peer.h) keeps its own unpaced game and the one order of decisions;
+// A network game as the board plays it. The session (ai/net_host.h or
+// ai/net_peer.h) keeps its own unpaced game and the one order of decisions;
 // the board's game (gameState) follows that order at the board's pace: a
 // decision of a seat played here goes through the host and is applied when
 // it comes back, the other seats' decisions are applied as the board

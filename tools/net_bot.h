@@ -4,8 +4,8 @@
 #include <chrono>
 #include <functional>
 
+#include "ai/net_peer.h"
 #include "ai/seat_play.h"
-#include "net/peer.h"
 #include "tools/program_driver.h"
 
 // Runs until done() or the deadline; returns done().

@@ -9,15 +9,16 @@
 #include <string>
 #include <vector>
 
-#include "ai/seat_play.h"
 #include "ai/game_trace.h"
+#include "ai/net_host.h"
+#include "ai/net_peer.h"
 #include "ai/replay.h"
+#include "ai/seat_play.h"
 #include "base/file_replace.h"
 #include "game/course.h"
 #include "game/recording.h"
 #include "game/save_file.h"
-#include "net/host.h"
-#include "net/peer.h"
+#include "tools/recording_tools.h"
 
 struct NetSimOptions {
     int port = -1;

@@ -37,7 +37,7 @@
 // in the human's seat is --record --bot's).
 // It prints each game's winner and its kind of seat, then the wins per kind of
 // seat and the expert's rate against its fair share.
-// --host runs a dedicated host of a network game (net/host.h) on PORT (0:
+// --host runs a dedicated host of a network game (ai/net_host.h) on PORT (0:
 // any free port, printed as "port N"), on every interface unless --bind
 // names one; it waits up to --wait seconds (600) for its players, starts the
 // game when every network seat is taken and logs on stderr. --join plays a
@@ -68,12 +68,12 @@
 #include "ai/game_trace.h"
 #include "ai/replay.h"
 #include "base/file_replace.h"
-#include "game/seats.h"
 #include "game/galaxy_file.h"
 #include "game/save_file.h"
+#include "game/seats.h"
+#include "tools/net_sim.h"
 #include "tools/recording_tools.h"
 #include "tools/seat_games.h"
-#include "tools/net_sim.h"
 
 namespace {
 

@@ -12,13 +12,13 @@
 #include <list>
 #include <random>
 
-#include "ai/seat_play.h"
+#include "ai/net_host.h"
+#include "ai/net_peer.h"
 #include "ai/replay.h"
+#include "ai/seat_play.h"
 #include "game/course.h"
 #include "game/recording.h"
 #include "game/save_file.h"
-#include "net/host.h"
-#include "net/peer.h"
 
 namespace {
 

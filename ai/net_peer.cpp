@@ -1,4 +1,4 @@
-#include "net/peer.h"
+#include "ai/net_peer.h"
 
 #include <cctype>
 #include <chrono>

@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "engine/net.h"
+#include "ai/net_steps.h"
+#include "base/net.h"
 #include "game/net_message.h"
-#include "net/game_steps.h"
 
 enum class PeerStage { Joining, Lobby, Playing, Ended };
 

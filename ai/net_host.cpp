@@ -1,4 +1,4 @@
-#include "net/host.h"
+#include "ai/net_host.h"
 
 #include <chrono>
 

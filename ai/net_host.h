@@ -19,9 +19,9 @@
 #include <string>
 #include <vector>
 
-#include "engine/net.h"
+#include "ai/net_steps.h"
+#include "base/net.h"
 #include "game/net_message.h"
-#include "net/game_steps.h"
 
 // A peer says hello within this time or is disconnected.
 inline constexpr int helloTimeoutMs = 5000;

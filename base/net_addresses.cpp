@@ -5,7 +5,7 @@
 #include <net/if.h>
 #include <netinet/in.h>
 
-#include "engine/net.h"
+#include "base/net.h"
 
 std::string netLocalAddresses()
 {

@@ -5,7 +5,7 @@
 #include <map>
 #include <mutex>
 
-#include "engine/net.h"
+#include "base/net.h"
 
 struct NetHost {
     ENetHost* host = nullptr;

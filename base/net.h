@@ -1,9 +1,8 @@
 #pragma once
 // Network transport for play between computers: reliable, ordered messages of
 // bytes between a host and the peers that connect to it. What the bytes mean
-// is the caller's; nothing here knows a game. The platform layer carries it
-// (engine/platform/net_enet.cpp); every wait is bounded by the caller's
-// timeout.
+// is the caller's; nothing here knows a game. ENet carries it
+// (base/net_enet.cpp); every wait is bounded by the caller's timeout.
 #include <cstddef>
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "net/game_steps.h"
+#include "ai/net_steps.h"
 
 #include "game/course.h"
 #include "game/decide.h"
