@@ -2,7 +2,6 @@
 // eliminations and the winner the game state recorded, and the statistics:
 // the table of the galaxy now and the graph of the game's course.
 #include "screens/end_and_stats.h"
-#include "game/seats.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -15,10 +14,12 @@
 #include "game/galaxy.h"
 #include "game/game_state.h"
 #include "game/rules.h"
+#include "game/seats.h"
 #include "screens/board.h"
 #include "screens/core_texts.h"
 #include "screens/graph.h"
 #include "screens/marks.h"
+#include "screens/net_game.h"
 #include "screens/replays.h"
 #include "screens/screens.h"
 #include "screens/states.h"
@@ -164,6 +165,8 @@ void winScreen(int elapsedMs)
 std::string statisticsName(int p)
 {
     if (p == soleHuman(gameState)) return tr("you");
+    // A player on another computer by the name they joined with.
+    if (!netPlayerName(p).empty()) return std::string(colourName(p)) + " (" + netPlayerName(p) + ")";
     if (seatOf(gameState, p) == Seat::Human) return withColour(tr("%s (human)"), p);
     return computerPlayerName(p >= 0 && p < maxPlayers ? playerColourNames[p] : "");
 }

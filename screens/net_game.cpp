@@ -108,6 +108,12 @@ bool netSeatIsLocal(int p)
 
 const std::vector<NetSeat>& netSeats() { return net.role == NetRole::Hosting ? net.host.seats : net.peer.seats; }
 
+std::string netPlayerName(int p)
+{
+    const std::vector<NetSeat>& seats = netSeats();
+    return net.role != NetRole::None && p >= 0 && p < static_cast<int>(seats.size()) ? seats[p].name : "";
+}
+
 bool boardDecide(Decision d)
 {
     d.player = gameState.turnPlayer;
@@ -134,10 +140,8 @@ bool remoteTurnFrame(int elapsedMs)
 {
     if (net.role == NetRole::None || netSeatIsLocal(gameState.turnPlayer)) return false;
     drawPlayScreen(elapsedMs);
-    const std::vector<NetSeat>& seats = netSeats();
     std::string who = tr(playerColourNames[gameState.turnPlayer]);
-    if (gameState.turnPlayer < static_cast<int>(seats.size()) && !seats[gameState.turnPlayer].name.empty())
-        who += " (" + seats[gameState.turnPlayer].name + ")";
+    if (!netPlayerName(gameState.turnPlayer).empty()) who += " (" + netPlayerName(gameState.turnPlayer) + ")";
     char text[160];
     std::snprintf(text, sizeof text, tr("%s is playing"), who.c_str());
     drawTextInBox(180, 500, 450, 30, 255, 255, 255, text, false);

@@ -19,6 +19,9 @@ NetRole netRole();
 bool netSeatIsLocal(int p);
 // The seats and their players' names, as the lobby and the panel show them.
 const std::vector<NetSeat>& netSeats();
+// The name the player of seat p joined with; empty outside network games and
+// for seats nobody joined.
+std::string netPlayerName(int p);
 // The board's decision for the seat whose turn it is: applied to the game at
 // once outside network games; in one, sent through the host and applied
 // when it comes back (a few milliseconds; at most 5 s, then the game ends).

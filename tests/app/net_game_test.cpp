@@ -9,6 +9,7 @@
 #include "game/galaxy_file.h"
 #include "game/game_state.h"
 #include "screens/board.h"
+#include "screens/end_and_stats.h"
 #include "screens/net_game.h"
 #include "tests/support/scratch_dir.h"
 #include "tools/net_bot.h"
@@ -33,6 +34,7 @@ TEST(NetGameScreens, TheHostsClicksAndABotsDecisionsPlayOneGame)
     program.click(260, 530); // start
     ASSERT_TRUE(runWithBot(program, bot, until, [&] { return program.state() == State::placeHuman; }));
     EXPECT_EQ(bot.seat, 1);
+    EXPECT_EQ(statisticsName(1), "blue (Bot)");
     // The host places by clicks on its stars, then ends its turn.
     const Galaxy& g = gameState.galaxy;
     int own = noOwner;
