@@ -53,18 +53,12 @@ waitBanner() {
 # One human's turn: everything placed on its star, an attack on the
 # computer's star ready to lose the least offered (the star holds), "Next Turn".
 humanTurn() {
-  local p=$1 own=-1 foe=-1 i k
+  local p=$1 own=-1 foe=-1 i
   for i in 0 1 2; do
     case $(owner $i) in "$p") own=$i ;; 2) foe=$i ;; esac
   done
   ((own >= 0 && foe >= 0)) || fail "player $p's star or the computer's not found"
-  for k in 6 5 4 3 2 1 0; do drawnAt $((239 + 45 * k)) 562 37 19 && break; done
-  click $((239 + 45 * k + 18)) 571
-  for _ in $(seq 20); do
-    click "${S[2 * own]}" "${S[2 * own + 1]}"
-    grab "$work/shot.xwd"
-    drawnAt 239 562 37 19 || break
-  done
+  place_all "${S[2 * own]}" "${S[2 * own + 1]}"
   drawnAt 239 562 37 19 && fail "player $p's placement did not end"
   drag "${S[2 * own]}" "${S[2 * own + 1]}" "${S[2 * foe]}" "${S[2 * foe + 1]}"
   shot "battle-$p"

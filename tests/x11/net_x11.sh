@@ -47,16 +47,9 @@ green() { pixel $(($1 - 23)) $(($2 - 22)); near 2 202 40; }
 # The turn of the program in front: the largest placement step, clicks on
 # its star until all is placed, then "Next Turn".
 play_turn() { # own star x y, name
-  local k
   for _ in $(seq 40); do grab "$work/shot.xwd"; drawnAt 239 562 37 19 && break; sleep 0.25; done
   drawnAt 239 562 37 19 || fail "no placement for $3"
-  for k in 6 5 4 3 2 1 0; do drawnAt $((239 + 45 * k)) 562 37 19 && break; done
-  click $((239 + 45 * k + 18)) 571
-  for _ in $(seq 20); do
-    click "$1" "$2"
-    grab "$work/shot.xwd"
-    drawnAt 239 562 37 19 || break
-  done
+  place_all "$1" "$2"
   shot "$3-placed"
   click 712 529
 }

@@ -146,6 +146,19 @@ drag() { # from x y to x y, the button held while the pointer moves in steps
   sleep 0.06
 }
 
+# Places every army on the star at logical x y: the largest placement step,
+# then clicks on the star until the placement buttons are gone.
+place_all() { # x y
+  local k
+  for k in 6 5 4 3 2 1 0; do drawnAt $((239 + 45 * k)) 562 37 19 && break; done
+  click $((239 + 45 * k + 18)) 571
+  for _ in $(seq 20); do
+    click "$1" "$2"
+    grab "$work/shot.xwd"
+    drawnAt 239 562 37 19 || break
+  done
+}
+
 # Screenshots kept as numbered PNGs, and a failure that keeps the last one
 # and the program's errors; a test with other needs defines its own.
 shots=0
