@@ -333,7 +333,12 @@ TEST_F(SavedGame, RecordingsFolderFaultsAndBound)
     fs::create_directories(saves);
     writeText(saves / "recordings", "a file where the folder goes");
     startGame();
-    program.frames(5);
+    // The writer finds the fault on its own thread; the board hears of it
+    // in a later frame.
+    for (int k = 0; k < 400 && notices.recordingLine.empty(); ++k) {
+        program.frames(1);
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
     EXPECT_EQ(notices.recordingLine, "Not recording in " + (saves / "recordings").string() + ": Not a directory");
     placeAll();
     EXPECT_EQ(program.state(), State::attackHuman);
