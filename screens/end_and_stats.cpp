@@ -166,7 +166,8 @@ std::string statisticsName(int p)
 {
     if (p == soleHuman(gameState)) return tr("you");
     // A player on another computer by the name they joined with.
-    if (!netPlayerName(p).empty()) return std::string(colourName(p)) + " (" + netPlayerName(p) + ")";
+    const std::string joined = netPlayerName(p);
+    if (!joined.empty()) return std::string(colourName(p)) + " (" + joined + ")";
     if (seatOf(gameState, p) == Seat::Human) return withColour(tr("%s (human)"), p);
     return computerPlayerName(p >= 0 && p < maxPlayers ? playerColourNames[p] : "");
 }

@@ -32,6 +32,7 @@ Lobby lobby;
 
 void switchSeat(int seat)
 {
+    // here -> network -> computer -> expert -> here, by the use's value.
     static const SeatUse next[] = {SeatUse::Expert, SeatUse::Network, SeatUse::Computer, SeatUse::Local};
     setLobbySeat(seat, next[static_cast<int>(netSeats()[seat].use)]);
 }
@@ -65,19 +66,17 @@ std::string seatText(int p)
 bool openLobby(const Galaxy& galaxy, const std::vector<Seat>& chosen, int port, std::string& why)
 {
     // The first human plays here, the other humans are friends on the
-    // network; with no human, the host plays the first seat and a friend the
-    // second.
+    // network. With no human the host plays the first seat; with one person
+    // alone, a friend plays the first other seat.
     std::vector<NetSeat> seats(galaxy.playerCount, NetSeat{SeatUse::Computer, ""});
-    bool here = false, friendSeat = false;
+    std::vector<int> humans;
     for (int p = 0; p < galaxy.playerCount && p < static_cast<int>(chosen.size()); ++p) {
         if (chosen[p] == Seat::Expert) seats[p].use = SeatUse::Expert;
-        if (chosen[p] != Seat::Human) continue;
-        seats[p].use = here ? SeatUse::Network : SeatUse::Local;
-        friendSeat = friendSeat || here;
-        here = true;
+        if (chosen[p] == Seat::Human) humans.push_back(p);
     }
-    if (!here) seats[0].use = SeatUse::Local;
-    if (!friendSeat && galaxy.playerCount > 1) seats[seats[0].use == SeatUse::Local ? 1 : 0].use = SeatUse::Network;
+    if (humans.empty()) humans.push_back(0);
+    if (humans.size() == 1 && galaxy.playerCount > 1) humans.push_back(humans[0] == 0 ? 1 : 0);
+    for (size_t k = 0; k < humans.size(); ++k) seats[humans[k]].use = k == 0 ? SeatUse::Local : SeatUse::Network;
     if (!hostLobby(seats, port, why)) return false;
     lobby = Lobby{};
     lobby.galaxy = galaxy;

@@ -141,7 +141,8 @@ bool remoteTurnFrame(int elapsedMs)
     if (net.role == NetRole::None || netSeatIsLocal(gameState.turnPlayer)) return false;
     drawPlayScreen(elapsedMs);
     std::string who = tr(playerColourNames[gameState.turnPlayer]);
-    if (!netPlayerName(gameState.turnPlayer).empty()) who += " (" + netPlayerName(gameState.turnPlayer) + ")";
+    const std::string joined = netPlayerName(gameState.turnPlayer);
+    if (!joined.empty()) who += " (" + joined + ")";
     char text[160];
     std::snprintf(text, sizeof text, tr("%s is playing"), who.c_str());
     drawTextInBox(180, 500, 450, 30, 255, 255, 255, text, false);
